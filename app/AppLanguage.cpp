@@ -1,0 +1,8 @@
+#include "app/AppLanguage.h"
+
+int bChinese = 0;
+
+QString& LanguageName() {
+    static QString name = QStringLiteral("English");
+    return name;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every message box of the program goes through this interface, so that tests
+// can answer them without a modal window.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A text with an OK button. details, when given, is shown on request.
+    virtual void ShowMessage(QWidget* owner, const QString& text, const QString& details = {}) = 0;
+    // Yes/No; true for Yes.
+    virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
+    // Retry/Cancel; true for Retry.
+    virtual bool AskRetryCancel(QWidget* owner, const QString& text) = 0;
+};
+
+// The prompter in use; the message-box one unless a test installed another.
+Prompter& CurrentPrompter();
+// Installs p (not owned); nullptr restores the message-box prompter.
+void SetPrompter(Prompter* p);

@@ -1,0 +1,46 @@
+#include "cli/CliArgs.h"
+
+#include <algorithm>
+
+std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
+                                    std::initializer_list<const char*> valueOptions,
+                                    std::initializer_list<const char*> flagOptions,
+                                    std::string& error) {
+    auto isIn = [](std::initializer_list<const char*> list, const std::string& name) {
+        return std::any_of(list.begin(), list.end(), [&](const char* o) { return name == o; });
+    };
+    CliArgs out;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            out.help = true;
+            continue;
+        }
+        if (a.size() < 2 || a[0] != '-' || a == "--") {
+            out.positional.push_back(a);
+            continue;
+        }
+        std::string name = a;
+        std::optional<std::string> inlineValue;
+        if (auto eq = a.find('='); eq != std::string::npos && a.rfind("--", 0) == 0) {
+            name = a.substr(0, eq);
+            inlineValue = a.substr(eq + 1);
+        }
+        if (isIn(valueOptions, name)) {
+            if (inlineValue) {
+                out.values[name] = *inlineValue;
+            } else if (i + 1 < args.size()) {
+                out.values[name] = args[++i];
+            } else {
+                error = "option " + name + " needs a value";
+                return std::nullopt;
+            }
+        } else if (isIn(flagOptions, name) && !inlineValue) {
+            out.flags.insert(name);
+        } else {
+            error = "unknown option " + a;
+            return std::nullopt;
+        }
+    }
+    return out;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// One function per orinctl subcommand; args exclude the program and subcommand
+// names. Each returns ExitOk, ExitFailure or ExitUsage and handles --help.
+int RunNew(const std::vector<std::string>& args);
+int RunDump(const std::vector<std::string>& args);
+int RunImport(const std::vector<std::string>& args);
+int RunSettings(const std::vector<std::string>& args);
+int RunRead(const std::vector<std::string>& args);
+int RunWrite(const std::vector<std::string>& args);
+int RunSimulate(const std::vector<std::string>& args);
