@@ -30,6 +30,10 @@ void EncodeChannel(const ChannelRecord& record, int n, MemoryImage& image);
 char32_t NameCodeToChar(std::uint8_t code); // U'\0' for a code with no character
 std::uint8_t NameCharToCode(char32_t ch);   // 0xFF for a character outside the alphabet
 
+// A frequency in 10 Hz units as the grid shows it: MHz with five decimals, the
+// "%3.5f" form, independent of the C locale.
+std::string FrequencyText(std::uint64_t units);
+
 // x times factor in exact base-10 arithmetic (x taken with the 15 significant
 // digits of its double value), returned as a double.
 double DecimalScale(double x, double factor);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The tone settings a channel can pick: "OFF", 50 CTCSS tones, 105 DCS codes in
@@ -8,4 +9,6 @@
 namespace ToneTable {
 inline constexpr int Count = 261;
 const std::vector<std::string>& Texts();
+// Index of text in the table (exact comparison), or -1.
+int IndexOf(std::string_view text);
 } // namespace ToneTable

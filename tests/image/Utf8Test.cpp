@@ -1,0 +1,23 @@
+#include <gtest/gtest.h>
+
+#include "image/Utf8.h"
+
+TEST(Utf8, SplitsWellFormedTextIntoCodePoints) {
+    EXPECT_EQ(Utf8::CodePoints("A中-😀"), (std::u32string{U'A', U'中', U'-', U'😀'}));
+    EXPECT_EQ(Utf8::FirstCharLength("关闭"), 3u);
+    EXPECT_EQ(Utf8::FirstCharLength(""), 0u);
+}
+
+TEST(Utf8, EveryMalformedByteCountsAsOneReplacementCharacter) {
+    const char32_t r = Utf8::Replacement;
+    EXPECT_EQ(Utf8::CodePoints("\xFF"
+                               "A"),
+              (std::u32string{r, U'A'}));
+    EXPECT_EQ(Utf8::CodePoints("\xE4\xB8"), (std::u32string{r, r}));        // cut short
+    EXPECT_EQ(Utf8::CodePoints("\xC0\xAF"), (std::u32string{r, r}));        // overlong '/'
+    EXPECT_EQ(Utf8::CodePoints("\xED\xA0\x80"), (std::u32string{r, r, r})); // surrogate
+    EXPECT_EQ(Utf8::CodePoints("\xE4"
+                               "AB"),
+              (std::u32string{r, U'A', U'B'}));
+    EXPECT_EQ(Utf8::FirstCharLength("\x80\x80"), 1u);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <string_view>
+
+// A fresh directory under the system's temporary folder, removed with its
+// contents when the object goes.
+class ScratchDir {
+public:
+    ScratchDir() {
+        static std::atomic<int> counter{0};
+        std::random_device rd;
+        m_Path = std::filesystem::temp_directory_path() /
+                 ("orin-test-" + std::to_string(rd()) + "-" + std::to_string(++counter));
+        std::filesystem::create_directories(m_Path);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_Path, ec);
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_Path; }
+    std::string File(const std::string& name) const { return (m_Path / name).string(); }
+
+    std::string Write(const std::string& name, std::string_view data) const {
+        const std::string path = File(name);
+        std::ofstream(path, std::ios::binary)
+            .write(data.data(), static_cast<std::streamsize>(data.size()));
+        return path;
+    }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+private:
+    std::filesystem::path m_Path;
+};
