@@ -1,0 +1,199 @@
+#include "app/ProfileFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "image/AtomicFileWriter.h"
+
+namespace {
+
+constexpr const char* Blanks = " \t\r\n\v\f";
+
+std::string Strip(const std::string& text) {
+    const auto first = text.find_first_not_of(Blanks);
+    if (first == std::string::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(Blanks);
+    return text.substr(first, last - first + 1);
+}
+
+char FoldCase(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool IsCommentKey(const std::string& key) {
+    const char c = key[0];
+    return c == ';' || c == '/' || c == '\\' || c == '*';
+}
+
+// An end-of-line comment in a value: "//", a tab followed by ";", or "/*".
+std::string CutComment(std::string value) {
+    for (const char* marker : {"//", "\t;", "/*"}) {
+        const auto at = value.find(marker);
+        if (at != std::string::npos) {
+            value.erase(at);
+        }
+    }
+    return value;
+}
+
+} // namespace
+
+ProfileFile::~ProfileFile() {
+    if (m_bSaveOnClose) {
+        Save();
+    }
+    Clear();
+}
+
+bool ProfileFile::Open(const std::string& directory, const std::string& fileName, bool saveOnClose,
+                       bool caseInsensitive) {
+    namespace fs = std::filesystem;
+    const std::string path =
+        directory.empty() ? fileName : (fs::path(directory) / fileName).string();
+    if (!m_Path.empty()) {
+        if (m_bSaveOnClose) {
+            Save();
+        }
+        Clear();
+    }
+    m_bSaveOnClose = saveOnClose;
+    m_bCaseInsensitive = caseInsensitive;
+
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        std::ofstream create(path, std::ios::binary);
+        if (!create) {
+            return false;
+        }
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in || fs::is_directory(path, ec)) {
+        return false;
+    }
+    m_Path = path;
+    m_Sections.push_back(Section{});
+    std::string line;
+    while (std::getline(in, line)) {
+        line = Strip(line);
+        if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+            // A repeated name starts a second section of that name; lookups
+            // only ever find the first.
+            m_Sections.push_back(Section{line.substr(1, line.size() - 2), {}, {}});
+            continue;
+        }
+        const auto eq = line.find('=');
+        std::string key = Strip(line.substr(0, eq));
+        std::string value = eq == std::string::npos ? std::string() : Strip(line.substr(eq + 1));
+        if (key.empty() || IsCommentKey(key)) {
+            continue;
+        }
+        m_Sections.back().keys.push_back(std::move(key));
+        m_Sections.back().values.push_back(std::move(value));
+    }
+    return !in.bad(); // what was read before a read error stays loaded
+}
+
+std::string ProfileFile::GetValue(const std::string& section, const std::string& key,
+                                  const std::string& defaultValue) const {
+    const int s = FindSection(section);
+    if (s < 0) {
+        return defaultValue;
+    }
+    const Section& sec = m_Sections[s];
+    // The last entry of a repeated key wins.
+    for (std::size_t i = sec.keys.size(); i-- > 0;) {
+        if (Equal(sec.keys[i], key)) {
+            return CutComment(sec.values[i]);
+        }
+    }
+    return Strip(defaultValue);
+}
+
+void ProfileFile::SetValue(const std::string& section, const std::string& key,
+                           const std::string& value) {
+    if (m_Path.empty()) {
+        return;
+    }
+    int s = FindSection(section);
+    if (s < 0) {
+        m_Sections.push_back(Section{section, {}, {}});
+        s = static_cast<int>(m_Sections.size()) - 1;
+        m_bDirty = true;
+    }
+    Section& sec = m_Sections[s];
+    for (std::size_t i = sec.keys.size(); i-- > 0;) {
+        if (Equal(sec.keys[i], key)) {
+            // A change of letter case only is no change when names are
+            // compared without case, but the new spelling is kept in memory.
+            if (!Equal(sec.values[i], value)) {
+                m_bDirty = true;
+            }
+            sec.values[i] = value;
+            return;
+        }
+    }
+    sec.keys.push_back(key);
+    sec.values.push_back(value);
+    m_bDirty = true;
+}
+
+bool ProfileFile::Save() {
+    if (!m_bDirty) {
+        return true;
+    }
+    if (m_Path.empty()) {
+        return false;
+    }
+    std::string text;
+    for (std::size_t s = 0; s < m_Sections.size(); ++s) {
+        const Section& sec = m_Sections[s];
+        if (s > 0) {
+            text += "[" + sec.name + "]\n";
+        }
+        for (std::size_t i = 0; i < sec.keys.size(); ++i) {
+            text += sec.keys[i].empty() ? sec.values[i] : sec.keys[i] + "=" + sec.values[i];
+            text += '\n';
+        }
+    }
+    // Never truncate the settings file in place: a failed write must leave
+    // the old file whole.
+    if (!AtomicFileWriter(m_Path).Write(text)) {
+        return false;
+    }
+    m_bDirty = false;
+    return true;
+}
+
+int ProfileFile::FindSection(const std::string& name) const {
+    for (std::size_t s = 0; s < m_Sections.size(); ++s) {
+        if (Equal(m_Sections[s].name, name)) {
+            return static_cast<int>(s);
+        }
+    }
+    return -1;
+}
+
+bool ProfileFile::Equal(const std::string& a, const std::string& b) const {
+    if (!m_bCaseInsensitive) {
+        return a == b;
+    }
+    if (a.size() != b.size()) {
+        return false;
+    }
+    // Bytes of multibyte characters compare exactly; only ASCII letters fold.
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(a[i]) != FoldCase(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ProfileFile::Clear() {
+    m_Path.clear();
+    m_Sections.clear();
+    m_bDirty = false;
+}

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/ProfileFile.h"
+#include "image/AtomicFileWriter.h"
+#include "support/ScratchDir.h"
+
+namespace {
+
+// Loads text as the settings file "orin.ini" of dir.
+void OpenWith(ProfileFile& profile, const ScratchDir& dir, const std::string& text,
+              bool saveOnClose = true, bool caseInsensitive = true) {
+    dir.Write("orin.ini", text);
+    ASSERT_TRUE(profile.Open(dir.Path().string(), "orin.ini", saveOnClose, caseInsensitive));
+}
+
+} // namespace
+
+TEST(ProfileFileOpen, MissingFileIsCreatedEmptyAndStaysEmptyWhenNothingIsSet) {
+    ScratchDir dir;
+    const std::string path = dir.File("orin.ini");
+    {
+        ProfileFile profile;
+        EXPECT_TRUE(profile.Open(dir.Path().string(), "orin.ini", true, true));
+        EXPECT_EQ(profile.Path(), path);
+        EXPECT_TRUE(std::filesystem::exists(path));
+        EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", "x"), "x");
+    }
+    EXPECT_EQ(ScratchDir::Read(path), "");
+}
+
+TEST(ProfileFileOpen, UnopenableFileLeavesAnInertObject) {
+    ScratchDir dir;
+    ProfileFile profile;
+    EXPECT_FALSE(profile.Open(dir.File("no/such/folder"), "orin.ini", true, true));
+    EXPECT_EQ(profile.Path(), "");
+    profile.SetValue("MAIN", "LANGUAGE", "English");
+    EXPECT_FALSE(profile.IsDirty());
+    EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", " def "), " def ");
+}
+
+TEST(ProfileFileGetValue, LooksUpWithoutCaseAndCutsTheCommentKeepingBlanksBeforeIt) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nLANGUAGE = Chinese   // chosen by hand\n");
+    EXPECT_EQ(profile.GetValue("main", "language", ""), "Chinese   ");
+}
+
+TEST(ProfileFileGetValue, CutsAtTabSemicolonAndAtSlashStar) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[S]\nA=one\t; note\nB=two /* note */\nC=semi;colon\nD=a/b\n");
+    EXPECT_EQ(profile.GetValue("S", "A", ""), "one");
+    EXPECT_EQ(profile.GetValue("S", "B", ""), "two ");
+    EXPECT_EQ(profile.GetValue("S", "C", ""), "semi;colon");
+    EXPECT_EQ(profile.GetValue("S", "D", ""), "a/b");
+}
+
+TEST(ProfileFileGetValue, LastOfARepeatedKeyWins) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nLANGUAGE=English\nLANGUAGE=Chinese\n");
+    EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", ""), "Chinese");
+}
+
+TEST(ProfileFileGetValue, DefaultsComeBackUnchangedOrStripped) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nX=1\n");
+    EXPECT_EQ(profile.GetValue("OTHER", "X", "  d  "), "  d  "); // missing section
+    EXPECT_EQ(profile.GetValue("MAIN", "Y", "  d  "), "d");      // missing key
+}
+
+TEST(ProfileFileGetValue, CaseCountsWhenCaseInsensitivityIsOff) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nKey=v\n", false, false);
+    EXPECT_EQ(profile.GetValue("MAIN", "Key", "d"), "v");
+    EXPECT_EQ(profile.GetValue("main", "Key", "d"), "d");
+    EXPECT_EQ(profile.GetValue("MAIN", "KEY", "d"), "d");
+}
+
+TEST(ProfileFileParsing, HeadersKeepInnerBlanksAndEntriesBeforeThemBelongToSectionZero) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "TOP=1\n[ MAIN ]\nLANGUAGE=English\n  [MAIN]  \nLANGUAGE=Chinese\n");
+    EXPECT_EQ(profile.GetValue("", "TOP", ""), "1");
+    EXPECT_EQ(profile.GetValue(" MAIN ", "LANGUAGE", ""), "English");
+    EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", ""), "Chinese");
+}
+
+TEST(ProfileFileParsing, LineWithoutEqualsIsAKeyWithAnEmptyValue) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[S]\n  FLAG  \r\nK = a = b \r\n");
+    EXPECT_EQ(profile.GetValue("S", "FLAG", "d"), "");
+    EXPECT_EQ(profile.GetValue("S", "K", "d"), "a = b");
+}
+
+TEST(ProfileFileParsing, CommentsBlankLinesAndEmptyKeysAreDroppedAndNotWrittenBack) {
+    ScratchDir dir;
+    {
+        ProfileFile profile;
+        OpenWith(profile, dir,
+                 "; one\n* two\n/ three\n\\ four\n\n=five\n[MAIN]\n;LANGUAGE=x\nA=1\n");
+        EXPECT_EQ(profile.GetValue("MAIN", ";LANGUAGE", "d"), "d");
+        profile.SetValue("MAIN", "B", "2");
+    }
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nA=1\nB=2\n");
+}
+
+TEST(ProfileFileSetValue, ChangesTheLastEntryOfARepeatedKey) {
+    ScratchDir dir;
+    {
+        ProfileFile profile;
+        OpenWith(profile, dir, "[MAIN]\nLANGUAGE=English\nLANGUAGE=Chinese\n");
+        profile.SetValue("main", "language", "English");
+        EXPECT_TRUE(profile.IsDirty());
+    }
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")),
+              "[MAIN]\nLANGUAGE=English\nLANGUAGE=English\n");
+}
+
+TEST(ProfileFileSetValue, ACaseOnlyChangeIsNotDirtyButIsKeptInMemory) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nLANGUAGE=English\n", false);
+    profile.SetValue("MAIN", "LANGUAGE", "english");
+    EXPECT_FALSE(profile.IsDirty());
+    EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", ""), "english");
+}
+
+TEST(ProfileFileSetValue, NewSectionAndKeyAreAppendedInOrder) {
+    ScratchDir dir;
+    {
+        ProfileFile profile;
+        OpenWith(profile, dir, "TOP=1\n[A]\nX=1\n");
+        profile.SetValue("MAIN", "LANGUAGE_FORCE", "1");
+        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+        profile.SetValue("A", "Y", "2");
+    }
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")),
+              "TOP=1\n[A]\nX=1\nY=2\n[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=Chinese\n");
+}
+
+TEST(ProfileFileSave, NothingIsWrittenWithoutSaveOnClose) {
+    ScratchDir dir;
+    {
+        ProfileFile profile;
+        OpenWith(profile, dir, "; keep me\n[MAIN]\n", false);
+        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+    }
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "; keep me\n[MAIN]\n");
+}
+
+TEST(ProfileFileSave, ShorterContentsLeaveNoOldBytesOrZerosBehind) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nLANGUAGE=Chinese\n; a long comment that makes the file long\n");
+    profile.SetValue("MAIN", "LANGUAGE", "X");
+    ASSERT_TRUE(profile.Save());
+    EXPECT_FALSE(profile.IsDirty());
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=X\n");
+    EXPECT_FALSE(std::filesystem::exists(AtomicFileWriter(profile.Path()).TemporaryPath()));
+}
+
+TEST(ProfileFileSave, FailedWriteLeavesTheOldFileWholeAndStaysDirty) {
+    ScratchDir dir;
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\nLANGUAGE=Chinese\n", false);
+    profile.SetValue("MAIN", "LANGUAGE", "English");
+    // A folder where the temporary file would go makes the write fail.
+    std::filesystem::create_directory(AtomicFileWriter(profile.Path()).TemporaryPath());
+    EXPECT_FALSE(profile.Save());
+    EXPECT_TRUE(profile.IsDirty());
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
+}
+
+TEST(ProfileFileOpen, ReopeningSavesTheFirstFileAndStartsAfresh) {
+    ScratchDir dir;
+    dir.Write("b.ini", "[MAIN]\nLANGUAGE=English\n");
+    ProfileFile profile;
+    OpenWith(profile, dir, "[MAIN]\n", true);
+    profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+    ASSERT_TRUE(profile.Open(dir.Path().string(), "b.ini", false, true));
+    EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
+    EXPECT_FALSE(profile.IsDirty());
+    EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", ""), "English");
+}
