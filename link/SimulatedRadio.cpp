@@ -1,0 +1,253 @@
+#include "link/SimulatedRadio.h"
+
+#include <cstring>
+
+#include "image/ImageMap.h"
+
+namespace {
+
+constexpr std::uint8_t WakeUpStart = 0x02;
+constexpr std::uint8_t WakeUpLetters[] = {'P', 'R', 'O', 'G', 'R'};
+constexpr std::size_t WakeUpLength = 7;
+constexpr std::uint8_t IdentityFirst = 0x4D;
+constexpr std::uint8_t IdentitySecond = 0x02;
+constexpr std::uint8_t ReadCommand = 'R';
+constexpr std::uint8_t WriteCommand = 'W';
+constexpr std::size_t HeaderLength = 4;
+constexpr unsigned ClosingAddress = 0x0FF0;
+
+// Receive frequency and transmit frequency in 10 Hz units as 8 BCD digits, the
+// least significant pair first.
+void PutFrequency(MemoryImage& image, unsigned at, unsigned long units) {
+    for (int i = 0; i < 4; ++i) {
+        const unsigned pair = static_cast<unsigned>(units % 100);
+        image[at + i] = static_cast<std::uint8_t>((pair / 10) << 4 | (pair % 10));
+        units /= 100;
+    }
+}
+
+struct DemoChannel {
+    const char* name;
+    unsigned long rxUnits;
+    unsigned long txUnits;
+    std::uint8_t toneHigh; // 0xFF: no tone
+    std::uint8_t toneLow;
+    bool bWide;
+};
+
+} // namespace
+
+SimulatedRadio::SimulatedRadio(const MemoryImage& memory, const SimulatedRadioOptions& options)
+    : m_Memory(memory), m_Options(options) {}
+
+std::vector<std::uint8_t> SimulatedRadio::Receive(const std::uint8_t* data, std::size_t n) {
+    std::vector<std::uint8_t> out;
+    if (m_Options.bNeverAnswer) {
+        return out;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        Take(data[i], out);
+    }
+    return out;
+}
+
+void SimulatedRadio::Take(std::uint8_t byte, std::vector<std::uint8_t>& out) {
+    m_Frame.push_back(byte);
+    if (m_State == State::Identity && m_Frame[0] == IdentityFirst) {
+        if (m_Frame.size() < 2) {
+            return;
+        }
+        if (m_Frame[1] == IdentitySecond) {
+            out.insert(out.end(), ModelId, ModelId + 4);
+            if (m_Options.bWrongModel) {
+                out[out.size() - 1] = '9';
+            }
+            out.insert(out.end(), {m_Options.version, 0x00, 0x00, 0x00});
+            m_State = State::Confirm;
+        }
+        m_Frame.clear();
+        return;
+    }
+    if (m_Frame[0] == WakeUpStart) {
+        TakeWakeUp(out);
+        return;
+    }
+    switch (m_State) {
+    case State::Asleep:
+    case State::Identity:
+        m_Frame.clear(); // noise
+        return;
+    case State::Confirm:
+        if (byte == Ack) {
+            out.push_back(Ack);
+            m_State = State::Programming;
+            m_LastReadBlock = -1;
+            m_bClosingRead = false;
+        }
+        m_Frame.clear();
+        return;
+    case State::Programming:
+        TakeCommand(out);
+        return;
+    }
+}
+
+bool SimulatedRadio::TakeWakeUp(std::vector<std::uint8_t>& out) {
+    const std::size_t at = m_Frame.size() - 1;
+    if (at >= 1 && at <= sizeof WakeUpLetters && m_Frame[at] != WakeUpLetters[at - 1]) {
+        // Not a wake-up after all; a new frame may start with this byte.
+        const std::uint8_t last = m_Frame[at];
+        m_Frame.clear();
+        if (last == WakeUpStart) {
+            m_Frame.push_back(last);
+        }
+        return false;
+    }
+    if (m_Frame.size() < WakeUpLength) {
+        return false;
+    }
+    const std::uint8_t mode = m_Frame.back();
+    m_Frame.clear();
+    if (mode != 'A' && mode != 'B') {
+        return false;
+    }
+    ++m_WakeUps;
+    if (m_WakeUps < m_Options.answerFromWakeUp) {
+        return false;
+    }
+    out.push_back(Ack);
+    m_State = State::Identity;
+    return true;
+}
+
+void SimulatedRadio::TakeCommand(std::vector<std::uint8_t>& out) {
+    const std::uint8_t command = m_Frame[0];
+    if (command == Ack) {
+        m_Frame.clear();
+        Acknowledge(m_LastReadBlock, out);
+        if (m_bClosingRead) {
+            ++m_CompletedReads;
+            m_State = State::Asleep;
+        }
+        return;
+    }
+    if (command != ReadCommand && command != WriteCommand) {
+        m_Frame.clear();
+        return;
+    }
+    if (m_Frame.size() < HeaderLength) {
+        return;
+    }
+    const unsigned address = static_cast<unsigned>(m_Frame[1] << 8 | m_Frame[2]);
+    const std::size_t length = m_Frame[3];
+    if (command == ReadCommand) {
+        m_Frame.clear();
+        AnswerRead(address, out);
+        return;
+    }
+    if (m_Frame.size() < HeaderLength + length) {
+        return;
+    }
+    AnswerWrite(address, length, out);
+    m_Frame.clear();
+}
+
+void SimulatedRadio::AnswerRead(unsigned address, std::vector<std::uint8_t>& out) {
+    const int block = static_cast<int>(address / ImageMap::BlockLength);
+    m_bClosingRead = address == ClosingAddress;
+    m_LastReadBlock = m_bClosingRead ? -1 : block;
+    std::vector<std::uint8_t> reply = {WriteCommand, static_cast<std::uint8_t>(address >> 8),
+                                       static_cast<std::uint8_t>(address & 0xFF),
+                                       ImageMap::BlockLength};
+    for (unsigned i = 0; i < ImageMap::BlockLength; ++i) {
+        reply.push_back(m_Memory[(address + i) % MemoryImage::Size]);
+    }
+    if (!m_bClosingRead && block == m_Options.shortReplyBlock) {
+        reply.resize(m_Options.shortReplyLength);
+    }
+    out.insert(out.end(), reply.begin(), reply.end());
+}
+
+void SimulatedRadio::AnswerWrite(unsigned address, std::size_t length,
+                                 std::vector<std::uint8_t>& out) {
+    const int block = static_cast<int>(address / ImageMap::BlockLength);
+    const bool bClosing = address == ClosingAddress;
+    if (!bClosing && block == m_Options.noAckBlock) {
+        return;
+    }
+    if (!bClosing && block == m_Options.refuseBlock) {
+        out.push_back(Nak);
+        return;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        m_Memory[(address + i) % MemoryImage::Size] = m_Frame[HeaderLength + i];
+    }
+    out.push_back(Ack);
+    if (bClosing) {
+        ++m_CompletedWrites;
+        m_State = State::Asleep;
+    }
+}
+
+void SimulatedRadio::Acknowledge(int block, std::vector<std::uint8_t>& out) {
+    if (block >= 0 && block == m_Options.noAckBlock) {
+        return;
+    }
+    out.push_back(block >= 0 && block == m_Options.refuseBlock ? Nak : Ack);
+}
+
+MemoryImage SimulatedRadio::DemoMemory() {
+    static const DemoChannel channels[] = {
+        {"PMR 1", 44600625, 44600625, 0xFF, 0xFF, false},
+        {"PMR 2", 44601875, 44601875, 0xFF, 0xFF, false},
+        {"PMR 3", 44603125, 44603125, 0xFF, 0xFF, false},
+        {"PMR 4", 44604375, 44604375, 0xFF, 0xFF, false},
+        {"PMR 5", 44605625, 44605625, 0x06, 0x70, false},
+        {"PMR 6", 44606875, 44606875, 0x06, 0x70, false},
+        {"PMR 7", 44608125, 44608125, 0x08, 0x85, false},
+        {"PMR 8", 44609375, 44609375, 0x08, 0x85, false},
+        {"SITE A", 43500000, 43500000, 0x80, 0x23, true},
+        {"SITE B", 43502500, 43502500, 0x80, 0x23, true},
+        {"REP IN", 43800000, 43060000, 0x11, 0x82, true},
+        {"REP OUT", 43060000, 43800000, 0x11, 0x82, true},
+        {"EVENT", 45000000, 45000000, 0xC0, 0x71, true},
+        {"CREW", 45012500, 45012500, 0x10, 0x00, false},
+        {"SECURITY", 46000000, 46000000, 0x87, 0x54, true},
+        {"SIMPLEX", 47900000, 47900000, 0xFF, 0xFF, false},
+    };
+    MemoryImage image = ImageMap::NewDocumentImage();
+    for (int i = 0; i < ImageMap::ScanBitmapSize; ++i) {
+        image[ImageMap::ScanBitmap + i] = 0x00;
+    }
+    int n = 0;
+    for (const DemoChannel& c : channels) {
+        const unsigned slot = ImageMap::SlotAddress(n);
+        PutFrequency(image, slot, c.rxUnits);
+        PutFrequency(image, slot + 4, c.txUnits);
+        for (unsigned tone : {slot + 8, slot + 10}) {
+            image[tone] = c.toneLow;
+            image[tone + 1] = c.toneHigh;
+        }
+        image[slot + 12] = 0x01; // no optional signal, scrambler off
+        // Forward, busy lock off, in the scan list, bandwidth, high power.
+        image[slot + 13] =
+            static_cast<std::uint8_t>(0xC0 | 0x01 | 0x08 | (c.bWide ? 0x10 : 0) | 0x20);
+        image[slot + 14] = 0xFE; // PTT ID off
+        const unsigned name = ImageMap::NameAddress(n);
+        const std::size_t length = std::strlen(c.name);
+        for (std::size_t k = 0; k < ImageMap::ChannelNameSize; ++k) {
+            std::uint8_t code = 0xFF;
+            if (k < length) {
+                const char ch = c.name[k];
+                code = ch >= '0' && ch <= '9'   ? static_cast<std::uint8_t>(ch - '0')
+                       : ch >= 'A' && ch <= 'Z' ? static_cast<std::uint8_t>(10 + ch - 'A')
+                       : ch == '-'              ? 36
+                                                : 37;
+            }
+            image[name + k] = code;
+        }
+        image[ImageMap::ScanBitmap + n / 8] |= static_cast<std::uint8_t>(1u << (n % 8));
+        ++n;
+    }
+    return image;
+}

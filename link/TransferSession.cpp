@@ -1,0 +1,343 @@
+#include "link/TransferSession.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "image/ImageMap.h"
+#include "link/TransferTexts.h"
+
+namespace {
+
+constexpr std::uint8_t ReadCommand = 0x52;  // 'R'
+constexpr std::uint8_t WriteCommand = 0x57; // 'W'
+constexpr std::uint8_t IdentityRequest[] = {0x4D, 0x02};
+constexpr std::uint8_t WakeUpFrame[] = {0x02, 'P', 'R', 'O', 'G', 'R'};
+constexpr std::size_t BlockReplyLength = 12;
+constexpr std::size_t BlockReplyMinimum = 10;
+constexpr std::size_t ReplyHeaderLength = 4;
+constexpr std::size_t IdentityReplyLength = 8;
+constexpr std::size_t VersionIndex = 4;
+
+std::uint8_t High(unsigned address) {
+    return static_cast<std::uint8_t>(address >> 8);
+}
+std::uint8_t Low(unsigned address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
+
+} // namespace
+
+TransferSession::TransferSession(RadioLink& link, TransferHost& host)
+    : m_Link(link), m_Host(host) {}
+
+TransferOutcome TransferSession::Run(TransferDirection direction, const std::string& portName,
+                                     MemoryImage& image) {
+    m_Direction = direction;
+    m_Stage = image;
+    m_BlocksDone = 0;
+    m_Outcome = TransferOutcome::Completed;
+
+    if (!m_Link.Open(portName)) {
+        m_Host.ShowMessage({TransferTexts::PortNotOpened, std::nullopt, m_Link.OpenError()});
+        m_Host.DestroyDialog();
+        return TransferOutcome::PortNotOpened;
+    }
+    m_Link.Configure();
+    m_Host.SetStatusText(TransferTexts::StatusDetecting);
+    m_FailureCounter = 1;
+    m_Buffer.fill(0);
+    m_bCheckIdentity = true;
+
+    const TransferOutcome outcome = Exchange();
+    // The one place that closes the port: every way out of Exchange comes here.
+    m_Link.Close();
+    return Finish(outcome, image);
+}
+
+TransferOutcome TransferSession::Exchange() {
+    Step step = Step::Detect;
+    for (;;) {
+        switch (step) {
+        case Step::Detect:
+            step = Detect();
+            break;
+        case Step::Identify:
+            step = Identify();
+            break;
+        case Step::Confirm:
+            step = Confirm();
+            break;
+        case Step::CommunicationPrompt:
+            if (m_Host.AskRetryCancel(TransferTexts::CommunicationFailed)) {
+                m_FailureCounter = 1;
+                step = Step::Detect;
+            } else {
+                m_Outcome = TransferOutcome::CommunicationFailed;
+                step = Step::Finished;
+            }
+            break;
+        case Step::Blocks: {
+            const TransferOutcome outcome =
+                m_Direction == TransferDirection::Read ? ReadBlocks() : WriteBlocks();
+            if (outcome == TransferOutcome::Cancelled) {
+                return outcome;
+            }
+            // The radio expects the closing exchange after a failed block too.
+            if (m_Direction == TransferDirection::Read) {
+                CloseRead();
+            } else {
+                CloseWrite();
+            }
+            return outcome;
+        }
+        case Step::Finished:
+            return m_Outcome;
+        }
+    }
+}
+
+TransferSession::Step TransferSession::Detect() {
+    if (!PumpWithSleep(DetectPumps)) {
+        m_Outcome = TransferOutcome::Cancelled;
+        return Step::Finished;
+    }
+    m_Host.SetStatusText(TransferTexts::StatusWaiting);
+    m_Link.Purge(true);
+    for (int attempt = 0;; ++attempt) {
+        const std::uint8_t last = attempt % 2 == 0 ? 'B' : 'A';
+        for (std::uint8_t byte : WakeUpFrame) {
+            m_Host.Sleep(1);
+            m_Link.Purge(false);
+            Send({byte});
+        }
+        m_Host.Sleep(1);
+        m_Link.Purge(false);
+        Send({last});
+        m_Host.Sleep(2);
+        m_Buffer[0] = 0x00;
+        m_Link.Read(m_Buffer.data(), 1);
+        if (m_Buffer[0] == Ack) {
+            return Step::Identify;
+        }
+        if (++m_FailureCounter >= WakeUpLimit) {
+            m_Outcome = TransferOutcome::SyncFailed;
+            return Step::Finished;
+        }
+    }
+}
+
+TransferSession::Step TransferSession::Identify() {
+    for (std::uint8_t byte : IdentityRequest) {
+        m_Host.Sleep(1);
+        m_Link.Purge(false);
+        Send({byte});
+    }
+    // The buffer is deliberately not cleared: a missing reply leaves the
+    // wake-up acknowledgement in byte 0, which fails the model check below.
+    if (!m_Link.Read(m_Buffer.data(), IdentityReplyLength).ok) {
+        return Step::CommunicationPrompt;
+    }
+    if (!m_bCheckIdentity) {
+        return Step::Confirm;
+    }
+    if (std::memcmp(m_Buffer.data(), RadioModelId, std::strlen(RadioModelId)) != 0) {
+        m_Outcome = TransferOutcome::ModelMismatch;
+        return Step::Finished;
+    }
+    const std::uint8_t version = m_Buffer[VersionIndex];
+    if (version == AcceptedVersion || version == AnyVersion) {
+        return Step::Confirm;
+    }
+    if (version < AcceptedVersion) {
+        m_Host.ShowMessage({TransferTexts::EarlierVersion, std::nullopt, {}});
+        m_bCheckIdentity = false;
+        return Step::Detect;
+    }
+    m_Outcome = TransferOutcome::ModelMismatch;
+    return Step::Finished;
+}
+
+TransferSession::Step TransferSession::Confirm() {
+    m_Link.Purge(false);
+    for (int sends = 1; !Send({Ack}); ++sends) {
+        if (sends >= MaxAckSends) {
+            return Step::CommunicationPrompt;
+        }
+        Report(TransferTexts::SendOrderError);
+        m_Link.Purge(false);
+    }
+    const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), 1);
+    if (!reply.ok) {
+        return Step::CommunicationPrompt;
+    }
+    // Only a byte that really arrived counts: byte 0 may still hold an older
+    // acknowledgement.
+    if (reply.count == 1 && m_Buffer[0] == Ack) {
+        return Step::Blocks;
+    }
+    if (!PumpWithSleep(ConfirmFailurePumps)) {
+        m_Outcome = TransferOutcome::Cancelled;
+        return Step::Finished;
+    }
+    return Step::CommunicationPrompt;
+}
+
+TransferOutcome TransferSession::ReadBlocks() {
+    for (int block = 0; block < ImageMap::BlockCount; ++block) {
+        const unsigned address = static_cast<unsigned>(block * ImageMap::BlockLength);
+        m_Link.Purge(false);
+        Send({ReadCommand, High(address), Low(address), ImageMap::BlockLength});
+        const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
+        if (!reply.ok || reply.count < BlockReplyMinimum) {
+            return TransferOutcome::ShortReply;
+        }
+        // A 10- or 11-byte reply is accepted; the positions it did not bring keep
+        // what the image held rather than bytes left over from another block.
+        for (std::size_t i = ReplyHeaderLength; i < reply.count; ++i) {
+            m_Stage[address + i - ReplyHeaderLength] = m_Buffer[i];
+        }
+        ++m_BlocksDone;
+        AdvanceProgress();
+
+        m_Host.Sleep(15);
+        m_Link.Purge(false);
+        Send({Ack});
+        const RadioLink::ReadResult ack = m_Link.Read(m_Buffer.data(), 1);
+        if (!ack.ok || ack.count != 1 || m_Buffer[0] != Ack) {
+            return TransferOutcome::AcknowledgeLost;
+        }
+        for (int i = 0; i < ReadBlockPumps; ++i) {
+            m_Host.Pump();
+            if (m_Host.CancelRequested()) {
+                return TransferOutcome::Cancelled;
+            }
+        }
+        m_Host.Sleep(5);
+    }
+    return TransferOutcome::Completed;
+}
+
+TransferOutcome TransferSession::WriteBlocks() {
+    for (int block = 0; block < ImageMap::BlockCount; ++block) {
+        const unsigned address = static_cast<unsigned>(block * ImageMap::BlockLength);
+        m_Link.Purge(false);
+        bool sent = Send({WriteCommand, High(address), Low(address), ImageMap::BlockLength});
+        m_Host.Sleep(1);
+        // This purge also drops any stray acknowledgement, so only a 0x06 that
+        // answers the data below counts for this block.
+        m_Link.Purge(false);
+        sent = Send(m_Stage.data() + address, ImageMap::BlockLength) && sent;
+        const RadioLink::ReadResult ack = m_Link.Read(m_Buffer.data(), 1);
+        if (!sent || !ack.ok || ack.count != 1 || m_Buffer[0] != Ack) {
+            return TransferOutcome::BlockRefused;
+        }
+        ++m_BlocksDone;
+        AdvanceProgress();
+        for (int i = 0; i < WriteBlockPumps; ++i) {
+            if (m_Host.CancelRequested()) {
+                return TransferOutcome::Cancelled;
+            }
+            m_Host.Pump();
+        }
+        m_Host.Sleep(1);
+    }
+    return TransferOutcome::Completed;
+}
+
+void TransferSession::CloseRead() {
+    Send({ReadCommand, High(ClosingAddress), Low(ClosingAddress), ImageMap::BlockLength});
+    const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
+    // Band edges only from bytes that really arrived; a missing reply keeps the
+    // band edges the image had.
+    for (std::size_t i = 0; i < ImageMap::BandLimitsSize; ++i) {
+        if (reply.ok && reply.count > ReplyHeaderLength + i) {
+            m_Stage[ImageMap::BandLimits + i] = m_Buffer[ReplyHeaderLength + i];
+        }
+    }
+    Send({Ack});
+    m_Link.Read(m_Buffer.data(), 1);
+}
+
+void TransferSession::CloseWrite() {
+    Send({WriteCommand, High(ClosingAddress), Low(ClosingAddress), ImageMap::BandLimitsSize});
+    Send(m_Stage.data() + ImageMap::BandLimits, ImageMap::BandLimitsSize);
+    m_Link.Read(m_Buffer.data(), 1);
+}
+
+TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& image) {
+    const bool bRead = m_Direction == TransferDirection::Read;
+    const std::optional<BiText> discarded =
+        bRead ? std::optional<BiText>(TransferTexts::ReadDiscarded) : std::nullopt;
+    switch (outcome) {
+    case TransferOutcome::Completed:
+        m_Host.SetProgress(ImageMap::BlockCount);
+        m_Host.DestroyDialog();
+        if (bRead) {
+            image = m_Stage;
+        }
+        break;
+    case TransferOutcome::SyncFailed:
+        m_Host.ShowMessage({TransferTexts::SyncFailed, std::nullopt, {}});
+        m_Host.SetStatusText(TransferTexts::StatusNotStarted);
+        m_Host.EnableStart();
+        break;
+    case TransferOutcome::ModelMismatch:
+        m_Host.ShowMessage({TransferTexts::ModelMismatch, std::nullopt, {}});
+        m_Host.DestroyDialog();
+        break;
+    case TransferOutcome::ShortReply:
+        m_Host.ShowMessage({TransferTexts::ShortReply, discarded, {}});
+        m_Host.DestroyDialog();
+        break;
+    case TransferOutcome::AcknowledgeLost:
+        m_Host.ShowMessage({TransferTexts::AcknowledgeLost, discarded, {}});
+        m_Host.DestroyDialog();
+        break;
+    case TransferOutcome::BlockRefused:
+        m_Host.ShowMessage({TransferTexts::BlockRefused, std::nullopt, {}});
+        m_Host.SetProgress(ImageMap::BlockCount);
+        m_Host.DestroyDialog();
+        break;
+    case TransferOutcome::Cancelled:
+        m_Host.DestroyDialog();
+        if (bRead) {
+            m_Host.ShowMessage({TransferTexts::ReadCancelled, std::nullopt, {}});
+        }
+        break;
+    case TransferOutcome::CommunicationFailed:
+    case TransferOutcome::PortNotOpened:
+        m_Host.DestroyDialog();
+        break;
+    }
+    return outcome;
+}
+
+bool TransferSession::PumpWithSleep(int cycles) {
+    for (int i = 0; i < cycles; ++i) {
+        m_Host.Pump();
+        if (m_Host.CancelRequested()) {
+            return false;
+        }
+        m_Host.Sleep(1);
+    }
+    return true;
+}
+
+void TransferSession::AdvanceProgress() {
+    if (m_Host.ProgressPosition() < ImageMap::BlockCount) {
+        m_Host.StepProgress();
+    }
+    m_Host.SetStatusText(std::to_string(m_Host.ProgressPosition()));
+}
+
+bool TransferSession::Send(std::initializer_list<std::uint8_t> bytes) {
+    return m_Link.Write(bytes.begin(), bytes.size());
+}
+
+bool TransferSession::Send(const std::uint8_t* data, std::size_t n) {
+    return m_Link.Write(data, n);
+}
+
+void TransferSession::Report(const BiText& text) {
+    m_Host.ShowMessage({text, std::nullopt, {}});
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+
+#include "image/MemoryImage.h"
+#include "link/RadioLink.h"
+#include "link/TransferHost.h"
+
+enum class TransferDirection { Read, Write };
+
+// How a transfer ended.
+enum class TransferOutcome {
+    Completed,
+    PortNotOpened,
+    SyncFailed, // the dialog stays for another Start
+    ModelMismatch,
+    CommunicationFailed, // the user answered Cancel to the communication prompt
+    ShortReply,          // read: a block reply of fewer than 10 bytes
+    AcknowledgeLost,     // read: no acknowledgement after a block
+    BlockRefused,        // write: a block was not acknowledged
+    Cancelled,
+};
+
+// The programming protocol: wake-up, identity check, acknowledgement, 397
+// blocks of 8 bytes and the closing exchange of the band edges. Every byte
+// goes through the RadioLink, every wait and every word to the user through
+// the TransferHost.
+class TransferSession {
+public:
+    static constexpr char RadioModelId[] = "T426";
+    static constexpr std::uint8_t Ack = 0x06;
+    static constexpr std::uint8_t AcceptedVersion = 0x37;
+    static constexpr std::uint8_t AnyVersion = 0xFF;
+    static constexpr int WakeUpLimit = 5; // the failure counter starts at 1
+    static constexpr int DetectPumps = 7;
+    static constexpr int ConfirmFailurePumps = 601;
+    static constexpr int ReadBlockPumps = 19;
+    static constexpr int WriteBlockPumps = 21;
+    // The acknowledgement of the identity reply is sent again after a failed
+    // write, but not for ever: a port that cannot write is a communication
+    // failure, which the user may retry.
+    static constexpr int MaxAckSends = 4;
+    static constexpr std::uint16_t ClosingAddress = 0x0FF0;
+
+    TransferSession(RadioLink& link, TransferHost& host);
+
+    // Runs one transfer on the named port. Read: the blocks go into a copy of
+    // image, which replaces image only when the whole read succeeded, so the
+    // bytes the radio does not carry keep their values and a failed read
+    // changes nothing. Write: image is sent as it is at the call.
+    TransferOutcome Run(TransferDirection direction, const std::string& portName,
+                        MemoryImage& image);
+
+    // Blocks exchanged by the last Run.
+    int BlocksDone() const { return m_BlocksDone; }
+
+private:
+    enum class Step { Detect, Identify, Confirm, CommunicationPrompt, Blocks, Finished };
+
+    TransferOutcome Exchange();
+    Step Detect();
+    Step Identify();
+    Step Confirm();
+    TransferOutcome ReadBlocks();
+    TransferOutcome WriteBlocks();
+    void CloseRead();
+    void CloseWrite();
+    bool PumpWithSleep(int cycles); // false when Cancel was seen
+    void AdvanceProgress();
+    bool Send(std::initializer_list<std::uint8_t> bytes);
+    bool Send(const std::uint8_t* data, std::size_t n);
+    void Report(const BiText& text);
+    TransferOutcome Finish(TransferOutcome outcome, MemoryImage& image);
+
+    RadioLink& m_Link;
+    TransferHost& m_Host;
+    TransferDirection m_Direction = TransferDirection::Read;
+    MemoryImage m_Stage;
+    std::array<std::uint8_t, 20> m_Buffer{};
+    int m_FailureCounter = 1;
+    bool m_bCheckIdentity = true;
+    TransferOutcome m_Outcome = TransferOutcome::Completed;
+    int m_BlocksDone = 0;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/Lang.h"
+
+// Every text a transfer shows. Status lines exist in English only; messages
+// in both languages.
+namespace TransferTexts {
+
+inline constexpr const char* StatusDetecting =
+    "Now are detecting Communication Port,Please wait...";
+inline constexpr const char* StatusWaiting = "Waiting the response from radio....";
+inline constexpr const char* StatusNotStarted = "Not start...";
+
+inline constexpr BiText PortNotOpened{
+    "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
+    "无法打开串口，请检查该设备是否正常，或是否被占用"};
+inline constexpr BiText SyncFailed{"Synchronization Error", "同步过程出错"};
+inline constexpr BiText ModelMismatch{"Radio model does not match", "对讲机机型不匹配"};
+inline constexpr BiText EarlierVersion{"Radio is an earlier version, Some features do not work",
+                                       "版本不对，某些功能不起作用"};
+inline constexpr BiText SendOrderError{" Error in the Send Order", " 发送数据错误"};
+inline constexpr BiText CommunicationFailed{
+    "Communication Error，Please check all the connections and the radio power",
+    "通讯错误，请检查连接线是否接触良好或对讲机电源是否开启"};
+inline constexpr BiText ShortReply{"not received enough  byte", "未收到足够字节"};
+inline constexpr BiText AcknowledgeLost{"Error had happen,please try again",
+                                        "接收出错中断，请重试"};
+inline constexpr BiText BlockRefused{" Program Interrupt，Please reset the radio and try again",
+                                     " 接收出错中断，请重试"};
+
+// Added to the message of a read that did not complete: the tool keeps what it
+// had, a half-read image is never shown as if it came from the radio.
+inline constexpr BiText ReadDiscarded{
+    "The data in the program were left as they were before the read.",
+    "程序中的数据保持读取前的内容，未作任何改动。"};
+// Shown when the user cancels a running read.
+inline constexpr BiText ReadCancelled{
+    "Reading was cancelled. The data in the program were left as they were before the read.",
+    "读取已取消。程序中的数据保持读取前的内容，未作任何改动。"};
+
+} // namespace TransferTexts
