@@ -1,9 +1,59 @@
 #include <iostream>
 
+#include "cli/ChannelCsv.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "image/CProgramDoc.h"
 
-int RunDump(const std::vector<std::string>&) {
-    std::cerr << "orinctl dump: not available yet\n";
-    return ExitFailure;
+namespace {
+
+constexpr const char* Usage = "usage: orinctl dump FILE.sin [--lang en|zh]\n";
+constexpr const char* Help =
+    "usage: orinctl dump FILE.sin [--lang en|zh]\n"
+    "\n"
+    "Prints the 128 channels of a channel file as CSV (UTF-8, fields quoted when\n"
+    "they hold a comma, a quote or a line break): a header line, then one line per\n"
+    "channel with its number and the 13 texts the channel grid shows.\n"
+    "\n"
+    "  --lang en|zh   language of the option texts (default en)\n"
+    "\n"
+    "Exit status: 0 printed, 1 the file could not be loaded, 2 usage error.\n";
+
+} // namespace
+
+int RunDump(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed = ParseCliArgs(args, {"--lang"}, {}, error);
+    if (parsed && parsed->help) {
+        std::cout << Help;
+        return ExitOk;
+    }
+    Lang lang = Lang::English;
+    if (parsed) {
+        const std::string language = parsed->Value("--lang").value_or("en");
+        if (language == "zh") {
+            lang = Lang::Chinese;
+        } else if (language != "en") {
+            error = "--lang takes en or zh, not " + language;
+        }
+        if (error.empty() && parsed->positional.size() != 1) {
+            error = parsed->positional.empty() ? "missing FILE.sin" : "more than one file given";
+        }
+    }
+    if (!parsed || !error.empty()) {
+        std::cerr << "orinctl dump: " << error << '\n' << Usage;
+        return ExitUsage;
+    }
+    CProgramDoc doc;
+    const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
+    if (!loaded.ok) {
+        std::cerr << "orinctl dump: " << loaded.Message(Lang::English) << '\n';
+        return ExitFailure;
+    }
+    std::cout << ChannelCsv::Dump(doc.Image(), lang) << std::flush;
+    if (!std::cout) {
+        std::cerr << "orinctl dump: cannot write to standard output\n";
+        return ExitFailure;
+    }
+    return ExitOk;
 }

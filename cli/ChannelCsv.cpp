@@ -1,0 +1,190 @@
+#include "cli/ChannelCsv.h"
+
+#include <set>
+
+#include "cli/Csv.h"
+#include "editor/FrequencyCheck.h"
+#include "image/ChannelCodec.h"
+#include "image/ChannelTexts.h"
+#include "image/ImageMap.h"
+#include "image/ToneTable.h"
+#include "image/Utf8.h"
+
+namespace ChannelCsv {
+namespace {
+
+constexpr int FieldCount = ChannelColumnCount;
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+bool IsHeader(const Csv::Record& record) {
+    const std::string first = Trimmed(record.fields[0]);
+    return first == Header[0] || first == ChannelTexts::ColumnTitles[0].chinese;
+}
+
+bool IsBlank(const Csv::Record& record) {
+    return record.fields.size() == 1 && Trimmed(record.fields[0]).empty();
+}
+
+// The channel number: digits only, 1-128.
+int ChannelNumber(const std::string& text) {
+    const std::string t = Trimmed(text);
+    if (t.empty() || t.size() > 3 || t.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    const int n = std::stoi(t);
+    return n >= 1 && n <= ImageMap::ChannelCount ? n : 0;
+}
+
+std::string FrequencyProblem(FrequencyVerdict verdict, const BandEdges& band) {
+    switch (verdict) {
+    case FrequencyVerdict::Format:
+        return "not a number, or outside 67-521 MHz";
+    case FrequencyVerdict::Range:
+        return "outside the band edges " + std::to_string(band.lower) + "-" +
+               std::to_string(band.upper) + " MHz";
+    case FrequencyVerdict::Step:
+        return "not a multiple of 6.25, 5 or 2.5 kHz";
+    default:
+        return {};
+    }
+}
+
+std::string OptionProblem(const std::string& text, int column) {
+    if (text.empty()) {
+        return {};
+    }
+    std::string choices;
+    for (const BiText& entry : ChannelTexts::EntriesForColumn(column)) {
+        if (text == entry.english || text == entry.chinese) {
+            return {};
+        }
+        choices += choices.empty() ? "" : ", ";
+        choices += entry.english;
+        if (std::string_view(entry.english) != entry.chinese) {
+            choices += std::string(" or ") + entry.chinese;
+        }
+    }
+    if (column == ColScram && text == ChannelTexts::ScramblerZero) {
+        return {}; // what a stored scrambler 0 shows
+    }
+    return "\"" + text + "\" is not one of: " + choices;
+}
+
+std::string NameProblem(const std::string& text) {
+    const std::u32string chars = Utf8::CodePoints(text);
+    if (chars.size() > static_cast<std::size_t>(ImageMap::ChannelNameSize)) {
+        return "longer than 8 characters";
+    }
+    for (char32_t c : chars) {
+        if (NameCharToCode(c) == 0xFF) {
+            return "holds a character outside 0-9, A-Z, \"-\" and space";
+        }
+    }
+    return {};
+}
+
+// Checks the cells of one row and normalises its frequencies in place.
+void CheckRow(ChannelRecord& record, int line, const BandEdges& band,
+              std::vector<Problem>& problems) {
+    const auto report = [&](int column, std::string reason) {
+        if (!reason.empty()) {
+            problems.push_back({line, Header[column], std::move(reason)});
+        }
+    };
+    for (int column : {ColRxFrequency, ColTxFrequency}) {
+        const FrequencyCheckResult r = CheckFrequency(record[column], band.lower, band.upper);
+        if (r.verdict == FrequencyVerdict::Accepted) {
+            record[column] = r.text;
+        } else {
+            report(column, FrequencyProblem(r.verdict, band));
+        }
+    }
+    for (int column : {ColRxTone, ColTxTone}) {
+        const std::string& tone = record[column];
+        if (!tone.empty() && ToneTable::IndexOf(tone) < 0) {
+            report(column, "\"" + tone + "\" is not OFF, empty or a tone of the tone table");
+        }
+    }
+    for (int column = ColWidth; column <= ColScram; ++column) {
+        report(column, OptionProblem(record[column], column));
+    }
+    report(ColName, NameProblem(record[ColName]));
+}
+
+} // namespace
+
+BandEdges ReadBandEdges(const MemoryImage& image) {
+    const std::uint8_t lowPair = image[ImageMap::BandLimits];
+    const std::uint8_t highPair = image[ImageMap::BandLimits + 1];
+    const std::uint8_t units = image[ImageMap::BandLimits + 2];
+    return {static_cast<unsigned>((lowPair >> 4) * 100 + (lowPair & 0x0F) * 10 + (units >> 4)),
+            static_cast<unsigned>((highPair >> 4) * 100 + (highPair & 0x0F) * 10 + (units & 0x0F))};
+}
+
+std::string Dump(const MemoryImage& image, Lang lang) {
+    std::string out = Csv::Line(std::vector<std::string>(std::begin(Header), std::end(Header)));
+    for (int n = 0; n < ImageMap::ChannelCount; ++n) {
+        const ChannelRecord record = DecodeChannel(image, n, lang);
+        std::vector<std::string> fields{std::to_string(n + 1)};
+        fields.insert(fields.end(), record.texts.begin(), record.texts.end());
+        out += Csv::Line(fields);
+    }
+    return out;
+}
+
+ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
+    ImportResult result;
+    const Csv::ParseResult parsed = Csv::Parse(csv);
+    if (!parsed.ok) {
+        result.ok = false;
+        result.problems.push_back({parsed.errorLine, "", parsed.error});
+        return result;
+    }
+    const BandEdges band = ReadBandEdges(image);
+    MemoryImage staged = image;
+    std::set<int> seen;
+    for (const Csv::Record& row : parsed.records) {
+        if (IsBlank(row) || IsHeader(row)) {
+            continue;
+        }
+        if (row.fields.size() != static_cast<std::size_t>(FieldCount)) {
+            result.problems.push_back({row.line, "",
+                                       "expected " + std::to_string(FieldCount) +
+                                           " fields, found " + std::to_string(row.fields.size())});
+            continue;
+        }
+        const int channel = ChannelNumber(row.fields[0]);
+        if (channel == 0) {
+            result.problems.push_back(
+                {row.line, Header[0], "\"" + row.fields[0] + "\" is not a channel number 1-128"});
+            continue;
+        }
+        if (!seen.insert(channel).second) {
+            result.problems.push_back(
+                {row.line, Header[0], "channel " + std::to_string(channel) + " is listed twice"});
+            continue;
+        }
+        ChannelRecord record;
+        for (int column = 1; column < FieldCount; ++column) {
+            record[column] = row.fields[column];
+        }
+        if (check) {
+            CheckRow(record, row.line, band, result.problems);
+        }
+        EncodeChannel(record, channel - 1, staged);
+    }
+    result.ok = result.problems.empty();
+    if (result.ok) {
+        image = staged;
+    }
+    return result;
+}
+
+} // namespace ChannelCsv

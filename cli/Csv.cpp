@@ -1,0 +1,99 @@
+#include "cli/Csv.h"
+
+namespace Csv {
+
+std::string Field(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string Line(const std::vector<std::string>& fields) {
+    std::string out;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0) {
+            out += ',';
+        }
+        out += Field(fields[i]);
+    }
+    out += '\n';
+    return out;
+}
+
+ParseResult Parse(std::string_view text) {
+    ParseResult result;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") {
+        text.remove_prefix(3);
+    }
+    int line = 1;
+    std::size_t i = 0;
+    const auto fail = [&](int at, std::string error) {
+        result.ok = false;
+        result.errorLine = at;
+        result.error = std::move(error);
+        return result;
+    };
+    while (i < text.size()) {
+        Record record;
+        record.line = line;
+        std::string field;
+        bool endOfRecord = false;
+        while (!endOfRecord) {
+            if (i < text.size() && text[i] == '"') {
+                const int quoteLine = line;
+                ++i;
+                for (;;) {
+                    if (i >= text.size()) {
+                        return fail(quoteLine, "a quoted field is never closed");
+                    }
+                    if (text[i] == '"') {
+                        if (i + 1 < text.size() && text[i + 1] == '"') {
+                            field += '"';
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    if (text[i] == '\n') {
+                        ++line;
+                    }
+                    field += text[i++];
+                }
+                if (i < text.size() && text[i] != ',' && text[i] != '\n' &&
+                    !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                    return fail(line, "text follows a closing quote");
+                }
+            } else {
+                while (i < text.size() && text[i] != ',' && text[i] != '\n' &&
+                       !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+                    field += text[i++];
+                }
+            }
+            record.fields.push_back(std::move(field));
+            field.clear();
+            if (i >= text.size()) {
+                endOfRecord = true;
+            } else if (text[i] == ',') {
+                ++i;
+            } else {
+                i += text[i] == '\r' ? 2 : 1;
+                ++line;
+                endOfRecord = true;
+            }
+        }
+        result.records.push_back(std::move(record));
+    }
+    return result;
+}
+
+} // namespace Csv

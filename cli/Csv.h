@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Comma-separated values as RFC 4180 has them: a field holding a comma, a
+// double quote or a line break is quoted, and its quotes are doubled.
+namespace Csv {
+
+std::string Field(std::string_view text);
+// The fields joined by commas, ended by a line feed.
+std::string Line(const std::vector<std::string>& fields);
+
+struct Record {
+    int line = 0; // line of the file the record starts on, from 1
+    std::vector<std::string> fields;
+};
+
+struct ParseResult {
+    bool ok = true;
+    std::vector<Record> records;
+    int errorLine = 0;
+    std::string error;
+};
+
+// Splits text into records. Accepts LF and CRLF line ends, quoted fields with
+// line breaks inside, and a UTF-8 byte order mark at the start. A quote that
+// is never closed, or text after a closing quote, is an error.
+ParseResult Parse(std::string_view text);
+
+} // namespace Csv
