@@ -2,8 +2,59 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/TransferCommand.h"
+#include "image/CProgramDoc.h"
+#include "image/ImageMap.h"
 
-int RunRead(const std::vector<std::string>&) {
-    std::cerr << "orinctl read: not available yet\n";
-    return ExitFailure;
+namespace {
+
+void ReadUsage(std::ostream& out) {
+    out << "usage: orinctl read --port PORT -o OUT.sin [--base BASE.sin] [--retries N]\n\n"
+           "Reads the radio on PORT (COM1-COM4 stand for /dev/ttyS0-/dev/ttyS3; any other\n"
+           "name is a device path) into OUT.sin. The bytes the radio does not send come from\n"
+           "BASE.sin, or from a new channel file. OUT.sin is written only when the whole\n"
+           "read succeeded. The communication-error prompt is answered Retry N times\n"
+           "(default 0), then Cancel. Progress and messages go to stderr.\n";
+}
+
+} // namespace
+
+int RunRead(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed = ParseCliArgs(args, {"--port", "-o", "--base", "--retries"}, {}, error);
+    if (!parsed) {
+        std::cerr << "orinctl read: " << error << '\n';
+        ReadUsage(std::cerr);
+        return ExitUsage;
+    }
+    if (parsed->help) {
+        ReadUsage(std::cout);
+        return ExitOk;
+    }
+    const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
+    if (!parsed->Value("--port") || !parsed->Value("-o") || !parsed->positional.empty() ||
+        retries < 0) {
+        ReadUsage(std::cerr);
+        return ExitUsage;
+    }
+    CProgramDoc doc;
+    doc.OnNewDocument();
+    if (const auto base = parsed->Value("--base")) {
+        const FileOutcome loaded = doc.LoadFile(*base);
+        if (!loaded.ok) {
+            std::cerr << "orinctl read: " << loaded.englishMessage << '\n';
+            return ExitFailure;
+        }
+    }
+    const TransferOutcome outcome =
+        RunConsoleTransfer(TransferDirection::Read, *parsed->Value("--port"), retries, doc.Image());
+    if (outcome != TransferOutcome::Completed) {
+        return ExitFailure;
+    }
+    const FileOutcome saved = doc.SaveFile(*parsed->Value("-o"));
+    if (!saved.ok) {
+        std::cerr << "orinctl read: " << saved.englishMessage << '\n';
+        return ExitFailure;
+    }
+    return ExitOk;
 }

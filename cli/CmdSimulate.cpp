@@ -1,9 +1,153 @@
+#include <csignal>
 #include <iostream>
+#include <sstream>
+#include <unistd.h>
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "image/CProgramDoc.h"
+#include "link/PtyRadioServer.h"
+#include "link/SimulatedRadio.h"
 
-int RunSimulate(const std::vector<std::string>&) {
-    std::cerr << "orinctl simulate: not available yet\n";
-    return ExitFailure;
+namespace {
+
+void SimulateUsage(std::ostream& out) {
+    out << "usage: orinctl simulate [--image FILE.sin] [--save-to FILE.sin] [--fault LIST]\n"
+           "                        [--line-timing]\n\n"
+           "Runs a simulated radio on a new pseudo-terminal and prints its device path as\n"
+           "the first line. The radio starts with FILE.sin or a demo channel set, serves\n"
+           "reads and writes until interrupted, and after every completed write saves its\n"
+           "memory to --save-to. --line-timing paces every byte as a 9600-baud line would.\n"
+           "LIST is a comma-separated list of faults:\n"
+           "  never-answer      no answer at all\n"
+           "  answer-from=N     ignore the wake-up frames before the N-th\n"
+           "  wrong-model       a model identifier other than T426\n"
+           "  version=HEX       this version byte (37 and FF are accepted, e.g. 36, 38)\n"
+           "  short-reply=K[:L] read: reply to block K with L bytes (default 9)\n"
+           "  no-ack=K          no acknowledgement for block K\n"
+           "  refuse=K          answer block K with 0x15 instead of 0x06\n";
+}
+
+int g_StopFd = -1;
+
+void OnSignal(int) {
+    const char byte = 0;
+    [[maybe_unused]] const ssize_t r = ::write(g_StopFd, &byte, 1);
+}
+
+bool ParseNumber(const std::string& text, int base, long& value) {
+    if (text.empty()) {
+        return false;
+    }
+    std::size_t used = 0;
+    try {
+        value = std::stol(text, &used, base);
+    } catch (...) {
+        return false;
+    }
+    return used == text.size() && value >= 0;
+}
+
+bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::string& error) {
+    std::stringstream items(list);
+    std::string item;
+    while (std::getline(items, item, ',')) {
+        const std::size_t eq = item.find('=');
+        const std::string name = item.substr(0, eq);
+        const std::string value = eq == std::string::npos ? "" : item.substr(eq + 1);
+        long number = 0;
+        bool ok = true;
+        if (name == "never-answer" && value.empty()) {
+            options.bNeverAnswer = true;
+        } else if (name == "wrong-model" && value.empty()) {
+            options.bWrongModel = true;
+        } else if (name == "answer-from") {
+            ok = ParseNumber(value, 10, number) && number >= 1;
+            options.answerFromWakeUp = static_cast<int>(number);
+        } else if (name == "version") {
+            ok = ParseNumber(value, 16, number) && number <= 0xFF;
+            options.version = static_cast<std::uint8_t>(number);
+        } else if (name == "short-reply") {
+            const std::size_t colon = value.find(':');
+            long length = 9;
+            ok = ParseNumber(value.substr(0, colon), 10, number) &&
+                 (colon == std::string::npos ||
+                  (ParseNumber(value.substr(colon + 1), 10, length) && length <= 12));
+            options.shortReplyBlock = static_cast<int>(number);
+            options.shortReplyLength = static_cast<std::size_t>(length);
+        } else if (name == "no-ack") {
+            ok = ParseNumber(value, 10, number);
+            options.noAckBlock = static_cast<int>(number);
+        } else if (name == "refuse") {
+            ok = ParseNumber(value, 10, number);
+            options.refuseBlock = static_cast<int>(number);
+        } else {
+            ok = false;
+        }
+        if (!ok) {
+            error = "unknown or malformed fault '" + item + "'";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int RunSimulate(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed =
+        ParseCliArgs(args, {"--image", "--save-to", "--fault"}, {"--line-timing"}, error);
+    SimulatedRadioOptions options;
+    if (!parsed ||
+        (parsed->Value("--fault") && !ParseFaults(*parsed->Value("--fault"), options, error))) {
+        std::cerr << "orinctl simulate: " << error << '\n';
+        SimulateUsage(std::cerr);
+        return ExitUsage;
+    }
+    if (parsed->help) {
+        SimulateUsage(std::cout);
+        return ExitOk;
+    }
+    if (!parsed->positional.empty()) {
+        SimulateUsage(std::cerr);
+        return ExitUsage;
+    }
+    options.bLineTiming = parsed->Has("--line-timing");
+    CProgramDoc doc;
+    doc.Image() = SimulatedRadio::DemoMemory();
+    if (const auto image = parsed->Value("--image")) {
+        const FileOutcome loaded = doc.LoadFile(*image);
+        if (!loaded.ok) {
+            std::cerr << "orinctl simulate: " << loaded.englishMessage << '\n';
+            return ExitFailure;
+        }
+    }
+    SimulatedRadio radio(doc.Image(), options);
+    PtyRadioServer server(radio);
+    if (!server.Start(error)) {
+        std::cerr << "orinctl simulate: " << error << '\n';
+        return ExitFailure;
+    }
+    g_StopFd = server.StopFd();
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::cout << server.SlavePath() << std::endl;
+
+    const auto saveTo = parsed->Value("--save-to");
+    bool bSaveFailed = false;
+    server.Serve([&] {
+        std::cerr << "write " << radio.CompletedWrites() << " completed\n";
+        if (saveTo) {
+            doc.Image() = radio.Memory();
+            const FileOutcome saved = doc.SaveFile(*saveTo);
+            if (!saved.ok) {
+                std::cerr << "orinctl simulate: " << saved.englishMessage << '\n';
+                bSaveFailed = true;
+            }
+        }
+    });
+    std::cerr << "stopped after " << radio.CompletedReads() << " reads and "
+              << radio.CompletedWrites() << " writes\n";
+    return bSaveFailed ? ExitFailure : ExitOk;
 }

@@ -2,8 +2,45 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/TransferCommand.h"
+#include "image/CProgramDoc.h"
 
-int RunWrite(const std::vector<std::string>&) {
-    std::cerr << "orinctl write: not available yet\n";
-    return ExitFailure;
+namespace {
+
+void WriteUsage(std::ostream& out) {
+    out << "usage: orinctl write --port PORT [--retries N] IN.sin\n\n"
+           "Writes IN.sin, as stored, into the radio on PORT (COM1-COM4 stand for\n"
+           "/dev/ttyS0-/dev/ttyS3; any other name is a device path). The communication-error\n"
+           "prompt is answered Retry N times (default 0), then Cancel. Progress and\n"
+           "messages go to stderr.\n";
+}
+
+} // namespace
+
+int RunWrite(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed = ParseCliArgs(args, {"--port", "--retries"}, {}, error);
+    if (!parsed) {
+        std::cerr << "orinctl write: " << error << '\n';
+        WriteUsage(std::cerr);
+        return ExitUsage;
+    }
+    if (parsed->help) {
+        WriteUsage(std::cout);
+        return ExitOk;
+    }
+    const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
+    if (!parsed->Value("--port") || parsed->positional.size() != 1 || retries < 0) {
+        WriteUsage(std::cerr);
+        return ExitUsage;
+    }
+    CProgramDoc doc;
+    const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
+    if (!loaded.ok) {
+        std::cerr << "orinctl write: " << loaded.englishMessage << '\n';
+        return ExitFailure;
+    }
+    const TransferOutcome outcome = RunConsoleTransfer(
+        TransferDirection::Write, *parsed->Value("--port"), retries, doc.Image());
+    return outcome == TransferOutcome::Completed ? ExitOk : ExitFailure;
 }

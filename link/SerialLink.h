@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+#include "link/RadioLink.h"
+
+// The RadioLink on a real serial device (or a pseudo-terminal), with termios
+// and poll(): poll gives the 30 ms gap and the total read timeout exactly, and
+// tcdrain makes a write return only once its bytes have left, so a purge that
+// follows cannot drop them. QSerialPort offers neither without the same
+// native calls underneath.
+class SerialLink final : public RadioLink {
+public:
+    // The rule by which the program's port names reach devices: "COM1" to
+    // "COM4" (any "COMn") stand for /dev/ttyS0 to /dev/ttyS3 (/dev/ttyS(n-1)),
+    // as on other Unix ports of Windows programs; any other name is a device
+    // path and is used as it is.
+    static std::string DeviceFor(const std::string& portName);
+
+    SerialLink() = default;
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+    ~SerialLink() override;
+
+    bool Open(const std::string& name) override;
+    std::string OpenError() const override { return m_OpenError; }
+    void Configure() override;
+    void Purge(bool bAbort) override;
+    bool Write(const std::uint8_t* data, std::size_t n) override;
+    ReadResult Read(std::uint8_t* buffer, std::size_t n) override;
+    void Close() override;
+
+private:
+    int m_Fd = -1;
+    std::string m_OpenError;
+};

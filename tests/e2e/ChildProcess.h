@@ -1,0 +1,35 @@
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+// A program started by a test, with its stdout and stderr on pipes. Waiting
+// is done on the pipes and on the child with time limits, never by sleeping.
+class ChildProcess {
+public:
+    explicit ChildProcess(const std::vector<std::string>& argv);
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // The next line of stdout, or "" when none came within the limit.
+    std::string ReadLine(std::chrono::milliseconds limit);
+    // Collects stderr until it contains text or the limit passes.
+    bool WaitForStderr(const std::string& text, std::chrono::milliseconds limit);
+    // Waits for the exit; the exit code, or -1 on timeout or a signal.
+    int Wait(std::chrono::milliseconds limit);
+    void Terminate();
+    const std::string& Stderr() const { return m_Err; }
+
+private:
+    bool Collect(std::chrono::milliseconds limit);
+
+    int m_Pid = -1;
+    int m_OutFd = -1;
+    int m_ErrFd = -1;
+    int m_Status = -1;
+    bool m_bExited = false;
+    std::string m_Out;
+    std::string m_Err;
+};

@@ -1,0 +1,144 @@
+// orinctl read and write against orinctl simulate over a real
+// pseudo-terminal: the whole path from the command line to the radio's memory.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "e2e/ChildProcess.h"
+#include "image/ImageMap.h"
+#include "link/TransferTexts.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+const std::string Orinctl = ORINCTL_PATH;
+
+class OrinctlTransfer : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_Dir = fs::temp_directory_path() /
+                ("orinctl-e2e-" + std::to_string(getpid()) + "-" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(m_Dir);
+    }
+    void TearDown() override { fs::remove_all(m_Dir); }
+
+    std::string Path(const std::string& name) const { return (m_Dir / name).string(); }
+
+    static MemoryImage Pattern(int seed) {
+        // Every byte value, 0x11, 0x13, 0x0D, 0x03 and 0x7F included: a line that
+        // is not in raw mode mangles some of them.
+        MemoryImage image;
+        for (std::size_t i = 0; i < MemoryImage::Size; ++i) {
+            image[i] = static_cast<std::uint8_t>(i * 13 + seed);
+        }
+        return image;
+    }
+    void Store(const std::string& path, const MemoryImage& image) const {
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()), MemoryImage::Size);
+    }
+    static MemoryImage Load(const std::string& path) {
+        MemoryImage image;
+        std::ifstream file(path, std::ios::binary);
+        file.read(reinterpret_cast<char*>(image.data()), MemoryImage::Size);
+        EXPECT_EQ(file.gcount(), std::streamsize(MemoryImage::Size)) << path;
+        return image;
+    }
+    // Starts orinctl simulate and returns the pseudo-terminal it announced.
+    std::string StartRadio(std::vector<std::string> args) {
+        args.insert(args.begin(), {Orinctl, "simulate"});
+        m_Radio = std::make_unique<ChildProcess>(args);
+        return m_Radio->ReadLine(10s);
+    }
+
+    fs::path m_Dir;
+    std::unique_ptr<ChildProcess> m_Radio;
+};
+
+bool Carried(std::size_t address) {
+    return address <= ImageMap::TransferEnd || (address >= 0xFF0 && address <= 0xFF2);
+}
+
+TEST_F(OrinctlTransfer, ReadBringsTheRadioMemoryAndTakesTheRestFromTheBase) {
+    const MemoryImage radio = Pattern(1);
+    const MemoryImage base = Pattern(2);
+    Store(Path("radio.sin"), radio);
+    Store(Path("base.sin"), base);
+    const std::string pty = StartRadio({"--image", Path("radio.sin")});
+    ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
+
+    ChildProcess read(
+        {Orinctl, "read", "--port", pty, "-o", Path("out.sin"), "--base", Path("base.sin")});
+    ASSERT_EQ(read.Wait(60s), 0) << read.Stderr();
+    const MemoryImage out = Load(Path("out.sin"));
+    for (std::size_t a = 0; a < MemoryImage::Size; ++a) {
+        ASSERT_EQ(out[a], Carried(a) ? radio[a] : base[a]) << "address " << a;
+    }
+    EXPECT_NE(read.Stderr().find("block 397 of 397"), std::string::npos);
+}
+
+TEST_F(OrinctlTransfer, WriteReachesTheRadioAndItsSavedMemory) {
+    const MemoryImage radio = Pattern(3);
+    const MemoryImage sent = Pattern(4);
+    Store(Path("radio.sin"), radio);
+    Store(Path("in.sin"), sent);
+    const std::string pty =
+        StartRadio({"--image", Path("radio.sin"), "--save-to", Path("saved.sin")});
+    ASSERT_FALSE(pty.empty());
+
+    ChildProcess write({Orinctl, "write", "--port", pty, Path("in.sin")});
+    ASSERT_EQ(write.Wait(60s), 0) << write.Stderr();
+    ASSERT_TRUE(m_Radio->WaitForStderr("write 1 completed", 10s)) << m_Radio->Stderr();
+    m_Radio->Terminate();
+    EXPECT_EQ(m_Radio->Wait(10s), 0) << m_Radio->Stderr();
+    const MemoryImage saved = Load(Path("saved.sin"));
+    for (std::size_t a = 0; a < MemoryImage::Size; ++a) {
+        ASSERT_EQ(saved[a], Carried(a) ? sent[a] : radio[a]) << "address " << a;
+    }
+}
+
+TEST_F(OrinctlTransfer, ModelMismatchFailsWithTheMessageAndWritesNoFile) {
+    const std::string pty = StartRadio({"--fault", "version=38"});
+    ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
+    EXPECT_EQ(read.Wait(30s), 1);
+    EXPECT_NE(read.Stderr().find(TransferTexts::ModelMismatch.english), std::string::npos)
+        << read.Stderr();
+    EXPECT_FALSE(fs::exists(Path("out.sin")));
+}
+
+TEST_F(OrinctlTransfer, EarlierVersionIsANoticeAndTheReadGoesOn) {
+    const std::string pty = StartRadio({"--fault", "version=36"});
+    ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
+    EXPECT_EQ(read.Wait(60s), 0) << read.Stderr();
+    EXPECT_NE(read.Stderr().find(TransferTexts::EarlierVersion.english), std::string::npos);
+    EXPECT_TRUE(fs::exists(Path("out.sin")));
+}
+
+TEST_F(OrinctlTransfer, RefusedBlockFailsTheWriteWithItsMessage) {
+    const std::string pty = StartRadio({"--fault", "refuse=3", "--save-to", Path("saved.sin")});
+    Store(Path("in.sin"), Pattern(5));
+    ChildProcess write({Orinctl, "write", "--port", pty, Path("in.sin")});
+    EXPECT_EQ(write.Wait(30s), 1);
+    EXPECT_NE(write.Stderr().find(TransferTexts::BlockRefused.english), std::string::npos)
+        << write.Stderr();
+}
+
+TEST_F(OrinctlTransfer, MissingPortFailsWithTheMessageAndTheSystemReason) {
+    ChildProcess read({Orinctl, "read", "--port", Path("no-such-tty"), "-o", Path("out.sin")});
+    EXPECT_EQ(read.Wait(10s), 1);
+    EXPECT_NE(read.Stderr().find(TransferTexts::PortNotOpened.english), std::string::npos);
+    EXPECT_NE(read.Stderr().find("No such file or directory"), std::string::npos) << read.Stderr();
+}
+
+TEST_F(OrinctlTransfer, SimulatorRejectsAnUnknownFault) {
+    ChildProcess radio({Orinctl, "simulate", "--fault", "explode"});
+    EXPECT_EQ(radio.Wait(10s), 2);
+    EXPECT_NE(radio.Stderr().find("explode"), std::string::npos);
+}
+
+} // namespace
