@@ -28,6 +28,23 @@ bool IsHeader(const Csv::Record& record) {
     return first == Header[0] || first == ChannelTexts::ColumnTitles[0].chinese;
 }
 
+// A header names the columns in dump's order, in English or by the grid's
+// Chinese titles; anything else would put texts into the wrong columns.
+std::string HeaderProblem(const Csv::Record& record) {
+    if (record.fields.size() != static_cast<std::size_t>(FieldCount)) {
+        return "the header has " + std::to_string(record.fields.size()) + " columns, not " +
+               std::to_string(FieldCount);
+    }
+    for (int c = 0; c < FieldCount; ++c) {
+        const std::string name = Trimmed(record.fields[c]);
+        if (name != Header[c] && name != Trimmed(ChannelTexts::ColumnTitles[c].chinese)) {
+            return "column " + std::to_string(c + 1) + " of the header is \"" + name +
+                   "\", not \"" + Header[c] + "\"";
+        }
+    }
+    return {};
+}
+
 bool IsBlank(const Csv::Record& record) {
     return record.fields.size() == 1 && Trimmed(record.fields[0]).empty();
 }
@@ -151,7 +168,13 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
     MemoryImage staged = image;
     std::set<int> seen;
     for (const Csv::Record& row : parsed.records) {
-        if (IsBlank(row) || IsHeader(row)) {
+        if (IsBlank(row)) {
+            continue;
+        }
+        if (IsHeader(row)) {
+            if (std::string problem = HeaderProblem(row); !problem.empty()) {
+                result.problems.push_back({row.line, "", std::move(problem)});
+            }
             continue;
         }
         if (row.fields.size() != static_cast<std::size_t>(FieldCount)) {

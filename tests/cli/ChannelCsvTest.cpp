@@ -114,7 +114,9 @@ TEST(ChannelCsvImport, CheckedFrequenciesAreNormalisedBeforeEncoding) {
     MemoryImage image = VhfImage();
     // 145.0062599 is cut to 145.00625 like the editor cuts it.
     const auto result = ChannelCsv::Import(
-        "频道,x\n1, 145.0062599,1.455e2,OFF,,宽,否,低,MSK,关,载波,反向,1关,A\n", image, true);
+        "频道,接收频率,发射频率,接收信令,发射信令,宽/窄,扫描添加,发射功率,可选信令,PTTID,繁忙锁定,"
+        "中继信令反相,扰频,名称\n1, 145.0062599,1.455e2,OFF,,宽,否,低,MSK,关,载波,反向,1关,A\n",
+        image, true);
     ASSERT_TRUE(result.ok);
     const ChannelRecord r = DecodeChannel(image, 0, Lang::English);
     EXPECT_EQ(r[ColRxFrequency], "145.00625");
@@ -170,6 +172,10 @@ TEST(ChannelCsvImport, MalformedRowsFailEvenWithoutChecks) {
         {"x1,,,,,,,,,,,,,\n", "CH"},
         {"5,,,,,,,,,,,,,\n5,,,,,,,,,,,,,\n", "CH"},
         {"1,\"145.5,,,,,,,,,,,,\n", ""},
+        {"CH,Tx Frequency,Rx Frequency,Rx Tone,Tx Tone,W/N,Scan,Tx Power,Opt Signal,PTTID,"
+         "BusyLock,Repeat Invert,Scram,Name\n",
+         ""},
+        {"CH,Rx Frequency\n", ""},
     };
     for (const auto& [csv, column] : cases) {
         MemoryImage image;
