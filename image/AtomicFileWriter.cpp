@@ -20,6 +20,13 @@ bool AtomicFileWriter::Write(std::string_view data) {
         m_Failure = failure;
         return false;
     };
+    const fs::file_status target = fs::status(m_Path, ec);
+    const bool targetExists = !ec && fs::exists(target);
+    if (targetExists && fs::is_regular_file(target) &&
+        (target.permissions() & fs::perms::owner_write) == fs::perms::none) {
+        m_Failure = Failure::ReadOnly;
+        return false;
+    }
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out) {
@@ -40,6 +47,9 @@ bool AtomicFileWriter::Write(std::string_view data) {
         if (!out) {
             return fail(Failure::Write);
         }
+    }
+    if (targetExists) {
+        fs::permissions(temp, target.permissions(), ec); // best effort
     }
     fs::rename(temp, m_Path, ec);
     if (ec) {

@@ -9,9 +9,11 @@
 // never a mix: the data goes to a temporary file beside the target, which is
 // renamed over the target only when every byte has been written. A failed or
 // interrupted write leaves the target as it was and removes the temporary file.
+// Renaming would get around a read-only target's protection, so a target that
+// is not writable is refused; an existing target's permissions are kept.
 class AtomicFileWriter {
 public:
-    enum class Failure { None, Create, Write, Replace };
+    enum class Failure { None, ReadOnly, Create, Write, Replace };
 
     explicit AtomicFileWriter(std::string path);
 

@@ -68,6 +68,10 @@ FileOutcome CProgramDoc::SaveFile(const std::string& path) const {
     if (writer.Write(bytes)) {
         return {};
     }
+    if (writer.LastFailure() == AtomicFileWriter::Failure::ReadOnly) {
+        return Failed("The file " + Quoted(path) + " is read-only. The file was not saved.",
+                      "文件" + QuotedZh(path) + "是只读文件。文件未保存。");
+    }
     if (writer.LastFailure() == AtomicFileWriter::Failure::Create) {
         return Failed("Cannot create the file " + Quoted(writer.TemporaryPath()) + " to save " +
                           Quoted(path) + ". The file was not saved.",

@@ -136,6 +136,28 @@ TEST(AtomicFileWriter, InterruptedWriteKeepsTheOldFileWholeAndLeavesNoTemporary)
     EXPECT_EQ(ScratchDir::Read(path), "new");
 }
 
+TEST(AtomicFileWriter, ReadOnlyTargetIsRefusedAndOtherPermissionsAreKept) {
+    namespace fs = std::filesystem;
+    ScratchDir dir;
+    const std::string locked = dir.Write("locked.sin", "old");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
+    AtomicFileWriter writer(locked);
+    EXPECT_FALSE(writer.Write("new"));
+    EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::ReadOnly);
+    EXPECT_EQ(ScratchDir::Read(locked), "old");
+    CProgramDoc doc;
+    const FileOutcome outcome = doc.SaveFile(locked);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_NE(outcome.Message(Lang::English).find("read-only"), std::string::npos);
+
+    const std::string privateFile = dir.Write("private.ini", "old");
+    fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_TRUE(AtomicFileWriter(privateFile).Write("new"));
+    EXPECT_EQ(ScratchDir::Read(privateFile), "new");
+    EXPECT_EQ(fs::status(privateFile).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+}
+
 TEST(AtomicFileWriter, StaleTemporaryFileIsReplaced) {
     ScratchDir dir;
     const std::string path = dir.File("x.ini");
