@@ -1,0 +1,143 @@
+#include "editor/CProgramView.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "app/AppLanguage.h"
+#include "editor/CellEditController.h"
+#include "editor/ChannelDisplay.h"
+#include "editor/ChannelGrid.h"
+#include "editor/EnterKeyFilter.h"
+#include "editor/LanguageRelabeler.h"
+#include "editor/TypeSettingBar.h"
+#include "image/CProgramDoc.h"
+#include "image/ChannelTexts.h"
+
+namespace {
+
+// The widest texts a column shows in either language, titles aside.
+const char* const WidestValues[ChannelColumnCount] = {
+    "128",     "888.88888", "888.88888", "D754N", "D754N",  "Narrow", "Yes",
+    "High",    "MDC1200",   "OFF",       "Carrier", "Reverse", "Off", "WWWWWW"};
+
+constexpr int TextPadding = 14;
+constexpr int ListPadding = 30; // room for a list editor's arrow
+
+} // namespace
+
+CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), m_Doc(doc) {
+    setObjectName(QStringLiteral("ProgramView"));
+    m_Bar = new TypeSettingBar(this);
+    m_Grid = new ChannelGrid(this);
+    m_Grid->setProperty("controlId", 1007);
+
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(20, 14, 20, 14);
+    form->setSpacing(10);
+    form->addWidget(m_Bar, 0, Qt::AlignLeft);
+    form->addWidget(m_Grid, 1);
+
+    setTabOrder(m_Bar->TypeList(), m_Grid);
+    setTabOrder(m_Grid, m_Bar->ManualList());
+    setTabOrder(m_Bar->ManualList(), m_Bar->LowerBox());
+    setTabOrder(m_Bar->LowerBox(), m_Bar->UpperBox());
+
+    m_Grid->horizontalHeader()->setDefaultSectionSize(BaseColumnWidth());
+
+    m_Display = std::make_unique<ChannelDisplay>(*m_Grid, *m_Bar);
+    m_Relabeler = std::make_unique<LanguageRelabeler>(*m_Grid, *m_Bar, m_Editors);
+    m_Editing = new CellEditController(*m_Grid, *m_Bar, m_Editors, this);
+    m_Editing->Connect();
+    m_Keys = new EnterKeyFilter(*m_Editing, *m_Grid, *m_Bar, m_Editors, this);
+}
+
+CProgramView::~CProgramView() = default;
+
+int CProgramView::BaseColumnWidth() const {
+    const QFontMetrics metrics(m_Grid->font());
+    const QFontMetrics headerMetrics(m_Grid->horizontalHeader()->font());
+    double base = 0;
+    for (int column = 0; column < ChannelColumnCount; ++column) {
+        int need = metrics.horizontalAdvance(QString::fromUtf8(WidestValues[column])) +
+                   (column >= ColRxTone && column <= ColScram ? ListPadding : TextPadding);
+        for (const BiText* titles : {ChannelTexts::ColumnTitles, ChannelTexts::SwitchedColumnTitles}) {
+            for (const Lang lang : {Lang::English, Lang::Chinese}) {
+                need = std::max(need, headerMetrics.horizontalAdvance(
+                                          QString::fromUtf8(titles[column].In(lang))) +
+                                          TextPadding);
+            }
+        }
+        base = std::max(base, need / ChannelTexts::ColumnWidthFactors[column]);
+    }
+    return static_cast<int>(std::ceil(base));
+}
+
+void CProgramView::OnInitialUpdate() {
+    if (!m_bSetupDone) {
+        OneTimeSetup();
+    }
+
+    QLineEdit* frequency = m_Editors.FrequencyEdit();
+    frequency->clear();
+    frequency->hide();
+    QLineEdit* name = m_Editors.NameEdit();
+    name->clear();
+    name->hide();
+    name->setMaxLength(6);
+    for (QWidget* editor : m_Editors.All()) {
+        editor->hide();
+    }
+
+    DisplayImage();
+
+    for (int column = 0; column < ChannelColumnCount; ++column) {
+        m_Grid->SetCellText(0, column, Tr(ChannelTexts::ColumnTitles[column]));
+    }
+    for (int row = 1; row < ChannelGrid::Rows; ++row) {
+        m_Grid->SetCellText(row, 0, QString::number(row));
+    }
+    m_Bar->TypeList()->setFocus(Qt::OtherFocusReason);
+}
+
+void CProgramView::OneTimeSetup() {
+    m_Editors.Create(m_Grid->EditorParent(), bChinese != 0);
+    for (int column = 0; column < m_Grid->ColumnCount(); ++column) {
+        m_Grid->SetColumnAlignment(column, ChannelGrid::AlignCentre);
+    }
+    m_bSetupDone = true;
+
+    const int base = m_Grid->ColumnWidth(ColTxFrequency); // read once
+    for (int column = 0; column < ChannelColumnCount; ++column) {
+        m_Grid->SetColumnWidth(column,
+                               static_cast<int>(base * ChannelTexts::ColumnWidthFactors[column]));
+    }
+
+    m_Bar->TypeList()->setCurrentIndex(0);
+    m_Bar->MoveMembersToControls();
+    m_Keys->Install();
+}
+
+void CProgramView::DisplayImage() { m_Display->Display(m_Doc.Image(), CurrentLang()); }
+
+void CProgramView::CommitGrid() { m_Display->Commit(m_Doc.Image()); }
+
+void CProgramView::CommitCellEdit() { m_Editing->CommitCellEdit(); }
+
+void CProgramView::RelabelForLanguage() { m_Relabeler->Relabel(CurrentLang()); }
+
+void CProgramView::LoadCellEditor() { m_Editing->LoadCellEditor(); }
+
+void CProgramView::HideCellEditors() { m_Editing->HideCellEditors(); }
+
+QWidget* CProgramView::EditorForColumn() const { return m_Editing->EditorForColumn(); }
+
+void CProgramView::BeginCellEdit(int key, QWidget* editor) { m_Editing->BeginCellEdit(key, editor); }
+
+MemoryImage& CProgramView::DocumentImage() { return m_Doc.Image(); }
+
+QWidget* CProgramView::GridWidget() { return m_Grid; }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "editor/CellEditorSet.h"
+#include "link/TransferViewHooks.h"
+
+class CProgramDoc;
+class CellEditController;
+class ChannelDisplay;
+class ChannelGrid;
+class EnterKeyFilter;
+class LanguageRelabeler;
+class TypeSettingBar;
+
+// The one form of the main window: the type bar above the channel grid. It
+// coordinates; display and commit, cell editing, key handling and relabelling
+// each live in their own class.
+class CProgramView : public QWidget, public TransferViewHooks {
+    Q_OBJECT
+public:
+    explicit CProgramView(CProgramDoc& doc, QWidget* parent = nullptr);
+    ~CProgramView() override;
+
+    CProgramDoc& GetDocument() { return m_Doc; }
+
+    // After New, Open and at start-up: the one-time set-up on the first call,
+    // then the per-document steps.
+    void OnInitialUpdate();
+    void DisplayImage() override;
+    // Before every save and every write to the radio.
+    void CommitGrid() override;
+    void CommitCellEdit() override;
+    // After the language flag and name have flipped: bar labels, column titles,
+    // cell texts and option lists in the new language.
+    void RelabelForLanguage();
+
+    void LoadCellEditor();
+    void HideCellEditors();
+    QWidget* EditorForColumn() const;
+    void BeginCellEdit(int key, QWidget* editor = nullptr);
+
+    MemoryImage& DocumentImage() override;
+    QWidget* GridWidget() override;
+
+    ChannelGrid* Grid() { return m_Grid; }
+    TypeSettingBar* Bar() { return m_Bar; }
+    CellEditorSet& Editors() { return m_Editors; }
+    bool IsSetupDone() const { return m_bSetupDone; }
+
+    // The width every column's share is taken of, chosen so that the longest
+    // title and value of each column fit in either language.
+    int BaseColumnWidth() const;
+
+private:
+    void OneTimeSetup();
+
+    CProgramDoc& m_Doc;
+    TypeSettingBar* m_Bar = nullptr;
+    ChannelGrid* m_Grid = nullptr;
+    CellEditorSet m_Editors;
+    std::unique_ptr<ChannelDisplay> m_Display;
+    CellEditController* m_Editing = nullptr;
+    EnterKeyFilter* m_Keys = nullptr;
+    std::unique_ptr<LanguageRelabeler> m_Relabeler;
+    bool m_bSetupDone = false;
+};

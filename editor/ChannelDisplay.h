@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/Lang.h"
+#include "image/MemoryImage.h"
+
+class ChannelGrid;
+class TypeSettingBar;
+
+// Moves the channels and the type bar between the memory image and the
+// screen: Display fills every channel cell and the bar from the image,
+// Commit encodes every row and the bar back into it.
+class ChannelDisplay {
+public:
+    ChannelDisplay(ChannelGrid& grid, TypeSettingBar& bar) : m_Grid(grid), m_Bar(bar) {}
+
+    // Rewrites all 1664 channel cells (never row 0 or column 0), the Type and
+    // "Manul Setting" selections and the band edges. The image is not changed.
+    void Display(const MemoryImage& image, Lang lang);
+
+    // Encodes rows 1-128, the two selections, the commit marker and the band
+    // edges into the image. A band box that holds no whole number is refused
+    // with a message; that edge keeps its previous value and the commit goes on.
+    void Commit(MemoryImage& image);
+
+    // The band edge shown for a band byte and the nibble beside it: the byte
+    // in hexadecimal followed by the nibble, read as a decimal number up to
+    // the first character that is not a digit (0x40 and 0 give 400, 0x4A gives 4).
+    static unsigned BandEdgeFromBytes(std::uint8_t edge, std::uint8_t nibble);
+    // The three band bytes for two edges in whole MHz (136 and 174 give 0x13 0x17 0x64).
+    static void StoreBandEdges(unsigned lower, unsigned upper, MemoryImage& image);
+
+private:
+    ChannelGrid& m_Grid;
+    TypeSettingBar& m_Bar;
+};

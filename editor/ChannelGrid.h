@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <QTableWidget>
+#include <array>
+
+// The channel table: 129 rows x 14 columns of plain text cells, row 0 and
+// column 0 fixed. The fixed row and column are the table's own headers, so they
+// stay in place while the channels scroll; cell (0, c) is the title of column c
+// and cell (r, 0) the number of row r.
+//
+// The grid tracks the current cell itself, so that CellLeaving is raised while
+// CurrentRow/CurrentCol still name the cell being left, whether the move comes
+// from code or from the user. Every signal is delivered synchronously.
+class ChannelGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    static constexpr int Rows = 129;
+    static constexpr int Columns = 14;
+    static constexpr int AlignCentre = 4; // the alignment code that centres a column
+
+    explicit ChannelGrid(QWidget* parent = nullptr);
+
+    int RowCount() const { return Rows; }
+    int ColumnCount() const { return Columns; }
+
+    int CurrentRow() const { return m_Row; }
+    int CurrentCol() const { return m_Col; }
+    void SetCurrentRow(int row);
+    void SetCurrentCol(int col);
+    void SetCurrentCell(int row, int col);
+    // One cell is selected at a time, so the far corner is the current cell.
+    int SelEndRow() const { return m_Row; }
+    int SelEndCol() const { return m_Col; }
+
+    QString CurrentText() const { return CellText(m_Row, m_Col); }
+    void SetCurrentText(const QString& text) { SetCellText(m_Row, m_Col, text); }
+    QString CellText(int row, int col) const;
+    void SetCellText(int row, int col, const QString& text);
+
+    void SetColumnAlignment(int col, int code);
+    int ColumnAlignment(int col) const;
+    // Width in pixels; a read returns the width last written or the default.
+    int ColumnWidth(int col) const;
+    void SetColumnWidth(int col, int width);
+
+    // The current cell in the coordinates of the grid's viewport, where the
+    // in-place editors live.
+    QRect CellRect() const;
+    QRect CellRect(int row, int col) const;
+    // The widget the in-place editors are children of.
+    QWidget* EditorParent() const { return viewport(); }
+
+    void Redraw();
+
+signals:
+    void CellEntered();
+    void CellLeaving();
+    void GridKeyPress(int keyCode);
+    void GridMouseDown(int button, int shift, int x, int y);
+    void GridDoubleClick();
+    void GridScrolled();
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QTableWidgetItem* Item(int row, int col) const;
+    void PaintCorner(QWidget* corner);
+
+    int m_Row = 1;
+    int m_Col = 1;
+    bool m_bMovingQuietly = false;
+    QString m_CornerText;
+    std::array<int, Columns> m_Alignment{};
+    std::array<int, Columns> m_Width{};
+};

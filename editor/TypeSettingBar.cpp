@@ -1,0 +1,145 @@
+#include "editor/TypeSettingBar.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <limits>
+
+#include "app/AppLanguage.h"
+#include "app/Prompter.h"
+
+namespace {
+
+constexpr BiText NotUnsignedMessage{"Please enter an unsigned integer.", "请输入一个无符号整数。"};
+
+constexpr BiText SwitchedGroupTitle{"Type Setting", "整机设置"};
+constexpr BiText SwitchedTypeLabel{"TYPE", "机型"};
+constexpr BiText SwitchedFieldLabel{"Field", "频段"};
+constexpr BiText SwitchedManualLabel{"Manul Setting", "手动设置"};
+constexpr BiText SwitchedManualEntries[] = {{"YES", "是"}, {"NO", "否"}};
+
+QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QLineEdit* MakeBandBox(const char* name, int id, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setProperty("controlId", id);
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    return box;
+}
+
+} // namespace
+
+TypeSettingBar::TypeSettingBar(QWidget* parent)
+    : QGroupBox(tr("Type Setting"), parent) {
+    setObjectName(QStringLiteral("TypeSettingBar"));
+    setProperty("controlId", 2001);
+
+    m_TypeLabel = MakeLabel(tr("Type"), "TypeLabel", this);
+    m_TypeLabel->setProperty("controlId", 2002);
+    m_TypeList = new QComboBox(this);
+    m_TypeList->setObjectName(QStringLiteral("TypeList"));
+    m_TypeList->setProperty("controlId", 1017);
+    m_TypeList->addItem(tr("Orin-6140D"));
+
+    m_FieldLabel = MakeLabel(tr("Field"), "FieldLabel", this);
+    m_FieldLabel->setProperty("controlId", 2003);
+    m_LowerBox = MakeBandBox("LowerBandBox", 1080, this);
+    m_Dashes = new QLabel(tr("---"), this);
+    m_Dashes->setAlignment(Qt::AlignCenter);
+    m_UpperBox = MakeBandBox("UpperBandBox", 1081, this);
+
+    m_ManualLabel = MakeLabel(tr("Manul Setting"), "ManualLabel", this);
+    m_ManualLabel->setProperty("controlId", 2005);
+    m_ManualList = new QComboBox(this);
+    m_ManualList->setObjectName(QStringLiteral("ManualList"));
+    m_ManualList->setProperty("controlId", 1019);
+    m_ManualList->addItem(tr("Open"));
+    m_ManualList->addItem(tr("Close"));
+    // Room for the longest entry of either language after a switch.
+    m_ManualList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_ManualList->setMinimumContentsLength(5);
+
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(10, 4, 10, 6);
+    row->addWidget(m_TypeLabel);
+    row->addWidget(m_TypeList);
+    row->addSpacing(18);
+    row->addWidget(m_FieldLabel);
+    row->addWidget(m_LowerBox);
+    row->addWidget(m_Dashes);
+    row->addWidget(m_UpperBox);
+    row->addSpacing(18);
+    row->addWidget(m_ManualLabel);
+    row->addWidget(m_ManualList);
+    row->addStretch(1);
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+}
+
+void TypeSettingBar::SetBandEdges(unsigned lower, unsigned upper) {
+    m_LowerBandEdge = lower;
+    m_UpperBandEdge = upper;
+}
+
+void TypeSettingBar::MoveMembersToControls() {
+    m_UpperBox->setText(QString::number(m_UpperBandEdge));
+    m_LowerBox->setText(QString::number(m_LowerBandEdge));
+}
+
+bool TypeSettingBar::MoveControlsToMembers() {
+    // Same order as the form binds them: the upper box before the lower one.
+    return ExchangeBox(m_UpperBox, &m_UpperBandEdge) && ExchangeBox(m_LowerBox, &m_LowerBandEdge);
+}
+
+bool TypeSettingBar::ExchangeBox(QLineEdit* box, unsigned* member) {
+    unsigned value = 0;
+    if (ParseUnsigned(box->text(), &value)) {
+        *member = value;
+        return true;
+    }
+    CurrentPrompter().ShowMessage(this, Tr(NotUnsignedMessage));
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    return false;
+}
+
+bool TypeSettingBar::ParseUnsigned(const QString& text, unsigned* value) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        return false;
+    }
+    unsigned long long number = 0;
+    for (const QChar ch : trimmed) {
+        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) {
+            return false;
+        }
+        number = number * 10 + static_cast<unsigned>(ch.unicode() - '0');
+        if (number > std::numeric_limits<unsigned>::max()) {
+            return false;
+        }
+    }
+    *value = static_cast<unsigned>(number);
+    return true;
+}
+
+void TypeSettingBar::Relabel(bool chinese) {
+    const Lang lang = chinese ? Lang::Chinese : Lang::English;
+    setTitle(QString::fromUtf8(SwitchedGroupTitle.In(lang)));
+    m_TypeLabel->setText(QString::fromUtf8(SwitchedTypeLabel.In(lang)));
+    m_FieldLabel->setText(QString::fromUtf8(SwitchedFieldLabel.In(lang)));
+    m_ManualLabel->setText(QString::fromUtf8(SwitchedManualLabel.In(lang)));
+
+    // Only the position is stored, so the selected position is kept.
+    const int selected = m_ManualList->currentIndex();
+    m_ManualList->clear();
+    for (const BiText& entry : SwitchedManualEntries) {
+        m_ManualList->addItem(QString::fromUtf8(entry.In(lang)));
+    }
+    m_ManualList->setCurrentIndex(selected);
+}

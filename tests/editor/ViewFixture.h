@@ -1,0 +1,81 @@
+#pragma once
+
+// A channel view on a new document, shown and active on the offscreen
+// platform, with every message box answered by a recorder.
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/AppLanguage.h"
+#include "app/Prompter.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "editor/TypeSettingBar.h"
+#include "image/CProgramDoc.h"
+#include "support/QtPrinters.h"
+
+class RecordingPrompter : public Prompter {
+public:
+    void ShowMessage(QWidget*, const QString& text, const QString& = {}) override {
+        messages << text;
+    }
+    bool AskYesNo(QWidget*, const QString& text) override {
+        messages << text;
+        return bYes;
+    }
+    bool AskRetryCancel(QWidget*, const QString& text) override {
+        messages << text;
+        return false;
+    }
+    QStringList messages;
+    bool bYes = true;
+};
+
+class ViewFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetPrompter(&m_Prompter);
+        SetLanguage(false);
+        m_Doc.OnNewDocument();
+    }
+    void TearDown() override {
+        m_View.reset();
+        SetPrompter(nullptr);
+        SetLanguage(false);
+    }
+
+    static void SetLanguage(bool chinese) {
+        bChinese = chinese ? 1 : 0;
+        LanguageName() = chinese ? QStringLiteral("Chinese") : QStringLiteral("English");
+    }
+
+    // Creates, shows and initialises the view in the current language.
+    void Open() {
+        m_View = std::make_unique<CProgramView>(m_Doc);
+        m_View->resize(1100, 640);
+        m_View->show();
+        m_View->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_View.get()));
+        m_View->OnInitialUpdate();
+    }
+
+    ChannelGrid& Grid() { return *m_View->Grid(); }
+    TypeSettingBar& Bar() { return *m_View->Bar(); }
+    CellEditorSet& Editors() { return m_View->Editors(); }
+    QString Cell(int row, int col) { return Grid().CellText(row, col); }
+
+    void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
+        Grid().scrollTo(Grid().model()->index(row - 1, col - 1));
+        QTest::mouseClick(Grid().viewport(), button, {}, Grid().CellRect(row, col).center());
+    }
+    static QWidget* Focus() { return QApplication::focusWidget(); }
+    static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
+    static void Key(Qt::Key key) { QTest::keyClick(Focus(), key); }
+
+    RecordingPrompter m_Prompter;
+    CProgramDoc m_Doc;
+    std::unique_ptr<CProgramView> m_View;
+};
