@@ -22,8 +22,8 @@ namespace {
 
 // The widest texts a column shows in either language, titles aside.
 const char* const WidestValues[ChannelColumnCount] = {
-    "128",     "888.88888", "888.88888", "D754N", "D754N",  "Narrow", "Yes",
-    "High",    "MDC1200",   "OFF",       "Carrier", "Reverse", "Off", "WWWWWW"};
+    "128",  "888.88888", "888.88888", "D754N",   "D754N",   "Narrow", "Yes",
+    "High", "MDC1200",   "OFF",       "Carrier", "Reverse", "Off",    "WWWWWW"};
 
 constexpr int TextPadding = 14;
 constexpr int ListPadding = 30; // room for a list editor's arrow
@@ -65,7 +65,8 @@ int CProgramView::BaseColumnWidth() const {
     for (int column = 0; column < ChannelColumnCount; ++column) {
         int need = metrics.horizontalAdvance(QString::fromUtf8(WidestValues[column])) +
                    (column >= ColRxTone && column <= ColScram ? ListPadding : TextPadding);
-        for (const BiText* titles : {ChannelTexts::ColumnTitles, ChannelTexts::SwitchedColumnTitles}) {
+        for (const BiText* titles :
+             {ChannelTexts::ColumnTitles, ChannelTexts::SwitchedColumnTitles}) {
             for (const Lang lang : {Lang::English, Lang::Chinese}) {
                 need = std::max(need, headerMetrics.horizontalAdvance(
                                           QString::fromUtf8(titles[column].In(lang))) +
@@ -122,22 +123,42 @@ void CProgramView::OneTimeSetup() {
     m_Keys->Install();
 }
 
-void CProgramView::DisplayImage() { m_Display->Display(m_Doc.Image(), CurrentLang()); }
+void CProgramView::DisplayImage() {
+    m_Display->Display(m_Doc.Image(), CurrentLang());
+}
 
-void CProgramView::CommitGrid() { m_Display->Commit(m_Doc.Image()); }
+void CProgramView::CommitGrid() {
+    m_Display->Commit(m_Doc.Image());
+}
 
-void CProgramView::CommitCellEdit() { m_Editing->CommitCellEdit(); }
+void CProgramView::CommitCellEdit() {
+    m_Editing->CommitCellEdit();
+}
 
-void CProgramView::RelabelForLanguage() { m_Relabeler->Relabel(CurrentLang()); }
+void CProgramView::RelabelForLanguage() {
+    m_Relabeler->Relabel(CurrentLang());
+}
 
-void CProgramView::LoadCellEditor() { m_Editing->LoadCellEditor(); }
+void CProgramView::LoadCellEditor() {
+    m_Editing->LoadCellEditor();
+}
 
-void CProgramView::HideCellEditors() { m_Editing->HideCellEditors(); }
+void CProgramView::HideCellEditors() {
+    m_Editing->HideCellEditors();
+}
 
-QWidget* CProgramView::EditorForColumn() const { return m_Editing->EditorForColumn(); }
+QWidget* CProgramView::EditorForColumn() const {
+    return m_Editing->EditorForColumn();
+}
 
-void CProgramView::BeginCellEdit(int key, QWidget* editor) { m_Editing->BeginCellEdit(key, editor); }
+void CProgramView::BeginCellEdit(int key, QWidget* editor) {
+    m_Editing->BeginCellEdit(key, editor);
+}
 
-MemoryImage& CProgramView::DocumentImage() { return m_Doc.Image(); }
+MemoryImage& CProgramView::DocumentImage() {
+    return m_Doc.Image();
+}
 
-QWidget* CProgramView::GridWidget() { return m_Grid; }
+QWidget* CProgramView::GridWidget() {
+    return m_Grid;
+}

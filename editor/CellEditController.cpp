@@ -16,14 +16,16 @@ namespace {
 
 constexpr BiText InputNumberMessage{"Please input Number", "请输入数字"};
 
-bool IsDigitKey(int key) { return key >= '0' && key <= '9'; }
+bool IsDigitKey(int key) {
+    return key >= '0' && key <= '9';
+}
 
 // The range message follows the language name, not the flag: the English
 // text only when the name is exactly "English".
 QString RangeMessage() {
     using FrequencyMessages::Range;
     return QString::fromUtf8(LanguageName() == QLatin1String("English") ? Range.english
-                                                                         : Range.chinese);
+                                                                        : Range.chinese);
 }
 
 } // namespace
@@ -138,10 +140,18 @@ void CellEditController::CommitFrequency(int row, int col, CommitWay way) {
             CheckFrequency(text.toStdString(), m_Bar.LowerBandEdge(), m_Bar.UpperBandEdge());
         QString message;
         switch (check.verdict) {
-        case FrequencyVerdict::Accepted: text = QString::fromStdString(check.text); break;
-        case FrequencyVerdict::Empty: text.clear(); break;
-        case FrequencyVerdict::Format: message = Tr(FrequencyMessages::Format); break;
-        case FrequencyVerdict::Range: message = RangeMessage(); break;
+        case FrequencyVerdict::Accepted:
+            text = QString::fromStdString(check.text);
+            break;
+        case FrequencyVerdict::Empty:
+            text.clear();
+            break;
+        case FrequencyVerdict::Format:
+            message = Tr(FrequencyMessages::Format);
+            break;
+        case FrequencyVerdict::Range:
+            message = RangeMessage();
+            break;
         case FrequencyVerdict::Step:
             message = Tr(way == CommitWay::Leave ? FrequencyMessages::StepOnLeave
                                                  : FrequencyMessages::StepOnEnter);
@@ -181,9 +191,9 @@ void CellEditController::CommitFrequency(int row, int col, CommitWay way) {
     }
     m_Grid.SetCellText(row, col, QString());
     const bool noFrequency = cell(ColRxFrequency).isEmpty() && cell(ColTxFrequency).isEmpty();
-    const bool emptied = way == CommitWay::Enter
-                             ? noFrequency
-                             : noFrequency && cell(ColRxTone).isEmpty() && cell(ColTxTone).isEmpty();
+    const bool emptied = way == CommitWay::Enter ? noFrequency
+                                                 : noFrequency && cell(ColRxTone).isEmpty() &&
+                                                       cell(ColTxTone).isEmpty();
     if (emptied) {
         for (int column = ColWidth; column <= ColName; ++column) {
             m_Grid.SetCellText(row, column, QString());
@@ -229,8 +239,7 @@ void CellEditController::OnGridDoubleClick() {
 
 void CellEditController::OnGridKeyPress(int key) {
     // The Scram column is not opened by typing.
-    if (m_Grid.CurrentCol() != 0 && m_Grid.CurrentRow() != 0 &&
-        m_Grid.CurrentCol() != ColScram) {
+    if (m_Grid.CurrentCol() != 0 && m_Grid.CurrentRow() != 0 && m_Grid.CurrentCol() != ColScram) {
         // A control character opens the editor as a mouse press does.
         BeginCellEdit(key < 32 ? 0 : key);
     }

@@ -88,9 +88,12 @@ void CellEditorSet::Create(QWidget* parent, bool chinese) {
 QWidget* CellEditorSet::EditorForColumn(int column) const {
     switch (column) {
     case ColRxTone:
-    case ColTxTone: return m_ToneCombo;
-    case ColName: return m_NameEdit;
-    default: break;
+    case ColTxTone:
+        return m_ToneCombo;
+    case ColName:
+        return m_NameEdit;
+    default:
+        break;
     }
     if (QComboBox* list = OptionListForColumn(column)) {
         return list;
@@ -100,22 +103,31 @@ QWidget* CellEditorSet::EditorForColumn(int column) const {
 
 QComboBox* CellEditorSet::OptionListForColumn(int column) const {
     switch (column) {
-    case ColWidth: return m_WidthCombo;
-    case ColScan: return m_ScanCombo;
-    case ColPower: return m_PowerCombo;
-    case ColOptSignal: return m_OptSignalCombo;
-    case ColPttId: return m_PttIdCombo;
-    case ColBusyLock: return m_BusyLockCombo;
-    case ColRepeat: return m_RepeatCombo;
-    case ColScram: return m_ScramCombo;
-    default: return nullptr;
+    case ColWidth:
+        return m_WidthCombo;
+    case ColScan:
+        return m_ScanCombo;
+    case ColPower:
+        return m_PowerCombo;
+    case ColOptSignal:
+        return m_OptSignalCombo;
+    case ColPttId:
+        return m_PttIdCombo;
+    case ColBusyLock:
+        return m_BusyLockCombo;
+    case ColRepeat:
+        return m_RepeatCombo;
+    case ColScram:
+        return m_ScramCombo;
+    default:
+        return nullptr;
     }
 }
 
 std::array<QWidget*, CellEditorSet::Count> CellEditorSet::All() const {
-    return {m_FrequencyEdit, m_NameEdit,     m_OptSignalCombo, m_PowerCombo,
-            m_ScanCombo,     m_WidthCombo,   m_BusyLockCombo,  m_PttIdCombo,
-            m_RepeatCombo,   m_ScramCombo,   m_ToneCombo};
+    return {m_FrequencyEdit, m_NameEdit,   m_OptSignalCombo, m_PowerCombo,
+            m_ScanCombo,     m_WidthCombo, m_BusyLockCombo,  m_PttIdCombo,
+            m_RepeatCombo,   m_ScramCombo, m_ToneCombo};
 }
 
 bool CellEditorSet::IsEditBox(const QWidget* editor) const {

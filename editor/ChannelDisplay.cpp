@@ -20,9 +20,8 @@ void ChannelDisplay::Display(const MemoryImage& image, Lang lang) {
     // below it, or between, leave the list without a selection.
     const int type = static_cast<int>(image[ImageMap::RadioTypeCode]) - ImageMap::RadioTypeBase;
     const int typeEntry = type > 2 ? 0 : type;
-    m_Bar.TypeList()->setCurrentIndex(typeEntry >= 0 && typeEntry < m_Bar.TypeList()->count()
-                                          ? typeEntry
-                                          : -1);
+    m_Bar.TypeList()->setCurrentIndex(
+        typeEntry >= 0 && typeEntry < m_Bar.TypeList()->count() ? typeEntry : -1);
 
     const bool manual = (image[ImageMap::ManualSettingByte] & ImageMap::ManualSettingFlag) != 0;
     m_Bar.ManualList()->setCurrentIndex(manual ? 0 : 1);
@@ -43,8 +42,7 @@ void ChannelDisplay::Commit(MemoryImage& image) {
     }
 
     const auto typeIndex = static_cast<std::int8_t>(m_Bar.TypeList()->currentIndex());
-    image[ImageMap::RadioTypeCode] =
-        static_cast<std::uint8_t>(typeIndex + ImageMap::RadioTypeBase);
+    image[ImageMap::RadioTypeCode] = static_cast<std::uint8_t>(typeIndex + ImageMap::RadioTypeBase);
 
     std::uint8_t& manual = image[ImageMap::ManualSettingByte];
     if (m_Bar.ManualList()->currentIndex() == 0) {

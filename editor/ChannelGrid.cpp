@@ -14,26 +14,40 @@ constexpr int GeneralAlignment = 9; // text left, numbers right in the old contr
 
 Qt::Alignment ToQtAlignment(int code) {
     switch (code) {
-    case 0: return Qt::AlignLeft | Qt::AlignTop;
-    case 1: return Qt::AlignLeft | Qt::AlignVCenter;
-    case 2: return Qt::AlignLeft | Qt::AlignBottom;
-    case 3: return Qt::AlignHCenter | Qt::AlignTop;
-    case 4: return Qt::AlignCenter;
-    case 5: return Qt::AlignHCenter | Qt::AlignBottom;
-    case 6: return Qt::AlignRight | Qt::AlignTop;
-    case 7: return Qt::AlignRight | Qt::AlignVCenter;
-    case 8: return Qt::AlignRight | Qt::AlignBottom;
-    default: return Qt::AlignLeft | Qt::AlignVCenter;
+    case 0:
+        return Qt::AlignLeft | Qt::AlignTop;
+    case 1:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case 2:
+        return Qt::AlignLeft | Qt::AlignBottom;
+    case 3:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case 4:
+        return Qt::AlignCenter;
+    case 5:
+        return Qt::AlignHCenter | Qt::AlignBottom;
+    case 6:
+        return Qt::AlignRight | Qt::AlignTop;
+    case 7:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 8:
+        return Qt::AlignRight | Qt::AlignBottom;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
 
 // Mouse buttons and modifier keys as the grid's mouse event reports them.
 int ButtonCode(Qt::MouseButton button) {
     switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
     }
 }
 
@@ -100,9 +114,13 @@ QTableWidgetItem* ChannelGrid::Item(int row, int col) const {
     return item(row - 1, col - 1);
 }
 
-void ChannelGrid::SetCurrentRow(int row) { SetCurrentCell(row, m_Col); }
+void ChannelGrid::SetCurrentRow(int row) {
+    SetCurrentCell(row, m_Col);
+}
 
-void ChannelGrid::SetCurrentCol(int col) { SetCurrentCell(m_Row, col); }
+void ChannelGrid::SetCurrentCol(int col) {
+    SetCurrentCell(m_Row, col);
+}
 
 void ChannelGrid::SetCurrentCell(int row, int col) {
     // The fixed row and column cannot become current; a move past the last
@@ -208,7 +226,9 @@ void ChannelGrid::SetColumnWidth(int col, int width) {
     }
 }
 
-QRect ChannelGrid::CellRect() const { return CellRect(m_Row, m_Col); }
+QRect ChannelGrid::CellRect() const {
+    return CellRect(m_Row, m_Col);
+}
 
 QRect ChannelGrid::CellRect(int row, int col) const {
     if (!Item(row, col)) {

@@ -61,8 +61,10 @@ bool EnterKeyFilter::NameEditorAcceptsKey(const QKeyEvent& event) {
     case Qt::Key_CapsLock:
     case Qt::Key_Pause:
     case Qt::Key_Clear:
-    case Qt::Key_Cancel: return true;
-    default: return false;
+    case Qt::Key_Cancel:
+        return true;
+    default:
+        return false;
     }
 }
 

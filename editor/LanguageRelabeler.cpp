@@ -36,10 +36,11 @@ constexpr BiText SwitchedPower[] = {{"Low", "低"}, {"High", "高"}};
 constexpr BiText SwitchedScan[] = {{"Yes", "是"}, {"No", "否"}};
 constexpr BiText SwitchedPttId[] = {{"OFF", "关"}, {"ON", "开"}};
 constexpr BiText SwitchedWidth[] = {{"Wide", "宽"}, {"Narrow", "窄"}};
-constexpr BiText SwitchedBusyLock[] = {{"Close", "关闭"}, {"Carrier", "载波"}, {"QT/DQT", "QT/DQT"}};
+constexpr BiText SwitchedBusyLock[] = {
+    {"Close", "关闭"}, {"Carrier", "载波"}, {"QT/DQT", "QT/DQT"}};
 constexpr BiText SwitchedRepeat[] = {{"Forward", "正向"}, {"Reverse", "反向"}};
 constexpr BiText SwitchedScram[] = {{"Off", "关"}, {"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"},
-                                    {"5", "5"}, {"6", "6"}, {"7", "7"}, {"8", "8"}};
+                                    {"5", "5"},    {"6", "6"}, {"7", "7"}, {"8", "8"}};
 
 QStringList Entries(std::span<const BiText> texts, Lang lang) {
     QStringList list;
@@ -54,8 +55,8 @@ QStringList Entries(std::span<const BiText> texts, Lang lang) {
 void LanguageRelabeler::Relabel(Lang newLang) {
     m_Bar.Relabel(newLang == Lang::Chinese);
     for (int column = 0; column < ChannelColumnCount; ++column) {
-        m_Grid.SetCellText(0, column,
-                           QString::fromUtf8(ChannelTexts::SwitchedColumnTitles[column].In(newLang)));
+        m_Grid.SetCellText(
+            0, column, QString::fromUtf8(ChannelTexts::SwitchedColumnTitles[column].In(newLang)));
     }
     TranslateCells(m_Grid, newLang);
     RefillLists(newLang);

@@ -36,8 +36,7 @@ QLineEdit* MakeBandBox(const char* name, int id, QWidget* parent) {
 
 } // namespace
 
-TypeSettingBar::TypeSettingBar(QWidget* parent)
-    : QGroupBox(tr("Type Setting"), parent) {
+TypeSettingBar::TypeSettingBar(QWidget* parent) : QGroupBox(tr("Type Setting"), parent) {
     setObjectName(QStringLiteral("TypeSettingBar"));
     setProperty("controlId", 2001);
 

@@ -109,11 +109,10 @@ TEST_F(ChannelGridTest, RightButtonReportsThePressWithoutMovingTheCell) {
 
 TEST_F(ChannelGridTest, LeftButtonMovesFirstThenReportsThePress) {
     int rowAtPress = 0;
-    QObject::connect(&m_Grid, &ChannelGrid::GridMouseDown,
-                     [&](int button, int, int, int) {
-                         EXPECT_EQ(button, 1);
-                         rowAtPress = m_Grid.CurrentRow();
-                     });
+    QObject::connect(&m_Grid, &ChannelGrid::GridMouseDown, [&](int button, int, int, int) {
+        EXPECT_EQ(button, 1);
+        rowAtPress = m_Grid.CurrentRow();
+    });
     QTest::mouseClick(m_Grid.viewport(), Qt::LeftButton, {}, CellCentre(6, 2));
     EXPECT_EQ(rowAtPress, 6);
 }
@@ -158,7 +157,8 @@ TEST_F(ChannelGridTest, CentredColumnsCentreTheirCells) {
 TEST_F(ChannelGridTest, CellRectangleIsTheCellInTheViewport) {
     const QRect rect = m_Grid.CellRect(2, 3);
     EXPECT_EQ(rect, m_Grid.visualRect(m_Grid.model()->index(1, 2)));
-    EXPECT_EQ(rect.width(), m_Grid.columnWidth(2));
+    EXPECT_EQ(rect.left(), m_Grid.columnViewportPosition(2));
+    EXPECT_EQ(rect.top(), m_Grid.rowViewportPosition(1));
 }
 
 } // namespace
