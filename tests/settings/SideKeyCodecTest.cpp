@@ -94,9 +94,11 @@ TEST(SideKeyOpening, EveryOfferedFunctionSurvivesARoundtrip) {
 
 TEST(SideKeyAccepting, CodesFollowTheNamesNotTheListPositions) {
     MemoryImage image = ImageMap::NewDocumentImage();
-    Accept(Shown({1, 1, 8, 8}, Lang::English), Lang::English, image);
-    EXPECT_EQ(image[0x81E], 0xA9) << "FM and Call at position 8 of the key-2 lists";
-    EXPECT_EQ(image[0x81D], 0x11);
+    for (Lang lang : {Lang::English, Lang::Chinese}) {
+        Accept(Shown({1, 1, 8, 8}, lang), lang, image);
+        EXPECT_EQ(image[0x81E], 0xA9) << "FM and Call at position 8 of the key-2 lists";
+        EXPECT_EQ(image[0x81D], 0x11);
+    }
 
     Accept({"监听", "收音机", "无", "呼叫"}, Lang::Chinese, image);
     EXPECT_EQ(image[0x81D], 0x1A);
