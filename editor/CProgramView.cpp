@@ -25,8 +25,8 @@ const char* const WidestValues[ChannelColumnCount] = {
     "128",  "888.88888", "888.88888", "D754N",   "D754N",   "Narrow", "Yes",
     "High", "MDC1200",   "OFF",       "Carrier", "Reverse", "Off",    "WWWWWW"};
 
-constexpr int TextPadding = 14;
-constexpr int ListPadding = 30; // room for a list editor's arrow
+constexpr int TextPadding = 10;
+constexpr int ListPadding = 26; // room for a list editor's arrow
 
 } // namespace
 
@@ -37,7 +37,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
     m_Grid->setProperty("controlId", 1007);
 
     auto* form = new QVBoxLayout(this);
-    form->setContentsMargins(20, 14, 20, 14);
+    form->setContentsMargins(8, 10, 8, 8);
     form->setSpacing(10);
     form->addWidget(m_Bar, 0, Qt::AlignLeft);
     form->addWidget(m_Grid, 1);

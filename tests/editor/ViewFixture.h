@@ -55,7 +55,7 @@ protected:
     // Creates, shows and initialises the view in the current language.
     void Open() {
         m_View = std::make_unique<CProgramView>(m_Doc);
-        m_View->resize(1100, 640);
+        m_View->resize(1300, 640); // every column in sight
         m_View->show();
         m_View->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_View.get()));
