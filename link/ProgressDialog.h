@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <atomic>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The modeless dialog of a transfer: Start, Cancel, a bar from 0 to 397 and a
+// status line. The object lives as long as the transfer commands; "creating"
+// and "destroying" its window are showing and hiding it.
+class ProgressDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int BarMaximum = 397;
+
+    explicit ProgressDialog(QWidget* parent = nullptr);
+
+    // Stored now, shown when the window is next created.
+    void SetTitle(const QString& title) { m_Title = title; }
+    // Creates the window centred over centreOver, unless it exists already
+    // (then nothing changes, the title included).
+    void Create(QWidget* centreOver);
+    bool IsCreated() const { return isVisible(); }
+
+    // Set by Cancel; the running transfer polls it.
+    std::atomic<bool>& CancelRequested() { return m_bCancelRequested; }
+    bool IsStartEnabled() const;
+    int ProgressPosition() const;
+    QString StatusText() const;
+    QPushButton* StartButton() const { return m_Start; }
+    QPushButton* CancelButton() const { return m_Cancel; }
+
+public slots:
+    void SetStatusText(const QString& text);
+    void SetProgress(int position);
+    void EnableStart();
+    void Destroy();
+    void OnStart();
+    void OnCancel();
+
+signals:
+    // Start was pressed (delivered queued, as a posted message would be).
+    void startRequested();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void Retranslate();
+
+    QString m_Title;
+    std::atomic<bool> m_bCancelRequested{false};
+    QPushButton* m_Start;
+    QPushButton* m_Cancel;
+    QProgressBar* m_Bar;
+    QLabel* m_ProgressLabel;
+    QLabel* m_Status;
+    bool m_bStatusUntouched = true;
+};

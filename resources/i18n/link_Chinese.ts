@@ -1,0 +1,122 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>进度：</translation>
+    </message>
+    <message>
+        <source>   Not start yet</source>
+        <translation>   尚未开始</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommands</name>
+    <message>
+        <source>&amp;Read From Radio&#x9;Ctrl+R</source>
+        <translation>从对讲机读取(&amp;R)&#x9;Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation>从对讲机读取数据</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>&amp;Write To Radio&#x9;Ctrl+W</source>
+        <translation>写入对讲机(&amp;W)&#x9;Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Write Data to Radio </source>
+        <translation>将数据写入对讲机</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Reading Data Progress</source>
+        <translation>读取数据进度</translation>
+    </message>
+    <message>
+        <source>Writing Data Progress</source>
+        <translation>写入数据进度</translation>
+    </message>
+    <message>
+        <source>COM1(&amp;P)&#x9;Ctrl+C</source>
+        <translation>COM1(&amp;P)&#x9;Ctrl+C</translation>
+    </message>
+    <message>
+        <source>COM2(&amp;Q)&#x9;Ctrl+D</source>
+        <translation>COM2(&amp;Q)&#x9;Ctrl+D</translation>
+    </message>
+    <message>
+        <source>COM3(&amp;S)&#x9;Ctrl+E</source>
+        <translation>COM3(&amp;S)&#x9;Ctrl+E</translation>
+    </message>
+    <message>
+        <source>COM4(&amp;T)&#x9;Ctrl+F</source>
+        <translation>COM4(&amp;T)&#x9;Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port one </source>
+        <translation>选择通讯端口一</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port two </source>
+        <translation>选择通讯端口二</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port three </source>
+        <translation>选择通讯端口三</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port four </source>
+        <translation>选择通讯端口四</translation>
+    </message>
+    <message>
+        <source>Com%1 (%2)</source>
+        <translation>Com%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Use the serial port %1</source>
+        <translation>使用串口 %1</translation>
+    </message>
+    <message>
+        <source>Other port...</source>
+        <translation>其他端口...</translation>
+    </message>
+    <message>
+        <source>Type the path of any serial device, a pseudo-terminal for example</source>
+        <translation>输入任意串口设备的路径，例如伪终端</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>模拟对讲机</translation>
+    </message>
+    <message>
+        <source>Read and write a radio simulated inside the program, without a cable</source>
+        <translation>无需连接线，读写程序内置的模拟对讲机</translation>
+    </message>
+    <message>
+        <source>Other port</source>
+        <translation>其他端口</translation>
+    </message>
+    <message>
+        <source>Device path:</source>
+        <translation>设备路径：</translation>
+    </message>
+</context>
+</TS>

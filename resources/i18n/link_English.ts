@@ -1,0 +1,122 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Progress：</source>
+        <translation>Progress：</translation>
+    </message>
+    <message>
+        <source>   Not start yet</source>
+        <translation>   Not start yet</translation>
+    </message>
+</context>
+<context>
+    <name>TransferCommands</name>
+    <message>
+        <source>&amp;Read From Radio&#x9;Ctrl+R</source>
+        <translation>&amp;Read From Radio&#x9;Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio</source>
+        <translation>Read Data From Radio</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>&amp;Write To Radio&#x9;Ctrl+W</source>
+        <translation>&amp;Write To Radio&#x9;Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Write Data to Radio </source>
+        <translation>Write Data to Radio </translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Reading Data Progress</source>
+        <translation>Reading Data Progress</translation>
+    </message>
+    <message>
+        <source>Writing Data Progress</source>
+        <translation>Writing Data Progress</translation>
+    </message>
+    <message>
+        <source>COM1(&amp;P)&#x9;Ctrl+C</source>
+        <translation>COM1(&amp;P)&#x9;Ctrl+C</translation>
+    </message>
+    <message>
+        <source>COM2(&amp;Q)&#x9;Ctrl+D</source>
+        <translation>COM2(&amp;Q)&#x9;Ctrl+D</translation>
+    </message>
+    <message>
+        <source>COM3(&amp;S)&#x9;Ctrl+E</source>
+        <translation>COM3(&amp;S)&#x9;Ctrl+E</translation>
+    </message>
+    <message>
+        <source>COM4(&amp;T)&#x9;Ctrl+F</source>
+        <translation>COM4(&amp;T)&#x9;Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Choose Communication Port one </source>
+        <translation>Choose Communication Port one </translation>
+    </message>
+    <message>
+        <source>Choose Communication Port two </source>
+        <translation>Choose Communication Port two </translation>
+    </message>
+    <message>
+        <source>Choose Communication Port three </source>
+        <translation>Choose Communication Port three </translation>
+    </message>
+    <message>
+        <source>Choose Communication Port four </source>
+        <translation>Choose Communication Port four </translation>
+    </message>
+    <message>
+        <source>Com%1 (%2)</source>
+        <translation>Com%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Use the serial port %1</source>
+        <translation>Use the serial port %1</translation>
+    </message>
+    <message>
+        <source>Other port...</source>
+        <translation>Other port...</translation>
+    </message>
+    <message>
+        <source>Type the path of any serial device, a pseudo-terminal for example</source>
+        <translation>Type the path of any serial device, a pseudo-terminal for example</translation>
+    </message>
+    <message>
+        <source>Simulated radio</source>
+        <translation>Simulated radio</translation>
+    </message>
+    <message>
+        <source>Read and write a radio simulated inside the program, without a cable</source>
+        <translation>Read and write a radio simulated inside the program, without a cable</translation>
+    </message>
+    <message>
+        <source>Other port</source>
+        <translation>Other port</translation>
+    </message>
+    <message>
+        <source>Device path:</source>
+        <translation>Device path:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,329 @@
+// The transfer commands in the window: the progress dialog's life, a read and
+// a write of the built-in simulated radio, Cancel, the synchronization error
+// that keeps the dialog, port choice and the safety-net files.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTranslator>
+#include <QWidget>
+#include <atomic>
+#include <gtest/gtest.h>
+#include <semaphore>
+#include <thread>
+
+#include "app/Prompter.h"
+#include "image/ImageMap.h"
+#include "link/ProgressDialog.h"
+#include "link/TransferArchive.h"
+#include "link/TransferCommands.h"
+#include "link/TransferTexts.h"
+#include "link/TransferViewHooks.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+class FakeView final : public TransferViewHooks {
+public:
+    QWidget grid;
+    MemoryImage image = ImageMap::NewDocumentImage();
+    int cellCommits = 0;
+    int gridCommits = 0;
+    int displays = 0;
+    void CommitCellEdit() override { ++cellCommits; }
+    void CommitGrid() override { ++gridCommits; }
+    void DisplayImage() override { ++displays; }
+    MemoryImage& DocumentImage() override { return image; }
+    QWidget* GridWidget() override { return &grid; }
+};
+
+class RecordingPrompter final : public Prompter {
+public:
+    QStringList shown;
+    QStringList details;
+    QStringList asked;
+    void ShowMessage(QWidget*, const QString& text, const QString& detail) override {
+        shown << text;
+        details << detail;
+    }
+    bool AskYesNo(QWidget*, const QString& text) override {
+        asked << text;
+        return false;
+    }
+    bool AskRetryCancel(QWidget*, const QString& text) override {
+        asked << text;
+        return false;
+    }
+};
+
+MemoryImage Pattern(int seed) {
+    MemoryImage image;
+    for (std::size_t i = 0; i < MemoryImage::Size; ++i) {
+        image[i] = static_cast<std::uint8_t>(i * 5 + seed);
+    }
+    return image;
+}
+
+class TransferCommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QDir(TransferArchive::Folder()).removeRecursively();
+        SetPrompter(&prompter);
+        commands = std::make_unique<TransferCommands>(view, &window);
+        commands->SetSleeper([](int) {}); // virtual time: the protocol's waits cost nothing
+    }
+    void TearDown() override {
+        commands.reset();
+        SetPrompter(nullptr);
+        QDir(TransferArchive::Folder()).removeRecursively();
+    }
+    ProgressDialog& Dialog() { return *commands->Dialog(); }
+    // Presses Start and waits for the transfer to end.
+    bool StartAndFinish() {
+        QSignalSpy finished(commands.get(), &TransferCommands::transferFinished);
+        Dialog().StartButton()->click();
+        return finished.wait(20000);
+    }
+
+    QWidget window;
+    FakeView view;
+    RecordingPrompter prompter;
+    std::unique_ptr<TransferCommands> commands;
+};
+
+TEST_F(TransferCommandsTest, ReadCommandShowsTheDialogWaitingForStart) {
+    commands->ReadAction()->trigger();
+    EXPECT_EQ(view.cellCommits, 1);
+    EXPECT_EQ(commands->WriteMode(), 0);
+    EXPECT_TRUE(Dialog().IsCreated());
+    EXPECT_EQ(Dialog().windowTitle(), "Reading Data Progress");
+    EXPECT_EQ(Dialog().StartButton()->text(), "Start");
+    EXPECT_EQ(Dialog().CancelButton()->text(), "Cancel");
+    EXPECT_EQ(Dialog().StatusText(), "   Not start yet");
+    EXPECT_TRUE(Dialog().IsStartEnabled());
+    EXPECT_TRUE(Dialog().StartButton()->isDefault());
+    EXPECT_EQ(Dialog().ProgressPosition(), 0);
+}
+
+TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplays) {
+    const MemoryImage radio = Pattern(7);
+    commands->SetBuiltInRadio(radio, {});
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    view.image = Pattern(1);
+    const MemoryImage before = view.image;
+    QSignalSpy busy(commands.get(), &TransferCommands::busyChanged);
+    commands->ReadAction()->trigger();
+    ASSERT_TRUE(StartAndFinish());
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    for (std::size_t a = 0; a < MemoryImage::Size; ++a) {
+        const bool bCarried = a <= ImageMap::TransferEnd || (a >= 0xFF0 && a <= 0xFF2);
+        ASSERT_EQ(view.image[a], bCarried ? radio[a] : before[a]) << a;
+    }
+    EXPECT_EQ(view.displays, 1);
+    EXPECT_FALSE(Dialog().IsCreated());
+    EXPECT_EQ(Dialog().ProgressPosition(), 397);
+    EXPECT_EQ(Dialog().StatusText(), "397");
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    ASSERT_EQ(busy.count(), 2);
+    EXPECT_TRUE(busy[0][0].toBool());
+    EXPECT_FALSE(busy[1][0].toBool());
+    // The safety nets: a backup of what was read and the frame log.
+    const QStringList backups =
+        QDir(TransferArchive::BackupFolder()).entryList({"orin-*-read.sin"}, QDir::Files);
+    ASSERT_EQ(backups.size(), 1);
+    QFile log(TransferArchive::LogPath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(log.readAll());
+    EXPECT_TRUE(text.contains("read on Simulated radio: completed"))
+        << text.left(200).toStdString();
+    EXPECT_TRUE(text.contains("sent      52 0C 60 08")) << text.left(200).toStdString();
+}
+
+TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesTheDirection) {
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    view.image = Pattern(3);
+    commands->ReadAction()->trigger();
+    commands->ReadAction()->trigger();
+    commands->WriteAction()->trigger();
+    EXPECT_EQ(Dialog().windowTitle(), "Reading Data Progress");
+    EXPECT_EQ(window.findChildren<ProgressDialog*>().size(), 1);
+    EXPECT_EQ(commands->WriteMode(), 1);
+    ASSERT_TRUE(StartAndFinish());
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    EXPECT_EQ(view.gridCommits, 1);
+    EXPECT_EQ(commands->BuiltInRadio().CompletedWrites(), 1);
+    EXPECT_EQ(commands->BuiltInRadio().Memory()[0x123], view.image[0x123]);
+    EXPECT_EQ(view.displays, 0);
+    EXPECT_EQ(QDir(TransferArchive::BackupFolder())
+                  .entryList({"orin-*-before-write.sin"}, QDir::Files)
+                  .size(),
+              1);
+}
+
+TEST_F(TransferCommandsTest, CancelOrEscapeBeforeStartClosesTheDialogAndSendsNothing) {
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->ReadAction()->trigger();
+    Dialog().CancelButton()->click();
+    EXPECT_FALSE(Dialog().IsCreated());
+    commands->ReadAction()->trigger();
+    ASSERT_TRUE(Dialog().IsCreated());
+    QTest::keyClick(&Dialog(), Qt::Key_Escape);
+    EXPECT_FALSE(Dialog().IsCreated());
+    EXPECT_EQ(commands->BuiltInRadio().WakeUps(), 0);
+    EXPECT_FALSE(QFile::exists(TransferArchive::LogPath()));
+}
+
+TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) {
+    commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(), {.answerFromWakeUp = 5});
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    const MemoryImage before = view.image;
+    commands->ReadAction()->trigger();
+    ASSERT_TRUE(StartAndFinish());
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::SyncFailed);
+    EXPECT_EQ(prompter.shown, QStringList{"Synchronization Error"});
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(Dialog().IsCreated());
+    EXPECT_TRUE(Dialog().IsStartEnabled());
+    EXPECT_EQ(Dialog().StatusText(), "Not start...");
+    EXPECT_EQ(view.image, before);
+    // Start again: a complete new attempt, which this radio answers.
+    ASSERT_TRUE(StartAndFinish());
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    EXPECT_EQ(view.displays, 1);
+}
+
+TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImage) {
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    view.image = Pattern(2);
+    const MemoryImage before = view.image;
+    std::atomic<int> sleeps{0};
+    std::atomic<bool> bHeld{false};
+    std::binary_semaphore release(0);
+    commands->SetSleeper([&](int) {
+        // Hold the transfer in its block loop until the test pressed Cancel.
+        if (++sleeps == 100) {
+            bHeld = true;
+            release.acquire();
+        }
+    });
+    commands->ReadAction()->trigger();
+    QSignalSpy finished(commands.get(), &TransferCommands::transferFinished);
+    Dialog().StartButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bHeld.load(); }, 20000));
+    Dialog().CancelButton()->click();
+    EXPECT_TRUE(Dialog().IsCreated()); // the running transfer closes it
+    release.release();
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Cancelled);
+    EXPECT_FALSE(Dialog().IsCreated());
+    EXPECT_EQ(view.image, before);
+    EXPECT_EQ(view.displays, 0);
+    EXPECT_EQ(prompter.shown.size(), 1);
+    EXPECT_TRUE(prompter.shown[0].startsWith("Reading was cancelled"));
+}
+
+TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) {
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    const MemoryImage before = view.image;
+    std::atomic<bool> bRunning{false};
+    std::atomic<bool>& bCancel = Dialog().CancelRequested();
+    commands->SetSleeper([&](int) {
+        // The transfer waits here, as it would on a slow radio, until cancelled.
+        bRunning = true;
+        while (!bCancel.load()) {
+            std::this_thread::yield();
+        }
+    });
+    commands->ReadAction()->trigger();
+    Dialog().StartButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bRunning.load(); }, 20000));
+    EXPECT_TRUE(commands->IsBusy());
+    EXPECT_FALSE(commands->ReadAction()->isEnabled());
+    EXPECT_TRUE(commands->CancelAndWait());
+    EXPECT_FALSE(commands->IsBusy());
+    EXPECT_TRUE(commands->ReadAction()->isEnabled());
+    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_EQ(view.image, before);
+}
+
+TEST_F(TransferCommandsTest, PortThatCannotBeOpenedIsReportedWithTheSystemReason) {
+    commands->SetPortName("/dev/orin-no-such-port");
+    commands->ReadAction()->trigger();
+    ASSERT_TRUE(StartAndFinish());
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::PortNotOpened);
+    ASSERT_EQ(prompter.shown.size(), 1);
+    EXPECT_EQ(prompter.shown[0], TransferTexts::PortNotOpened.english);
+    EXPECT_TRUE(prompter.details[0].contains("No such file")) << prompter.details[0].toStdString();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(Dialog().IsCreated());
+}
+
+TEST_F(TransferCommandsTest, CommandTextsAreTheProgramsOwn) {
+    EXPECT_EQ(commands->ReadAction()->text(), "&Read From Radio\tCtrl+R");
+    EXPECT_EQ(commands->ReadAction()->statusTip(), "Read Data From Radio");
+    EXPECT_EQ(commands->ReadAction()->toolTip(), "Read");
+    EXPECT_EQ(commands->WriteAction()->text(), "&Write To Radio\tCtrl+W");
+    EXPECT_EQ(commands->WriteAction()->statusTip(), "Write Data to Radio ");
+    EXPECT_EQ(commands->WriteAction()->toolTip(), "Write");
+    commands->WriteAction()->trigger();
+    EXPECT_EQ(Dialog().windowTitle(), "Writing Data Progress");
+}
+
+TEST_F(TransferCommandsTest, PortMenuChecksExactlyTheChosenPort) {
+    QMenu menu;
+    commands->PopulatePortMenu(&menu);
+    const QList<QAction*> actions = menu.actions();
+    ASSERT_GE(actions.size(), 6);
+    const QStringList texts = {"COM1(&P)\tCtrl+C", "COM2(&Q)\tCtrl+D", "COM3(&S)\tCtrl+E",
+                               "COM4(&T)\tCtrl+F"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(actions[i]->text(), texts[i]);
+        EXPECT_EQ(actions[i]->isChecked(), i == 0) << i;
+        EXPECT_EQ(actions[i]->data().toInt(), TransferCommands::ComCommandIds[i]);
+    }
+    EXPECT_EQ(actions[0]->statusTip(), "Choose Communication Port one ");
+    EXPECT_EQ(actions[3]->statusTip(), "Choose Communication Port four ");
+    EXPECT_EQ(actions[2]->toolTip(), "Com3 (/dev/ttyS2)");
+    actions[2]->trigger();
+    EXPECT_EQ(commands->PortName(), "COM3");
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(actions[i]->isChecked(), i == 2) << i;
+    }
+    QAction* simulated = nullptr;
+    for (QAction* a : menu.actions()) {
+        if (a->text() == "Simulated radio") {
+            simulated = a;
+        }
+    }
+    ASSERT_NE(simulated, nullptr);
+    simulated->trigger();
+    EXPECT_EQ(commands->PortName(), TransferCommands::SimulatedPort);
+    EXPECT_FALSE(actions[2]->isChecked());
+}
+
+TEST_F(TransferCommandsTest, ChineseModuleTranslatesTheCommandsAndTheDialog) {
+    QTranslator chinese;
+    ASSERT_TRUE(chinese.load(QCoreApplication::applicationDirPath() + "/Chinese.qm"));
+    QCoreApplication::installTranslator(&chinese);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    const QString readText = commands->ReadAction()->text();
+    commands->ReadAction()->trigger();
+    const QString start = Dialog().StartButton()->text();
+    const QString status = Dialog().StatusText();
+    const QString title = Dialog().windowTitle();
+    QCoreApplication::removeTranslator(&chinese);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(readText, "从对讲机读取(&R)\tCtrl+R");
+    EXPECT_EQ(start, "开始");
+    EXPECT_EQ(status, "   尚未开始");
+    EXPECT_EQ(title, "读取数据进度");
+    EXPECT_EQ(commands->ReadAction()->text(), "&Read From Radio\tCtrl+R");
+    EXPECT_EQ(Dialog().StartButton()->text(), "Start");
+}
+
+} // namespace
