@@ -71,7 +71,11 @@ MemoryImage Pattern(int seed) {
 class TransferCommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // ctest runs every test as its own process, in parallel: each gets its
+        // own data folder.
         QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(
+            QStringLiteral("link_gui_tests-%1").arg(QCoreApplication::applicationPid()));
         QDir(TransferArchive::Folder()).removeRecursively();
         SetPrompter(&prompter);
         commands = std::make_unique<TransferCommands>(view, &window);
