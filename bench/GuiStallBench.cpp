@@ -1,0 +1,110 @@
+// The longest stall of the user-interface thread while the window reads and
+// writes a radio: a timer ticks every 5 ms on the interface thread and the
+// largest gap between two ticks is the stall. The radio is the simulated one
+// behind a pseudo-terminal at 9600-baud line timing. Target: under 50 ms.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "app/Prompter.h"
+#include "image/ImageMap.h"
+#include "link/ProgressDialog.h"
+#include "link/PtyRadioServer.h"
+#include "link/TransferCommands.h"
+#include "link/TransferViewHooks.h"
+
+namespace {
+
+class BenchView final : public TransferViewHooks {
+public:
+    QWidget grid;
+    MemoryImage image = ImageMap::NewDocumentImage();
+    void CommitCellEdit() override {}
+    void CommitGrid() override {}
+    void DisplayImage() override {}
+    MemoryImage& DocumentImage() override { return image; }
+    QWidget* GridWidget() override { return &grid; }
+};
+
+class PrintingPrompter final : public Prompter {
+public:
+    void ShowMessage(QWidget*, const QString& text, const QString&) override {
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+    }
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    bool AskRetryCancel(QWidget*, const QString& text) override {
+        std::fprintf(stderr, "prompt: %s\n", qPrintable(text));
+        return false;
+    }
+};
+
+double Run(TransferCommands& commands, bool bWrite) {
+    bWrite ? commands.OnWrite() : commands.OnRead();
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer heartbeat;
+    heartbeat.setInterval(5);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    QSignalSpy finished(&commands, &TransferCommands::transferFinished);
+    clock.start();
+    heartbeat.start();
+    commands.Dialog()->StartButton()->click();
+    finished.wait(120000);
+    const double seconds = clock.elapsed() / 1000.0;
+    heartbeat.stop();
+    std::printf("%-5s %s in %.1f s; longest interface-thread stall %.1f ms (timer every 5 ms)\n",
+                bWrite ? "write" : "read",
+                commands.LastOutcome() == TransferOutcome::Completed ? "completed" : "FAILED",
+                seconds, longest / 1e6);
+    return longest / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true); // backups and logs away from the user's folder
+    PrintingPrompter prompter;
+    SetPrompter(&prompter);
+
+    SimulatedRadio radio(SimulatedRadio::DemoMemory(), {.bLineTiming = true});
+    PtyRadioServer server(radio);
+    std::string error;
+    if (!server.Start(error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        return 1;
+    }
+    std::thread serving([&server] { server.Serve(); });
+
+    QWidget window;
+    BenchView view;
+    int status = 0;
+    {
+        TransferCommands commands(view, &window);
+        commands.SetPortName(QString::fromStdString(server.SlavePath()));
+        const double read = Run(commands, false);
+        const double write = Run(commands, true);
+        const bool ok = std::max(read, write) < 50.0;
+        std::printf("target stall < 50 ms: %s\n", ok ? "met" : "NOT met");
+        status = ok ? 0 : 1;
+    }
+    server.Stop();
+    serving.join();
+    SetPrompter(nullptr);
+    return status;
+}
