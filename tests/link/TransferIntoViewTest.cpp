@@ -1,0 +1,97 @@
+// The transfer commands on the real channel view: a read of the built-in
+// simulated radio shows its channels in the grid, a write carries the grid's
+// edits into the radio.
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "app/AppLanguage.h"
+#include "app/Prompter.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "editor/TypeSettingBar.h"
+#include "image/CProgramDoc.h"
+#include "link/ProgressDialog.h"
+#include "link/TransferArchive.h"
+#include "link/TransferCommands.h"
+#include "support/QtPrinters.h"
+
+namespace {
+
+class SilentPrompter final : public Prompter {
+public:
+    QStringList shown;
+    void ShowMessage(QWidget*, const QString& text, const QString&) override { shown << text; }
+    bool AskYesNo(QWidget*, const QString&) override { return false; }
+    bool AskRetryCancel(QWidget*, const QString& text) override {
+        shown << text;
+        return false;
+    }
+};
+
+class TransferIntoView : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setApplicationName(
+            QStringLiteral("link_view_tests-%1").arg(QCoreApplication::applicationPid()));
+        SetPrompter(&prompter);
+        bChinese = 0;
+        LanguageName() = QStringLiteral("English");
+        doc.OnNewDocument();
+        view = std::make_unique<CProgramView>(doc);
+        view->resize(1300, 640);
+        view->show();
+        view->OnInitialUpdate();
+        commands = std::make_unique<TransferCommands>(*view, view.get());
+        commands->SetSleeper([](int) {});
+        commands->SetPortName(TransferCommands::SimulatedPort);
+    }
+    void TearDown() override {
+        commands.reset();
+        view.reset();
+        SetPrompter(nullptr);
+        QDir(TransferArchive::Folder()).removeRecursively();
+    }
+    bool Transfer(bool bWrite) {
+        bWrite ? commands->OnWrite() : commands->OnRead();
+        QSignalSpy finished(commands.get(), &TransferCommands::transferFinished);
+        commands->Dialog()->StartButton()->click();
+        return finished.wait(20000) && commands->LastOutcome() == TransferOutcome::Completed;
+    }
+
+    SilentPrompter prompter;
+    CProgramDoc doc;
+    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<TransferCommands> commands;
+};
+
+TEST_F(TransferIntoView, ReadShowsTheRadiosChannelsInTheGrid) {
+    ASSERT_EQ(view->Grid()->CellText(1, 1), "");
+    ASSERT_TRUE(Transfer(false));
+    EXPECT_EQ(view->Grid()->CellText(1, 1), "446.00625");
+    EXPECT_EQ(view->Grid()->CellText(1, 13), "PMR 1");
+    EXPECT_EQ(view->Grid()->CellText(11, 2), "430.60000");
+    EXPECT_EQ(view->Grid()->CellText(16, 13), "SIMPLEX");
+    EXPECT_EQ(view->Grid()->CellText(17, 1), "");
+    EXPECT_EQ(view->Bar()->LowerBandEdge(), 400u);
+    EXPECT_EQ(view->Bar()->UpperBandEdge(), 480u);
+    EXPECT_TRUE(prompter.shown.isEmpty());
+}
+
+TEST_F(TransferIntoView, WriteCarriesTheGridIntoTheRadio) {
+    ASSERT_TRUE(Transfer(false));
+    view->Grid()->SetCellText(2, 13, "NEW");
+    ASSERT_TRUE(Transfer(true));
+    const MemoryImage& radio = commands->BuiltInRadio().Memory();
+    // Channel 1 (row 2) is named N, E, W and then the end mark.
+    EXPECT_EQ(radio[0x858], 23);
+    EXPECT_EQ(radio[0x859], 14);
+    EXPECT_EQ(radio[0x85A], 32);
+    EXPECT_EQ(radio[0x85B], 0xFF);
+    EXPECT_EQ(doc.Image()[0x858], 23);
+}
+
+} // namespace
