@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "app/LanguageDecision.h"
+
+class ProfileFile;
+class QLocale;
+
+// What start-up decided before any window exists.
+struct StartupDecision {
+    QString settingsFileName; // next to the program
+    LanguageChoice language;
+    QString modulePath; // the language module found, empty when there is none
+};
+
+// The start-up rules that need no display: the settings file next to the
+// program, the interface language and the language module to load.
+class AppStartup {
+public:
+    // The primary language number of a locale: 4 for Chinese, 9 for English,
+    // 0 for every other language.
+    static int SystemLanguageOf(const QLocale& locale);
+
+    // Where language modules are looked for: beside the program first, then
+    // where the install rules put them.
+    static QStringList ModuleDirectories(const QString& programDir);
+
+    // The module file <languageName>.qm in the first directory that has it.
+    // Letter case is ignored, as the language name in the settings file may
+    // be written in any case; an empty name finds nothing.
+    static QString FindModule(const QString& languageName, const QStringList& directories);
+
+    // Opens profile on the settings file of programPath (in its folder), decides
+    // the language and looks up the module. Does not touch the process-wide
+    // language; see Apply.
+    static StartupDecision Decide(ProfileFile& profile, const QString& programPath,
+                                  int systemLanguage, const QStringList& moduleDirectories);
+
+    // Makes the decision the process-wide language (bChinese, LanguageName()).
+    static void Apply(const StartupDecision& decision);
+
+    // The message shown when the module is missing; it always names english.dll.
+    static QString MissingModuleMessage();
+};

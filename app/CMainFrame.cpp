@@ -1,0 +1,250 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+
+#include "app/FileCommands.h"
+#include "app/FrameViewHooks.h"
+#include "app/HelpCommands.h"
+#include "app/HelpWindow.h"
+#include "app/LanguageSwitch.h"
+#include "app/MainActions.h"
+#include "app/PrintCommands.h"
+#include "app/RecentFileList.h"
+
+namespace {
+
+// The first channel file among dropped or opened URLs, empty when there is none.
+QString FirstChannelFile(const QMimeData* data) {
+    if (!data || !data->hasUrls()) {
+        return {};
+    }
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && FileCommands::IsChannelFile(url.toLocalFile())) {
+            return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
+    : QMainWindow(parent), m_Context(context) {
+    setObjectName(QStringLiteral("CMainFrame"));
+    m_Actions = new MainActions(this);
+    m_Files = new FileCommands(context, this, this);
+    m_Help = new HelpCommands(this, this);
+    m_Print = new PrintCommands(context.view, this, this);
+    m_Language = new LanguageSwitch(context, this, this);
+
+    setCentralWidget(context.view.Widget());
+    BuildMenus();
+    BuildToolBar();
+    BuildStatusBar();
+    // Shortcuts without a menu item still need a home in the window.
+    addAction(m_Actions->helpContents);
+    addAction(m_Actions->contextHelp);
+    m_Recent = new RecentFileList(context.userSettings, m_FileMenu, m_Actions->appExit, this);
+    m_Files->SetRecentFiles(m_Recent);
+    ConnectCommands();
+    Retranslate();
+
+    setAcceptDrops(true);
+    resize(1024, 768);
+}
+
+CMainFrame::~CMainFrame() {
+    // The view belongs to the application, not to the frame.
+    if (QWidget* view = takeCentralWidget()) {
+        view->setParent(nullptr);
+    }
+}
+
+QString CMainFrame::Title() {
+    return tr("Orin Programing Software");
+}
+
+void CMainFrame::BuildMenus() {
+    MainActions& a = *m_Actions;
+    m_FileMenu = menuBar()->addMenu(QString());
+    m_FileMenu->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
+    m_FileMenu->addSeparator();
+    m_FileMenu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
+    m_FileMenu->addSeparator();
+    m_FileMenu->addAction(a.appExit);
+
+    m_ProgramMenu = menuBar()->addMenu(QString());
+    m_ProgramMenu->addActions({a.optionalFeatures, a.sideKey});
+
+    m_PortMenu = menuBar()->addMenu(QString());
+
+    m_ViewMenu = menuBar()->addMenu(QString());
+    m_ViewMenu->addActions({a.viewToolbar, a.viewStatusBar, a.switchLanguage});
+
+    m_HelpMenu = menuBar()->addMenu(QString());
+    m_HelpMenu->addAction(a.helpTopics);
+    m_HelpMenu->addSeparator();
+    m_HelpMenu->addAction(a.appAbout);
+}
+
+void CMainFrame::BuildToolBar() {
+    MainActions& a = *m_Actions;
+    m_wndToolBar = addToolBar(QString());
+    m_wndToolBar->setObjectName(QStringLiteral("m_wndToolBar"));
+    m_wndToolBar->setIconSize(QSize(18, 18));
+    m_wndToolBar->setAllowedAreas(Qt::AllToolBarAreas);
+    a.fileNew->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+    a.fileOpen->setIcon(style()->standardIcon(QStyle::SP_DialogOpenButton));
+    a.fileSave->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+    a.filePrint->setIcon(
+        QIcon::fromTheme(QStringLiteral("document-print"),
+                         style()->standardIcon(QStyle::SP_FileDialogDetailedView)));
+    a.appAbout->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
+    m_wndToolBar->addActions({a.fileNew, a.fileOpen, a.fileSave});
+    m_wndToolBar->addSeparator();
+    m_ToolbarTransferAnchor = m_wndToolBar->addSeparator();
+    m_wndToolBar->addActions({a.filePrint, a.appAbout});
+}
+
+void CMainFrame::BuildStatusBar() {
+    m_Idle = new QLabel;
+    m_Idle->setObjectName(QStringLiteral("idleText"));
+    // A normal (not permanent) widget: status prompts hide it while they show.
+    statusBar()->addWidget(m_Idle, 1);
+    for (const char* name : {"CAP", "NUM", "SCRL"}) {
+        auto* indicator = new QLabel(QLatin1String(name));
+        indicator->setObjectName(QLatin1String(name));
+        indicator->setAlignment(Qt::AlignCenter);
+        indicator->setMinimumWidth(indicator->fontMetrics().horizontalAdvance(QLatin1String(name)) +
+                                   12);
+        indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addPermanentWidget(indicator);
+    }
+}
+
+void CMainFrame::ConnectCommands() {
+    MainActions& a = *m_Actions;
+    connect(a.fileNew, &QAction::triggered, m_Files, &FileCommands::OnFileNew);
+    connect(a.fileOpen, &QAction::triggered, m_Files, &FileCommands::OnFileOpen);
+    connect(a.fileSave, &QAction::triggered, m_Files, &FileCommands::OnFileSave);
+    connect(a.fileSaveAs, &QAction::triggered, m_Files, &FileCommands::OnFileSaveAs);
+    connect(a.filePrint, &QAction::triggered, m_Print, &PrintCommands::OnFilePrint);
+    connect(a.filePrintPreview, &QAction::triggered, m_Print, &PrintCommands::OnFilePrintPreview);
+    connect(a.filePrintSetup, &QAction::triggered, m_Print, &PrintCommands::OnFilePrintSetup);
+    connect(a.appExit, &QAction::triggered, this, &QWidget::close);
+    connect(a.helpTopics, &QAction::triggered, m_Help, &HelpCommands::OnHelpTopics);
+    connect(a.helpContents, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
+    connect(a.contextHelp, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
+    connect(a.appAbout, &QAction::triggered, m_Help, &HelpCommands::OnAbout);
+    connect(a.switchLanguage, &QAction::triggered, m_Language, &LanguageSwitch::SwitchLanguage);
+    connect(m_Recent, &RecentFileList::OpenRequested, m_Files, &FileCommands::OpenPath);
+
+    connect(a.viewToolbar, &QAction::toggled, m_wndToolBar, &QWidget::setVisible);
+    connect(m_wndToolBar, &QToolBar::visibilityChanged, a.viewToolbar, [this](bool visible) {
+        // A toolbar hidden with its window (minimised, closing) is still "on".
+        if (isVisible()) {
+            m_Actions->viewToolbar->setChecked(visible);
+        }
+    });
+    connect(a.viewStatusBar, &QAction::toggled, statusBar(), &QWidget::setVisible);
+}
+
+void CMainFrame::InstallTransferActions(QAction* read, QAction* write) {
+    QAction* first = m_Actions->optionalFeatures;
+    m_ProgramMenu->insertAction(first, read);
+    m_ProgramMenu->insertAction(first, write);
+    m_ProgramSeparator = m_ProgramMenu->insertSeparator(first);
+    if (read->icon().isNull()) {
+        read->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    }
+    if (write->icon().isNull()) {
+        write->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    }
+    m_wndToolBar->insertAction(m_ToolbarTransferAnchor, read);
+    m_wndToolBar->insertAction(m_ToolbarTransferAnchor, write);
+}
+
+void CMainFrame::SetImageCommandsEnabled(bool enabled) {
+    MainActions& a = *m_Actions;
+    for (QAction* action : {a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs, a.optionalFeatures,
+                            a.sideKey, a.switchLanguage}) {
+        action->setEnabled(enabled);
+    }
+    for (QAction* action : m_FileMenu->actions()) {
+        if (action->parent() == m_FileMenu) {
+            action->setEnabled(enabled); // recent-file entries
+        }
+    }
+    setAcceptDrops(enabled);
+}
+
+void CMainFrame::Retranslate() {
+    m_Actions->Retranslate();
+    m_FileMenu->setTitle(tr("&File"));
+    m_ProgramMenu->setTitle(tr("&Program"));
+    m_PortMenu->setTitle(tr("P&ort"));
+    m_ViewMenu->setTitle(tr("&View"));
+    m_HelpMenu->setTitle(tr("&Help"));
+    m_wndToolBar->setWindowTitle(tr("Toolbar"));
+    m_Idle->setText(tr("For Help，Please Press F1"));
+    setWindowTitle(Title());
+}
+
+void CMainFrame::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void CMainFrame::CentreOnScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen) {
+        return;
+    }
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    CentreOnScreen();
+}
+
+void CMainFrame::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    CentreOnScreen();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!FirstChannelFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QString path = FirstChannelFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    activateWindow();
+    m_Files->OpenPath(path);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    emit Closing();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include "app/ShellContext.h"
+
+class FileCommands;
+class HelpCommands;
+class LanguageSwitch;
+class MainActions;
+class PrintCommands;
+class QLabel;
+class QMenu;
+class QToolBar;
+class RecentFileList;
+
+// The main window: menu bar, toolbar and status bar around the channel view.
+// The commands live in small controller classes; the frame builds the command
+// surface, routes each command to its controller and keeps its texts in the
+// interface language.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(const ShellContext& context, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    MainActions& Actions() const { return *m_Actions; }
+    FileCommands& Files() const { return *m_Files; }
+    HelpCommands& Help() const { return *m_Help; }
+    PrintCommands& Printing() const { return *m_Print; }
+    LanguageSwitch& Language() const { return *m_Language; }
+    RecentFileList& RecentFiles() const { return *m_Recent; }
+
+    QToolBar* ToolBar() const { return m_wndToolBar; }
+    QMenu* FileMenu() const { return m_FileMenu; }
+    QMenu* ProgramMenu() const { return m_ProgramMenu; }
+    QMenu* PortMenu() const { return m_PortMenu; }
+    QMenu* ViewMenu() const { return m_ViewMenu; }
+    QMenu* HelpMenu() const { return m_HelpMenu; }
+    // The status bar's idle text.
+    QLabel* IdleLabel() const { return m_Idle; }
+
+    // The Read and Write commands of the radio link, placed at the head of the
+    // Program menu and in the toolbar. The link fills PortMenu() itself.
+    void InstallTransferActions(QAction* read, QAction* write);
+    // Commands that change the image, disabled while a transfer runs.
+    void SetImageCommandsEnabled(bool enabled);
+
+    static QString Title();
+
+protected:
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+signals:
+    // Raised before the window closes, so a running transfer can be stopped.
+    void Closing();
+
+private:
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void ConnectCommands();
+    void Retranslate();
+    void CentreOnScreen();
+
+    ShellContext m_Context;
+    MainActions* m_Actions;
+    FileCommands* m_Files;
+    HelpCommands* m_Help;
+    PrintCommands* m_Print;
+    LanguageSwitch* m_Language;
+    RecentFileList* m_Recent = nullptr;
+    QToolBar* m_wndToolBar = nullptr;
+    QMenu* m_FileMenu = nullptr;
+    QMenu* m_ProgramMenu = nullptr;
+    QMenu* m_PortMenu = nullptr;
+    QMenu* m_ViewMenu = nullptr;
+    QMenu* m_HelpMenu = nullptr;
+    QLabel* m_Idle = nullptr;
+    QAction* m_ProgramSeparator = nullptr;
+    QAction* m_ToolbarTransferAnchor = nullptr;
+};

@@ -1,0 +1,71 @@
+#include "app/CProgramApp.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QSettings>
+
+#include "app/AppIcon.h"
+#include "app/AppLanguage.h"
+#include "app/AppStartup.h"
+#include "app/CMainFrame.h"
+#include "app/FileCommands.h"
+#include "app/LanguageModule.h"
+#include "app/ProfileFile.h"
+#include "app/ProgramViewHooks.h"
+#include "app/Prompter.h"
+#include "app/RadioCommands.h"
+#include "editor/CProgramView.h"
+#include "image/CProgramDoc.h"
+#include "image/ToneTable.h"
+
+CProgramApp::CProgramApp() = default;
+
+CProgramApp::~CProgramApp() {
+    m_Frame.reset();
+    m_Hooks.reset();
+    m_View.reset();
+}
+
+ProfileFile& CProgramApp::Profile() {
+    static ProfileFile profile;
+    return profile;
+}
+
+bool CProgramApp::InitInstance(const QStringList& args) {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const StartupDecision decision = AppStartup::Decide(
+        Profile(), QCoreApplication::applicationFilePath(),
+        AppStartup::SystemLanguageOf(QLocale::system()), AppStartup::ModuleDirectories(programDir));
+    AppStartup::Apply(decision);
+
+    m_Module = std::make_unique<LanguageModule>(AppStartup::ModuleDirectories(programDir));
+    if (!m_Module->Load(LanguageName())) {
+        CurrentPrompter().ShowMessage(nullptr, AppStartup::MissingModuleMessage());
+        return false;
+    }
+
+    // The recent-file list lives in the user's own settings, under the key the
+    // program has always used.
+    m_UserSettings = std::make_unique<QSettings>(
+        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("orinprog"));
+    for (const std::string& tone : ToneTable::Texts()) {
+        m_YaCode.append(QString::fromStdString(tone));
+    }
+    QApplication::setWindowIcon(AppIcon::Make());
+
+    m_Doc = std::make_unique<CProgramDoc>();
+    m_View = std::make_unique<CProgramView>(*m_Doc);
+    m_Hooks = std::make_unique<ProgramViewHooks>(*m_View);
+    const ShellContext context{*m_Doc, *m_Hooks, *m_UserSettings, Profile(), *m_Module};
+    m_Frame = std::make_unique<CMainFrame>(context);
+    new RadioCommands(context, *m_View, *m_Frame);
+
+    const QString file = args.isEmpty() ? QString() : args.constFirst();
+    if (file.isEmpty()) {
+        m_Frame->Files().OnFileNew();
+    } else if (!m_Frame->Files().OpenPath(file)) {
+        return false;
+    }
+    m_Frame->show();
+    return true;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringList>
+#include <memory>
+
+class CMainFrame;
+class CProgramDoc;
+class CProgramView;
+class LanguageModule;
+class ProfileFile;
+class ProgramViewHooks;
+class QSettings;
+
+// The application: start-up up to the shown main window, and the objects that
+// live for the whole run (document, view, frame, language module).
+class CProgramApp {
+public:
+    CProgramApp();
+    ~CProgramApp();
+
+    // Start-up. args are the command-line arguments after the program name.
+    // Returns false when the program must end (missing language module, a file
+    // named on the command line that cannot be opened).
+    bool InitInstance(const QStringList& args);
+
+    CMainFrame* MainFrame() const { return m_Frame.get(); }
+    const QStringList& ToneTexts() const { return m_YaCode; }
+
+    // The one settings file next to the program; written back at exit.
+    static ProfileFile& Profile();
+
+private:
+    QStringList m_YaCode;
+    std::unique_ptr<LanguageModule> m_Module;
+    std::unique_ptr<QSettings> m_UserSettings;
+    std::unique_ptr<CProgramDoc> m_Doc;
+    std::unique_ptr<CProgramView> m_View;
+    std::unique_ptr<ProgramViewHooks> m_Hooks;
+    std::unique_ptr<CMainFrame> m_Frame;
+};

@@ -1,0 +1,68 @@
+#include "app/ChannelTablePrinter.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "app/FrameViewHooks.h"
+
+namespace {
+
+bool RowHasContent(FrameViewHooks& view, int row) {
+    for (int col = 1; col < view.ColumnCount(); ++col) {
+        if (!view.CellText(row, col).trimmed().isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+QString ChannelTablePrinter::Html(FrameViewHooks& view) {
+    QString html;
+    html += QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>");
+    html +=
+        QStringLiteral("<h3>%1</h3>")
+            .arg(
+                QCoreApplication::translate("ChannelTablePrinter", "Channel List").toHtmlEscaped());
+    html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
+                           "width=\"100%\" style=\"border-collapse: collapse;\">");
+    html += QStringLiteral("<thead><tr>");
+    for (int col = 0; col < view.ColumnCount(); ++col) {
+        html += QStringLiteral("<th>%1</th>").arg(view.CellText(0, col).trimmed().toHtmlEscaped());
+    }
+    html += QStringLiteral("</tr></thead><tbody>");
+    int printed = 0;
+    for (int row = 1; row < view.RowCount(); ++row) {
+        if (!RowHasContent(view, row)) {
+            continue;
+        }
+        ++printed;
+        html += QStringLiteral("<tr>");
+        for (int col = 0; col < view.ColumnCount(); ++col) {
+            html += QStringLiteral("<td align=\"center\">%1</td>")
+                        .arg(view.CellText(row, col).toHtmlEscaped());
+        }
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</tbody></table>");
+    if (printed == 0) {
+        html +=
+            QStringLiteral("<p>%1</p>")
+                .arg(QCoreApplication::translate("ChannelTablePrinter", "No channel is programmed.")
+                         .toHtmlEscaped());
+    }
+    html += QStringLiteral("</body></html>");
+    return html;
+}
+
+void ChannelTablePrinter::Print(FrameViewHooks& view, QPrinter& printer) {
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSize(8);
+    document.setDefaultFont(font);
+    document.setHtml(Html(view));
+    document.print(&printer);
+}

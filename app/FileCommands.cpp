@@ -1,0 +1,123 @@
+#include "app/FileCommands.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/AppLanguage.h"
+#include "app/FrameViewHooks.h"
+#include "app/Prompter.h"
+#include "app/RecentFileList.h"
+#include "image/CProgramDoc.h"
+
+namespace {
+
+QString Message(const FileOutcome& outcome) {
+    return QString::fromStdString(outcome.Message(CurrentLang()));
+}
+
+QString DialogChoose(QWidget* owner, bool save, const QString& suggested) {
+    QFileDialog dialog(owner);
+    dialog.setNameFilter(FileCommands::FileFilter());
+    dialog.setDefaultSuffix(FileCommands::DefaultSuffix());
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!suggested.isEmpty()) {
+        dialog.selectFile(suggested);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+FileCommands::FileCommands(const ShellContext& context, QWidget* owner, QObject* parent)
+    : QObject(parent), m_Context(context), m_Owner(owner), m_Choose(DialogChoose) {}
+
+QString FileCommands::FileFilter() {
+    return QCoreApplication::translate("FileCommands", "Channel Data (*.sin)");
+}
+
+bool FileCommands::IsChannelFile(const QString& path) {
+    return QFileInfo(path).suffix().compare(DefaultSuffix(), Qt::CaseInsensitive) == 0;
+}
+
+QString FileCommands::Choose(bool save, const QString& suggested) {
+    return m_Choose ? m_Choose(m_Owner, save, suggested) : QString();
+}
+
+void FileCommands::OnFileNew() {
+    m_Context.doc.OnNewDocument();
+    m_Path.clear();
+    m_Context.view.OnInitialUpdate();
+    emit DocumentReplaced();
+}
+
+void FileCommands::OnFileOpen() {
+    const QString path = Choose(false, QFileInfo(m_Path).absolutePath());
+    if (!path.isEmpty()) {
+        OpenPath(path);
+    }
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+    const FileOutcome outcome =
+        m_Context.doc.LoadFile(QDir::toNativeSeparators(path).toStdString());
+    if (!outcome.ok) {
+        CurrentPrompter().ShowMessage(m_Owner, Message(outcome));
+        if (m_Recent && !QFileInfo::exists(path)) {
+            m_Recent->Remove(path);
+        }
+        return false;
+    }
+    m_Path = QFileInfo(path).absoluteFilePath();
+    if (m_Recent) {
+        m_Recent->Add(m_Path);
+    }
+    m_Context.view.OnInitialUpdate();
+    emit DocumentReplaced();
+    return true;
+}
+
+void FileCommands::OnFileSave() {
+    if (m_Path.isEmpty()) {
+        OnFileSaveAs();
+        return;
+    }
+    SaveTo(m_Path);
+}
+
+void FileCommands::OnFileSaveAs() {
+    // A document never saved is offered under the new-document name.
+    const QString suggested =
+        m_Path.isEmpty()
+            ? QCoreApplication::translate("FileCommands", "Write Data") + QStringLiteral(".sin")
+            : m_Path;
+    QString path = Choose(true, suggested);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".sin");
+    }
+    SaveTo(path);
+}
+
+bool FileCommands::SaveTo(const QString& path) {
+    m_Context.view.CommitGrid();
+    const FileOutcome outcome =
+        m_Context.doc.SaveFile(QDir::toNativeSeparators(path).toStdString());
+    if (!outcome.ok) {
+        CurrentPrompter().ShowMessage(m_Owner, Message(outcome));
+        return false;
+    }
+    m_Path = QFileInfo(path).absoluteFilePath();
+    if (m_Recent) {
+        m_Recent->Add(m_Path);
+    }
+    emit DocumentReplaced();
+    return true;
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "app/ShellContext.h"
+
+class QWidget;
+class RecentFileList;
+
+// File New, Open, Save and Save As, and opening from the command line, the
+// recent-file list and drag and drop.
+class FileCommands : public QObject {
+    Q_OBJECT
+public:
+    // Asks the user for a file: for saving when save is set, starting from
+    // suggested. Returns the chosen path, empty when cancelled.
+    using FileChooser = std::function<QString(QWidget* owner, bool save, const QString& suggested)>;
+
+    FileCommands(const ShellContext& context, QWidget* owner, QObject* parent);
+
+    void SetRecentFiles(RecentFileList* recent) { m_Recent = recent; }
+    // Replaces the file dialog (tests answer it without a window).
+    void SetFileChooser(FileChooser chooser) { m_Choose = std::move(chooser); }
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFileSave();
+    void OnFileSaveAs();
+
+    // Loads path into the document and shows it. On failure the message is
+    // shown and the current document stays as it was.
+    bool OpenPath(const QString& path);
+    // Commits the grid and writes the image to path.
+    bool SaveTo(const QString& path);
+
+    // The file the document was last opened from or saved to; empty for a new one.
+    const QString& CurrentPath() const { return m_Path; }
+
+    // The file filter and default suffix of channel files.
+    static QString FileFilter();
+    static QString DefaultSuffix() { return QStringLiteral("sin"); }
+    // Whether path names a channel file by its suffix.
+    static bool IsChannelFile(const QString& path);
+
+signals:
+    // A command that replaces or stores the document finished.
+    void DocumentReplaced();
+
+private:
+    QString Choose(bool save, const QString& suggested);
+
+    ShellContext m_Context;
+    QWidget* m_Owner;
+    RecentFileList* m_Recent = nullptr;
+    FileChooser m_Choose;
+    QString m_Path;
+};

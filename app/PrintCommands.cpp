@@ -1,0 +1,43 @@
+#include "app/PrintCommands.h"
+
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/ChannelTablePrinter.h"
+#include "app/FrameViewHooks.h"
+#include "app/ModalRunner.h"
+
+PrintCommands::PrintCommands(FrameViewHooks& view, QWidget* owner, QObject* parent)
+    : QObject(parent), m_View(view), m_Owner(owner) {}
+
+PrintCommands::~PrintCommands() = default;
+
+QPrinter& PrintCommands::Printer() {
+    if (!m_Printer) {
+        m_Printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_Printer->setPageOrientation(QPageLayout::Landscape);
+    }
+    return *m_Printer;
+}
+
+void PrintCommands::OnFilePrint() {
+    QPrintDialog dialog(&Printer(), m_Owner);
+    if (ModalRunner::Run(dialog) == QDialog::Accepted) {
+        ChannelTablePrinter::Print(m_View, Printer());
+    }
+}
+
+void PrintCommands::OnFilePrintPreview() {
+    QPrintPreviewDialog dialog(&Printer(), m_Owner);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* printer) { ChannelTablePrinter::Print(m_View, *printer); });
+    dialog.resize(1000, 700);
+    ModalRunner::Run(dialog);
+}
+
+void PrintCommands::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), m_Owner);
+    ModalRunner::Run(dialog);
+}

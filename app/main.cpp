@@ -1,0 +1,41 @@
+// orinprog: the programming tool's window.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/CMainFrame.h"
+#include "app/CProgramApp.h"
+
+int main(int argc, char** argv) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("orinprog"));
+    QApplication::setOrganizationName(QStringLiteral("Orin"));
+
+    CProgramApp program;
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    if (!program.InitInstance(args)) {
+        return 1;
+    }
+    // For measuring start-up: report when the window has been shown and
+    // painted, then end.
+    if (qEnvironmentVariableIsSet("ORIN_QUIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, &app, [&] {
+            std::printf("shown after %lld ms\n", static_cast<long long>(sinceStart.elapsed()));
+            std::fflush(stdout);
+            QApplication::quit();
+        });
+    }
+    // For screenshots: grab the window once it has settled, save it, end.
+    const QString shot = qEnvironmentVariable("ORIN_SCREENSHOT");
+    if (!shot.isEmpty()) {
+        QTimer::singleShot(500, &app, [&] {
+            program.MainFrame()->grab().save(shot);
+            QApplication::quit();
+        });
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,192 @@
+// File New, Open, Save, Save As, the recent-file list and dropped files.
+#include <QFile>
+#include <QMenu>
+#include <QMimeData>
+#include <QPrinter>
+#include <QTest>
+#include <QUrl>
+
+#include "app/ChannelTablePrinter.h"
+#include "app/FileCommands.h"
+#include "app/MainActions.h"
+#include "app/PrintCommands.h"
+#include "app/RecentFileList.h"
+#include "image/ImageMap.h"
+#include "tests/app/FakeFrameView.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+class FileCommandsTest : public ShellFixture<FakeFrameView> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        MakeFrame(view);
+        frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
+            chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
+            return chosenFile;
+        });
+        doc.OnNewDocument();
+    }
+
+    QString WriteFile(const QString& name, const QByteArray& bytes) {
+        QFile f(TempPath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    static QByteArray Image(char fill) { return QByteArray(4096, fill); }
+
+    void Drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(frame.get(), &enter);
+        if (enter.isAccepted()) {
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(frame.get(), &drop);
+        }
+    }
+
+    FakeFrameView view;
+    QStringList chooserCalls;
+    QString chosenFile;
+};
+
+TEST_F(FileCommandsTest, NewWritesTheDefaultsAndRedisplays) {
+    doc.Image()[0x100] = 0x12;
+    frame->Actions().fileNew->trigger();
+    EXPECT_EQ(doc.Image(), NewDocumentImage());
+    EXPECT_EQ(view.calls, QStringList{QStringLiteral("OnInitialUpdate")});
+    EXPECT_TRUE(frame->Files().CurrentPath().isEmpty());
+}
+
+TEST_F(FileCommandsTest, OpenLoadsTheFileAndRedisplaysWithoutChangingTheTitle) {
+    chosenFile = WriteFile(QStringLiteral("radio.sin"), Image('\x5A'));
+    frame->Actions().fileOpen->trigger();
+    EXPECT_EQ(doc.Image()[0], 0x5A);
+    EXPECT_EQ(doc.Image()[4095], 0x5A);
+    EXPECT_EQ(view.calls, QStringList{QStringLiteral("OnInitialUpdate")});
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+    EXPECT_EQ(frame->RecentFiles().Files().value(0), QFileInfo(chosenFile).absoluteFilePath());
+}
+
+TEST_F(FileCommandsTest, ShortFileIsRefusedAndTheCurrentDocumentKept) {
+    const MemoryImage before = doc.Image();
+    EXPECT_FALSE(
+        frame->Files().OpenPath(WriteFile(QStringLiteral("short.sin"), Image(0).left(100))));
+    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(view.calls.isEmpty());
+    EXPECT_TRUE(frame->RecentFiles().Files().isEmpty());
+}
+
+TEST_F(FileCommandsTest, CancelledOpenDialogChangesNothing) {
+    const MemoryImage before = doc.Image();
+    frame->Actions().fileOpen->trigger();
+    EXPECT_EQ(chooserCalls.size(), 1);
+    EXPECT_EQ(doc.Image(), before);
+    EXPECT_TRUE(view.calls.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(FileCommandsTest, SavingANewDocumentAsksForANameStartingWithWriteData) {
+    chosenFile = TempPath(QStringLiteral("first"));
+    frame->Actions().fileSave->trigger();
+    EXPECT_EQ(chooserCalls, QStringList{QStringLiteral("save:Write Data.sin")});
+    EXPECT_EQ(view.calls, QStringList{QStringLiteral("CommitGrid")});
+    QFile saved(chosenFile + QStringLiteral(".sin"));
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray(reinterpret_cast<const char*>(doc.Image().data()), 4096));
+    // From now on Save writes to that file without asking.
+    frame->Actions().fileSave->trigger();
+    EXPECT_EQ(chooserCalls.size(), 1);
+    EXPECT_EQ(view.calls.count(QStringLiteral("CommitGrid")), 2);
+}
+
+TEST_F(FileCommandsTest, SaveAsOffersTheCurrentFile) {
+    const QString path = WriteFile(QStringLiteral("radio.sin"), Image('\x33'));
+    ASSERT_TRUE(frame->Files().OpenPath(path));
+    frame->Actions().fileSaveAs->trigger();
+    EXPECT_EQ(chooserCalls,
+              QStringList{QStringLiteral("save:") + QFileInfo(path).absoluteFilePath()});
+}
+
+TEST_F(FileCommandsTest, FailedSaveIsReported) {
+    EXPECT_FALSE(frame->Files().SaveTo(TempPath(QStringLiteral("no/such/folder/x.sin"))));
+    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(frame->Files().CurrentPath().isEmpty());
+}
+
+TEST_F(FileCommandsTest, RecentListKeepsTheLastFourNewestFirstAndSurvivesARestart) {
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        paths.append(WriteFile(QStringLiteral("f%1.sin").arg(i), Image(char(i))));
+        ASSERT_TRUE(frame->Files().OpenPath(paths.last()));
+    }
+    const QStringList expected{paths[4], paths[3], paths[2], paths[1]};
+    EXPECT_EQ(frame->RecentFiles().Files(), expected);
+    // The menu shows them numbered, just before Exit.
+    const QList<QAction*> items = frame->FileMenu()->actions();
+    const qsizetype exit = items.indexOf(frame->Actions().appExit);
+    ASSERT_GE(exit, 5);
+    EXPECT_TRUE(items[exit - 1]->isSeparator());
+    EXPECT_TRUE(items[exit - 5]->text().startsWith(QStringLiteral("&1 ")));
+    EXPECT_TRUE(items[exit - 5]->text().endsWith(QStringLiteral("f4.sin")));
+
+    QMenu menu;
+    auto* exitAction = menu.addAction(QStringLiteral("Exit"));
+    RecentFileList reread(*userSettings, &menu, exitAction, nullptr);
+    EXPECT_EQ(reread.Files(), expected);
+
+    // Choosing an entry opens that file.
+    items[exit - 4]->trigger();
+    EXPECT_EQ(doc.Image()[0], 3);
+}
+
+TEST_F(FileCommandsTest, DroppedChannelFileIsOpenedOtherFilesAreNot) {
+    Drop(WriteFile(QStringLiteral("notes.txt"), Image('\x11')));
+    EXPECT_TRUE(view.calls.isEmpty());
+    Drop(WriteFile(QStringLiteral("dropped.SIN"), Image('\x22')));
+    EXPECT_EQ(doc.Image()[7], 0x22);
+    EXPECT_EQ(view.calls, QStringList{QStringLiteral("OnInitialUpdate")});
+}
+
+TEST_F(FileCommandsTest, ImageCommandsAreDisabledWhileATransferRuns) {
+    frame->SetImageCommandsEnabled(false);
+    MainActions& a = frame->Actions();
+    for (QAction* action : {a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs, a.optionalFeatures,
+                            a.sideKey, a.switchLanguage}) {
+        EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+    }
+    EXPECT_TRUE(a.filePrint->isEnabled());
+    Drop(WriteFile(QStringLiteral("dropped.sin"), Image('\x22')));
+    EXPECT_NE(doc.Image()[7], 0x22);
+    frame->SetImageCommandsEnabled(true);
+    EXPECT_TRUE(a.fileNew->isEnabled());
+}
+
+TEST_F(FileCommandsTest, PrintoutListsTheTitlesAndOnlyProgrammedChannels) {
+    view.SetCellText(3, 1, QStringLiteral("145.50000"));
+    view.SetCellText(3, 13, QStringLiteral("A&B<1>"));
+    const QString html = ChannelTablePrinter::Html(view);
+    EXPECT_TRUE(html.contains(QStringLiteral("<th>Col13</th>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("145.50000")));
+    EXPECT_TRUE(html.contains(QStringLiteral("A&amp;B&lt;1&gt;")));
+    EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2); // titles and channel 3
+}
+
+TEST_F(FileCommandsTest, PrintingToAFileProducesPages) {
+    view.SetCellText(1, 1, QStringLiteral("400.12500"));
+    QPrinter& printer = frame->Printing().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(TempPath(QStringLiteral("out.pdf")));
+    dialogAnswer = QDialog::Accepted;
+    frame->Actions().filePrint->trigger();
+    EXPECT_EQ(dialogs.size(), 1);
+    EXPECT_GT(QFileInfo(TempPath(QStringLiteral("out.pdf"))).size(), 500);
+}
+
+} // namespace

@@ -1,0 +1,198 @@
+// The main window's command surface over a stand-in view.
+#include <QAction>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QTreeWidget>
+
+#include "app/AboutDialog.h"
+#include "app/CommandIds.h"
+#include "app/FileCommands.h"
+#include "app/HelpCommands.h"
+#include "app/HelpWindow.h"
+#include "app/MainActions.h"
+#include "tests/app/FakeFrameView.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList out;
+    for (QAction* a : menu->actions()) {
+        out.append(a->isSeparator() ? QStringLiteral("-") : a->text());
+    }
+    return out;
+}
+
+class MainFrameTest : public ShellFixture<FakeFrameView> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        MakeFrame(view);
+        frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
+            chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
+            return chosenFile;
+        });
+    }
+
+    FakeFrameView view;
+    QStringList chooserCalls;
+    QString chosenFile;
+};
+
+TEST_F(MainFrameTest, WindowIs1024By768WithTheProgramTitle) {
+    EXPECT_EQ(frame->size(), QSize(1024, 768));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+    EXPECT_EQ(frame->centralWidget(), &view.widget);
+}
+
+TEST_F(MainFrameTest, MenusHoldTheItemsWithMnemonicsAndShortcutTexts) {
+    QStringList titles;
+    for (QAction* a : frame->menuBar()->actions()) {
+        titles.append(a->text());
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&Program", "P&ort", "&View", "&Help"}));
+    EXPECT_EQ(
+        MenuTexts(frame->FileMenu()),
+        (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                     "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
+              (QStringList{"&Optional Features\tCtrl+O", "Side Key"}));
+    EXPECT_EQ(MenuTexts(frame->ViewMenu()),
+              (QStringList{"&Toolbar", "&Status Bar", "Switch to Chinese"}));
+    EXPECT_EQ(MenuTexts(frame->HelpMenu()), (QStringList{"&Help Topics", "-", "&About Orin..."}));
+}
+
+TEST_F(MainFrameTest, OnlyTheAcceleratorTableBindsKeys) {
+    MainActions& a = frame->Actions();
+    EXPECT_EQ(a.fileNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(a.fileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+    EXPECT_EQ(a.fileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+    EXPECT_EQ(a.filePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(a.contextHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
+    EXPECT_EQ(a.helpContents->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
+    // "Ctrl+O" at Optional Features is a label only.
+    EXPECT_TRUE(a.optionalFeatures->shortcut().isEmpty());
+    EXPECT_EQ(a.ById(CommandId::OptionalFeatures), a.optionalFeatures);
+    EXPECT_EQ(a.ById(CommandId::SwitchLanguage), a.switchLanguage);
+}
+
+TEST_F(MainFrameTest, CtrlOOpensTheFileDialogNotOptionalFeatures) {
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    QTest::keyClick(frame.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(chooserCalls.size(), 1);
+    EXPECT_TRUE(chooserCalls.value(0).startsWith(QStringLiteral("open:")));
+    EXPECT_TRUE(dialogs.isEmpty());
+}
+
+TEST_F(MainFrameTest, ToolbarHoldsFileTransferPrintAndAboutButtons) {
+    QList<QAction*> actions = frame->ToolBar()->actions();
+    MainActions& a = frame->Actions();
+    auto read = std::make_unique<QAction>(QStringLiteral("Read"));
+    auto write = std::make_unique<QAction>(QStringLiteral("Write"));
+    frame->InstallTransferActions(read.get(), write.get());
+    actions = frame->ToolBar()->actions();
+    ASSERT_EQ(actions.size(), 9);
+    EXPECT_EQ(actions[0], a.fileNew);
+    EXPECT_EQ(actions[1], a.fileOpen);
+    EXPECT_EQ(actions[2], a.fileSave);
+    EXPECT_TRUE(actions[3]->isSeparator());
+    EXPECT_EQ(actions[4], read.get());
+    EXPECT_EQ(actions[5], write.get());
+    EXPECT_TRUE(actions[6]->isSeparator());
+    EXPECT_EQ(actions[7], a.filePrint);
+    EXPECT_EQ(actions[8], a.appAbout);
+    EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
+              (QStringList{"Read", "Write", "-", "&Optional Features\tCtrl+O", "Side Key"}));
+    for (QAction* button : {a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.appAbout}) {
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_FALSE(button->toolTip().isEmpty());
+    }
+    frame.reset(); // before the actions go
+}
+
+TEST_F(MainFrameTest, StatusBarShowsIdleTextPromptsAndLockIndicators) {
+    EXPECT_EQ(frame->IdleLabel()->text(), QStringLiteral("For Help，Please Press F1"));
+    for (const char* name : {"CAP", "NUM", "SCRL"}) {
+        auto* indicator = frame->statusBar()->findChild<QLabel*>(QLatin1String(name));
+        ASSERT_NE(indicator, nullptr) << name;
+        EXPECT_EQ(indicator->text(), QLatin1String(name));
+    }
+    EXPECT_EQ(frame->Actions().fileNew->statusTip(), QStringLiteral("Create a new document"));
+    EXPECT_EQ(frame->Actions().fileNew->toolTip(), QStringLiteral("New"));
+    EXPECT_EQ(frame->Actions().helpTopics->statusTip(), QStringLiteral("List Help topics"));
+    EXPECT_EQ(frame->Actions().optionalFeatures->statusTip(),
+              QStringLiteral("Set the rest  functional features for the interphone"));
+}
+
+TEST_F(MainFrameTest, ViewMenuTogglesToolbarAndStatusBarWithCheckMarks) {
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    MainActions& a = frame->Actions();
+    ASSERT_TRUE(a.viewToolbar->isChecked());
+    a.viewToolbar->trigger();
+    EXPECT_FALSE(frame->ToolBar()->isVisible());
+    EXPECT_FALSE(a.viewToolbar->isChecked());
+    a.viewToolbar->trigger();
+    EXPECT_TRUE(frame->ToolBar()->isVisible());
+    EXPECT_TRUE(a.viewToolbar->isChecked());
+
+    a.viewStatusBar->trigger();
+    EXPECT_FALSE(frame->statusBar()->isVisible());
+    EXPECT_FALSE(a.viewStatusBar->isChecked());
+    a.viewStatusBar->trigger();
+    EXPECT_TRUE(frame->statusBar()->isVisible());
+}
+
+TEST_F(MainFrameTest, HelpTopicsOpensTheIndexOfTheBookOfTheLanguage) {
+    frame->Actions().helpTopics->trigger();
+    HelpWindow* help = frame->Help().Window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->Book(), QStringLiteral("Orin6140_EN"));
+    EXPECT_EQ(help->CurrentTab(), 1);
+    EXPECT_TRUE(help->Keywords().contains(QStringLiteral("backups")));
+    EXPECT_GE(help->ContentsTree()->topLevelItemCount(), 5);
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("Orin-6140D")));
+
+    bChinese = 1;
+    frame->Actions().helpContents->trigger(); // Shift+F1
+    EXPECT_EQ(help->Book(), QStringLiteral("Orin6140_CH"));
+    EXPECT_EQ(help->CurrentTab(), 0);
+    EXPECT_TRUE(help->Browser()->toPlainText().contains(QStringLiteral("对讲机")));
+    EXPECT_TRUE(help->Keywords().contains(QStringLiteral("备份")));
+}
+
+TEST_F(MainFrameTest, EveryHelpPageOfBothBooksIsListedAndHasATitle) {
+    frame->Actions().helpContents->trigger();
+    HelpWindow* help = frame->Help().Window();
+    ASSERT_NE(help, nullptr);
+    const int english = help->ContentsTree()->topLevelItemCount();
+    for (int i = 0; i < english; ++i) {
+        EXPECT_FALSE(help->ContentsTree()->topLevelItem(i)->text(0).isEmpty());
+    }
+    bChinese = 1;
+    frame->Actions().helpContents->trigger();
+    EXPECT_EQ(help->ContentsTree()->topLevelItemCount(), english);
+}
+
+TEST_F(MainFrameTest, AboutShowsVersion700) {
+    ModalRunner::Set([this](QDialog& dialog) {
+        dialogs.append(dialog.windowTitle());
+        auto* version = dialog.findChild<QLabel*>(QStringLiteral("version"));
+        EXPECT_NE(version, nullptr);
+        if (version) {
+            EXPECT_EQ(version->text(), QStringLiteral("Version 7.0.0"));
+        }
+        return 1;
+    });
+    frame->Actions().appAbout->trigger();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("About")});
+}
+
+} // namespace

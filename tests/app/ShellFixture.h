@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/AppLanguage.h"
+#include "app/CMainFrame.h"
+#include "app/LanguageModule.h"
+#include "app/ModalRunner.h"
+#include "app/ProfileFile.h"
+#include "image/CProgramDoc.h"
+#include "tests/app/RecordingPrompter.h"
+#include "tests/support/QtPrinters.h"
+
+// A main frame over a stand-in or real view, with its settings file, recent
+// list and language module in a temporary folder: the user's own settings are
+// never touched and no message box ever opens.
+template <class View> class ShellFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        bChinese = 0;
+        LanguageName() = QStringLiteral("English");
+        userSettings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("user.ini")),
+                                                   QSettings::IniFormat);
+        profile.Open(dir.path().toStdString(), "MAIN.ini", true, true);
+        module = std::make_unique<LanguageModule>(QStringList{ModuleDir()});
+        ASSERT_TRUE(module->Load(QStringLiteral("English")));
+        ModalRunner::Set([this](QDialog& dialog) {
+            dialogs.append(dialog.windowTitle());
+            return dialogAnswer;
+        });
+    }
+
+    void TearDown() override {
+        frame.reset();
+        ModalRunner::Set({});
+        module.reset();
+        bChinese = 0;
+        LanguageName() = QStringLiteral("English");
+    }
+
+    // The folder of the built language modules (beside the test programs).
+    static QString ModuleDir() { return QCoreApplication::applicationDirPath(); }
+
+    void MakeFrame(View& view) {
+        frame =
+            std::make_unique<CMainFrame>(ShellContext{doc, view, *userSettings, profile, *module});
+    }
+
+    QString TempPath(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    RecordingPrompter prompter;
+    std::unique_ptr<QSettings> userSettings;
+    ProfileFile profile;
+    std::unique_ptr<LanguageModule> module;
+    CProgramDoc doc;
+    std::unique_ptr<CMainFrame> frame;
+    QStringList dialogs;
+    int dialogAnswer = 0;
+};
