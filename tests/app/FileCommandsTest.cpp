@@ -58,7 +58,7 @@ protected:
 TEST_F(FileCommandsTest, NewWritesTheDefaultsAndRedisplays) {
     doc.Image()[0x100] = 0x12;
     frame->Actions().fileNew->trigger();
-    EXPECT_EQ(doc.Image(), NewDocumentImage());
+    EXPECT_EQ(doc.Image(), ImageMap::NewDocumentImage());
     EXPECT_EQ(view.calls, QStringList{QStringLiteral("OnInitialUpdate")});
     EXPECT_TRUE(frame->Files().CurrentPath().isEmpty());
 }

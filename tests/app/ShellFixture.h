@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
