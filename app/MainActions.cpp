@@ -16,10 +16,6 @@ void SetTexts(QAction* action, const QString& text, const QString& promptAndTip)
     action->setToolTip(cut < 0 ? QString() : promptAndTip.mid(cut + 1));
 }
 
-QString T(const char* text) {
-    return QCoreApplication::translate("CMainFrame", text);
-}
-
 } // namespace
 
 MainActions::MainActions(QObject* parent) : QObject(parent) {
