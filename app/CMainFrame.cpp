@@ -21,6 +21,7 @@
 #include "app/MainActions.h"
 #include "app/PrintCommands.h"
 #include "app/RecentFileList.h"
+#include "app/SettingsCommands.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     m_Help = new HelpCommands(this, this);
     m_Print = new PrintCommands(context.view, this, this);
     m_Language = new LanguageSwitch(context, this, this);
+    m_Settings = new SettingsCommands(context.doc, this, this);
 
     setCentralWidget(context.view.Widget());
     BuildMenus();
@@ -147,6 +149,9 @@ void CMainFrame::ConnectCommands() {
     connect(a.helpContents, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
     connect(a.contextHelp, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
     connect(a.appAbout, &QAction::triggered, m_Help, &HelpCommands::OnAbout);
+    connect(a.optionalFeatures, &QAction::triggered, m_Settings,
+            &SettingsCommands::OnOptionalFeatures);
+    connect(a.sideKey, &QAction::triggered, m_Settings, &SettingsCommands::OnSideKey);
     connect(a.switchLanguage, &QAction::triggered, m_Language, &LanguageSwitch::SwitchLanguage);
     connect(m_Recent, &RecentFileList::OpenRequested, m_Files, &FileCommands::OpenPath);
 

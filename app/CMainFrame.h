@@ -13,6 +13,7 @@ class QLabel;
 class QMenu;
 class QToolBar;
 class RecentFileList;
+class SettingsCommands;
 
 // The main window: menu bar, toolbar and status bar around the channel view.
 // The commands live in small controller classes; the frame builds the command
@@ -74,6 +75,7 @@ private:
     HelpCommands* m_Help;
     PrintCommands* m_Print;
     LanguageSwitch* m_Language;
+    SettingsCommands* m_Settings;
     RecentFileList* m_Recent = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QMenu* m_FileMenu = nullptr;

@@ -13,7 +13,6 @@
 #include "app/ProfileFile.h"
 #include "app/ProgramViewHooks.h"
 #include "app/Prompter.h"
-#include "app/RadioCommands.h"
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
 #include "image/ToneTable.h"
@@ -58,7 +57,6 @@ bool CProgramApp::InitInstance(const QStringList& args) {
     m_Hooks = std::make_unique<ProgramViewHooks>(*m_View);
     const ShellContext context{*m_Doc, *m_Hooks, *m_UserSettings, Profile(), *m_Module};
     m_Frame = std::make_unique<CMainFrame>(context);
-    new RadioCommands(context, *m_View, *m_Frame);
 
     const QString file = args.isEmpty() ? QString() : args.constFirst();
     if (file.isEmpty()) {

@@ -16,6 +16,8 @@
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/MainActions.h"
+#include "settings/OptionalFeaturesDialog.h"
+#include "settings/SideKeyDialog.h"
 #include "tests/app/FakeFrameView.h"
 #include "tests/app/ShellFixture.h"
 
@@ -193,6 +195,17 @@ TEST_F(MainFrameTest, AboutShowsVersion700) {
     });
     frame->Actions().appAbout->trigger();
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("About")});
+}
+
+TEST_F(MainFrameTest, SettingsCommandsOpenTheirDialogsOverTheDocument) {
+    QStringList kinds;
+    ModalRunner::Set([&kinds](QDialog& dialog) {
+        kinds.append(QLatin1String(dialog.metaObject()->className()));
+        return 0;
+    });
+    frame->Actions().optionalFeatures->trigger();
+    frame->Actions().sideKey->trigger();
+    EXPECT_EQ(kinds, (QStringList{"OptionalFeaturesDialog", "SideKeyDialog"}));
 }
 
 } // namespace

@@ -1,0 +1,157 @@
+// The main window over the real channel view: what New and Open show, and
+// what Save writes.
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+
+#include "app/FileCommands.h"
+#include "app/LanguageSwitch.h"
+#include "app/MainActions.h"
+#include "app/ProgramViewHooks.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "editor/TypeSettingBar.h"
+#include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
+#include "link/SimulatedRadio.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+class ProgramWindowTest : public ShellFixture<ProgramViewHooks> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        view = std::make_unique<CProgramView>(doc);
+        hooks = std::make_unique<ProgramViewHooks>(*view);
+        MakeFrame(*hooks);
+        frame->Files().SetFileChooser(
+            [this](QWidget*, bool, const QString&) { return chosenFile; });
+        frame->Actions().fileNew->trigger();
+    }
+    void TearDown() override {
+        ShellFixture::TearDown();
+        hooks.reset();
+        view.reset();
+    }
+
+    QString WriteImage(const QString& name, const MemoryImage& image) {
+        QFile f(TempPath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(image.data()), MemoryImage::Size);
+        return f.fileName();
+    }
+    QByteArray ReadFile(const QString& path) {
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
+    ChannelGrid& Grid() { return *view->Grid(); }
+
+    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ProgramViewHooks> hooks;
+    QString chosenFile;
+};
+
+TEST_F(ProgramWindowTest, AfterNewTheGridAndBarShowAnEmptyRadio) {
+    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("Rx Frequency"));
+    EXPECT_EQ(Grid().CellText(0, 5), QStringLiteral(" W/N "));
+    for (int row = 1; row <= 128; ++row) {
+        ASSERT_EQ(Grid().CellText(row, 0), QString::number(row));
+        for (int col = 1; col <= 13; ++col) {
+            ASSERT_EQ(Grid().CellText(row, col), QString()) << row << "," << col;
+        }
+    }
+    TypeSettingBar& bar = *view->Bar();
+    EXPECT_EQ(bar.TypeList()->currentText(), QStringLiteral("Orin-6140D"));
+    EXPECT_EQ(bar.ManualList()->currentText(), QStringLiteral("Open"));
+    EXPECT_EQ(bar.LowerBox()->text(), QStringLiteral("400"));
+    EXPECT_EQ(bar.UpperBox()->text(), QStringLiteral("480"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+}
+
+TEST_F(ProgramWindowTest, OpeningAKnownImageShowsItsChannelsInEitherLanguage) {
+    const MemoryImage radio = SimulatedRadio::DemoMemory();
+    const QString path = WriteImage(QStringLiteral("demo.sin"), radio);
+    for (Lang lang : {Lang::English, Lang::Chinese}) {
+        bChinese = lang == Lang::Chinese ? 1 : 0;
+        ASSERT_TRUE(frame->Files().OpenPath(path));
+        for (int n = 0; n < 128; ++n) {
+            const ChannelRecord record = DecodeChannel(radio, n, lang);
+            for (int col = 1; col <= 13; ++col) {
+                ASSERT_EQ(Grid().CellText(n + 1, col).toStdString(), record[col])
+                    << "channel " << n + 1 << " column " << col;
+            }
+        }
+    }
+    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+}
+
+TEST_F(ProgramWindowTest, SavingANewDocumentAtOnceWritesEmptyChannelRecords) {
+    chosenFile = TempPath(QStringLiteral("new.sin"));
+    frame->Actions().fileSave->trigger();
+    const QByteArray bytes = ReadFile(chosenFile);
+    ASSERT_EQ(bytes.size(), 4096);
+    MemoryImage expected = ImageMap::NewDocumentImage();
+    const std::uint8_t slot[16] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                   0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xC4, 0xFE, 0xFF};
+    for (int n = 0; n < 128; ++n) {
+        std::copy(std::begin(slot), std::end(slot), expected.data() + 16 * n);
+    }
+    for (int a = 0xC50; a <= 0xC5F; ++a) {
+        expected[a] = 0x00;
+    }
+    for (int a = 0; a < 4096; ++a) {
+        ASSERT_EQ(static_cast<std::uint8_t>(bytes[a]), expected[a]) << "address " << a;
+    }
+}
+
+TEST_F(ProgramWindowTest, OpenThenSaveChangesOnlyByte811AndReencodedChannels) {
+    MemoryImage radio = SimulatedRadio::DemoMemory();
+    radio[0x811] = 0x5C;
+    for (int a = 0xC68; a <= 0xFEF; ++a) {
+        radio[a] = static_cast<std::uint8_t>(a * 7);
+    }
+    for (int a = 0xFF3; a <= 0xFFF; ++a) {
+        radio[a] = static_cast<std::uint8_t>(a);
+    }
+    const QString path = WriteImage(QStringLiteral("radio.sin"), radio);
+    ASSERT_TRUE(frame->Files().OpenPath(path));
+    frame->Actions().fileSave->trigger();
+    const QByteArray bytes = ReadFile(path);
+    ASSERT_EQ(bytes.size(), 4096);
+
+    // What the re-encoding of the shown channels gives.
+    MemoryImage reencoded = radio;
+    for (int n = 0; n < 128; ++n) {
+        EncodeChannel(DecodeChannel(radio, n, Lang::English), n, reencoded);
+    }
+    reencoded[0x811] = 0xA8;
+    for (int a = 0; a < 4096; ++a) {
+        ASSERT_EQ(static_cast<std::uint8_t>(bytes[a]), reencoded[a]) << "address " << a;
+    }
+}
+
+TEST_F(ProgramWindowTest, OpenFailureKeepsTheShownChannels) {
+    Grid().SetCellText(5, 1, QStringLiteral("145.50000"));
+    const QString path = TempPath(QStringLiteral("short.sin"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(10, '\0'));
+    f.close();
+    EXPECT_FALSE(frame->Files().OpenPath(path));
+    EXPECT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(Grid().CellText(5, 1), QStringLiteral("145.50000"));
+}
+
+TEST_F(ProgramWindowTest, LanguageSwitchRelabelsTheGridToo) {
+    ASSERT_TRUE(frame->Language().SwitchLanguage());
+    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
+    EXPECT_EQ(view->Bar()->ManualList()->currentText(), QStringLiteral("是"));
+    ASSERT_TRUE(frame->Language().SwitchLanguage());
+    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("Receive(MHz)"));
+    EXPECT_EQ(view->Bar()->ManualList()->currentText(), QStringLiteral("YES"));
+}
+
+} // namespace
