@@ -25,8 +25,8 @@ const char* const WidestValues[ChannelColumnCount] = {
     "128",  "888.88888", "888.88888", "D754N",   "D754N",   "Narrow", "Yes",
     "High", "MDC1200",   "OFF",       "Carrier", "Reverse", "Off",    "WWWWWW"};
 
-constexpr int TextPadding = 10;
-constexpr int ListPadding = 26; // room for a list editor's arrow
+constexpr int TextPadding = 6;
+constexpr int ListPadding = 20; // room for a list editor's arrow
 
 } // namespace
 
@@ -37,7 +37,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
     m_Grid->setProperty("controlId", 1007);
 
     auto* form = new QVBoxLayout(this);
-    form->setContentsMargins(8, 10, 8, 8);
+    form->setContentsMargins(4, 8, 4, 4);
     form->setSpacing(10);
     form->addWidget(m_Bar, 0, Qt::AlignLeft);
     form->addWidget(m_Grid, 1);
@@ -47,6 +47,14 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
     setTabOrder(m_Bar->ManualList(), m_Bar->LowerBox());
     setTabOrder(m_Bar->LowerBox(), m_Bar->UpperBox());
 
+    // The table reads a point smaller than the form, as grid controls do, so
+    // that all 14 columns fit the main window.
+    QFont gridFont = m_Grid->font();
+    gridFont.setPointSizeF(std::max(7.0, gridFont.pointSizeF() - 1));
+    m_Grid->setFont(gridFont);
+    m_Grid->horizontalHeader()->setFont(gridFont);
+    m_Grid->verticalHeader()->setFont(gridFont);
+    m_Grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 8);
     m_Grid->horizontalHeader()->setDefaultSectionSize(BaseColumnWidth());
 
     m_Display = std::make_unique<ChannelDisplay>(*m_Grid, *m_Bar);

@@ -297,6 +297,8 @@ bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
 void ChannelGrid::PaintCorner(QWidget* corner) {
     QStyleOptionHeader option;
     option.initFrom(corner);
+    option.state |= QStyle::State_Enabled; // the title reads like the others
+    option.palette.setCurrentColorGroup(QPalette::Active);
     option.rect = corner->rect();
     option.text = m_CornerText;
     option.textAlignment = ToQtAlignment(m_Alignment[0]);
