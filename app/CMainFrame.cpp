@@ -22,6 +22,7 @@
 #include "app/PrintCommands.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
+#include "link/TransferCommands.h"
 
 namespace {
 
@@ -180,6 +181,14 @@ void CMainFrame::InstallTransferActions(QAction* read, QAction* write) {
     m_wndToolBar->insertAction(m_ToolbarTransferAnchor, write);
 }
 
+void CMainFrame::AttachTransfer(TransferCommands* transfer) {
+    m_Transfer = transfer;
+    InstallTransferActions(transfer->ReadAction(), transfer->WriteAction());
+    transfer->PopulatePortMenu(m_PortMenu);
+    connect(transfer, &TransferCommands::busyChanged, this,
+            [this](bool busy) { SetImageCommandsEnabled(!busy); });
+}
+
 void CMainFrame::SetImageCommandsEnabled(bool enabled) {
     MainActions& a = *m_Actions;
     for (QAction* action : {a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs, a.optionalFeatures,
@@ -250,6 +259,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    emit Closing();
+    // The transfer works on a copy of the image on another thread; it must end
+    // and close its port before the window and the document go away.
+    if (m_Transfer && m_Transfer->IsBusy()) {
+        m_Transfer->CancelAndWait();
+    }
     QMainWindow::closeEvent(event);
 }

@@ -14,6 +14,7 @@ class QMenu;
 class QToolBar;
 class RecentFileList;
 class SettingsCommands;
+class TransferCommands;
 
 // The main window: menu bar, toolbar and status bar around the channel view.
 // The commands live in small controller classes; the frame builds the command
@@ -44,6 +45,11 @@ public:
     // The Read and Write commands of the radio link, placed at the head of the
     // Program menu and in the toolbar. The link fills PortMenu() itself.
     void InstallTransferActions(QAction* read, QAction* write);
+    // Joins the radio link's commands to the window: Read and Write in the
+    // Program menu and the toolbar, the Port menu, the image-changing commands
+    // disabled while a transfer runs, and a running transfer stopped when the
+    // window closes.
+    void AttachTransfer(TransferCommands* transfer);
     // Commands that change the image, disabled while a transfer runs.
     void SetImageCommandsEnabled(bool enabled);
 
@@ -56,10 +62,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-
-signals:
-    // Raised before the window closes, so a running transfer can be stopped.
-    void Closing();
 
 private:
     void BuildMenus();
@@ -76,6 +78,7 @@ private:
     PrintCommands* m_Print;
     LanguageSwitch* m_Language;
     SettingsCommands* m_Settings;
+    TransferCommands* m_Transfer = nullptr;
     RecentFileList* m_Recent = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QMenu* m_FileMenu = nullptr;

@@ -16,6 +16,7 @@
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
 #include "image/ToneTable.h"
+#include "link/TransferCommands.h"
 
 CProgramApp::CProgramApp() = default;
 
@@ -57,6 +58,7 @@ bool CProgramApp::InitInstance(const QStringList& args) {
     m_Hooks = std::make_unique<ProgramViewHooks>(*m_View);
     const ShellContext context{*m_Doc, *m_Hooks, *m_UserSettings, Profile(), *m_Module};
     m_Frame = std::make_unique<CMainFrame>(context);
+    m_Frame->AttachTransfer(new TransferCommands(*m_View, m_Frame.get()));
 
     const QString file = args.isEmpty() ? QString() : args.constFirst();
     if (file.isEmpty()) {

@@ -14,7 +14,10 @@
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 #include "link/SimulatedRadio.h"
+#include "link/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
+#include <QMenu>
+#include <QToolBar>
 
 namespace {
 
@@ -152,6 +155,26 @@ TEST_F(ProgramWindowTest, LanguageSwitchRelabelsTheGridToo) {
     ASSERT_TRUE(frame->Language().SwitchLanguage());
     EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("Receive(MHz)"));
     EXPECT_EQ(view->Bar()->ManualList()->currentText(), QStringLiteral("YES"));
+}
+
+TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
+    auto* transfer = new TransferCommands(*view, frame.get());
+    frame->AttachTransfer(transfer);
+    const QList<QAction*> program = frame->ProgramMenu()->actions();
+    ASSERT_GE(program.size(), 5);
+    EXPECT_EQ(program[0], transfer->ReadAction());
+    EXPECT_EQ(program[1], transfer->WriteAction());
+    EXPECT_TRUE(program[2]->isSeparator());
+    EXPECT_TRUE(frame->ToolBar()->actions().contains(transfer->ReadAction()));
+    EXPECT_TRUE(frame->ToolBar()->actions().contains(transfer->WriteAction()));
+    emit frame->PortMenu()->aboutToShow();
+    EXPECT_GE(frame->PortMenu()->actions().size(), 4);
+
+    emit transfer->busyChanged(true);
+    EXPECT_FALSE(frame->Actions().fileNew->isEnabled());
+    EXPECT_FALSE(frame->Actions().optionalFeatures->isEnabled());
+    emit transfer->busyChanged(false);
+    EXPECT_TRUE(frame->Actions().fileNew->isEnabled());
 }
 
 } // namespace
