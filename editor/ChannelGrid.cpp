@@ -80,7 +80,8 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(Rows - 1, Columns - 1, 
     setCornerButtonEnabled(false);
     setWordWrap(false);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // Widths are the form's: an editor laid over a cell stays over it.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -353,13 +353,31 @@ TEST_F(CellEditing, EnterOnTheGridMovesRightOrOnToTheNextControlFromScan) {
     EXPECT_EQ(Focus(), Bar().ManualList());
 }
 
-TEST_F(CellEditing, EnterInTheBandBoxesMovesAlongTheTabOrder) {
+TEST_F(CellEditing, EnterInTheBarMovesAlongTheTabOrder) {
     Open();
+    Key(Qt::Key_Return); // from the Type list, which has the focus after a display
+    EXPECT_EQ(Focus(), &Grid());
+    Bar().ManualList()->setFocus();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Focus(), Bar().LowerBox());
     Bar().LowerBox()->setFocus();
     Key(Qt::Key_Return);
     EXPECT_EQ(Focus(), Bar().UpperBox());
     Key(Qt::Key_Return);
     EXPECT_EQ(Focus(), Bar().TypeList());
+}
+
+TEST_F(CellEditing, EnterInABandBoxWhileTheToneEditorIsOpenWritesTheTone) {
+    OpenWithBand();
+    Grid().SetCellText(1, 1, QStringLiteral("145.00000"));
+    ClickCell(1, 4);
+    QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
+    Type(QStringLiteral("d754i"));
+    Bar().LowerBox()->setFocus();
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(1, 4), QStringLiteral("d754i"));
+    EXPECT_EQ(Grid().CurrentCol(), 5);
+    EXPECT_EQ(Focus(), Editors().WidthCombo());
 }
 
 TEST_F(CellEditing, TabAndEscapeNeverWriteAValue) {
