@@ -1,6 +1,7 @@
 #include "app/CProgramApp.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSettings>
 
@@ -32,10 +33,15 @@ ProfileFile& CProgramApp::Profile() {
 }
 
 bool CProgramApp::InitInstance(const QStringList& args) {
-    const QString programDir = QCoreApplication::applicationDirPath();
-    const StartupDecision decision = AppStartup::Decide(
-        Profile(), QCoreApplication::applicationFilePath(),
-        AppStartup::SystemLanguageOf(QLocale::system()), AppStartup::ModuleDirectories(programDir));
+    return InitInstance(args, QCoreApplication::applicationFilePath(),
+                        AppStartup::SystemLanguageOf(QLocale::system()));
+}
+
+bool CProgramApp::InitInstance(const QStringList& args, const QString& programPath,
+                               int systemLanguage) {
+    const QString programDir = QFileInfo(programPath).absolutePath();
+    const StartupDecision decision = AppStartup::Decide(Profile(), programPath, systemLanguage,
+                                                        AppStartup::ModuleDirectories(programDir));
     AppStartup::Apply(decision);
 
     m_Module = std::make_unique<LanguageModule>(AppStartup::ModuleDirectories(programDir));

@@ -22,6 +22,9 @@ public:
     // Returns false when the program must end (missing language module, a file
     // named on the command line that cannot be opened).
     bool InitInstance(const QStringList& args);
+    // The same for a program at programPath on a system of the given language
+    // (the number AppStartup::SystemLanguageOf gives).
+    bool InitInstance(const QStringList& args, const QString& programPath, int systemLanguage);
 
     CMainFrame* MainFrame() const { return m_Frame.get(); }
     const QStringList& ToneTexts() const { return m_YaCode; }

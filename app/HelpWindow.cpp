@@ -50,6 +50,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->addWidget(m_Tabs);
     splitter->addWidget(m_Browser);
     splitter->setStretchFactor(1, 3);
+    splitter->setSizes({220, 600});
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
     resize(820, 560);

@@ -2,9 +2,12 @@
 // what Save writes.
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 
 #include "app/FileCommands.h"
+#include "app/HelpCommands.h"
+#include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainActions.h"
 #include "app/ProgramViewHooks.h"
@@ -175,6 +178,39 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
     EXPECT_FALSE(frame->Actions().optionalFeatures->isEnabled());
     emit transfer->busyChanged(false);
     EXPECT_TRUE(frame->Actions().fileNew->isEnabled());
+}
+
+// Grabs the window as the user sees it; with ORIN_SCREENS_DIR set the pictures
+// are kept there for a look.
+QImage Grab(QWidget& window, const char* name) {
+    window.show();
+    QCoreApplication::processEvents();
+    const QImage image = window.grab().toImage();
+    const QString dir = qEnvironmentVariable("ORIN_SCREENS_DIR");
+    if (!dir.isEmpty()) {
+        image.save(dir + QStringLiteral("/%1.png").arg(QLatin1String(name)));
+    }
+    return image;
+}
+
+TEST_F(ProgramWindowTest, WindowLooksDifferentAfterEachSwitch) {
+    ASSERT_TRUE(frame->Files().OpenPath(
+        WriteImage(QStringLiteral("demo.sin"), SimulatedRadio::DemoMemory())));
+    frame->AttachTransfer(new TransferCommands(*view, frame.get()));
+    const QImage english = Grab(*frame, "main_english_demo");
+    ASSERT_TRUE(frame->Language().SwitchLanguage());
+    const QImage chinese = Grab(*frame, "main_after_switch_to_chinese");
+    ASSERT_TRUE(frame->Language().SwitchLanguage());
+    const QImage back = Grab(*frame, "main_after_switch_to_english");
+    EXPECT_EQ(english.size(), QSize(1024, 768));
+    EXPECT_NE(english, chinese);
+    EXPECT_NE(chinese, back);
+
+    frame->Actions().helpTopics->trigger();
+    Grab(*frame->Help().Window(), "help_english");
+    bChinese = 1;
+    frame->Actions().helpContents->trigger();
+    Grab(*frame->Help().Window(), "help_chinese");
 }
 
 } // namespace

@@ -1,0 +1,83 @@
+// Start-up of the whole program, up to the shown window.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/AppLanguage.h"
+#include "app/AppStartup.h"
+#include "app/CMainFrame.h"
+#include "app/CProgramApp.h"
+#include "app/FileCommands.h"
+#include "tests/app/RecordingPrompter.h"
+#include "tests/support/QtPrinters.h"
+
+namespace {
+
+class CProgramAppTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        // The recent-file list goes to the temporary folder, not the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           dir.filePath(QStringLiteral("user")));
+        programDir = dir.filePath(QStringLiteral("bin"));
+        ASSERT_TRUE(QDir().mkpath(programDir));
+    }
+    void TearDown() override {
+        bChinese = 0;
+        LanguageName() = QStringLiteral("English");
+    }
+
+    void CopyModule(const char* language) {
+        const QString name = QStringLiteral("%1.qm").arg(QLatin1String(language));
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/" + name,
+                                programDir + "/" + name));
+    }
+
+    QString Program() const { return programDir + QStringLiteral("/orinprog"); }
+
+    QTemporaryDir dir;
+    QString programDir;
+    RecordingPrompter prompter;
+};
+
+TEST_F(CProgramAppTest, MissingLanguageModuleEndsTheProgramWithTheMessage) {
+    CopyModule("English");
+    CProgramApp app;
+    EXPECT_FALSE(app.InitInstance({}, Program(), SystemLanguageChinese));
+    EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Load Resource DLL english.dll Fail")});
+    EXPECT_EQ(app.MainFrame(), nullptr);
+}
+
+TEST_F(CProgramAppTest, CommandLineFileThatCannotBeOpenedEndsTheProgram) {
+    CopyModule("English");
+    CProgramApp app;
+    EXPECT_FALSE(app.InitInstance({dir.filePath(QStringLiteral("missing.sin"))}, Program(),
+                                  SystemLanguageEnglish));
+    EXPECT_EQ(prompter.messages.size(), 1);
+}
+
+TEST_F(CProgramAppTest, StartsChineseWithTheCommandLineFileAndTheToneTable) {
+    CopyModule("Chinese");
+    const QString file = dir.filePath(QStringLiteral("radio.sin"));
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, '\x44'));
+    f.close();
+
+    CProgramApp app;
+    ASSERT_TRUE(app.InitInstance({file}, Program(), SystemLanguageChinese));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(bChinese, 1);
+    ASSERT_NE(app.MainFrame(), nullptr);
+    EXPECT_TRUE(app.MainFrame()->isVisible());
+    EXPECT_EQ(app.MainFrame()->Files().CurrentPath(), QFileInfo(file).absoluteFilePath());
+    EXPECT_EQ(app.ToneTexts().size(), 261);
+    EXPECT_EQ(app.ToneTexts().value(0), QStringLiteral("OFF"));
+    EXPECT_TRUE(QFile::exists(programDir + QStringLiteral("/MAIN.ini")));
+}
+
+} // namespace
