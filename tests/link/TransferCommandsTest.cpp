@@ -169,6 +169,20 @@ TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesThe
               1);
 }
 
+TEST_F(TransferCommandsTest, EnterPressesStartOnce) {
+    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->ReadAction()->trigger();
+    QSignalSpy finished(commands.get(), &TransferCommands::transferFinished);
+    QTest::keyClick(&Dialog(), Qt::Key_Return);
+    EXPECT_FALSE(Dialog().IsStartEnabled());
+    QTest::keyClick(&Dialog(), Qt::Key_Return); // Start is disabled while running
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    EXPECT_EQ(commands->BuiltInRadio().CompletedReads(), 1);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(commands->IsBusy()); // no second transfer
+}
+
 TEST_F(TransferCommandsTest, CancelOrEscapeBeforeStartClosesTheDialogAndSendsNothing) {
     commands->SetPortName(TransferCommands::SimulatedPort);
     commands->ReadAction()->trigger();
