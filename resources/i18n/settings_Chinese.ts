@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Repeat Invert</source>
-        <translation>中继反转</translation>
+        <translation>中继信令反相</translation>
     </message>
     <message>
         <source>MIC Gain Level</source>
