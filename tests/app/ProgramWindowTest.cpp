@@ -16,11 +16,17 @@
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "link/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
 #include "link/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 #include <QMenu>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
 #include <QToolBar>
+#include <atomic>
+#include <thread>
 
 namespace {
 
@@ -178,6 +184,37 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
     EXPECT_FALSE(frame->Actions().optionalFeatures->isEnabled());
     emit transfer->busyChanged(false);
     EXPECT_TRUE(frame->Actions().fileNew->isEnabled());
+}
+
+TEST_F(ProgramWindowTest, ClosingTheWindowDuringAReadStopsItAndKeepsTheDocument) {
+    // Backups and logs of this test process go to a folder of its own.
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setApplicationName(
+        QStringLiteral("app_gui_tests-%1").arg(QCoreApplication::applicationPid()));
+    auto* transfer = new TransferCommands(*view, frame.get());
+    frame->AttachTransfer(transfer);
+    transfer->SetPortName(TransferCommands::SimulatedPort);
+    const MemoryImage before = doc.Image();
+    std::atomic<bool> bRunning{false};
+    std::atomic<bool>& bCancel = transfer->Dialog()->CancelRequested();
+    transfer->SetSleeper([&](int) {
+        // A slow radio: the transfer waits here until it is cancelled.
+        bRunning = true;
+        while (!bCancel.load()) {
+            std::this_thread::yield();
+        }
+    });
+    frame->show();
+    transfer->ReadAction()->trigger();
+    transfer->Dialog()->StartButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bRunning.load(); }, 20000));
+    EXPECT_FALSE(frame->Actions().fileOpen->isEnabled());
+
+    frame->close();
+    EXPECT_FALSE(transfer->IsBusy());
+    EXPECT_EQ(doc.Image(), before);
+    EXPECT_TRUE(frame->Actions().fileOpen->isEnabled());
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 // Grabs the window as the user sees it; with ORIN_SCREENS_DIR set the pictures
