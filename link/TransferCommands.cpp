@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QInputDialog>
+#include <QKeySequence>
 #include <QMenu>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -76,6 +77,10 @@ TransferCommands::TransferCommands(TransferViewHooks& hooks, QWidget* parent)
       m_Radio(std::make_unique<SimulatedRadio>()) {
     m_ReadAction->setData(ReadCommandId);
     m_WriteAction->setData(WriteCommandId);
+    // The menu texts name these keys, so they work too. The COM entries' keys
+    // stay unbound: Ctrl+C and its neighbours belong to editing.
+    m_ReadAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
+    m_WriteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
     connect(m_ReadAction, &QAction::triggered, this, &TransferCommands::OnRead);
     connect(m_WriteAction, &QAction::triggered, this, &TransferCommands::OnWrite);
     for (int i = 0; i < 4; ++i) {

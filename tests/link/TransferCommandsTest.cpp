@@ -288,6 +288,8 @@ TEST_F(TransferCommandsTest, CommandTextsAreTheProgramsOwn) {
     EXPECT_EQ(commands->WriteAction()->text(), "&Write To Radio\tCtrl+W");
     EXPECT_EQ(commands->WriteAction()->statusTip(), "Write Data to Radio ");
     EXPECT_EQ(commands->WriteAction()->toolTip(), "Write");
+    EXPECT_EQ(commands->ReadAction()->shortcut(), QKeySequence("Ctrl+R"));
+    EXPECT_EQ(commands->WriteAction()->shortcut(), QKeySequence("Ctrl+W"));
     commands->WriteAction()->trigger();
     EXPECT_EQ(Dialog().windowTitle(), "Writing Data Progress");
 }
