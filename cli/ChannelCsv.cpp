@@ -1,4 +1,5 @@
 #include "cli/ChannelCsv.h"
+#include "image/BandLimits.h"
 
 #include <set>
 
@@ -137,14 +138,6 @@ void CheckRow(ChannelRecord& record, int line, const BandEdges& band,
 
 } // namespace
 
-BandEdges ReadBandEdges(const MemoryImage& image) {
-    const std::uint8_t lowPair = image[ImageMap::BandLimits];
-    const std::uint8_t highPair = image[ImageMap::BandLimits + 1];
-    const std::uint8_t units = image[ImageMap::BandLimits + 2];
-    return {static_cast<unsigned>((lowPair >> 4) * 100 + (lowPair & 0x0F) * 10 + (units >> 4)),
-            static_cast<unsigned>((highPair >> 4) * 100 + (highPair & 0x0F) * 10 + (units & 0x0F))};
-}
-
 std::string Dump(const MemoryImage& image, Lang lang) {
     std::string out = Csv::Line(std::vector<std::string>(std::begin(Header), std::end(Header)));
     for (int n = 0; n < ImageMap::ChannelCount; ++n) {
@@ -164,7 +157,7 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
         result.problems.push_back({parsed.errorLine, "", parsed.error});
         return result;
     }
-    const BandEdges band = ReadBandEdges(image);
+    const BandEdges band = DecodeBandLimits(image);
     MemoryImage staged = image;
     std::set<int> seen;
     for (const Csv::Record& row : parsed.records) {

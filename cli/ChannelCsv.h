@@ -36,11 +36,5 @@ struct ImportResult {
 // untouched and every problem is listed.
 ImportResult Import(std::string_view csv, MemoryImage& image, bool check);
 
-// The band edges stored in an image, in whole MHz.
-struct BandEdges {
-    unsigned lower = 0;
-    unsigned upper = 0;
-};
-BandEdges ReadBandEdges(const MemoryImage& image);
 
 } // namespace ChannelCsv

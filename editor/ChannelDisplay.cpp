@@ -1,10 +1,10 @@
 #include "editor/ChannelDisplay.h"
 
 #include <QComboBox>
-#include <cstdio>
 
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"
+#include "image/BandLimits.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 
@@ -26,9 +26,8 @@ void ChannelDisplay::Display(const MemoryImage& image, Lang lang) {
     const bool manual = (image[ImageMap::ManualSettingByte] & ImageMap::ManualSettingFlag) != 0;
     m_Bar.ManualList()->setCurrentIndex(manual ? 0 : 1);
 
-    const std::uint8_t nibbles = image[ImageMap::BandLimits + 2];
-    m_Bar.SetBandEdges(BandEdgeFromBytes(image[ImageMap::BandLimits], nibbles >> 4),
-                       BandEdgeFromBytes(image[ImageMap::BandLimits + 1], nibbles & 0x0F));
+    const BandEdges band = DecodeBandLimits(image);
+    m_Bar.SetBandEdges(band.lower, band.upper);
     m_Bar.MoveMembersToControls();
 }
 
@@ -54,29 +53,5 @@ void ChannelDisplay::Commit(MemoryImage& image) {
     image[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
 
     m_Bar.MoveControlsToMembers();
-    StoreBandEdges(m_Bar.LowerBandEdge(), m_Bar.UpperBandEdge(), image);
-}
-
-unsigned ChannelDisplay::BandEdgeFromBytes(std::uint8_t edge, std::uint8_t nibble) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%X%X", static_cast<unsigned>(edge),
-                  static_cast<unsigned>(nibble & 0x0F));
-    unsigned value = 0;
-    for (const char* p = text; *p >= '0' && *p <= '9'; ++p) {
-        value = value * 10 + static_cast<unsigned>(*p - '0');
-    }
-    return value;
-}
-
-void ChannelDisplay::StoreBandEdges(unsigned lower, unsigned upper, MemoryImage& image) {
-    // Three BCD digits per edge: the hundreds and tens in the edge's own byte,
-    // the units in one nibble of the shared third byte. Edges above 999 keep
-    // only what fits; nothing outside the three bytes is written.
-    const auto bcd = [](unsigned tens) {
-        const unsigned a = tens & 0xFF;
-        return static_cast<std::uint8_t>(((a / 10) * 16 + a % 10) & 0xFF);
-    };
-    image[ImageMap::BandLimits] = bcd(lower / 10);
-    image[ImageMap::BandLimits + 1] = bcd(upper / 10);
-    image[ImageMap::BandLimits + 2] = static_cast<std::uint8_t>(((lower % 10) * 16 + upper % 10));
+    EncodeBandLimits(m_Bar.LowerBandEdge(), m_Bar.UpperBandEdge(), image);
 }

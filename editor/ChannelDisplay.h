@@ -24,13 +24,6 @@ public:
     // with a message; that edge keeps its previous value and the commit goes on.
     void Commit(MemoryImage& image);
 
-    // The band edge shown for a band byte and the nibble beside it: the byte
-    // in hexadecimal followed by the nibble, read as a decimal number up to
-    // the first character that is not a digit (0x40 and 0 give 400, 0x4A gives 4).
-    static unsigned BandEdgeFromBytes(std::uint8_t edge, std::uint8_t nibble);
-    // The three band bytes for two edges in whole MHz (136 and 174 give 0x13 0x17 0x64).
-    static void StoreBandEdges(unsigned lower, unsigned upper, MemoryImage& image);
-
 private:
     ChannelGrid& m_Grid;
     TypeSettingBar& m_Bar;

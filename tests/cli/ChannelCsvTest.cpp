@@ -29,15 +29,6 @@ std::vector<std::string> Lines(const std::string& text) {
 
 } // namespace
 
-TEST(ChannelCsvBandEdges, ReadsThreeBcdDigitsPerEdge) {
-    const auto fresh = ChannelCsv::ReadBandEdges(ImageMap::NewDocumentImage());
-    EXPECT_EQ(fresh.lower, 400u);
-    EXPECT_EQ(fresh.upper, 480u);
-    const auto vhf = ChannelCsv::ReadBandEdges(VhfImage());
-    EXPECT_EQ(vhf.lower, 136u);
-    EXPECT_EQ(vhf.upper, 174u);
-}
-
 TEST(ChannelCsvDump, NewImageGivesTheHeaderAnd128EmptyChannels) {
     const std::string csv = ChannelCsv::Dump(ImageMap::NewDocumentImage(), Lang::English);
     const std::vector<std::string> lines = Lines(csv);

@@ -28,17 +28,6 @@ TEST_F(GridCommit, NewDocumentBandStoresBackUnchanged) {
     EXPECT_EQ(BandBytes(m_Doc.Image()), (std::array<std::uint8_t, 3>{0x40, 0x48, 0x00}));
 }
 
-TEST_F(GridCommit, BandEdgesAboveNineHundredNinetyNineWriteOnlyTheThreeBandBytes) {
-    MemoryImage image = ImageMap::NewDocumentImage();
-    const MemoryImage before = image;
-    ChannelDisplay::StoreBandEdges(1234, 99999, image);
-    for (std::size_t a = 0; a < MemoryImage::Size; ++a) {
-        if (a < 0xFF0 || a > 0xFF2) {
-            ASSERT_EQ(image[a], before[a]) << a;
-        }
-    }
-}
-
 TEST_F(GridCommit, TypeListStoresEntryPlus0x38AndNoSelectionAs0x37) {
     Open();
     m_View->CommitGrid();

@@ -203,9 +203,6 @@ TEST_F(ProgramViewDisplay, BandEdgeStopsAtTheFirstHexLetter) {
     Open();
     EXPECT_EQ(Bar().LowerBandEdge(), 4u);
     EXPECT_EQ(Bar().LowerBox()->text(), QStringLiteral("4"));
-    EXPECT_EQ(ChannelDisplay::BandEdgeFromBytes(0xA4, 0), 0u);
-    EXPECT_EQ(ChannelDisplay::BandEdgeFromBytes(0x05, 0x0B), 5u);
-    EXPECT_EQ(ChannelDisplay::BandEdgeFromBytes(0x48, 0x00), 480u);
 }
 
 TEST_F(ProgramViewDisplay, DisplayNeverChangesTheImage) {
