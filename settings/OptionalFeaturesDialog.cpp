@@ -8,12 +8,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "app/AppLanguage.h"
 #include "settings/DialogUnits.h"
+#include "settings/OkCancelRow.h"
 #include "settings/IdEdit.h"
 #include "settings/SettingsMap.h"
 #include "settings/TimeoutTimerSpin.h"
@@ -188,26 +188,13 @@ void OptionalFeaturesDialog::LayOut() {
         audioGrid->setColumnStretch(column + 1, 1);
     }
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-
     auto* top = new QHBoxLayout;
     top->addWidget(functionSet, 1);
     top->addWidget(idGroup, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
     auto* dialog = new QVBoxLayout(this);
     dialog->addLayout(top);
     dialog->addWidget(audio);
-    dialog->addLayout(buttons);
+    dialog->addLayout(MakeOkCancelRow(this));
 }
 
 void OptionalFeaturesDialog::FillLists() {

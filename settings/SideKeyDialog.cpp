@@ -4,11 +4,11 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/AppLanguage.h"
 #include "settings/DialogUnits.h"
+#include "settings/OkCancelRow.h"
 
 SideKeyDialog::SideKeyDialog(MemoryImage& image, QWidget* parent)
     : QDialog(parent), m_Image(image), m_Lang(CurrentLang()) {
@@ -34,19 +34,7 @@ SideKeyDialog::SideKeyDialog(MemoryImage& image, QWidget* parent)
         form->addRow(tr("Long Press"), m_Lists[key * 2 + 1]);
         dialog->addWidget(group);
     }
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    dialog->addLayout(buttons);
+    dialog->addLayout(MakeOkCancelRow(this));
 
     // Each list offers only the functions its key and press can have, so the
     // selection is found by name, never by position.
