@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/ProfileFile.h"
 
 int AppStartup::SystemLanguageOf(const QLocale& locale) {

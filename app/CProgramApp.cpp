@@ -6,14 +6,14 @@
 #include <QSettings>
 
 #include "app/AppIcon.h"
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/AppStartup.h"
 #include "app/CMainFrame.h"
 #include "app/FileCommands.h"
 #include "app/LanguageModule.h"
 #include "app/ProfileFile.h"
 #include "app/ProgramViewHooks.h"
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
 #include "image/ToneTable.h"

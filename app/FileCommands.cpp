@@ -5,9 +5,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/FrameViewHooks.h"
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "app/RecentFileList.h"
 #include "image/CProgramDoc.h"
 

@@ -1,7 +1,7 @@
 #include "app/HelpCommands.h"
 
 #include "app/AboutDialog.h"
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/HelpWindow.h"
 #include "app/ModalRunner.h"
 

@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <thread>
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "image/ImageMap.h"
 #include "link/ProgressDialog.h"
 #include "link/PtyRadioServer.h"

@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/ChannelCsv.h"
+#include "formats/ChannelCsv.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "image/CProgramDoc.h"

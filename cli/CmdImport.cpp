@@ -3,7 +3,7 @@
 #include <iostream>
 #include <iterator>
 
-#include "cli/ChannelCsv.h"
+#include "formats/ChannelCsv.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "image/CProgramDoc.h"

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "editor/CellEditController.h"
 #include "editor/ChannelDisplay.h"
 #include "editor/ChannelGrid.h"

@@ -4,11 +4,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/AppLanguage.h"
-#include "app/Prompter.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 #include "editor/CellEditorSet.h"
 #include "editor/ChannelGrid.h"
-#include "editor/FrequencyCheck.h"
+#include "image/FrequencyCheck.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelTexts.h"
 

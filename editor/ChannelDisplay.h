@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 
 class ChannelGrid;

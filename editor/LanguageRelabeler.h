@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 
 class CellEditorSet;
 class ChannelGrid;

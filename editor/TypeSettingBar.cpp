@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <limits>
 
-#include "app/AppLanguage.h"
-#include "app/Prompter.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 
 namespace {
 

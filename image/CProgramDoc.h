@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 
 // The outcome of a file operation: on failure a message for the user in both

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/ChannelTexts.h"
 #include "image/MemoryImage.h"
 

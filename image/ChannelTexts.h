@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 
 // Columns of the channel grid and the texts that belong to them. Column 0 is
 // the channel number; columns 1-13 hold the 13 texts of a channel record.

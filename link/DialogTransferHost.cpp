@@ -6,8 +6,8 @@
 #include <chrono>
 #include <thread>
 
-#include "app/AppLanguage.h"
-#include "app/Prompter.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 
 DialogTransferHost::DialogTransferHost(ProgressDialog* dialog, QWidget* owner, Sleeper sleeper,
                                        const std::atomic<bool>& bQuiet)

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 
 // A message for the user: the text, an optional second paragraph that tells
 // what became of the data, and optional details (a system error, say).

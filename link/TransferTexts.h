@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 
 // Every text a transfer shows. Status lines exist in English only; messages
 // in both languages.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 #include "settings/ListPosition.h"
 

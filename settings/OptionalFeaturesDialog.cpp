@@ -11,7 +11,7 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "settings/DialogUnits.h"
 #include "settings/OkCancelRow.h"
 #include "settings/IdEdit.h"

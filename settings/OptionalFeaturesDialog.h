@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 #include "settings/OptionalFeaturesCodec.h"
 

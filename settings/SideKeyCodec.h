@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 #include "settings/ListPosition.h"
 

@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "settings/DialogUnits.h"
 #include "settings/OkCancelRow.h"
 

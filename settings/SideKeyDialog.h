@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 #include "settings/SideKeyCodec.h"
 

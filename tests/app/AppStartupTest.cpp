@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/AppStartup.h"
 #include "app/ProfileFile.h"
 #include "tests/support/QtPrinters.h"

@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/FrameViewHooks.h"
 
 // A channel view stand-in that keeps a table of texts and records the calls

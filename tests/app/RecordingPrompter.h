@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <deque>
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 // Records every message instead of showing a box; Yes/No and Retry/Cancel are
 // answered from a script (Yes/Retry when the script is empty). Installed for

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 #include "app/CMainFrame.h"
 #include "app/LanguageModule.h"
 #include "app/ModalRunner.h"

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "editor/CellEditorSet.h"
-#include "editor/FrequencyCheck.h"
+#include "image/FrequencyCheck.h"
 #include "editor/ViewFixture.h"
 #include "image/ImageMap.h"
 

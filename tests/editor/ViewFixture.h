@@ -9,8 +9,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AppLanguage.h"
-#include "app/Prompter.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"

@@ -16,7 +16,7 @@
 #include <semaphore>
 #include <thread>
 
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 #include "image/ImageMap.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/AppLanguage.h"
-#include "app/Prompter.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"

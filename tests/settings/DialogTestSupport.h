@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 
 // Runs a settings dialog test in one interface language: sets bChinese and
 // loads the matching language module from beside the test binary, and puts

@@ -1,4 +1,4 @@
-#include "app/Prompter.h"
+#include "base/Prompter.h"
 
 #include <QMessageBox>
 

@@ -1,4 +1,4 @@
-#include "cli/Csv.h"
+#include "formats/Csv.h"
 
 namespace Csv {
 

@@ -1,10 +1,10 @@
-#include "cli/ChannelCsv.h"
+#include "formats/ChannelCsv.h"
 #include "image/BandLimits.h"
 
 #include <set>
 
-#include "cli/Csv.h"
-#include "editor/FrequencyCheck.h"
+#include "formats/Csv.h"
+#include "image/FrequencyCheck.h"
 #include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cli/ChannelCsv.h"
-#include "cli/Csv.h"
+#include "formats/ChannelCsv.h"
+#include "formats/Csv.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 

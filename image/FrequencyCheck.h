@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 
 // The check a frequency typed into the channel grid goes through.
 enum class FrequencyVerdict {

@@ -1,4 +1,4 @@
-#include "editor/FrequencyCheck.h"
+#include "image/FrequencyCheck.h"
 
 #include <cmath>
 #include <limits>

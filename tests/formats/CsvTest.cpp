@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "cli/Csv.h"
+#include "formats/Csv.h"
 
 TEST(CsvField, QuotesOnlyWhenNeededAndDoublesQuotes) {
     EXPECT_EQ(Csv::Field("145.12500"), "145.12500");

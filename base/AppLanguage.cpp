@@ -1,4 +1,4 @@
-#include "app/AppLanguage.h"
+#include "base/AppLanguage.h"
 
 int bChinese = 0;
 

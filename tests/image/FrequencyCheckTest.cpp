@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/FrequencyCheck.h"
+#include "image/FrequencyCheck.h"
 
 namespace {
 

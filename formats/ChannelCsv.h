@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 #include "image/MemoryImage.h"
 
 // The channels of an image as CSV: a header line, then one line per channel

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/Lang.h"
+#include "base/Lang.h"
 
 // The process-wide interface language. Set at start-up, flipped by the
 // language switch; only user-interface code reads it.
