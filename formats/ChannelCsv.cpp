@@ -4,9 +4,9 @@
 #include <set>
 
 #include "formats/Csv.h"
-#include "image/FrequencyCheck.h"
 #include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
+#include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
 #include "image/ToneTable.h"
 #include "image/Utf8.h"
@@ -60,60 +60,81 @@ int ChannelNumber(const std::string& text) {
     return n >= 1 && n <= ImageMap::ChannelCount ? n : 0;
 }
 
-std::string FrequencyProblem(FrequencyVerdict verdict, const BandEdges& band) {
+// A problem of a whole row, or of its channel number.
+Problem RowProblem(int line, std::string column, std::string reason) {
+    return {line, std::move(column), std::move(reason), -1, {}};
+}
+
+// Why a cell was refused, in both interface languages.
+struct Reason {
+    std::string english;
+    std::string chinese;
+    bool empty() const { return english.empty(); }
+};
+
+Reason FrequencyProblem(FrequencyVerdict verdict, const BandEdges& band) {
     switch (verdict) {
     case FrequencyVerdict::Format:
-        return "not a number, or outside 67-521 MHz";
-    case FrequencyVerdict::Range:
-        return "outside the band edges " + std::to_string(band.lower) + "-" +
-               std::to_string(band.upper) + " MHz";
+        return {"not a number, or outside 67-521 MHz", "不是数字，或不在67-521 MHz之内"};
+    case FrequencyVerdict::Range: {
+        const std::string edges = std::to_string(band.lower) + "-" + std::to_string(band.upper);
+        return {"outside the band edges " + edges + " MHz", "超出频段范围" + edges + " MHz"};
+    }
     case FrequencyVerdict::Step:
-        return "not a multiple of 6.25, 5 or 2.5 kHz";
+        return {"not a multiple of 6.25, 5 or 2.5 kHz", "不是6.25、5或2.5 kHz的倍数"};
     default:
         return {};
     }
 }
 
-std::string OptionProblem(const std::string& text, int column) {
+Reason OptionProblem(const std::string& text, int column) {
     if (text.empty()) {
         return {};
     }
-    std::string choices;
+    std::string english;
+    std::string chinese;
     for (const BiText& entry : ChannelTexts::EntriesForColumn(column)) {
         if (text == entry.english || text == entry.chinese) {
             return {};
         }
-        choices += choices.empty() ? "" : ", ";
-        choices += entry.english;
-        if (std::string_view(entry.english) != entry.chinese) {
-            choices += std::string(" or ") + entry.chinese;
+        const bool same = std::string_view(entry.english) == entry.chinese;
+        english += english.empty() ? "" : ", ";
+        english += entry.english;
+        chinese += chinese.empty() ? "" : "、";
+        chinese += entry.chinese;
+        if (!same) {
+            english += std::string(" or ") + entry.chinese;
+            chinese += std::string("或") + entry.english;
         }
     }
     if (column == ColScram && text == ChannelTexts::ScramblerZero) {
         return {}; // what a stored scrambler 0 shows
     }
-    return "\"" + text + "\" is not one of: " + choices;
+    return {"\"" + text + "\" is not one of: " + english, "“" + text + "”不是以下之一：" + chinese};
 }
 
-std::string NameProblem(const std::string& text) {
+Reason NameProblem(const std::string& text) {
     const std::u32string chars = Utf8::CodePoints(text);
     if (chars.size() > static_cast<std::size_t>(ImageMap::ChannelNameSize)) {
-        return "longer than 8 characters";
+        return {"longer than 8 characters", "超过8个字符"};
     }
     for (char32_t c : chars) {
         if (NameCharToCode(c) == 0xFF) {
-            return "holds a character outside 0-9, A-Z, \"-\" and space";
+            return {"holds a character outside 0-9, A-Z, \"-\" and space",
+                    "含有0-9、A-Z、“-”和空格以外的字符"};
         }
     }
     return {};
 }
 
-// Checks the cells of one row and normalises its frequencies in place.
-void CheckRow(ChannelRecord& record, int line, const BandEdges& band,
-              std::vector<Problem>& problems) {
-    const auto report = [&](int column, std::string reason) {
+} // namespace
+
+void CheckRecord(ChannelRecord& record, int line, const BandEdges& band,
+                 std::vector<Problem>& problems) {
+    const auto report = [&](int column, Reason reason) {
         if (!reason.empty()) {
-            problems.push_back({line, Header[column], std::move(reason)});
+            problems.push_back({line, Header[column], std::move(reason.english), column,
+                                std::move(reason.chinese)});
         }
     };
     for (int column : {ColRxFrequency, ColTxFrequency}) {
@@ -127,7 +148,8 @@ void CheckRow(ChannelRecord& record, int line, const BandEdges& band,
     for (int column : {ColRxTone, ColTxTone}) {
         const std::string& tone = record[column];
         if (!tone.empty() && ToneTable::IndexOf(tone) < 0) {
-            report(column, "\"" + tone + "\" is not OFF, empty or a tone of the tone table");
+            report(column, {"\"" + tone + "\" is not OFF, empty or a tone of the tone table",
+                            "“" + tone + "”不是OFF、空白或信令表中的信令"});
         }
     }
     for (int column = ColWidth; column <= ColScram; ++column) {
@@ -135,8 +157,6 @@ void CheckRow(ChannelRecord& record, int line, const BandEdges& band,
     }
     report(ColName, NameProblem(record[ColName]));
 }
-
-} // namespace
 
 std::string Dump(const MemoryImage& image, Lang lang) {
     std::string out = Csv::Line(std::vector<std::string>(std::begin(Header), std::end(Header)));
@@ -154,7 +174,7 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
     const Csv::ParseResult parsed = Csv::Parse(csv);
     if (!parsed.ok) {
         result.ok = false;
-        result.problems.push_back({parsed.errorLine, "", parsed.error});
+        result.problems.push_back(RowProblem(parsed.errorLine, "", parsed.error));
         return result;
     }
     const BandEdges band = DecodeBandLimits(image);
@@ -166,25 +186,26 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
         }
         if (IsHeader(row)) {
             if (std::string problem = HeaderProblem(row); !problem.empty()) {
-                result.problems.push_back({row.line, "", std::move(problem)});
+                result.problems.push_back(RowProblem(row.line, "", std::move(problem)));
             }
             continue;
         }
         if (row.fields.size() != static_cast<std::size_t>(FieldCount)) {
-            result.problems.push_back({row.line, "",
-                                       "expected " + std::to_string(FieldCount) +
-                                           " fields, found " + std::to_string(row.fields.size())});
+            result.problems.push_back(RowProblem(row.line, "",
+                                                 "expected " + std::to_string(FieldCount) +
+                                                     " fields, found " +
+                                                     std::to_string(row.fields.size())));
             continue;
         }
         const int channel = ChannelNumber(row.fields[0]);
         if (channel == 0) {
-            result.problems.push_back(
-                {row.line, Header[0], "\"" + row.fields[0] + "\" is not a channel number 1-128"});
+            result.problems.push_back(RowProblem(
+                row.line, Header[0], "\"" + row.fields[0] + "\" is not a channel number 1-128"));
             continue;
         }
         if (!seen.insert(channel).second) {
-            result.problems.push_back(
-                {row.line, Header[0], "channel " + std::to_string(channel) + " is listed twice"});
+            result.problems.push_back(RowProblem(
+                row.line, Header[0], "channel " + std::to_string(channel) + " is listed twice"));
             continue;
         }
         ChannelRecord record;
@@ -192,7 +213,7 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
             record[column] = row.fields[column];
         }
         if (check) {
-            CheckRow(record, row.line, band, result.problems);
+            CheckRecord(record, row.line, band, result.problems);
         }
         EncodeChannel(record, channel - 1, staged);
     }

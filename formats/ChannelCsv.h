@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "base/Lang.h"
+#include "image/BandLimits.h"
+#include "image/ChannelCodec.h"
 #include "image/MemoryImage.h"
 
 // The channels of an image as CSV: a header line, then one line per channel
@@ -22,6 +24,8 @@ struct Problem {
     int line = 0;
     std::string column; // a header name, or empty for the whole row
     std::string reason;
+    int gridColumn = -1;       // the grid column of a bad cell, -1 for the whole row
+    std::string reasonChinese; // the reason for a Chinese interface, for a bad cell
 };
 
 struct ImportResult {
@@ -36,5 +40,12 @@ struct ImportResult {
 // untouched and every problem is listed.
 ImportResult Import(std::string_view csv, MemoryImage& image, bool check);
 
+// The checks import applies to one row's 13 texts: frequencies inside 67-521
+// MHz, the band and the channel step (normalised to five decimals in place),
+// tones of the tone table, option texts of their lists in either language,
+// names of at most 8 characters of the name alphabet. Each bad cell is added
+// to problems with the given line.
+void CheckRecord(ChannelRecord& record, int line, const BandEdges& band,
+                 std::vector<Problem>& problems);
 
 } // namespace ChannelCsv

@@ -2,8 +2,9 @@
 
 namespace Csv {
 
-std::string Field(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+std::string Field(std::string_view text, char separator) {
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    if (text.find_first_of(special) == std::string_view::npos) {
         return std::string(text);
     }
     std::string out = "\"";
@@ -17,19 +18,19 @@ std::string Field(std::string_view text) {
     return out;
 }
 
-std::string Line(const std::vector<std::string>& fields) {
+std::string Line(const std::vector<std::string>& fields, char separator) {
     std::string out;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0) {
-            out += ',';
+            out += separator;
         }
-        out += Field(fields[i]);
+        out += Field(fields[i], separator);
     }
     out += '\n';
     return out;
 }
 
-ParseResult Parse(std::string_view text) {
+ParseResult Parse(std::string_view text, char separator) {
     ParseResult result;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {
         text.remove_prefix(3);
@@ -69,12 +70,12 @@ ParseResult Parse(std::string_view text) {
                     }
                     field += text[i++];
                 }
-                if (i < text.size() && text[i] != ',' && text[i] != '\n' &&
+                if (i < text.size() && text[i] != separator && text[i] != '\n' &&
                     !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
                     return fail(line, "text follows a closing quote");
                 }
             } else {
-                while (i < text.size() && text[i] != ',' && text[i] != '\n' &&
+                while (i < text.size() && text[i] != separator && text[i] != '\n' &&
                        !(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
                     field += text[i++];
                 }
@@ -83,7 +84,7 @@ ParseResult Parse(std::string_view text) {
             field.clear();
             if (i >= text.size()) {
                 endOfRecord = true;
-            } else if (text[i] == ',') {
+            } else if (text[i] == separator) {
                 ++i;
             } else {
                 i += text[i] == '\r' ? 2 : 1;

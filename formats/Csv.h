@@ -5,12 +5,14 @@
 #include <vector>
 
 // Comma-separated values as RFC 4180 has them: a field holding a comma, a
-// double quote or a line break is quoted, and its quotes are doubled.
+// double quote or a line break is quoted, and its quotes are doubled. The same
+// rules with a tab in place of the comma are what spreadsheets put on the
+// clipboard.
 namespace Csv {
 
-std::string Field(std::string_view text);
-// The fields joined by commas, ended by a line feed.
-std::string Line(const std::vector<std::string>& fields);
+std::string Field(std::string_view text, char separator = ',');
+// The fields joined by the separator, ended by a line feed.
+std::string Line(const std::vector<std::string>& fields, char separator = ',');
 
 struct Record {
     int line = 0; // line of the file the record starts on, from 1
@@ -27,6 +29,6 @@ struct ParseResult {
 // Splits text into records. Accepts LF and CRLF line ends, quoted fields with
 // line breaks inside, and a UTF-8 byte order mark at the start. A quote that
 // is never closed, or text after a closing quote, is an error.
-ParseResult Parse(std::string_view text);
+ParseResult Parse(std::string_view text, char separator = ',');
 
 } // namespace Csv

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "image/MemoryImage.h"
+
+// Everything the image stores for one channel, byte for byte: its 16-byte
+// slot, its 8-byte name and its bit of the scan list. Moving and copying
+// channels as raw records keeps every bit, those the tool does not interpret
+// included.
+struct RawChannel {
+    std::array<std::uint8_t, 16> slot{};
+    std::array<std::uint8_t, 8> name{};
+    bool scan = false;
+
+    bool operator==(const RawChannel&) const = default;
+};
+
+// Channel n = 0-127.
+RawChannel ReadRawChannel(const MemoryImage& image, int n);
+void WriteRawChannel(MemoryImage& image, int n, const RawChannel& channel);
+
+// An empty channel as a new document's channels are once saved: what the
+// commit of an empty row writes over a new document's bytes. Clearing a
+// channel writes this, so that a later save writes the very same bytes.
+RawChannel EmptyRawChannel();
+
+// True when the grid would show all 13 texts of the channel empty.
+bool IsEmptyChannel(const RawChannel& channel);
+bool IsEmptyChannel(const MemoryImage& image, int n);
