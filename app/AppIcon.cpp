@@ -3,12 +3,10 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace {
-
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+QImage AppIcon::Render(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
     // Antenna, body, display and keypad of a handheld radio.
@@ -25,15 +23,14 @@ QPixmap Draw(int size) {
             p.drawRect(QRectF(11 + col * 3.6, 19.5 + row * 3.4, 2.6, 2.4));
         }
     }
-    return pixmap;
+    p.end();
+    return image;
 }
-
-} // namespace
 
 QIcon AppIcon::Make() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64}) {
-        icon.addPixmap(Draw(size));
+        icon.addPixmap(QPixmap::fromImage(Render(size)));
     }
     return icon;
 }

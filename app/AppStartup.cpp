@@ -4,8 +4,9 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "base/AppLanguage.h"
 #include "app/ProfileFile.h"
+#include "app/SettingsLocation.h"
+#include "base/AppLanguage.h"
 
 int AppStartup::SystemLanguageOf(const QLocale& locale) {
     switch (locale.language()) {
@@ -45,13 +46,21 @@ QString AppStartup::FindModule(const QString& languageName, const QStringList& d
 }
 
 StartupDecision AppStartup::Decide(ProfileFile& profile, const QString& programPath,
-                                   int systemLanguage, const QStringList& moduleDirectories) {
+                                   int systemLanguage, const QStringList& moduleDirectories,
+                                   const QString& userSettingsDir) {
     StartupDecision decision;
     const QFileInfo program(programPath);
     decision.settingsFileName =
         QString::fromStdString(SettingsFileNameFor(program.fileName().toStdString()));
+    decision.settingsDirectory = SettingsLocation::Choose(
+        program.absolutePath(), decision.settingsFileName, userSettingsDir);
+    if (decision.settingsDirectory != QDir::cleanPath(program.absolutePath())) {
+        // The user's folder is made on first use; when that fails, Open fails
+        // too and the defaults apply.
+        QDir().mkpath(decision.settingsDirectory);
+    }
     // A settings file that cannot be opened leaves the defaults in force.
-    profile.Open(QDir::toNativeSeparators(program.absolutePath()).toStdString(),
+    profile.Open(QDir::toNativeSeparators(decision.settingsDirectory).toStdString(),
                  decision.settingsFileName.toStdString(), true, true);
     decision.language = DecideLanguage(systemLanguage, profile);
     decision.modulePath =

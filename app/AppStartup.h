@@ -10,13 +10,14 @@ class QLocale;
 
 // What start-up decided before any window exists.
 struct StartupDecision {
-    QString settingsFileName; // next to the program
+    QString settingsFileName;  // MAIN.ini, or <program>.ini for a program with an extension
+    QString settingsDirectory; // beside the program, or the user's configuration folder
     LanguageChoice language;
     QString modulePath; // the language module found, empty when there is none
 };
 
-// The start-up rules that need no display: the settings file next to the
-// program, the interface language and the language module to load.
+// The start-up rules that need no display: where the settings file is kept,
+// the interface language and the language module to load.
 class AppStartup {
 public:
     // The primary language number of a locale: 4 for Chinese, 9 for English,
@@ -32,11 +33,13 @@ public:
     // be written in any case; an empty name finds nothing.
     static QString FindModule(const QString& languageName, const QStringList& directories);
 
-    // Opens profile on the settings file of programPath (in its folder), decides
-    // the language and looks up the module. Does not touch the process-wide
-    // language; see Apply.
+    // Decides once where the settings file of programPath is kept (see
+    // SettingsLocation; without a userSettingsDir always beside the program),
+    // opens profile on it, decides the language and looks up the module. Does
+    // not touch the process-wide language; see Apply.
     static StartupDecision Decide(ProfileFile& profile, const QString& programPath,
-                                  int systemLanguage, const QStringList& moduleDirectories);
+                                  int systemLanguage, const QStringList& moduleDirectories,
+                                  const QString& userSettingsDir = {});
 
     // Makes the decision the process-wide language (bChinese, LanguageName()).
     static void Apply(const StartupDecision& decision);

@@ -6,13 +6,14 @@
 #include <QSettings>
 
 #include "app/AppIcon.h"
-#include "base/AppLanguage.h"
 #include "app/AppStartup.h"
 #include "app/CMainFrame.h"
 #include "app/FileCommands.h"
 #include "app/LanguageModule.h"
 #include "app/ProfileFile.h"
 #include "app/ProgramViewHooks.h"
+#include "app/SettingsLocation.h"
+#include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
@@ -34,14 +35,16 @@ ProfileFile& CProgramApp::Profile() {
 
 bool CProgramApp::InitInstance(const QStringList& args) {
     return InitInstance(args, QCoreApplication::applicationFilePath(),
-                        AppStartup::SystemLanguageOf(QLocale::system()));
+                        AppStartup::SystemLanguageOf(QLocale::system()),
+                        SettingsLocation::UserDirectory());
 }
 
 bool CProgramApp::InitInstance(const QStringList& args, const QString& programPath,
-                               int systemLanguage) {
+                               int systemLanguage, const QString& userSettingsDir) {
     const QString programDir = QFileInfo(programPath).absolutePath();
-    const StartupDecision decision = AppStartup::Decide(Profile(), programPath, systemLanguage,
-                                                        AppStartup::ModuleDirectories(programDir));
+    const StartupDecision decision =
+        AppStartup::Decide(Profile(), programPath, systemLanguage,
+                           AppStartup::ModuleDirectories(programDir), userSettingsDir);
     AppStartup::Apply(decision);
 
     m_Module = std::make_unique<LanguageModule>(AppStartup::ModuleDirectories(programDir));

@@ -23,13 +23,18 @@ public:
     // named on the command line that cannot be opened).
     bool InitInstance(const QStringList& args);
     // The same for a program at programPath on a system of the given language
-    // (the number AppStartup::SystemLanguageOf gives).
-    bool InitInstance(const QStringList& args, const QString& programPath, int systemLanguage);
+    // (the number AppStartup::SystemLanguageOf gives); userSettingsDir is where
+    // the settings file goes when it cannot be kept beside the program (none:
+    // always beside it).
+    bool InitInstance(const QStringList& args, const QString& programPath, int systemLanguage,
+                      const QString& userSettingsDir = {});
 
     CMainFrame* MainFrame() const { return m_Frame.get(); }
     const QStringList& ToneTexts() const { return m_YaCode; }
+    const LanguageModule& Module() const { return *m_Module; }
 
-    // The one settings file next to the program; written back at exit.
+    // The one settings file (beside the program or in the user's configuration
+    // folder); written back at exit.
     static ProfileFile& Profile();
 
 private:

@@ -6,6 +6,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CProgramApp.h"
+#include "app/InstallCheck.h"
 
 int main(int argc, char** argv) {
     QElapsedTimer sinceStart;
@@ -28,6 +29,11 @@ int main(int argc, char** argv) {
             std::fflush(stdout);
             QApplication::quit();
         });
+    }
+    // For checking an installed copy: switch the language, open the help,
+    // report, end.
+    if (qEnvironmentVariableIsSet("ORIN_SWITCH_LANGUAGE_AND_QUIT")) {
+        QTimer::singleShot(0, &app, [&] { QApplication::exit(InstallCheck::Run(program)); });
     }
     // For screenshots: grab the window once it has settled, save it, end.
     const QString shot = qEnvironmentVariable("ORIN_SCREENSHOT");

@@ -1,0 +1,61 @@
+#include "app/InstallCheck.h"
+
+#include <QMenu>
+#include <QTreeWidget>
+#include <cstdio>
+
+#include "app/CMainFrame.h"
+#include "app/CProgramApp.h"
+#include "app/HelpCommands.h"
+#include "app/HelpWindow.h"
+#include "app/LanguageModule.h"
+#include "app/LanguageSwitch.h"
+#include "app/ProfileFile.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
+
+namespace {
+
+// Answers the switch's confirmation; nothing else may ask or tell anything.
+class YesPrompter : public Prompter {
+public:
+    void ShowMessage(QWidget*, const QString& text, const QString&) override {
+        std::printf("message: %s\n", qPrintable(text));
+        bFailed = true;
+    }
+    bool AskYesNo(QWidget*, const QString&) override { return true; }
+    bool AskRetryCancel(QWidget*, const QString&) override { return false; }
+    bool bFailed = false;
+};
+
+void Report(const char* what, const QString& value) {
+    std::printf("%s: %s\n", what, qPrintable(value));
+}
+
+} // namespace
+
+int InstallCheck::Run(CProgramApp& program) {
+    CMainFrame& frame = *program.MainFrame();
+    Report("language", LanguageName());
+    Report("language module", program.Module().LoadedPath());
+
+    YesPrompter yes;
+    SetPrompter(&yes);
+    const bool switched = frame.Language().SwitchLanguage();
+    SetPrompter(nullptr);
+    Report("switched to", LanguageName());
+    Report("language module", program.Module().LoadedPath());
+    Report("file menu", frame.FileMenu()->title());
+
+    frame.Help().OnHelpContents();
+    HelpWindow* help = frame.Help().Window();
+    const int topics = help ? help->ContentsTree()->topLevelItemCount() : 0;
+    Report("help book", help ? help->Book() : QString());
+    Report("help topics", QString::number(topics));
+
+    ProfileFile& profile = CProgramApp::Profile();
+    const bool saved = profile.Save() && !profile.Path().empty();
+    Report("settings file", QString::fromStdString(profile.Path()));
+    std::fflush(stdout);
+    return switched && !yes.bFailed && topics > 0 && saved ? 0 : 1;
+}

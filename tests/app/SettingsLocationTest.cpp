@@ -1,0 +1,130 @@
+// Where the settings file is kept: beside the program when it can be kept
+// there, else in the user's configuration folder.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/AppStartup.h"
+#include "app/ProfileFile.h"
+#include "app/SettingsLocation.h"
+#include "tests/support/QtPrinters.h"
+
+namespace {
+
+using Facts = SettingsLocation::Facts;
+
+TEST(SettingsLocationRule, WritableFolderOrWritableFileKeepsTheFileBesideTheProgram) {
+    // A build tree or a copy unpacked into the user's own folders.
+    EXPECT_TRUE(SettingsLocation::KeepBesideProgram(Facts{true, false, false}));
+    EXPECT_TRUE(SettingsLocation::KeepBesideProgram(Facts{true, true, false}));
+    // A writable file in a folder the user cannot add files to.
+    EXPECT_TRUE(SettingsLocation::KeepBesideProgram(Facts{false, true, false}));
+    EXPECT_TRUE(SettingsLocation::KeepBesideProgram(Facts{false, true, true}));
+}
+
+TEST(SettingsLocationRule, InstalledProgramKeepsItInTheUsersFolder) {
+    EXPECT_FALSE(SettingsLocation::KeepBesideProgram(Facts{false, false, false}));
+    // root can write /usr/bin, but a settings file does not belong there.
+    EXPECT_FALSE(SettingsLocation::KeepBesideProgram(Facts{true, false, true}));
+}
+
+TEST(SettingsLocationInspect, SeesAWritableFolderAndAWritableFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Facts facts = SettingsLocation::Inspect(dir.path(), QStringLiteral("MAIN.ini"));
+    EXPECT_TRUE(facts.bFolderWritable);
+    EXPECT_FALSE(facts.bFileWritable);
+    EXPECT_FALSE(facts.bSystemFolder);
+
+    QFile file(dir.filePath(QStringLiteral("MAIN.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    EXPECT_TRUE(SettingsLocation::Inspect(dir.path(), QStringLiteral("MAIN.ini")).bFileWritable);
+
+    // A folder of that name is no settings file.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("other.ini")));
+    EXPECT_FALSE(SettingsLocation::Inspect(dir.path(), QStringLiteral("other.ini")).bFileWritable);
+
+    // A folder that is not there cannot take the file.
+    EXPECT_FALSE(
+        SettingsLocation::Inspect(dir.filePath(QStringLiteral("gone")), QStringLiteral("MAIN.ini"))
+            .bFolderWritable);
+}
+
+TEST(SettingsLocationInspect, TheUsrTreeIsASystemFolder) {
+    EXPECT_TRUE(SettingsLocation::Inspect(QStringLiteral("/usr/bin"), QStringLiteral("MAIN.ini"))
+                    .bSystemFolder);
+    EXPECT_TRUE(
+        SettingsLocation::Inspect(QStringLiteral("/usr/bin/../lib"), QStringLiteral("MAIN.ini"))
+            .bSystemFolder);
+}
+
+TEST(SettingsLocationChoose, WithoutAUserFolderTheFileStaysBesideTheProgram) {
+    EXPECT_EQ(SettingsLocation::Choose(QStringLiteral("/usr/bin/"), QStringLiteral("MAIN.ini"),
+                                       QString()),
+              QStringLiteral("/usr/bin"));
+}
+
+// Start-up with a user folder at hand: the decision is made once and the
+// settings file is opened where it says.
+class SettingsPlaceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        modules = dir.filePath(QStringLiteral("modules"));
+        ASSERT_TRUE(QDir().mkpath(modules));
+        ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/English.qm",
+                                modules + "/English.qm"));
+        userDir = dir.filePath(QStringLiteral("home/.config/Orin/orinprog"));
+    }
+
+    StartupDecision Decide(const QString& programPath, ProfileFile& profile) {
+        return AppStartup::Decide(profile, programPath, SystemLanguageEnglish, {modules}, userDir);
+    }
+
+    QTemporaryDir dir;
+    QString modules;
+    QString userDir;
+};
+
+TEST_F(SettingsPlaceTest, ProgramInAWritableFolderKeepsItsSettingsBesideItself) {
+    ProfileFile profile;
+    const StartupDecision d = Decide(dir.filePath(QStringLiteral("orinprog")), profile);
+    EXPECT_EQ(d.settingsDirectory, QDir::cleanPath(dir.path()));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("MAIN.ini"))));
+    // The user's folder is neither used nor made.
+    EXPECT_FALSE(QDir(userDir).exists());
+}
+
+TEST_F(SettingsPlaceTest, InstalledProgramMakesTheUsersFolderAndKeepsTheChoiceThere) {
+    {
+        ProfileFile profile;
+        const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
+        EXPECT_EQ(d.settingsDirectory, QDir::cleanPath(userDir));
+        EXPECT_EQ(QString::fromStdString(profile.Path()), userDir + "/MAIN.ini");
+        profile.SetValue("MAIN", "LANGUAGE_FORCE", "1");
+        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+    }
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/usr/bin/MAIN.ini")));
+    // The next start finds the choice in the user's file.
+    ProfileFile profile;
+    const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
+    EXPECT_TRUE(d.language.bChinese);
+    EXPECT_EQ(d.language.languageName, "Chinese");
+}
+
+TEST_F(SettingsPlaceTest, UserFolderThatCannotBeMadeLeavesTheDefaults) {
+    // A file where the folder should be.
+    QFile blocker(dir.filePath(QStringLiteral("home")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ProfileFile profile;
+    const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
+    EXPECT_TRUE(profile.Path().empty());
+    EXPECT_FALSE(d.language.bChinese);
+    EXPECT_EQ(d.language.languageName, "English");
+}
+
+} // namespace
