@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests and the program need,
-# when any is missing. Safe to run again and again.
+# and any package named as an argument, when any is missing. Safe to run again
+# and again.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libgtest-dev libgmock-dev
     xvfb xauth fonts-wqy-microhei
+    "$@"
 )
 
 missing=()
