@@ -3,13 +3,13 @@
 #include <iostream>
 
 #include "cli/ConsoleTransferHost.h"
-#include "link/SerialLink.h"
+#include "link/SystemSerialLink.h"
 
 TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::string& port,
                                    int retries, MemoryImage& image) {
     ConsoleTransferHost::CatchInterrupts();
     ConsoleTransferHost host(retries);
-    SerialLink link;
+    SystemSerialLink link;
     TransferSession session(link, host);
     const TransferOutcome outcome = session.Run(direction, port, image);
     if (outcome == TransferOutcome::Cancelled) {

@@ -16,7 +16,7 @@
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
 #include "link/ProgressDialog.h"
-#include "link/SerialLink.h"
+#include "link/SystemSerialLink.h"
 #include "link/TransferArchive.h"
 #include "link/TransferViewHooks.h"
 
@@ -115,11 +115,11 @@ void TransferCommands::Retranslate() {
     for (int i = 0; i < 4; ++i) {
         m_ComActions[i]->setText(tr(ComTexts[i]));
         m_ComActions[i]->setStatusTip(tr(ComPrompts[i]));
-        // Which device the name stands for here, by SerialLink's rule.
-        m_ComActions[i]->setToolTip(
-            tr("Com%1 (%2)")
-                .arg(i + 1)
-                .arg(QString::fromStdString(SerialLink::DeviceFor("COM" + std::to_string(i + 1)))));
+        // Which device the name stands for here, by the serial link's rule.
+        m_ComActions[i]->setToolTip(tr("Com%1 (%2)")
+                                        .arg(i + 1)
+                                        .arg(QString::fromStdString(SystemSerialLink::DeviceFor(
+                                            "COM" + std::to_string(i + 1)))));
     }
 }
 
@@ -246,7 +246,7 @@ void TransferCommands::StartTransfer() {
     SimulatedRadio* radio = m_Radio.get();
     DialogTransferHost::Sleeper sleeper = m_Sleeper;
     m_Thread = QThread::create([job, host, radio, bSimulated, sleeper] {
-        SerialLink serial;
+        SystemSerialLink serial;
         InMemoryLink simulated(InMemoryLink::Over(*radio),
                                [sleeper](double ms) { sleeper(static_cast<int>(ms + 0.5)); });
         LoggingLink link(bSimulated ? static_cast<RadioLink&>(simulated) : serial);

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# The Windows build, tested on Linux: cross-builds the core, the serial link,
+# orinctl and the tests that need no Qt for 64-bit Windows with MinGW-w64, runs
+# the tests under Wine, then reads and writes the simulated radio with
+# orinctl.exe through a Wine COM port (COM5 = the simulator's pseudo-terminal)
+# and compares the bytes with the simulator's.
+#
+# Build folders: build-win/ (Windows) and, when build/ has not been configured
+# by scripts/build.sh, build-cli/ (a Linux orinctl for the simulator).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$(pwd)"
+
+packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix wine64 googletest socat)
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}" >&2
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+elapsed() { echo $(( $(date +%s%N) / 1000000 - $1 )); }
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+started=$(now_ms)
+
+# --- Cross build -------------------------------------------------------------
+win_dir="${WIN_BUILD_DIR:-build-win}"
+cmake -S . -B "$win_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DORIN_WITH_QT=OFF -DORIN_BUILD_BENCH=OFF -DORIN_WERROR=ON \
+    -DORIN_GTEST_SOURCE_DIR=/usr/src/googletest >/dev/null
+cmake --build "$win_dir"
+echo "Windows build: $(elapsed "$started") ms"
+
+# The simulator runs on Linux: reuse the main build when there is one.
+linux_dir="${BUILD_DIR:-build}"
+if [ ! -f "$linux_dir/CMakeCache.txt" ]; then
+    linux_dir=build-cli
+    cmake -S . -B "$linux_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORIN_WITH_QT=OFF \
+        -DORIN_BUILD_TESTS=OFF -DORIN_BUILD_BENCH=OFF >/dev/null
+fi
+cmake --build "$linux_dir" --target orinctl
+orinctl="$root/$linux_dir/bin/orinctl"
+orinctl_exe="$root/$win_dir/bin/orinctl.exe"
+
+# --- A fresh Wine prefix -----------------------------------------------------
+work="$(mktemp -d)"
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+sim_pid=""
+socat_pid=""
+cleanup() {
+    local status=$?
+    for pid in $sim_pid $socat_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+    exit "$status"
+}
+trap cleanup EXIT
+step=$(now_ms)
+"$wine" wineboot --init >/dev/null 2>&1 || true
+echo "Wine prefix: $(elapsed "$step") ms"
+
+# Two Wine COM ports joined by a null-modem cable (socat): the link's own tests
+# talk to themselves over it.
+# socat names each pseudo-terminal on stderr once it is made; the ends stay in
+# their default (cooked) state, so a link that leaves out the raw set-up fails.
+exec 4< <(exec socat -d -d PTY PTY 2>&1)
+socat_pid=$!
+for com in com6 com7; do
+    line=""
+    while read -r -t 30 line <&4 && [[ "$line" != *"PTY is "* ]]; do :; done
+    [[ "$line" == *"PTY is "* ]] || { echo "test-windows: socat made no cable" >&2; exit 1; }
+    ln -sfn "${line##*PTY is }" "$WINEPREFIX/dosdevices/$com"
+done
+export ORIN_TEST_COM_PAIR="COM6,COM7"
+
+# --- Unit tests under Wine ---------------------------------------------------
+step=$(now_ms)
+ctest --test-dir "$win_dir" --output-on-failure -V >"$work/ctest.log" 2>&1 || {
+    cat "$work/ctest.log"
+    exit 1
+}
+grep -E "tests? passed|Total Test time" "$work/ctest.log"
+passed=$(grep -oE '\[  PASSED  \] [0-9]+ test' "$work/ctest.log" | awk '{s += $4} END {print s + 0}')
+skipped=$(grep -oE '\[  SKIPPED \] [0-9]+ test' "$work/ctest.log" | awk '{s += $4} END {print s + 0}')
+echo "Tests under Wine: $passed passed, $skipped skipped in $(elapsed "$step") ms"
+
+# --- orinctl.exe against the simulated radio ----------------------------------
+fail() {
+    echo "test-windows: $*" >&2
+    [ -f "$work/sim.err" ] && sed 's/^/simulator: /' "$work/sim.err" >&2
+    exit 1
+}
+exec 3< <(exec "$orinctl" simulate --line-timing --save-to "$work/radio.sin" 2>"$work/sim.err")
+sim_pid=$!
+read -r -t 30 pty <&3 || fail "the simulator did not start"
+ln -sfn "$pty" "$WINEPREFIX/dosdevices/com5"
+cd "$work"
+transferred=3176 # the bytes a read or write carries: 397 blocks of 8
+
+timed() { # NAME COMMAND...: runs the command, prints how long it took
+    local name="$1" t
+    shift
+    t=$(now_ms)
+    "$@" 2>"$work/$name.err" || { cat "$work/$name.err" >&2; fail "$name failed"; }
+    echo "$name: $(elapsed "$t") ms"
+}
+
+timed "Linux read" "$orinctl" read --port "$pty" -o linux-read.sin
+timed "Wine read COM5" "$wine" "$orinctl_exe" read --port COM5 -o wine-read.sin
+cmp linux-read.sin wine-read.sin || fail "orinctl.exe read other bytes than orinctl"
+
+"$wine" "$orinctl_exe" new -o new.sin || fail "orinctl.exe new failed"
+cmp -s -n "$transferred" new.sin wine-read.sin && fail "the new file equals the radio: the write would prove nothing"
+timed "Wine write COM5" "$wine" "$orinctl_exe" write --port COM5 new.sin
+cmp -n "$transferred" new.sin radio.sin || fail "the radio does not hold what orinctl.exe wrote"
+"$wine" "$orinctl_exe" read --port COM5 -o wine-read-back.sin 2>/dev/null || fail "read-back failed"
+cmp -n "$transferred" radio.sin wine-read-back.sin || fail "orinctl.exe read back other bytes"
+
+timed "Linux write" "$orinctl" write --port "$pty" linux-read.sin
+cmp -n "$transferred" linux-read.sin radio.sin || fail "the radio does not hold what orinctl wrote"
+
+# The failure texts a Windows user sees.
+if "$wine" "$orinctl_exe" read --port COM9 -o none.sin 2>missing.err; then
+    fail "reading a missing port succeeded"
+fi
+grep -q "COM9: " missing.err || { cat missing.err; fail "no system reason for a missing port"; }
+[ ! -e none.sin ] || fail "a failed read wrote its output file"
+if "$wine" "$orinctl_exe" simulate 2>simulate.err; then
+    fail "orinctl.exe simulate succeeded"
+fi
+grep -q "not available on Windows" simulate.err || fail "simulate did not say it is not available"
+
+echo "test-windows: all passed in $(elapsed "$started") ms"
