@@ -10,6 +10,7 @@
 
 #include "base/AppLanguage.h"
 #include "editor/CellEditController.h"
+#include "editor/ChannelCommands.h"
 #include "editor/ChannelDisplay.h"
 #include "editor/ChannelGrid.h"
 #include "editor/EnterKeyFilter.h"
@@ -62,6 +63,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
     m_Editing = new CellEditController(*m_Grid, *m_Bar, m_Editors, this);
     m_Editing->Connect();
     m_Keys = new EnterKeyFilter(*m_Editing, *m_Grid, *m_Bar, m_Editors, this);
+    m_Channels = new ChannelCommands(*this);
 }
 
 CProgramView::~CProgramView() = default;

@@ -8,6 +8,7 @@
 
 class CProgramDoc;
 class CellEditController;
+class ChannelCommands;
 class ChannelDisplay;
 class ChannelGrid;
 class EnterKeyFilter;
@@ -47,6 +48,7 @@ public:
     ChannelGrid* Grid() { return m_Grid; }
     TypeSettingBar* Bar() { return m_Bar; }
     CellEditorSet& Editors() { return m_Editors; }
+    ChannelCommands& Channels() { return *m_Channels; }
     bool IsSetupDone() const { return m_bSetupDone; }
 
     // The width every column's share is taken of, chosen so that the longest
@@ -63,6 +65,7 @@ private:
     std::unique_ptr<ChannelDisplay> m_Display;
     CellEditController* m_Editing = nullptr;
     EnterKeyFilter* m_Keys = nullptr;
+    ChannelCommands* m_Channels = nullptr;
     std::unique_ptr<LanguageRelabeler> m_Relabeler;
     bool m_bSetupDone = false;
 };

@@ -1,12 +1,15 @@
 #include "editor/ChannelGrid.h"
 
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <algorithm>
 
 namespace {
 
@@ -102,6 +105,8 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(Rows - 1, Columns - 1, 
     if (auto* corner = findChild<QAbstractButton*>()) {
         corner->installEventFilter(this);
     }
+    // The channel numbers select whole channels.
+    verticalHeader()->viewport()->installEventFilter(this);
 
     m_bMovingQuietly = true;
     setCurrentCell(0, 0);
@@ -147,6 +152,7 @@ void ChannelGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     if (row == m_Row && col == m_Col) {
         return;
     }
+    ClearChannelSelection();
     emit CellLeaving();
     m_Row = row;
     m_Col = col;
@@ -251,6 +257,21 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::ShiftModifier) {
+        m_Anchor = m_Row;
+        SelectChannels({m_Row});
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        QList<int> all;
+        for (int row = 1; row < Rows; ++row) {
+            all.append(row);
+        }
+        SelectChannels(all);
+        event->accept();
+        return;
+    }
     const QString text = event->text();
     // A character key is reported as such and does not move the current cell
     // (no search by typed text). Delete produces no character on the grid.
@@ -264,8 +285,10 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    // The right button does not move the current cell.
+    // The right button does not move the current cell; it keeps the channel
+    // selection for the menu it brings up. Any other press on a cell ends it.
     if (event->button() != Qt::RightButton) {
+        ClearChannelSelection();
         QTableWidget::mousePressEvent(event);
     }
     emit GridMouseDown(ButtonCode(event->button()), ShiftCode(event->modifiers()), pos.x(),
@@ -286,10 +309,37 @@ void ChannelGrid::scrollContentsBy(int dx, int dy) {
     emit GridScrolled();
 }
 
+void ChannelGrid::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex index = indexAt(event->pos());
+    if (index.isValid()) {
+        emit ChannelMenuRequested(index.row() + 1, index.column() + 1, event->globalPos());
+    }
+    event->accept();
+}
+
 bool ChannelGrid::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Paint && watched == findChild<QAbstractButton*>()) {
         PaintCorner(static_cast<QWidget*>(watched));
         return true;
+    }
+    if (watched == verticalHeader()->viewport()) {
+        if (event->type() == QEvent::MouseButtonPress ||
+            event->type() == QEvent::MouseButtonDblClick) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const int section = verticalHeader()->logicalIndexAt(mouse->position().toPoint());
+            if (section >= 0) {
+                ChannelNumberPressed(section + 1, mouse->button(), mouse->modifiers());
+            }
+            return true;
+        }
+        if (event->type() == QEvent::ContextMenu) {
+            const auto* menu = static_cast<QContextMenuEvent*>(event);
+            const int section = verticalHeader()->logicalIndexAt(menu->pos());
+            if (section >= 0) {
+                emit ChannelMenuRequested(section + 1, 0, menu->globalPos());
+            }
+            return true;
+        }
     }
     return QTableWidget::eventFilter(watched, event);
 }
@@ -307,4 +357,66 @@ void ChannelGrid::PaintCorner(QWidget* corner) {
     option.orientation = Qt::Horizontal;
     QPainter painter(corner);
     corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+}
+
+void ChannelGrid::SelectChannels(QList<int> rows) {
+    rows.erase(
+        std::remove_if(rows.begin(), rows.end(), [](int row) { return row < 1 || row >= Rows; }),
+        rows.end());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    if (rows == m_Selected) {
+        return;
+    }
+    m_Selected = rows;
+    QItemSelection shown;
+    for (int row : m_Selected) {
+        shown.select(model()->index(row - 1, 0), model()->index(row - 1, Columns - 2));
+    }
+    if (m_Selected.isEmpty() && currentIndex().isValid()) {
+        shown.select(currentIndex(), currentIndex()); // back to the one current cell
+    }
+    selectionModel()->select(shown, QItemSelectionModel::ClearAndSelect);
+    emit ChannelSelectionChanged();
+}
+
+QList<int> ChannelGrid::RangeTo(int row) const {
+    QList<int> rows;
+    for (int r = std::min(m_Anchor, row); r <= std::max(m_Anchor, row); ++r) {
+        rows.append(r);
+    }
+    return rows;
+}
+
+void ChannelGrid::ChannelNumberPressed(int row, Qt::MouseButton button,
+                                       Qt::KeyboardModifiers modifiers) {
+    setFocus(Qt::MouseFocusReason);
+    if (button == Qt::RightButton) {
+        // A menu on a channel outside the selection is about that channel.
+        if (!IsChannelSelected(row)) {
+            m_Anchor = row;
+            SelectChannels({row});
+        }
+        return;
+    }
+    if (button != Qt::LeftButton) {
+        return;
+    }
+    const bool shift = modifiers & Qt::ShiftModifier;
+    const bool control = modifiers & Qt::ControlModifier;
+    if (shift && control) {
+        SelectChannels(m_Selected + RangeTo(row));
+    } else if (shift) {
+        SelectChannels(RangeTo(row));
+    } else if (control) {
+        QList<int> rows = m_Selected;
+        if (!rows.removeOne(row)) {
+            rows.append(row);
+        }
+        m_Anchor = row;
+        SelectChannels(rows);
+    } else {
+        m_Anchor = row;
+        SelectChannels({row});
+    }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QTableWidget>
@@ -13,6 +14,11 @@
 // The grid tracks the current cell itself, so that CellLeaving is raised while
 // CurrentRow/CurrentCol still name the cell being left, whether the move comes
 // from code or from the user. Every signal is delivered synchronously.
+//
+// Besides the current cell the grid keeps a selection of whole channels, made
+// on the channel numbers (click, Shift+click, Ctrl+click), by Shift+Space and
+// by Ctrl+A, and shown as selected rows. A click on any channel cell, or any
+// other move of the current cell, ends it.
 class ChannelGrid : public QTableWidget {
     Q_OBJECT
 public:
@@ -54,6 +60,14 @@ public:
 
     void Redraw();
 
+    // The selected channels as rows 1-128, ascending; empty when none is.
+    const QList<int>& SelectedChannels() const { return m_Selected; }
+    bool HasChannelSelection() const { return !m_Selected.isEmpty(); }
+    // Selects these rows (1-128) and only these; the current cell stays.
+    void SelectChannels(QList<int> rows);
+    void ClearChannelSelection() { SelectChannels({}); }
+    bool IsChannelSelected(int row) const { return m_Selected.contains(row); }
+
 signals:
     void CellEntered();
     void CellLeaving();
@@ -61,6 +75,10 @@ signals:
     void GridMouseDown(int button, int shift, int x, int y);
     void GridDoubleClick();
     void GridScrolled();
+    void ChannelSelectionChanged();
+    // The right button asked for a menu over a channel number (col 0) or a
+    // channel cell; global is the point on the screen.
+    void ChannelMenuRequested(int row, int col, const QPoint& global);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
@@ -68,16 +86,23 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTableWidgetItem* Item(int row, int col) const;
     void PaintCorner(QWidget* corner);
+    // A press on the channel number of row.
+    void ChannelNumberPressed(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // The rows from the anchor to row, both included.
+    QList<int> RangeTo(int row) const;
 
     int m_Row = 1;
     int m_Col = 1;
     bool m_bMovingQuietly = false;
     QString m_CornerText;
+    QList<int> m_Selected;
+    int m_Anchor = 1; // where Shift+click ranges start
     std::array<int, Columns> m_Alignment{};
     std::array<int, Columns> m_Width{};
 };

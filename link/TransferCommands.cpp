@@ -33,10 +33,10 @@ struct TransferCommands::Job {
 namespace {
 
 const char* const ComTexts[4] = {
-    QT_TRANSLATE_NOOP("TransferCommands", "COM1(&P)\tCtrl+C"),
-    QT_TRANSLATE_NOOP("TransferCommands", "COM2(&Q)\tCtrl+D"),
-    QT_TRANSLATE_NOOP("TransferCommands", "COM3(&S)\tCtrl+E"),
-    QT_TRANSLATE_NOOP("TransferCommands", "COM4(&T)\tCtrl+F"),
+    QT_TRANSLATE_NOOP("TransferCommands", "COM1(&P)"),
+    QT_TRANSLATE_NOOP("TransferCommands", "COM2(&Q)"),
+    QT_TRANSLATE_NOOP("TransferCommands", "COM3(&S)"),
+    QT_TRANSLATE_NOOP("TransferCommands", "COM4(&T)"),
 };
 const char* const ComPrompts[4] = {
     QT_TRANSLATE_NOOP("TransferCommands", "Choose Communication Port one "),
@@ -77,8 +77,8 @@ TransferCommands::TransferCommands(TransferViewHooks& hooks, QWidget* parent)
       m_Radio(std::make_unique<SimulatedRadio>()) {
     m_ReadAction->setData(ReadCommandId);
     m_WriteAction->setData(WriteCommandId);
-    // The menu texts name these keys, so they work too. The COM entries' keys
-    // stay unbound: Ctrl+C and its neighbours belong to editing.
+    // The menu texts name these keys, so they work too. The COM entries have
+    // none: Ctrl+C and its neighbours belong to editing.
     m_ReadAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     m_WriteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
     connect(m_ReadAction, &QAction::triggered, this, &TransferCommands::OnRead);

@@ -55,20 +55,20 @@
         <translation>Writing Data Progress</translation>
     </message>
     <message>
-        <source>COM1(&amp;P)&#x9;Ctrl+C</source>
-        <translation>COM1(&amp;P)&#x9;Ctrl+C</translation>
+        <source>COM1(&amp;P)</source>
+        <translation>COM1(&amp;P)</translation>
     </message>
     <message>
-        <source>COM2(&amp;Q)&#x9;Ctrl+D</source>
-        <translation>COM2(&amp;Q)&#x9;Ctrl+D</translation>
+        <source>COM2(&amp;Q)</source>
+        <translation>COM2(&amp;Q)</translation>
     </message>
     <message>
-        <source>COM3(&amp;S)&#x9;Ctrl+E</source>
-        <translation>COM3(&amp;S)&#x9;Ctrl+E</translation>
+        <source>COM3(&amp;S)</source>
+        <translation>COM3(&amp;S)</translation>
     </message>
     <message>
-        <source>COM4(&amp;T)&#x9;Ctrl+F</source>
-        <translation>COM4(&amp;T)&#x9;Ctrl+F</translation>
+        <source>COM4(&amp;T)</source>
+        <translation>COM4(&amp;T)</translation>
     </message>
     <message>
         <source>Choose Communication Port one </source>

@@ -1,0 +1,477 @@
+#include "editor/ChannelCommands.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
+
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "formats/ChannelClipboard.h"
+#include "image/CProgramDoc.h"
+#include "image/ChannelOperations.h"
+#include "image/ChannelTexts.h"
+#include "image/ToneTable.h"
+
+namespace {
+
+namespace Step {
+constexpr BiText Cut{"Cut Channels", "剪切频道"};
+constexpr BiText Copy{"Copy Channels", "复制频道"};
+constexpr BiText Paste{"Paste Channels", "粘贴频道"};
+constexpr BiText Clear{"Clear Channels", "清除频道"};
+constexpr BiText Insert{"Insert Empty Channel", "插入空频道"};
+constexpr BiText Delete{"Delete Channels", "删除频道"};
+constexpr BiText MoveUp{"Move Channels Up", "上移频道"};
+constexpr BiText MoveDown{"Move Channels Down", "下移频道"};
+constexpr BiText Sort{"Sort by Rx Frequency", "按接收频率排序"};
+constexpr BiText Set{"Set for Selected Channels", "为所选频道设置"};
+} // namespace Step
+
+namespace Msg {
+constexpr BiText InsertRefused{
+    "Channel 128 is not empty and would be lost: delete or clear it first.",
+    "第128频道不是空的，插入会丢失它：请先删除或清除它。"};
+constexpr BiText PastePastEnd{
+    "%1 channels pasted from channel %2 on would run past channel 128. Nothing was pasted.",
+    "从第%2频道起粘贴%1个频道会超出第128频道。未粘贴任何内容。"};
+constexpr BiText NothingToPaste{"The clipboard holds no channels.", "剪贴板中没有频道。"};
+constexpr BiText TxRxRefused{
+    "Nothing was changed. The Rx frequency of these channels does not pass the check:",
+    "未做任何更改。以下频道的接收频率未通过检查："};
+constexpr BiText ChannelLine{"channel %1: %2", "第%1频道：%2"};
+} // namespace Msg
+
+// The tone table's groups: "OFF", then CTCSS, DCS N and DCS I.
+constexpr int CtcssFirst = 1;
+constexpr int DcsNormalFirst = 51;
+constexpr int DcsInvertedFirst = 156;
+
+QString Text(const BiText& text) {
+    return Tr(text);
+}
+
+QString VerdictText(FrequencyVerdict verdict) {
+    switch (verdict) {
+    case FrequencyVerdict::Range:
+        return Text(FrequencyMessages::Range);
+    case FrequencyVerdict::Step:
+        return Text(FrequencyMessages::StepOnLeave);
+    default:
+        return Text(FrequencyMessages::Format);
+    }
+}
+
+std::vector<int> Indexes(int first, std::size_t count) {
+    std::vector<int> channels;
+    for (std::size_t i = 0; i < count; ++i) {
+        channels.push_back(first + static_cast<int>(i));
+    }
+    return channels;
+}
+
+// Runs a whole-channel operation and says whether it changed a byte.
+template <typename Operation> bool Changes(MemoryImage& image, Operation operation) {
+    const MemoryImage before = image;
+    operation(image);
+    return image != before;
+}
+
+} // namespace
+
+ChannelCommands::ChannelCommands(CProgramView& view) : QObject(&view), m_View(view) {
+    cut = Make("ID_EDIT_CUT", QKeySequence(Qt::CTRL | Qt::Key_X), &ChannelCommands::OnCut);
+    copy = Make("ID_EDIT_COPY", QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelCommands::OnCopy);
+    paste = Make("ID_EDIT_PASTE", QKeySequence(Qt::CTRL | Qt::Key_V), &ChannelCommands::OnPaste);
+    clear = Make("ID_EDIT_CLEAR", QKeySequence(Qt::Key_Delete), &ChannelCommands::OnClear);
+    insertChannel = Make("ID_INSERT_CHANNEL", {}, &ChannelCommands::OnInsertChannel);
+    deleteChannel = Make("ID_DELETE_CHANNEL", {}, &ChannelCommands::OnDeleteChannel);
+    moveUp = Make("ID_MOVE_UP", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up),
+                  &ChannelCommands::OnMoveUp);
+    moveDown = Make("ID_MOVE_DOWN", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
+                    &ChannelCommands::OnMoveDown);
+    sort = Make("ID_SORT_RX", {}, &ChannelCommands::OnSort);
+    // The keys work wherever the focus is in the window; an open line editor
+    // keeps Ctrl+C, Ctrl+V, Ctrl+X and Delete for its own text.
+    for (QAction* action : MenuActions()) {
+        if (action) {
+            m_View.addAction(action);
+        }
+    }
+    ChannelGrid* grid = m_View.Grid();
+    connect(grid, &ChannelGrid::ChannelSelectionChanged, this, [this] {
+        // Selecting channels closes an open edit the way leaving its cell would.
+        if (m_View.Grid()->HasChannelSelection()) {
+            m_View.CommitCellEdit();
+        }
+        UpdateEnabled();
+    });
+    connect(grid, &ChannelGrid::ChannelMenuRequested, this,
+            [this](int row, int col, const QPoint& global) {
+                if (QMenu* menu = BuildContextMenu(row, col)) {
+                    menu->setAttribute(Qt::WA_DeleteOnClose);
+                    menu->popup(global);
+                }
+            });
+    m_View.installEventFilter(this);
+    Retranslate();
+    UpdateEnabled();
+}
+
+QAction* ChannelCommands::Make(const char* objectName, const QKeySequence& key,
+                               void (ChannelCommands::*slot)()) {
+    auto* action = new QAction(this);
+    action->setObjectName(QLatin1String(objectName));
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+QList<QAction*> ChannelCommands::MenuActions() const {
+    return {cut,           copy,    paste,  clear,    nullptr, insertChannel,
+            deleteChannel, nullptr, moveUp, moveDown, sort};
+}
+
+void ChannelCommands::AddTo(QMenu* menu) const {
+    for (QAction* action : MenuActions()) {
+        if (action) {
+            menu->addAction(action);
+        } else {
+            menu->addSeparator();
+        }
+    }
+}
+
+bool ChannelCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &m_View && event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ChannelCommands::Retranslate() {
+    cut->setText(tr("Cu&t"));
+    copy->setText(tr("&Copy"));
+    paste->setText(tr("&Paste"));
+    clear->setText(tr("C&lear"));
+    insertChannel->setText(tr("&Insert Empty Channel"));
+    deleteChannel->setText(tr("&Delete Channel"));
+    moveUp->setText(tr("Move &Up"));
+    moveDown->setText(tr("Move Do&wn"));
+    sort->setText(tr("&Sort by Rx Frequency"));
+    cut->setStatusTip(tr("Copy the selected channels to the clipboard and empty them"));
+    copy->setStatusTip(tr("Copy the selected channels to the clipboard"));
+    paste->setStatusTip(tr("Paste channels from the clipboard over the channels from the "
+                           "first selected one on"));
+    clear->setStatusTip(tr("Empty the selected channels"));
+    insertChannel->setStatusTip(tr("Insert an empty channel before the first selected one"));
+    deleteChannel->setStatusTip(tr("Remove the selected channels; those below move up"));
+    moveUp->setStatusTip(tr("Move the selected channels up by one"));
+    moveDown->setStatusTip(tr("Move the selected channels down by one"));
+    sort->setStatusTip(tr("Sort the selected channels, or all, by Rx frequency"));
+}
+
+void ChannelCommands::SetTransferRunning(bool running) {
+    m_bTransferRunning = running;
+    UpdateEnabled();
+}
+
+void ChannelCommands::UpdateEnabled() {
+    const bool idle = !m_bTransferRunning;
+    const QList<int>& rows = m_View.Grid()->SelectedChannels();
+    const bool selected = idle && !rows.isEmpty();
+    for (QAction* action : {cut, copy, clear, insertChannel, deleteChannel}) {
+        action->setEnabled(selected);
+    }
+    moveUp->setEnabled(selected && rows.first() > 1);
+    moveDown->setEnabled(selected && rows.last() < ChannelGrid::Rows - 1);
+    paste->setEnabled(idle);
+    sort->setEnabled(idle);
+}
+
+std::vector<int> ChannelCommands::Selected() const {
+    std::vector<int> channels;
+    for (int row : m_View.Grid()->SelectedChannels()) {
+        channels.push_back(row - 1);
+    }
+    return channels;
+}
+
+int ChannelCommands::PasteTarget() const {
+    const ChannelGrid* grid = m_View.Grid();
+    return (grid->HasChannelSelection() ? grid->SelectedChannels().first() : grid->CurrentRow()) -
+           1;
+}
+
+void ChannelCommands::SelectIndexes(const std::vector<int>& channels) {
+    QList<int> rows;
+    for (int n : channels) {
+        rows.append(n + 1);
+    }
+    m_View.Grid()->SelectChannels(rows);
+}
+
+bool ChannelCommands::Apply(const BiText& /*stepName*/, const Change& change) {
+    // The change works on the image a save would write: the grid committed
+    // into a copy, so that the document's own image stays as it was when the
+    // change declines.
+    m_View.CommitCellEdit();
+    MemoryImage& document = m_View.GetDocument().Image();
+    const MemoryImage kept = document;
+    m_View.CommitGrid();
+    MemoryImage image = document;
+    document = kept;
+    if (!change(image)) {
+        return false;
+    }
+    document = image;
+    m_View.DisplayImage();
+    return true;
+}
+
+void ChannelCommands::Message(const QString& text) {
+    CurrentPrompter().ShowMessage(&m_View, text);
+}
+
+void ChannelCommands::CopyToClipboard(const MemoryImage& image, const std::vector<int>& channels) {
+    auto* data = new QMimeData;
+    data->setText(
+        QString::fromStdString(ChannelClipboard::PlainText(image, channels, CurrentLang())));
+    data->setData(
+        QString::fromLatin1(ChannelClipboard::MimeType),
+        QByteArray::fromStdString(ChannelClipboard::Payload(ChannelOps::Copy(image, channels))));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+void ChannelCommands::OnCopy() {
+    const std::vector<int> channels = Selected();
+    if (channels.empty()) {
+        return;
+    }
+    // Copying changes nothing: the change only reads the image a save would write.
+    Apply(Step::Copy, [&](MemoryImage& image) {
+        CopyToClipboard(image, channels);
+        return false;
+    });
+}
+
+void ChannelCommands::OnCut() {
+    const std::vector<int> channels = Selected();
+    if (channels.empty()) {
+        return;
+    }
+    Apply(Step::Cut, [&](MemoryImage& image) {
+        CopyToClipboard(image, channels);
+        return Changes(image, [&](MemoryImage& i) { ChannelOps::Clear(i, channels); });
+    });
+    SelectIndexes(channels);
+}
+
+void ChannelCommands::OnClear() {
+    const std::vector<int> channels = Selected();
+    if (channels.empty()) {
+        return;
+    }
+    Apply(Step::Clear, [&](MemoryImage& image) {
+        return Changes(image, [&](MemoryImage& i) { ChannelOps::Clear(i, channels); });
+    });
+    SelectIndexes(channels);
+}
+
+void ChannelCommands::OnPaste() {
+    const int first = PasteTarget();
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    std::optional<std::vector<RawChannel>> raw;
+    std::string text;
+    if (data && data->hasFormat(QString::fromLatin1(ChannelClipboard::MimeType))) {
+        raw = ChannelClipboard::ReadPayload(
+            data->data(QString::fromLatin1(ChannelClipboard::MimeType)).toStdString());
+    }
+    if (!raw && data && data->hasText()) {
+        text = data->text().toStdString();
+    }
+    QString refusal;
+    std::size_t count = 0;
+    const bool pasted = Apply(Step::Paste, [&](MemoryImage& image) {
+        std::vector<ChannelRecord> records;
+        if (!raw) {
+            const ChannelClipboard::PastedText parsed =
+                ChannelClipboard::ParseText(text, DecodeBandLimits(image));
+            if (!parsed.problems.empty()) {
+                refusal = QString::fromStdString(
+                    ChannelClipboard::ProblemsText(parsed.problems, CurrentLang()));
+                return false;
+            }
+            records = parsed.records;
+        }
+        count = raw ? raw->size() : records.size();
+        if (count == 0) {
+            refusal = Text(Msg::NothingToPaste);
+            return false;
+        }
+        const bool fits =
+            raw ? ChannelOps::Paste(image, first, *raw) : ChannelOps::Paste(image, first, records);
+        if (!fits) {
+            refusal = Text(Msg::PastePastEnd).arg(count).arg(first + 1);
+        }
+        return fits;
+    });
+    if (!refusal.isEmpty()) {
+        Message(refusal);
+    }
+    if (pasted) {
+        SelectIndexes(Indexes(first, count));
+    }
+}
+
+void ChannelCommands::OnInsertChannel() {
+    const std::vector<int> channels = Selected();
+    if (channels.empty()) {
+        return;
+    }
+    bool refused = false;
+    const bool inserted = Apply(Step::Insert, [&](MemoryImage& image) {
+        refused = !ChannelOps::InsertEmpty(image, channels.front());
+        return !refused;
+    });
+    if (refused) {
+        Message(Text(Msg::InsertRefused));
+    }
+    if (inserted) {
+        SelectIndexes({channels.front()});
+    }
+}
+
+void ChannelCommands::OnDeleteChannel() {
+    const std::vector<int> channels = Selected();
+    if (channels.empty()) {
+        return;
+    }
+    Apply(Step::Delete, [&](MemoryImage& image) {
+        return Changes(image, [&](MemoryImage& i) { ChannelOps::Delete(i, channels); });
+    });
+    SelectIndexes({channels.front()});
+}
+
+void ChannelCommands::OnMoveUp() {
+    std::optional<ChannelOps::Channels> moved;
+    Apply(Step::MoveUp, [&](MemoryImage& image) {
+        moved = ChannelOps::Move(image, Selected(), -1);
+        return moved.has_value();
+    });
+    if (moved) {
+        SelectIndexes(*moved);
+    }
+}
+
+void ChannelCommands::OnMoveDown() {
+    std::optional<ChannelOps::Channels> moved;
+    Apply(Step::MoveDown, [&](MemoryImage& image) {
+        moved = ChannelOps::Move(image, Selected(), 1);
+        return moved.has_value();
+    });
+    if (moved) {
+        SelectIndexes(*moved);
+    }
+}
+
+void ChannelCommands::OnSort() {
+    const std::vector<int> channels = Selected();
+    Apply(Step::Sort, [&](MemoryImage& image) {
+        return Changes(image, [&](MemoryImage& i) { ChannelOps::SortByRxFrequency(i, channels); });
+    });
+    SelectIndexes(channels);
+}
+
+void ChannelCommands::SetForSelected(int column, const QString& text) {
+    const std::vector<int> channels = Selected();
+    if (channels.empty()) {
+        return;
+    }
+    if (column != ColTxFrequency) {
+        Apply(Step::Set, [&](MemoryImage& image) {
+            return Changes(image, [&](MemoryImage& i) {
+                ChannelOps::SetColumnText(i, channels, column, text.toStdString(), CurrentLang());
+            });
+        });
+        SelectIndexes(channels);
+        return;
+    }
+    ChannelOps::TxFromRxResult result;
+    Apply(Step::Set, [&](MemoryImage& image) {
+        return Changes(image, [&](MemoryImage& i) {
+            result = ChannelOps::SetTxToRx(i, channels, DecodeBandLimits(i));
+        });
+    });
+    if (!result.refused.empty()) {
+        QString message = Text(Msg::TxRxRefused);
+        for (const ChannelOps::RefusedFrequency& r : result.refused) {
+            message += QLatin1Char('\n') +
+                       Text(Msg::ChannelLine).arg(r.channel + 1).arg(VerdictText(r.verdict));
+        }
+        Message(message);
+    }
+    SelectIndexes(channels);
+}
+
+void ChannelCommands::AddSetValues(QMenu* menu, int column) {
+    const auto add = [this, column](QMenu* to, const QString& text, const QString& value) {
+        QAction* action = to->addAction(text);
+        connect(action, &QAction::triggered, this,
+                [this, column, value] { SetForSelected(column, value); });
+    };
+    if (column == ColTxFrequency) {
+        add(menu, tr("Tx = Rx"), {});
+        return;
+    }
+    if (column == ColRxTone || column == ColTxTone) {
+        const std::vector<std::string>& tones = ToneTable::Texts();
+        add(menu, QString::fromStdString(tones[0]), QString::fromStdString(tones[0]));
+        const struct {
+            QString title;
+            int first;
+            int end;
+        } groups[] = {{tr("CTCSS"), CtcssFirst, DcsNormalFirst},
+                      {tr("DCS N"), DcsNormalFirst, DcsInvertedFirst},
+                      {tr("DCS I"), DcsInvertedFirst, ToneTable::Count}};
+        for (const auto& group : groups) {
+            QMenu* sub = menu->addMenu(group.title);
+            sub->setAccessibleName(group.title);
+            for (int i = group.first; i < group.end; ++i) {
+                const QString tone = QString::fromStdString(tones[i]);
+                add(sub, tone, tone);
+            }
+        }
+        return;
+    }
+    for (const BiText& entry : ChannelTexts::EntriesForColumn(column)) {
+        add(menu, Text(entry), Text(entry));
+    }
+}
+
+QMenu* ChannelCommands::BuildContextMenu(int row, int col) {
+    ChannelGrid* grid = m_View.Grid();
+    if (col != 0 && !grid->IsChannelSelected(row)) {
+        return nullptr;
+    }
+    auto* menu = new QMenu(&m_View);
+    menu->setAccessibleName(tr("Channel commands"));
+    AddTo(menu);
+    const bool valuesForColumn = col == ColTxFrequency || (col >= ColRxTone && col <= ColScram);
+    if (grid->SelectedChannels().size() > 1 && valuesForColumn) {
+        menu->addSeparator();
+        const QString title =
+            tr("Set %1 for Selected Channels").arg(Text(ChannelTexts::ColumnTitles[col]).trimmed());
+        QMenu* values = menu->addMenu(title);
+        values->setObjectName(QStringLiteral("SetForSelected"));
+        values->setAccessibleName(title);
+        AddSetValues(values, col);
+    }
+    return menu;
+}
