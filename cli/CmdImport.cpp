@@ -3,56 +3,136 @@
 #include <iostream>
 #include <iterator>
 
-#include "formats/ChannelCsv.h"
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "formats/ChannelCsv.h"
+#include "formats/ChirpImport.h"
+#include "image/BandLimits.h"
 #include "image/CProgramDoc.h"
+#include "image/ImageMap.h"
 
 namespace {
 
 constexpr const char* Usage =
-    "usage: orinctl import IN.csv -o OUT.sin [--base BASE.sin] [--no-check]\n";
+    "usage: orinctl import IN.csv -o OUT.sin [--base BASE.sin] [--format orin|chirp]\n"
+    "       [--no-check] [--start N | --by-location] [--empty-others]\n";
 constexpr const char* Help =
-    "usage: orinctl import IN.csv -o OUT.sin [--base BASE.sin] [--no-check]\n"
+    "usage: orinctl import IN.csv -o OUT.sin [--base BASE.sin] [--format orin|chirp]\n"
+    "       [--no-check] [--start N | --by-location] [--empty-others]\n"
     "\n"
-    "Builds a channel file from CSV in the format of 'orinctl dump' (English or\n"
-    "Chinese texts). Each row names its channel in the CH column; channels the CSV\n"
-    "does not list keep the bytes of the base image. A header line is optional;\n"
-    "when present it must name the columns in dump's order (or by the grid's\n"
-    "Chinese titles).\n"
+    "Builds a channel file from a CSV channel list: our own CSV (the format of\n"
+    "'orinctl dump') or the CSV of CHIRP, which repeater directories export.\n"
+    "Without --format the format is recognised from the header: a header naming a\n"
+    "Location column is CHIRP's.\n"
     "\n"
     "  -o OUT.sin       the file to write (replaced whole if it exists)\n"
-    "  --base BASE.sin  start from this channel file instead of a new document\n"
+    "  --base BASE.sin  start from this channel file instead of a new document; its\n"
+    "                   band edges decide which frequencies can be stored\n"
+    "  --format F       orin or chirp\n"
+    "\n"
+    "Our own CSV: each row names its channel in the CH column; channels the CSV\n"
+    "does not list keep the bytes of the base image. A header line is optional;\n"
+    "when present it must name the columns in dump's order (or by the grid's\n"
+    "Chinese titles). Unless --no-check is given, every frequency must lie in\n"
+    "67-521 MHz, inside the band edges of the base image and on a 6.25, 5 or 2.5 kHz\n"
+    "step (it is then written with five decimals); every option cell must be empty\n"
+    "or a text of its column's list; every tone OFF, empty or a tone of the tone\n"
+    "table; every name at most 8 characters of 0-9, A-Z, \"-\" and space. Any failure\n"
+    "lists each bad cell and writes nothing.\n"
+    "\n"
     "  --no-check       encode the texts exactly as given, without the checks\n"
     "\n"
-    "Unless --no-check is given, every frequency must lie in 67-521 MHz, inside the\n"
-    "band edges of the base image and on a 6.25, 5 or 2.5 kHz step (it is then\n"
-    "written with five decimals); every option cell must be empty or a text of its\n"
-    "column's list; every tone OFF, empty or a tone of the tone table; every name at\n"
-    "most 8 characters of 0-9, A-Z, \"-\" and space. Any failure lists each bad cell\n"
-    "and writes nothing.\n"
+    "CHIRP CSV: every row that can be stored goes into one channel; a row that\n"
+    "cannot (a mode other than FM, NFM or Auto, reverse tone squelch, a tone the\n"
+    "radio lacks, a frequency outside the rules above) is skipped. Names are\n"
+    "upper-cased and cut to 6 characters; 3 W and more is High power. Each\n"
+    "skipped, changed or unplaced row is listed on stderr with its line, e.g.\n"
+    "'line 12: skipped: mode AM cannot be stored'.\n"
     "\n"
-    "Exit status: 0 written, 1 bad input or a file error, 2 usage error.\n";
+    "  --start N        fill channels in file order from channel N (default 1)\n"
+    "  --by-location    put each row into channel Location (Location + 1 when the\n"
+    "                   file counts from 0); a later row with the same Location wins\n"
+    "  --empty-others   empty every channel the import does not fill (otherwise\n"
+    "                   they keep what the base image had)\n"
+    "\n"
+    "Exit status: 0 written, 1 bad input, nothing could be imported or a file\n"
+    "error (nothing written), 2 usage error.\n";
+
+int UsageError(const std::string& message) {
+    std::cerr << "orinctl import: " << message << '\n' << Usage;
+    return ExitUsage;
+}
+
+int Fail(const std::string& message) {
+    std::cerr << "orinctl import: " << message << '\n';
+    return ExitFailure;
+}
+
+// The CHIRP options, checked; an empty error when they are sound.
+std::string PlacementFromArgs(const CliArgs& args, ChannelImport::Placement& placement) {
+    placement.byLocation = args.Has("--by-location");
+    if (const auto start = args.Value("--start")) {
+        if (placement.byLocation) {
+            return "--start and --by-location exclude each other";
+        }
+        const bool digits = !start->empty() && start->size() <= 3 &&
+                            start->find_first_not_of("0123456789") == std::string::npos;
+        placement.start = digits ? std::stoi(*start) : 0;
+        if (placement.start < 1 || placement.start > ImageMap::ChannelCount) {
+            return "--start takes a channel 1-128, not " + *start;
+        }
+    }
+    return {};
+}
+
+int ImportChirp(const std::string& csv, const std::string& csvPath,
+                const ChannelImport::Placement& placement, bool emptyOthers, CProgramDoc& doc) {
+    const ChirpImport::ReadResult read = ChirpImport::Read(csv, DecodeBandLimits(doc.Image()));
+    if (!read.ok) {
+        return Fail(csvPath + ":" + std::to_string(read.errorLine) + ": " +
+                    read.error.In(Lang::English) + "; nothing was written");
+    }
+    const std::vector<ChannelImport::Row> rows = ChirpImport::Place(read, placement);
+    for (const ChannelImport::Row& row : rows) {
+        if (const std::string line = ChannelImport::ReportLine(row, Lang::English); !line.empty()) {
+            std::cerr << line << '\n';
+        }
+    }
+    const int placed = ChannelImport::PlacedCount(rows);
+    if (placed == 0) {
+        return Fail("no row of " + csvPath + " could be imported; nothing was written");
+    }
+    ChannelImport::Apply(rows, emptyOthers, doc.Image());
+    std::cerr << "orinctl import: " << placed << " channel(s) imported\n";
+    return ExitOk;
+}
 
 } // namespace
 
 int RunImport(const std::vector<std::string>& args) {
     std::string error;
-    const auto parsed = ParseCliArgs(args, {"-o", "--base"}, {"--no-check"}, error);
+    const auto parsed = ParseCliArgs(args, {"-o", "--base", "--format", "--start"},
+                                     {"--no-check", "--by-location", "--empty-others"}, error);
     if (parsed && parsed->help) {
         std::cout << Help;
         return ExitOk;
     }
+    ChannelImport::Placement placement;
+    std::string format;
     if (parsed) {
+        format = parsed->Value("--format").value_or("");
         if (parsed->positional.size() != 1) {
             error = parsed->positional.empty() ? "missing IN.csv" : "more than one CSV file given";
         } else if (!parsed->Value("-o")) {
             error = "missing -o OUT.sin";
+        } else if (!format.empty() && format != "orin" && format != "chirp") {
+            error = "--format takes orin or chirp, not " + format;
+        } else {
+            error = PlacementFromArgs(*parsed, placement);
         }
     }
     if (!parsed || !error.empty()) {
-        std::cerr << "orinctl import: " << error << '\n' << Usage;
-        return ExitUsage;
+        return UsageError(error);
     }
     const std::string& csvPath = parsed->positional[0];
     CProgramDoc doc;
@@ -60,8 +140,7 @@ int RunImport(const std::vector<std::string>& args) {
     if (const auto base = parsed->Value("--base")) {
         const FileOutcome loaded = doc.LoadFile(*base);
         if (!loaded.ok) {
-            std::cerr << "orinctl import: " << loaded.Message(Lang::English) << '\n';
-            return ExitFailure;
+            return Fail(loaded.Message(Lang::English));
         }
     }
     std::error_code ec;
@@ -74,24 +153,40 @@ int RunImport(const std::vector<std::string>& args) {
         csv.assign(std::istreambuf_iterator<char>(in), {});
     }
     if (!in || in.bad()) {
-        std::cerr << "orinctl import: cannot read the file \"" << csvPath << "\"\n";
-        return ExitFailure;
+        return Fail("cannot read the file \"" + csvPath + "\"");
     }
-    const ChannelCsv::ImportResult result =
-        ChannelCsv::Import(csv, doc.Image(), !parsed->Has("--no-check"));
-    if (!result.ok) {
-        for (const ChannelCsv::Problem& p : result.problems) {
-            std::cerr << csvPath << ":" << p.line << ": "
-                      << (p.column.empty() ? "" : p.column + ": ") << p.reason << '\n';
+    if (format.empty()) {
+        format = ChirpImport::LooksLikeChirp(csv) ? "chirp" : "orin";
+    }
+    const bool chirpOptions =
+        parsed->Has("--start") || parsed->Has("--by-location") || parsed->Has("--empty-others");
+    if (format == "chirp" && parsed->Has("--no-check")) {
+        return UsageError(csvPath + " is read as CHIRP CSV: --no-check is for our own CSV");
+    }
+    if (format == "orin" && chirpOptions) {
+        return UsageError(csvPath + " is read as our own CSV, whose rows name their channels: " +
+                          "--start, --by-location and --empty-others are for CHIRP CSV");
+    }
+    if (format == "chirp") {
+        const int status = ImportChirp(csv, csvPath, placement, parsed->Has("--empty-others"), doc);
+        if (status != ExitOk) {
+            return status;
         }
-        std::cerr << "orinctl import: " << result.problems.size()
-                  << " problem(s) in the CSV; nothing was written\n";
-        return ExitFailure;
+    } else {
+        const ChannelCsv::ImportResult result =
+            ChannelCsv::Import(csv, doc.Image(), !parsed->Has("--no-check"));
+        if (!result.ok) {
+            for (const ChannelCsv::Problem& p : result.problems) {
+                std::cerr << csvPath << ":" << p.line << ": "
+                          << (p.column.empty() ? "" : p.column + ": ") << p.reason << '\n';
+            }
+            return Fail(std::to_string(result.problems.size()) +
+                        " problem(s) in the CSV; nothing was written");
+        }
     }
     const FileOutcome saved = doc.SaveFile(*parsed->Value("-o"));
     if (!saved.ok) {
-        std::cerr << "orinctl import: " << saved.Message(Lang::English) << '\n';
-        return ExitFailure;
+        return Fail(saved.Message(Lang::English));
     }
     return ExitOk;
 }

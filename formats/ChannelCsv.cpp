@@ -16,16 +16,8 @@ namespace {
 
 constexpr int FieldCount = ChannelColumnCount;
 
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 bool IsHeader(const Csv::Record& record) {
-    const std::string first = Trimmed(record.fields[0]);
+    const std::string first = Csv::Trim(record.fields[0]);
     return first == Header[0] || first == ChannelTexts::ColumnTitles[0].chinese;
 }
 
@@ -37,8 +29,8 @@ std::string HeaderProblem(const Csv::Record& record) {
                std::to_string(FieldCount);
     }
     for (int c = 0; c < FieldCount; ++c) {
-        const std::string name = Trimmed(record.fields[c]);
-        if (name != Header[c] && name != Trimmed(ChannelTexts::ColumnTitles[c].chinese)) {
+        const std::string name = Csv::Trim(record.fields[c]);
+        if (name != Header[c] && name != Csv::Trim(ChannelTexts::ColumnTitles[c].chinese)) {
             return "column " + std::to_string(c + 1) + " of the header is \"" + name +
                    "\", not \"" + Header[c] + "\"";
         }
@@ -46,13 +38,9 @@ std::string HeaderProblem(const Csv::Record& record) {
     return {};
 }
 
-bool IsBlank(const Csv::Record& record) {
-    return record.fields.size() == 1 && Trimmed(record.fields[0]).empty();
-}
-
 // The channel number: digits only, 1-128.
 int ChannelNumber(const std::string& text) {
-    const std::string t = Trimmed(text);
+    const std::string t = Csv::Trim(text);
     if (t.empty() || t.size() > 3 || t.find_first_not_of("0123456789") != std::string::npos) {
         return 0;
     }
@@ -181,7 +169,7 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
     MemoryImage staged = image;
     std::set<int> seen;
     for (const Csv::Record& row : parsed.records) {
-        if (IsBlank(row)) {
+        if (Csv::IsBlank(row)) {
             continue;
         }
         if (IsHeader(row)) {
@@ -222,6 +210,65 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
         image = staged;
     }
     return result;
+}
+
+std::vector<ChannelImport::Row> PreviewRows(std::string_view csv, const MemoryImage& image,
+                                            ChannelImport::Note& error) {
+    MemoryImage staged = image;
+    const ImportResult checked = Import(csv, staged, true);
+    const Csv::ParseResult parsed = Csv::Parse(csv);
+    std::vector<ChannelImport::Row> rows;
+    if (!parsed.ok) {
+        error = {parsed.error, "CSV 格式错误：" + parsed.error};
+        return rows;
+    }
+    for (const Csv::Record& record : parsed.records) {
+        if (Csv::IsBlank(record) || IsHeader(record)) {
+            continue;
+        }
+        ChannelImport::Row row;
+        row.line = record.line;
+        const bool complete = record.fields.size() == static_cast<std::size_t>(FieldCount);
+        row.location = ChannelNumber(record.fields[0]);
+        row.channel = row.location > 0 ? row.location : 0;
+        row.frequency = record.fields.size() > 1 ? record.fields[ColRxFrequency] : "";
+        row.name = complete ? record.fields[ColName] : "";
+        for (int column = 1; complete && column < FieldCount; ++column) {
+            row.record[column] = record.fields[column];
+        }
+        for (const Problem& p : checked.problems) {
+            if (p.line == row.line) {
+                const std::string what = (p.column.empty() ? "" : p.column + ": ") + p.reason;
+                ChannelImport::Note note{what, "本行无法导入（" + what + "）"};
+                if (row.status == ChannelImport::Status::Skipped) {
+                    row.notes.push_back(std::move(note));
+                } else {
+                    row.Skip(std::move(note));
+                }
+            }
+        }
+        rows.push_back(std::move(row));
+    }
+    for (const Problem& p : checked.problems) {
+        // A problem of no channel row (the header's) refuses the file.
+        bool ofARow = false;
+        for (const ChannelImport::Row& row : rows) {
+            ofARow = ofARow || row.line == p.line;
+        }
+        if (!ofARow && error.english.empty()) {
+            const std::string what = "line " + std::to_string(p.line) + ": " + p.reason;
+            error = {what, "CSV 文件有错误（" + what + "）"};
+        }
+    }
+    if (!checked.ok) {
+        for (ChannelImport::Row& row : rows) {
+            if (row.status != ChannelImport::Status::Skipped) {
+                row.Skip({"other rows of the file have problems, and this file goes in whole",
+                          "文件的其他行有错误，此文件只能整体导入"});
+            }
+        }
+    }
+    return rows;
 }
 
 } // namespace ChannelCsv

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "base/Lang.h"
+#include "formats/ChannelImport.h"
 #include "image/BandLimits.h"
 #include "image/ChannelCodec.h"
 #include "image/MemoryImage.h"
@@ -47,5 +48,13 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check);
 // to problems with the given line.
 void CheckRecord(ChannelRecord& record, int line, const BandEdges& band,
                  std::vector<Problem>& problems);
+
+// The channel rows of csv as a checked import into image would store them,
+// each with the channel it names, for a preview. The file goes in whole or not
+// at all: when any row has a problem, every row is skipped, those with
+// problems saying which. A file that cannot be split into rows gives no rows
+// and sets error.
+std::vector<ChannelImport::Row> PreviewRows(std::string_view csv, const MemoryImage& image,
+                                            ChannelImport::Note& error);
 
 } // namespace ChannelCsv

@@ -30,6 +30,18 @@ std::string Line(const std::vector<std::string>& fields, char separator) {
     return out;
 }
 
+std::string Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+bool IsBlank(const Record& record) {
+    return record.fields.size() == 1 && Trim(record.fields[0]).empty();
+}
+
 ParseResult Parse(std::string_view text, char separator) {
     ParseResult result;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") {

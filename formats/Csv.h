@@ -31,4 +31,9 @@ struct ParseResult {
 // is never closed, or text after a closing quote, is an error.
 ParseResult Parse(std::string_view text, char separator = ',');
 
+// text without the blanks and tabs at either end.
+std::string Trim(std::string_view text);
+// A line with nothing but blanks on it.
+bool IsBlank(const Record& record);
+
 } // namespace Csv

@@ -1,37 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 
+#include "e2e/OrinctlRun.h"
 #include "image/ImageMap.h"
 #include "support/ScratchDir.h"
 
 namespace {
-
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs orinctl with args (each quoted for the shell) in dir.
-CliRun Orinctl(const ScratchDir& dir, const std::vector<std::string>& args) {
-    std::string command = "cd '" + dir.Path().string() + "' && '" ORINCTL_PATH "'";
-    for (const std::string& a : args) {
-        command += " '" + a + "'";
-    }
-    command += " >stdout.txt 2>stderr.txt";
-    const int status = std::system(command.c_str());
-    CliRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ScratchDir::Read(dir.File("stdout.txt"));
-    run.err = ScratchDir::Read(dir.File("stderr.txt"));
-    return run;
-}
 
 int LineCount(const std::string& text) {
     return static_cast<int>(std::count(text.begin(), text.end(), '\n'));

@@ -178,3 +178,35 @@ TEST(ChannelCsvImport, MalformedRowsFailEvenWithoutChecks) {
         EXPECT_EQ(image, before) << csv;
     }
 }
+
+TEST(ChannelCsvPreview, RowsGoToTheirOwnChannelsOrAllAreSkipped) {
+    const std::string good = std::string(HeaderLine) +
+                             "3,145.5,145.5,OFF,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,A\n"
+                             "9,146.0,,OFF,OFF,Narrow,No,Low,MSK,OFF,Close,Forward,2,B\n";
+    ChannelImport::Note error;
+    auto rows = ChannelCsv::PreviewRows(good, VhfImage(), error);
+    EXPECT_TRUE(error.english.empty());
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].line, 2);
+    EXPECT_EQ(rows[0].channel, 3);
+    EXPECT_EQ(rows[1].channel, 9);
+    EXPECT_EQ(rows[1].name, "B");
+    MemoryImage applied = VhfImage();
+    ChannelImport::Apply(rows, false, applied);
+    MemoryImage imported = VhfImage();
+    ASSERT_TRUE(ChannelCsv::Import(good, imported, true).ok);
+    EXPECT_EQ(applied, imported);
+
+    const std::string bad = good + "4,145.001,,OFF,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,\n";
+    rows = ChannelCsv::PreviewRows(bad, VhfImage(), error);
+    ASSERT_EQ(rows.size(), 3u);
+    for (const ChannelImport::Row& row : rows) {
+        EXPECT_EQ(row.status, ChannelImport::Status::Skipped);
+    }
+    EXPECT_EQ(ChannelImport::NotesText(rows[2], Lang::English),
+              "Rx Frequency: not a multiple of 6.25, 5 or 2.5 kHz");
+    EXPECT_EQ(ChannelImport::PlacedCount(rows), 0);
+
+    EXPECT_TRUE(ChannelCsv::PreviewRows("CH,Rx\n", VhfImage(), error).empty());
+    EXPECT_FALSE(error.english.empty());
+}
