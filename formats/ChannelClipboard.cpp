@@ -20,26 +20,14 @@ constexpr std::size_t RecordSize = 16 + 8 + 1;
 constexpr int TextColumns = RecordTextCount;        // 13: the channel texts alone
 constexpr int NumberedColumns = ChannelColumnCount; // 14: the channel number first
 
-std::string Trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
-}
-
-bool IsBlank(const Csv::Record& record) {
-    return record.fields.size() == 1 && Trimmed(record.fields[0]).empty();
-}
-
 // A title line, as a spreadsheet copy of a dump or of the grid brings along.
 bool IsTitleLine(const Csv::Record& record) {
-    const std::string first = Trimmed(record.fields[0]);
+    const std::string first = Csv::Trim(record.fields[0]);
     for (int column : {ColChannel, ColRxFrequency}) {
         for (const BiText* titles :
              {ChannelTexts::ColumnTitles, ChannelTexts::SwitchedColumnTitles}) {
             for (Lang lang : {Lang::English, Lang::Chinese}) {
-                if (first == Trimmed(titles[column].In(lang))) {
+                if (first == Csv::Trim(titles[column].In(lang))) {
                     return true;
                 }
             }
@@ -107,7 +95,7 @@ PastedText ParseText(std::string_view text, const BandEdges& band) {
         return result;
     }
     for (const Csv::Record& row : parsed.records) {
-        if (IsBlank(row) || IsTitleLine(row)) {
+        if (Csv::IsBlank(row) || IsTitleLine(row)) {
             continue;
         }
         const int count = static_cast<int>(row.fields.size());
@@ -149,7 +137,7 @@ std::string ProblemsText(const std::vector<PasteProblem>& problems, Lang lang) {
             text += chinese ? "第" + line + "行：" + reason : "line " + line + ": " + reason;
             continue;
         }
-        const std::string title = Trimmed(ChannelTexts::ColumnTitles[p.gridColumn].In(lang));
+        const std::string title = Csv::Trim(ChannelTexts::ColumnTitles[p.gridColumn].In(lang));
         text += chinese ? "第" + line + "行第" + column + "列（" + title + "）：" + reason
                         : "line " + line + ", column " + column + " (" + title + "): " + reason;
     }
