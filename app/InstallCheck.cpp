@@ -39,10 +39,11 @@ int InstallCheck::Run(CProgramApp& program) {
     Report("language", LanguageName());
     Report("language module", program.Module().LoadedPath());
 
+    Prompter& previous = CurrentPrompter();
     YesPrompter yes;
     SetPrompter(&yes);
     const bool switched = frame.Language().SwitchLanguage();
-    SetPrompter(nullptr);
+    SetPrompter(&previous);
     Report("switched to", LanguageName());
     Report("language module", program.Module().LoadedPath());
     Report("file menu", frame.FileMenu()->title());

@@ -6,11 +6,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "base/AppLanguage.h"
 #include "app/AppStartup.h"
 #include "app/CMainFrame.h"
 #include "app/CProgramApp.h"
 #include "app/FileCommands.h"
+#include "app/InstallCheck.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 #include "tests/app/RecordingPrompter.h"
 #include "tests/support/QtPrinters.h"
 
@@ -78,6 +80,40 @@ TEST_F(CProgramAppTest, StartsChineseWithTheCommandLineFileAndTheToneTable) {
     EXPECT_EQ(app.ToneTexts().size(), 261);
     EXPECT_EQ(app.ToneTexts().value(0), QStringLiteral("OFF"));
     EXPECT_TRUE(QFile::exists(programDir + QStringLiteral("/MAIN.ini")));
+}
+
+// The check an installed copy runs: its report and its verdict.
+TEST_F(CProgramAppTest, InstallCheckSwitchesReportsAndWritesTheSettingsFile) {
+    CopyModule("English");
+    CopyModule("Chinese");
+    CProgramApp app;
+    ASSERT_TRUE(app.InitInstance({}, Program(), SystemLanguageEnglish));
+    testing::internal::CaptureStdout();
+    const int code = InstallCheck::Run(app);
+    const QString report = QString::fromStdString(testing::internal::GetCapturedStdout());
+    EXPECT_EQ(code, 0) << report.toStdString();
+    const QStringList lines = report.split(QLatin1Char('\n'));
+    EXPECT_TRUE(lines.contains(QStringLiteral("language: English")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("switched to: Chinese")));
+    EXPECT_TRUE(lines.contains("language module: " + programDir + "/Chinese.qm"));
+    EXPECT_TRUE(lines.contains(QStringLiteral("help book: Orin6140_CH")));
+    EXPECT_TRUE(lines.contains("settings file: " + programDir + "/MAIN.ini"));
+    QFile settings(programDir + QStringLiteral("/MAIN.ini"));
+    ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(settings.readAll().contains("LANGUAGE=Chinese"));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_EQ(&CurrentPrompter(), &prompter);
+}
+
+TEST_F(CProgramAppTest, InstallCheckFailsWhenTheOtherLanguageModuleIsMissing) {
+    CopyModule("English");
+    CProgramApp app;
+    ASSERT_TRUE(app.InitInstance({}, Program(), SystemLanguageEnglish));
+    testing::internal::CaptureStdout();
+    const int code = InstallCheck::Run(app);
+    const std::string report = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(report.find("message: Load Dll Resources fail"), std::string::npos) << report;
 }
 
 } // namespace
