@@ -5,16 +5,17 @@
 #include "cli/TransferCommand.h"
 #include "image/CProgramDoc.h"
 #include "image/ImageMap.h"
+#include "link/SystemSerialLink.h"
 
 namespace {
 
 void ReadUsage(std::ostream& out) {
     out << "usage: orinctl read --port PORT -o OUT.sin [--base BASE.sin] [--retries N]\n\n"
-           "Reads the radio on PORT (COM1-COM4 stand for /dev/ttyS0-/dev/ttyS3; any other\n"
-           "name is a device path) into OUT.sin. The bytes the radio does not send come from\n"
-           "BASE.sin, or from a new channel file. OUT.sin is written only when the whole\n"
-           "read succeeded. The communication-error prompt is answered Retry N times\n"
-           "(default 0), then Cancel. Progress and messages go to stderr.\n";
+           "Reads the radio on PORT into OUT.sin. The bytes the radio does not send come\n"
+           "from BASE.sin, or from a new channel file. OUT.sin is written only when the\n"
+           "whole read succeeded. The communication-error prompt is answered Retry N times\n"
+           "(default 0), then Cancel. Progress and messages go to stderr.\n\n"
+        << PortNamesHelp;
 }
 
 } // namespace

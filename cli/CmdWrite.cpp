@@ -4,15 +4,16 @@
 #include "cli/Commands.h"
 #include "cli/TransferCommand.h"
 #include "image/CProgramDoc.h"
+#include "link/SystemSerialLink.h"
 
 namespace {
 
 void WriteUsage(std::ostream& out) {
     out << "usage: orinctl write --port PORT [--retries N] IN.sin\n\n"
-           "Writes IN.sin, as stored, into the radio on PORT (COM1-COM4 stand for\n"
-           "/dev/ttyS0-/dev/ttyS3; any other name is a device path). The communication-error\n"
+           "Writes IN.sin, as stored, into the radio on PORT. The communication-error\n"
            "prompt is answered Retry N times (default 0), then Cancel. Progress and\n"
-           "messages go to stderr.\n";
+           "messages go to stderr.\n\n"
+        << PortNamesHelp;
 }
 
 } // namespace

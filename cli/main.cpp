@@ -5,6 +5,9 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#ifdef _WIN32
+#include "base/WinText.h"
+#endif
 
 namespace {
 
@@ -34,19 +37,26 @@ void Usage(std::ostream& out) {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2) {
+int main([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
+#ifdef _WIN32
+    WinText::UseUtf8Console();
+    std::vector<std::string> args = WinText::Arguments();
+#else
+    std::vector<std::string> args(argv + 1, argv + argc);
+#endif
+    if (args.empty()) {
         Usage(std::cerr);
         return ExitUsage;
     }
-    const std::string name = argv[1];
+    const std::string name = args.front();
+    args.erase(args.begin());
     if (name == "--help" || name == "-h" || name == "help") {
         Usage(std::cout);
         return ExitOk;
     }
     for (const Command& c : kCommands) {
         if (name == c.name) {
-            return c.run(std::vector<std::string>(argv + 2, argv + argc));
+            return c.run(args);
         }
     }
     std::cerr << "orinctl: unknown command '" << name << "'\n";

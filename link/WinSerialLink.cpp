@@ -7,48 +7,14 @@
 
 #include <chrono>
 
+#include "base/WinText.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::wstring Wide(const std::string& utf8) {
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(), n);
-    return wide;
-}
-
-std::string Utf8(const wchar_t* wide, int length) {
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide, length, utf8.data(), n, nullptr, nullptr);
-    return utf8;
-}
-
-// The system's own words for an error code, in the user's language.
-std::string SystemText(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string result;
-    if (length > 0 && text != nullptr) {
-        result = Utf8(text, static_cast<int>(length));
-        while (!result.empty() && (result.back() == '\n' || result.back() == '\r' ||
-                                   result.back() == ' ' || result.back() == '.')) {
-            result.pop_back();
-        }
-    }
-    LocalFree(text);
-    if (result.empty()) {
-        result = "system error " + std::to_string(error);
-    }
-    return result;
-}
-
 std::string Reason(DWORD error, const std::string& port) {
-    std::string reason = port + ": " + SystemText(error);
+    std::string reason = port + ": " + WinText::ErrorText(error);
     if (error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION) {
         reason += "\nAnother program holds the port; close it and try again.";
     } else if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
@@ -74,8 +40,9 @@ bool WinSerialLink::Open(const std::string& name) {
     Close();
     m_OpenError.clear();
     // No sharing: the port is this program's alone until Close.
-    const HANDLE handle = CreateFileW(Wide(DeviceFor(name)).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle =
+        CreateFileW(WinText::Wide(DeviceFor(name)).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         m_OpenError = Reason(GetLastError(), name);
         return false;
