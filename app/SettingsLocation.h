@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the settings file is kept. A program that can keep it beside itself
 // (a build tree, a copy unpacked into the user's own folders) keeps it there;
@@ -29,4 +30,12 @@ public:
 
     // The user's configuration folder for this program (it may not exist yet).
     static QString UserDirectory();
+
+    // Whether a folder lies in one of the system's program folders (given
+    // with / separators; Windows compares without regard to case).
+    static bool InSystemFolder(const QString& canonical, const QStringList& systemFolders,
+                               Qt::CaseSensitivity cs);
+    // Where this system installs programs: /usr on Linux; Program Files and
+    // the Windows folder on Windows.
+    static QStringList SystemFolders();
 };

@@ -30,6 +30,23 @@ TEST(SettingsLocationRule, InstalledProgramKeepsItInTheUsersFolder) {
     EXPECT_FALSE(SettingsLocation::KeepBesideProgram(Facts{true, false, true}));
 }
 
+TEST(SettingsLocationRule, SystemFoldersAreMatchedByWholeNamesAndWindowsIgnoresCase) {
+    const QStringList linux{QStringLiteral("/usr")};
+    EXPECT_TRUE(SettingsLocation::InSystemFolder("/usr/bin", linux, Qt::CaseSensitive));
+    EXPECT_FALSE(SettingsLocation::InSystemFolder("/usrlocal/bin", linux, Qt::CaseSensitive));
+    EXPECT_FALSE(SettingsLocation::InSystemFolder("/home/u/usr/bin", linux, Qt::CaseSensitive));
+    const QStringList windows{QStringLiteral("C:/Program Files/"),
+                              QStringLiteral("C:/Program Files (x86)"), QString()};
+    EXPECT_TRUE(SettingsLocation::InSystemFolder("c:/program files/OrinProg", windows,
+                                                 Qt::CaseInsensitive));
+    EXPECT_TRUE(SettingsLocation::InSystemFolder("C:/Program Files (x86)/OrinProg", windows,
+                                                 Qt::CaseInsensitive));
+    EXPECT_FALSE(SettingsLocation::InSystemFolder("C:/Program Files Extra/OrinProg", windows,
+                                                  Qt::CaseInsensitive));
+    EXPECT_FALSE(
+        SettingsLocation::InSystemFolder("D:/Tools/OrinProg", windows, Qt::CaseInsensitive));
+}
+
 TEST(SettingsLocationInspect, SeesAWritableFolderAndAWritableFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
