@@ -1,12 +1,11 @@
 // main() of every GUI test binary: offscreen unless the caller chose a
 // platform, one QApplication for the whole binary.
 #include <QApplication>
-#include <cstdlib>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
