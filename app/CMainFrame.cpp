@@ -14,7 +14,6 @@
 #include <QToolBar>
 
 #include "app/FileCommands.h"
-#include "app/FrameViewHooks.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
@@ -22,6 +21,7 @@
 #include "app/PrintCommands.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
+#include "base/ViewHooks.h"
 #include "link/TransferCommands.h"
 
 namespace {

@@ -11,7 +11,6 @@
 #include "app/FileCommands.h"
 #include "app/LanguageModule.h"
 #include "app/ProfileFile.h"
-#include "app/ProgramViewHooks.h"
 #include "app/SettingsLocation.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
@@ -24,7 +23,6 @@ CProgramApp::CProgramApp() = default;
 
 CProgramApp::~CProgramApp() {
     m_Frame.reset();
-    m_Hooks.reset();
     m_View.reset();
 }
 
@@ -64,8 +62,7 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
 
     m_Doc = std::make_unique<CProgramDoc>();
     m_View = std::make_unique<CProgramView>(*m_Doc);
-    m_Hooks = std::make_unique<ProgramViewHooks>(*m_View);
-    const ShellContext context{*m_Doc, *m_Hooks, *m_UserSettings, Profile(), *m_Module};
+    const ShellContext context{*m_Doc, *m_View, *m_UserSettings, Profile(), *m_Module};
     m_Frame = std::make_unique<CMainFrame>(context);
     m_Frame->AttachTransfer(new TransferCommands(*m_View, m_Frame.get()));
 

@@ -8,7 +8,6 @@ class CProgramDoc;
 class CProgramView;
 class LanguageModule;
 class ProfileFile;
-class ProgramViewHooks;
 class QSettings;
 
 // The application: start-up up to the shown main window, and the objects that
@@ -43,6 +42,5 @@ private:
     std::unique_ptr<QSettings> m_UserSettings;
     std::unique_ptr<CProgramDoc> m_Doc;
     std::unique_ptr<CProgramView> m_View;
-    std::unique_ptr<ProgramViewHooks> m_Hooks;
     std::unique_ptr<CMainFrame> m_Frame;
 };

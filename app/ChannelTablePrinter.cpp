@@ -5,11 +5,11 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "app/FrameViewHooks.h"
+#include "base/ViewHooks.h"
 
 namespace {
 
-bool RowHasContent(FrameViewHooks& view, int row) {
+bool RowHasContent(ViewHooks& view, int row) {
     for (int col = 1; col < view.ColumnCount(); ++col) {
         if (!view.CellText(row, col).trimmed().isEmpty()) {
             return true;
@@ -20,7 +20,7 @@ bool RowHasContent(FrameViewHooks& view, int row) {
 
 } // namespace
 
-QString ChannelTablePrinter::Html(FrameViewHooks& view) {
+QString ChannelTablePrinter::Html(ViewHooks& view) {
     QString html;
     html += QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>");
     html +=
@@ -58,7 +58,7 @@ QString ChannelTablePrinter::Html(FrameViewHooks& view) {
     return html;
 }
 
-void ChannelTablePrinter::Print(FrameViewHooks& view, QPrinter& printer) {
+void ChannelTablePrinter::Print(ViewHooks& view, QPrinter& printer) {
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSize(8);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class FrameViewHooks;
+class ViewHooks;
 class QPrinter;
 
 // The printout of the channel list: the grid's column titles and every
@@ -10,6 +10,6 @@ class QPrinter;
 class ChannelTablePrinter {
 public:
     // The printout as HTML (what Print lays out on the pages).
-    static QString Html(FrameViewHooks& view);
-    static void Print(FrameViewHooks& view, QPrinter& printer);
+    static QString Html(ViewHooks& view);
+    static void Print(ViewHooks& view, QPrinter& printer);
 };

@@ -5,10 +5,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "base/AppLanguage.h"
-#include "app/FrameViewHooks.h"
-#include "base/Prompter.h"
 #include "app/RecentFileList.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
+#include "base/ViewHooks.h"
 #include "image/CProgramDoc.h"
 
 namespace {

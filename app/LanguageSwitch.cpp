@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include "base/AppLanguage.h"
-#include "app/FrameViewHooks.h"
 #include "app/LanguageModule.h"
 #include "app/ProfileFile.h"
+#include "base/AppLanguage.h"
 #include "base/Prompter.h"
+#include "base/ViewHooks.h"
 
 namespace {
 constexpr BiText ConfirmChange{"Confirm change language", " 请确认是否修改语言"};

@@ -6,10 +6,10 @@
 #include <QPrinter>
 
 #include "app/ChannelTablePrinter.h"
-#include "app/FrameViewHooks.h"
 #include "app/ModalRunner.h"
+#include "base/ViewHooks.h"
 
-PrintCommands::PrintCommands(FrameViewHooks& view, QWidget* owner, QObject* parent)
+PrintCommands::PrintCommands(ViewHooks& view, QWidget* owner, QObject* parent)
     : QObject(parent), m_View(view), m_Owner(owner) {}
 
 PrintCommands::~PrintCommands() = default;

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <memory>
 
-class FrameViewHooks;
+class ViewHooks;
 class QPrinter;
 class QWidget;
 
@@ -12,7 +12,7 @@ class QWidget;
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    PrintCommands(FrameViewHooks& view, QWidget* owner, QObject* parent);
+    PrintCommands(ViewHooks& view, QWidget* owner, QObject* parent);
     ~PrintCommands() override;
 
     void OnFilePrint();
@@ -22,7 +22,7 @@ public:
     QPrinter& Printer();
 
 private:
-    FrameViewHooks& m_View;
+    ViewHooks& m_View;
     QWidget* m_Owner;
     // Made on first use: finding the system's printers takes time that start-up
     // should not spend.

@@ -1,7 +1,7 @@
 #pragma once
 
 class CProgramDoc;
-class FrameViewHooks;
+class ViewHooks;
 class LanguageModule;
 class ProfileFile;
 class QSettings;
@@ -10,7 +10,7 @@ class QSettings;
 // owned by the application (or by a test) and outlive the frame.
 struct ShellContext {
     CProgramDoc& doc;
-    FrameViewHooks& view;
+    ViewHooks& view;
     QSettings& userSettings; // the recent-file list
     ProfileFile& profile;
     LanguageModule& languageModule;

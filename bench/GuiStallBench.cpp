@@ -18,20 +18,9 @@
 #include "link/ProgressDialog.h"
 #include "link/PtyRadioServer.h"
 #include "link/TransferCommands.h"
-#include "link/TransferViewHooks.h"
+#include "tests/support/FakeTransferView.h"
 
 namespace {
-
-class BenchView final : public TransferViewHooks {
-public:
-    QWidget grid;
-    MemoryImage image = ImageMap::NewDocumentImage();
-    void CommitCellEdit() override {}
-    void CommitGrid() override {}
-    void DisplayImage() override {}
-    MemoryImage& DocumentImage() override { return image; }
-    QWidget* GridWidget() override { return &grid; }
-};
 
 class PrintingPrompter final : public Prompter {
 public:
@@ -92,7 +81,7 @@ int main(int argc, char** argv) {
     std::thread serving([&server] { server.Serve(); });
 
     QWidget window;
-    BenchView view;
+    FakeTransferView view;
     int status = 0;
     {
         TransferCommands commands(view, &window);

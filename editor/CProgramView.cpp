@@ -149,20 +149,8 @@ void CProgramView::RelabelForLanguage() {
     m_Relabeler->Relabel(CurrentLang());
 }
 
-void CProgramView::LoadCellEditor() {
-    m_Editing->LoadCellEditor();
-}
-
-void CProgramView::HideCellEditors() {
-    m_Editing->HideCellEditors();
-}
-
 QWidget* CProgramView::EditorForColumn() const {
     return m_Editing->EditorForColumn();
-}
-
-void CProgramView::BeginCellEdit(int key, QWidget* editor) {
-    m_Editing->BeginCellEdit(key, editor);
 }
 
 MemoryImage& CProgramView::DocumentImage() {
@@ -171,4 +159,16 @@ MemoryImage& CProgramView::DocumentImage() {
 
 QWidget* CProgramView::GridWidget() {
     return m_Grid;
+}
+
+int CProgramView::RowCount() {
+    return m_Grid->RowCount();
+}
+
+int CProgramView::ColumnCount() {
+    return m_Grid->ColumnCount();
+}
+
+QString CProgramView::CellText(int row, int col) {
+    return m_Grid->CellText(row, col);
 }

@@ -3,8 +3,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "base/ViewHooks.h"
 #include "editor/CellEditorSet.h"
-#include "link/TransferViewHooks.h"
 
 class CProgramDoc;
 class CellEditController;
@@ -18,38 +18,37 @@ class TypeSettingBar;
 // The one form of the main window: the type bar above the channel grid. It
 // coordinates; display and commit, cell editing, key handling and relabelling
 // each live in their own class.
-class CProgramView : public QWidget, public TransferViewHooks {
+class CProgramView : public QWidget, public ViewHooks {
     Q_OBJECT
 public:
     explicit CProgramView(CProgramDoc& doc, QWidget* parent = nullptr);
     ~CProgramView() override;
 
-    CProgramDoc& GetDocument() { return m_Doc; }
-
     // After New, Open and at start-up: the one-time set-up on the first call,
     // then the per-document steps.
-    void OnInitialUpdate();
+    void OnInitialUpdate() override;
     void DisplayImage() override;
     // Before every save and every write to the radio.
     void CommitGrid() override;
     void CommitCellEdit() override;
     // After the language flag and name have flipped: bar labels, column titles,
     // cell texts and option lists in the new language.
-    void RelabelForLanguage();
+    void RelabelForLanguage() override;
 
-    void LoadCellEditor();
-    void HideCellEditors();
-    QWidget* EditorForColumn() const;
-    void BeginCellEdit(int key, QWidget* editor = nullptr);
-
-    MemoryImage& DocumentImage() override;
+    QWidget* Widget() override { return this; }
     QWidget* GridWidget() override;
+    MemoryImage& DocumentImage() override;
+    int RowCount() override;
+    int ColumnCount() override;
+    QString CellText(int row, int col) override;
+
+    // The in-place editor of the current column.
+    QWidget* EditorForColumn() const;
 
     ChannelGrid* Grid() { return m_Grid; }
     TypeSettingBar* Bar() { return m_Bar; }
     CellEditorSet& Editors() { return m_Editors; }
     ChannelCommands& Channels() { return *m_Channels; }
-    bool IsSetupDone() const { return m_bSetupDone; }
 
     // The width every column's share is taken of, chosen so that the longest
     // title and value of each column fit in either language.

@@ -8,9 +8,9 @@
 #include "base/Prompter.h"
 #include "editor/CellEditorSet.h"
 #include "editor/ChannelGrid.h"
-#include "image/FrequencyCheck.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelTexts.h"
+#include "image/FrequencyCheck.h"
 
 namespace {
 
@@ -199,6 +199,46 @@ void CellEditController::CommitFrequency(int row, int col, CommitWay way) {
             m_Grid.SetCellText(row, column, QString());
         }
     }
+}
+
+void CellEditController::CommitFrequencyOnEnter() {
+    m_Bar.MoveControlsToMembers();
+    CommitFrequency(m_Grid.SelEndRow(), m_Grid.SelEndCol(), CommitWay::Enter);
+    // Hidden before the caller moves on, so the commit of the cell being left
+    // finds no open editor and writes nothing a second time.
+    HideEditor(m_Editors.FrequencyEdit());
+}
+
+void CellEditController::CommitOptionOnEnter(QWidget* editor) {
+    auto* list = static_cast<QComboBox*>(editor);
+    if (RowHasFrequency(m_Grid.SelEndRow()) && list->currentIndex() >= 0) {
+        m_Grid.SetCurrentText(list->currentText());
+    }
+    HideEditor(list);
+}
+
+void CellEditController::CommitNameOnEnter() {
+    QLineEdit* name = m_Editors.NameEdit();
+    HideEditor(name);
+    if (RowHasFrequency(m_Grid.SelEndRow())) {
+        m_Grid.SetCurrentText(name->text());
+    }
+}
+
+void CellEditController::CommitToneOnEnter() {
+    QComboBox* tone = m_Editors.ToneCombo();
+    if (!RowHasFrequency(m_Grid.CurrentRow())) {
+        m_Grid.SetCellText(m_Grid.SelEndRow(), m_Grid.SelEndCol(), QString());
+    } else {
+        // The typed text as typed when it names a tone in any letter case;
+        // anything else means no tone.
+        QString text = tone->currentText();
+        if (tone->findText(text, Qt::MatchFixedString) < 0) {
+            text = QStringLiteral("OFF");
+        }
+        m_Grid.SetCellText(m_Grid.CurrentRow(), m_Grid.CurrentCol(), text);
+    }
+    HideEditor(tone);
 }
 
 void CellEditController::HideEditor(QWidget* editor) {

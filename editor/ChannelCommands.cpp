@@ -222,7 +222,7 @@ bool ChannelCommands::Apply(const BiText& /*stepName*/, const Change& change) {
     // into a copy, so that the document's own image stays as it was when the
     // change declines.
     m_View.CommitCellEdit();
-    MemoryImage& document = m_View.GetDocument().Image();
+    MemoryImage& document = m_View.DocumentImage();
     const MemoryImage kept = document;
     m_View.CommitGrid();
     MemoryImage image = document;

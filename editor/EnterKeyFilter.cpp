@@ -120,36 +120,22 @@ void EnterKeyFilter::MoveFocusOn(QWidget* from) {
 }
 
 void EnterKeyFilter::EnterInFrequencyEdit() {
-    m_Bar.MoveControlsToMembers();
     if (m_Grid.SelEndCol() == ColScan) {
+        m_Bar.MoveControlsToMembers();
         MoveFocusOn(m_Editors.FrequencyEdit());
         return;
     }
-    m_Controller.CommitFrequency(m_Grid.SelEndRow(), m_Grid.SelEndCol(),
-                                 CellEditController::CommitWay::Enter);
-    // Hidden before the move, so the commit of the cell being left finds no
-    // open editor and writes nothing a second time.
-    m_Controller.HideEditor(m_Editors.FrequencyEdit());
-    m_Grid.SetCurrentCol(m_Grid.CurrentCol() + 1);
-    m_Controller.BeginCellEdit(CellEditController::EnterKey);
+    m_Controller.CommitFrequencyOnEnter();
+    MoveToNextColumn();
 }
 
-void EnterKeyFilter::EnterInOptionList(QWidget* editor) {
-    auto* list = static_cast<QComboBox*>(editor);
-    if (m_Controller.RowHasFrequency(m_Grid.SelEndRow()) && list->currentIndex() >= 0) {
-        m_Grid.SetCurrentText(list->currentText());
-    }
-    m_Controller.HideEditor(list);
-    m_Grid.SetCurrentCol(m_Grid.CurrentCol() + 1);
-    m_Controller.BeginCellEdit(CellEditController::EnterKey);
+void EnterKeyFilter::EnterInOptionList(QWidget* list) {
+    m_Controller.CommitOptionOnEnter(list);
+    MoveToNextColumn();
 }
 
 void EnterKeyFilter::EnterInNameEdit() {
-    QLineEdit* name = m_Editors.NameEdit();
-    m_Controller.HideEditor(name);
-    if (m_Controller.RowHasFrequency(m_Grid.SelEndRow())) {
-        m_Grid.SetCurrentText(name->text());
-    }
+    m_Controller.CommitNameOnEnter();
     if (m_Grid.CurrentRow() < LastRow) {
         // Typing goes on with the Rx frequency of the next channel.
         m_Grid.SetCurrentRow(m_Grid.CurrentRow() + 1);
@@ -161,19 +147,11 @@ void EnterKeyFilter::EnterInNameEdit() {
 }
 
 void EnterKeyFilter::EnterWhileToneOpen() {
-    QComboBox* tone = m_Editors.ToneCombo();
-    if (!m_Controller.RowHasFrequency(m_Grid.CurrentRow())) {
-        m_Grid.SetCellText(m_Grid.SelEndRow(), m_Grid.SelEndCol(), QString());
-    } else {
-        // The typed text as typed when it names a tone in any letter case;
-        // anything else means no tone.
-        QString text = tone->currentText();
-        if (tone->findText(text, Qt::MatchFixedString) < 0) {
-            text = QStringLiteral("OFF");
-        }
-        m_Grid.SetCellText(m_Grid.CurrentRow(), m_Grid.CurrentCol(), text);
-    }
-    m_Controller.HideEditor(tone);
+    m_Controller.CommitToneOnEnter();
+    MoveToNextColumn();
+}
+
+void EnterKeyFilter::MoveToNextColumn() {
     m_Grid.SetCurrentCol(m_Grid.CurrentCol() + 1);
     m_Controller.BeginCellEdit(CellEditController::EnterKey);
 }

@@ -12,7 +12,8 @@ class TypeSettingBar;
 
 // The view's key pre-processing: Enter walks the editing along the row and on
 // to the next channel, or moves the focus on like Tab; and the name editor
-// accepts only the keys a channel name is typed with.
+// accepts only the keys a channel name is typed with. What Enter writes into
+// a cell is the edit controller's; this class only decides where to go next.
 class EnterKeyFilter : public QObject {
     Q_OBJECT
 public:
@@ -37,6 +38,8 @@ private:
     void EnterInNameEdit();
     void EnterWhileToneOpen();
     void EnterOnGrid();
+    // After an editor's Enter commit: the editor of the next column opens.
+    void MoveToNextColumn();
 
     CellEditController& m_Controller;
     ChannelGrid& m_Grid;

@@ -13,12 +13,12 @@
 #include <QThread>
 #include <QWidget>
 
+#include "base/ViewHooks.h"
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
 #include "link/ProgressDialog.h"
 #include "link/SystemSerialLink.h"
 #include "link/TransferArchive.h"
-#include "link/TransferViewHooks.h"
 
 const QString TransferCommands::SimulatedPort = QStringLiteral("Simulated radio");
 
@@ -71,7 +71,7 @@ const char* OutcomeName(TransferOutcome outcome) {
 
 } // namespace
 
-TransferCommands::TransferCommands(TransferViewHooks& hooks, QWidget* parent)
+TransferCommands::TransferCommands(ViewHooks& hooks, QWidget* parent)
     : QObject(parent), m_Hooks(hooks), m_Owner(parent), m_Dialog(new ProgressDialog(parent)),
       m_ReadAction(new QAction(this)), m_WriteAction(new QAction(this)),
       m_Radio(std::make_unique<SimulatedRadio>()) {

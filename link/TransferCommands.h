@@ -15,7 +15,7 @@ class QMenu;
 class QThread;
 class QWidget;
 class ProgressDialog;
-class TransferViewHooks;
+class ViewHooks;
 
 // The Read and Write commands, the port choice and the progress dialog. A
 // transfer runs on a worker thread on a copy of the document's image; the
@@ -31,7 +31,7 @@ public:
     static constexpr int ReadCommandId = 32771;
     static constexpr int WriteCommandId = 32772;
 
-    TransferCommands(TransferViewHooks& hooks, QWidget* parent);
+    TransferCommands(ViewHooks& hooks, QWidget* parent);
     ~TransferCommands() override;
 
     QAction* ReadAction() const { return m_ReadAction; }
@@ -81,7 +81,7 @@ private:
     void Retranslate();
     void SetBusy(bool bBusy);
 
-    TransferViewHooks& m_Hooks;
+    ViewHooks& m_Hooks;
     QWidget* m_Owner;
     QString m_PortName = QStringLiteral("COM1");
     int m_WriteMode = 0;

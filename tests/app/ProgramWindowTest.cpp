@@ -10,7 +10,6 @@
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainActions.h"
-#include "app/ProgramViewHooks.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"
@@ -30,20 +29,18 @@
 
 namespace {
 
-class ProgramWindowTest : public ShellFixture<ProgramViewHooks> {
+class ProgramWindowTest : public ShellFixture<CProgramView> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         view = std::make_unique<CProgramView>(doc);
-        hooks = std::make_unique<ProgramViewHooks>(*view);
-        MakeFrame(*hooks);
+        MakeFrame(*view);
         frame->Files().SetFileChooser(
             [this](QWidget*, bool, const QString&) { return chosenFile; });
         frame->Actions().fileNew->trigger();
     }
     void TearDown() override {
         ShellFixture::TearDown();
-        hooks.reset();
         view.reset();
     }
 
@@ -61,7 +58,6 @@ protected:
     ChannelGrid& Grid() { return *view->Grid(); }
 
     std::unique_ptr<CProgramView> view;
-    std::unique_ptr<ProgramViewHooks> hooks;
     QString chosenFile;
 };
 

@@ -8,7 +8,6 @@
 #include <thread>
 
 #include "app/MainActions.h"
-#include "app/ProgramViewHooks.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelGrid.h"
 #include "link/ProgressDialog.h"
@@ -17,7 +16,7 @@
 
 namespace {
 
-class WindowTransferTest : public ShellFixture<ProgramViewHooks> {
+class WindowTransferTest : public ShellFixture<CProgramView> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
@@ -25,8 +24,7 @@ protected:
         QCoreApplication::setApplicationName(
             QStringLiteral("app_window_transfer_tests-%1").arg(QCoreApplication::applicationPid()));
         view = std::make_unique<CProgramView>(doc);
-        hooks = std::make_unique<ProgramViewHooks>(*view);
-        MakeFrame(*hooks);
+        MakeFrame(*view);
         frame->Actions().fileNew->trigger();
         commands = new TransferCommands(*view, frame.get()); // the frame owns it
         commands->SetSleeper([](int) {});
@@ -34,12 +32,10 @@ protected:
     }
     void TearDown() override {
         ShellFixture::TearDown();
-        hooks.reset();
         view.reset();
     }
 
     std::unique_ptr<CProgramView> view;
-    std::unique_ptr<ProgramViewHooks> hooks;
     TransferCommands* commands = nullptr;
 };
 

@@ -22,24 +22,10 @@
 #include "link/TransferArchive.h"
 #include "link/TransferCommands.h"
 #include "link/TransferTexts.h"
-#include "link/TransferViewHooks.h"
+#include "support/FakeTransferView.h"
 #include "support/QtPrinters.h"
 
 namespace {
-
-class FakeView final : public TransferViewHooks {
-public:
-    QWidget grid;
-    MemoryImage image = ImageMap::NewDocumentImage();
-    int cellCommits = 0;
-    int gridCommits = 0;
-    int displays = 0;
-    void CommitCellEdit() override { ++cellCommits; }
-    void CommitGrid() override { ++gridCommits; }
-    void DisplayImage() override { ++displays; }
-    MemoryImage& DocumentImage() override { return image; }
-    QWidget* GridWidget() override { return &grid; }
-};
 
 class RecordingPrompter final : public Prompter {
 public:
@@ -95,7 +81,7 @@ protected:
     }
 
     QWidget window;
-    FakeView view;
+    FakeTransferView view;
     RecordingPrompter prompter;
     std::unique_ptr<TransferCommands> commands;
 };

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class MemoryImage;
+class QWidget;
+
+// What the main frame, its commands and the transfer commands need from the
+// channel view, and the only way they reach it. CProgramView implements it;
+// tests of the frame and of the transfers stand in their own.
+class ViewHooks {
+public:
+    virtual ~ViewHooks() = default;
+
+    // The widget the frame shows as its central area.
+    virtual QWidget* Widget() = 0;
+    // The channel grid, over which the progress dialog is centred.
+    virtual QWidget* GridWidget() = 0;
+
+    // After New, Open and at start-up: set up the grid and show the image.
+    virtual void OnInitialUpdate() = 0;
+    // Shows the document's image in the grid and the type bar.
+    virtual void DisplayImage() = 0;
+    // Encodes every grid row and the type bar into the document's image:
+    // before every save and at the start of every write to the radio.
+    virtual void CommitGrid() = 0;
+    // Writes the value still being typed in an in-place editor into its cell.
+    virtual void CommitCellEdit() = 0;
+    // After the language flag flipped: the view's own labels, titles and lists.
+    virtual void RelabelForLanguage() = 0;
+
+    // The document's image.
+    virtual MemoryImage& DocumentImage() = 0;
+
+    // The grid as shown: header row 0, channel rows 1..RowCount()-1.
+    virtual int RowCount() = 0;
+    virtual int ColumnCount() = 0;
+    virtual QString CellText(int row, int col) = 0;
+};
