@@ -1,10 +1,10 @@
 #include "app/ProfileFile.h"
 
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "image/AtomicFileWriter.h"
+#include "image/FileContents.h"
+#include "image/NativeFile.h"
 
 namespace {
 
@@ -62,22 +62,34 @@ bool ProfileFile::Open(const std::string& directory, const std::string& fileName
     m_bSaveOnClose = saveOnClose;
     m_bCaseInsensitive = caseInsensitive;
 
-    std::error_code ec;
-    if (!fs::exists(path, ec)) {
-        std::ofstream create(path, std::ios::binary);
-        if (!create) {
-            return false;
+    FileContents file = FileContents::Read(path, MaxSize, FileContents::Excess::Refuse);
+    if (file.failure == FileContents::Failure::Missing) {
+        // Created exclusively: a link or a file that appears under the name in
+        // the meantime is read, never truncated or written through.
+        NativeFile created = NativeFile::CreateNew(path);
+        if (!created.IsOpen()) {
+            file = FileContents::Read(path, MaxSize, FileContents::Excess::Refuse);
+        } else {
+            file = FileContents{};
         }
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in || fs::is_directory(path, ec)) {
+    // A folder, pipe or device in the file's place, or a file far larger than
+    // any settings file, is not read: the program runs on its defaults.
+    if (!file.Ok()) {
         return false;
     }
     m_Path = path;
+    LoadText(file.data);
+    return true;
+}
+
+void ProfileFile::LoadText(std::string_view text) {
+    m_Sections.clear();
     m_Sections.push_back(Section{});
-    std::string line;
-    while (std::getline(in, line)) {
-        line = Strip(line);
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string line = Strip(std::string(text.substr(0, end)));
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
             // A repeated name starts a second section of that name; lookups
             // only ever find the first.
@@ -93,7 +105,6 @@ bool ProfileFile::Open(const std::string& directory, const std::string& fileName
         m_Sections.back().keys.push_back(std::move(key));
         m_Sections.back().values.push_back(std::move(value));
     }
-    return !in.bad(); // what was read before a read error stays loaded
 }
 
 std::string ProfileFile::GetValue(const std::string& section, const std::string& key,
@@ -147,6 +158,16 @@ bool ProfileFile::Save() {
     if (m_Path.empty()) {
         return false;
     }
+    // Never truncate the settings file in place: a failed write must leave
+    // the old file whole.
+    if (!AtomicFileWriter(m_Path).Write(Text())) {
+        return false;
+    }
+    m_bDirty = false;
+    return true;
+}
+
+std::string ProfileFile::Text() const {
     std::string text;
     for (std::size_t s = 0; s < m_Sections.size(); ++s) {
         const Section& sec = m_Sections[s];
@@ -158,13 +179,7 @@ bool ProfileFile::Save() {
             text += '\n';
         }
     }
-    // Never truncate the settings file in place: a failed write must leave
-    // the old file whole.
-    if (!AtomicFileWriter(m_Path).Write(text)) {
-        return false;
-    }
-    m_bDirty = false;
-    return true;
+    return text;
 }
 
 int ProfileFile::FindSection(const std::string& name) const {

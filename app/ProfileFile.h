@@ -1,21 +1,33 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The small settings file of sections and key=value lines next to the program.
 // Loaded whole into memory, written back whole on Save or at destruction.
 class ProfileFile {
 public:
+    // Settings files are a few lines; anything larger is not one of ours.
+    static constexpr std::size_t MaxSize = 1 << 20;
+
     ProfileFile() = default;
     ~ProfileFile();
     ProfileFile(const ProfileFile&) = delete;
     ProfileFile& operator=(const ProfileFile&) = delete;
 
     // Opens fileName in directory (the program's folder); creates the file empty
-    // when it does not exist. Returns true when the file was read.
+    // when it does not exist. Returns true when the file was read; a folder,
+    // pipe or device in its place, or a file over MaxSize, is not read.
     bool Open(const std::string& directory, const std::string& fileName, bool saveOnClose,
               bool caseInsensitive);
+
+    // Replaces the loaded entries with those of text, by the rules Open reads
+    // a file with (no file is attached by this).
+    void LoadText(std::string_view text);
+    // The file as Save writes it.
+    std::string Text() const;
 
     std::string GetValue(const std::string& section, const std::string& key,
                          const std::string& defaultValue) const;

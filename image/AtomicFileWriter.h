@@ -5,30 +5,59 @@
 #include <string>
 #include <string_view>
 
+#include "image/NativeFile.h"
+
 // Replaces a whole file so that it holds either its old contents or the new,
-// never a mix: the data goes to a temporary file beside the target, which is
-// renamed over the target only when every byte has been written. A failed or
-// interrupted write leaves the target as it was and removes the temporary file.
-// Renaming would get around a read-only target's protection, so a target that
-// is not writable is refused; an existing target's permissions are kept.
+// never a mix, in the way of QSaveFile: the data goes to a new file of a unique
+// name beside the target, created exclusively (so nothing planted under that
+// name can be written through), which is renamed over the target only when
+// every byte has been written. Every failure removes it again.
+//
+// The name the user gave may be a symbolic link: the file it leads to is the
+// one saved, and the link stays. Only regular files are replaced; a folder,
+// device or pipe is refused. Renaming would get around a read-only target's
+// protection, so a target that is not writable is refused; an existing
+// target's permissions are kept, a new file gets the system's default. A
+// writable file in a folder this program cannot write is written in place.
 class AtomicFileWriter {
 public:
-    enum class Failure { None, ReadOnly, Create, Write, Replace };
+    enum class Failure {
+        None,
+        ReadOnly,   // the target is there but may not be written
+        NotRegular, // the target is a folder, a device or a pipe
+        Create,     // no file could be made beside the target: nothing changed
+        Write,      // writing the new file failed: the target is unchanged
+        Replace,    // the new file could not take the target's place
+        InPlace,    // writing the target in place failed part-way
+    };
 
     explicit AtomicFileWriter(std::string path);
 
     bool Write(std::string_view data);
+    // Tells, without changing anything, whether Write could save the file:
+    // lets a long job check its output before it starts.
+    bool Probe();
 
     Failure LastFailure() const { return m_Failure; }
+    // Whether a file was at the path when the last Write began.
+    bool TargetExisted() const { return m_bTargetExisted; }
+    // The system's reason for the last failure, when it gave one.
+    const std::string& Reason() const { return m_Reason; }
     const std::string& Path() const { return m_Path; }
-    std::string TemporaryPath() const;
 
     // Makes the next Write stop after this many bytes, as a full disk or a
     // crash would; lets tests check what such a write leaves behind.
     void InterruptAfter(std::size_t bytes) { m_InterruptAfter = bytes; }
 
 private:
+    bool Examine(NativeFile::Target& target);
+    bool Fail(Failure failure, int error);
+    bool WriteInPlace(const std::string& target, std::string_view data);
+    std::string_view Portion(std::string_view data);
+
     std::string m_Path;
     Failure m_Failure = Failure::None;
+    bool m_bTargetExisted = false;
+    std::string m_Reason;
     std::optional<std::size_t> m_InterruptAfter;
 };

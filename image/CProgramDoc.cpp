@@ -1,10 +1,9 @@
 #include "image/CProgramDoc.h"
 
-#include <filesystem>
-#include <fstream>
-#include <system_error>
+#include <algorithm>
 
 #include "image/AtomicFileWriter.h"
+#include "image/FileContents.h"
 #include "image/ImageMap.h"
 
 namespace {
@@ -29,27 +28,38 @@ void CProgramDoc::OnNewDocument() {
 }
 
 FileOutcome CProgramDoc::LoadFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    std::ifstream in;
-    if (!fs::is_directory(path, ec)) {
-        in.open(path, std::ios::binary);
-    }
-    if (!in) {
+    // Only the first 4096 bytes matter; a longer file is read no further.
+    const FileContents file =
+        FileContents::Read(path, MemoryImage::Size, FileContents::Excess::Ignore);
+    switch (file.failure) {
+    case FileContents::Failure::None:
+    case FileContents::Failure::TooLarge:
+        break;
+    case FileContents::Failure::Missing:
         return Failed("Cannot open the file " + Quoted(path) + ".",
                       "无法打开文件" + QuotedZh(path) + "。");
+    case FileContents::Failure::NotRegular:
+        return Failed("The file " + Quoted(path) +
+                          " is a folder, a device or a pipe, not a channel data file. Nothing "
+                          "was loaded.",
+                      QuotedZh(path) + "是文件夹、设备或管道，不是频道数据文件。未载入任何数据。");
+    case FileContents::Failure::ReadError:
+        return Failed("Reading the file " + Quoted(path) + " failed (" + file.reason +
+                          "). Nothing was loaded.",
+                      "读取文件" + QuotedZh(path) + "失败（" + file.reason +
+                          "）。未载入任何数据。");
     }
-    // Read into a staging copy: a short file must leave the image exactly as
-    // it was, not half replaced.
-    MemoryImage::Bytes staged{};
-    in.read(reinterpret_cast<char*>(staged.data()), static_cast<std::streamsize>(staged.size()));
-    const auto got = static_cast<std::uintmax_t>(in.gcount());
-    if (got < MemoryImage::Size) {
-        std::uintmax_t size = fs::file_size(path, ec);
-        if (ec) {
-            size = got;
+    // A short file leaves the image exactly as it was, not half replaced.
+    if (file.data.size() < MemoryImage::Size) {
+        // Long enough when opened but short when read: it changed meanwhile.
+        // Otherwise the count is what was read (a size the system reports
+        // may be wrong, as for /proc files).
+        if (file.size >= MemoryImage::Size) {
+            return Failed("The file " + Quoted(path) +
+                              " changed while it was being read. Nothing was loaded.",
+                          "文件" + QuotedZh(path) + "在读取过程中发生了变化。未载入任何数据。");
         }
-        const std::string count = std::to_string(size);
+        const std::string count = std::to_string(file.data.size());
         const std::string need = std::to_string(MemoryImage::Size);
         return Failed("The file " + Quoted(path) + " holds " + count +
                           " bytes, but a channel data file holds " + need +
@@ -57,7 +67,8 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
                       "文件" + QuotedZh(path) + "只有 " + count + " 字节，频道数据文件应有 " +
                           need + " 字节。未载入任何数据。");
     }
-    // Anything after the first 4096 bytes is ignored.
+    MemoryImage::Bytes staged{};
+    std::copy(file.data.begin(), file.data.end(), reinterpret_cast<char*>(staged.data()));
     m_Image = MemoryImage(staged);
     return {};
 }
@@ -65,20 +76,49 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
 FileOutcome CProgramDoc::SaveFile(const std::string& path) const {
     AtomicFileWriter writer(path);
     const std::string_view bytes(reinterpret_cast<const char*>(m_Image.data()), m_Image.size());
-    if (writer.Write(bytes)) {
-        return {};
-    }
-    if (writer.LastFailure() == AtomicFileWriter::Failure::ReadOnly) {
+    return writer.Write(bytes) ? FileOutcome{} : SaveFailure(writer);
+}
+
+FileOutcome CProgramDoc::CheckSavable(const std::string& path) {
+    AtomicFileWriter writer(path);
+    return writer.Probe() ? FileOutcome{} : SaveFailure(writer);
+}
+
+FileOutcome CProgramDoc::SaveFailure(const AtomicFileWriter& writer) {
+    using Failure = AtomicFileWriter::Failure;
+    const std::string& path = writer.Path();
+    const std::string why = writer.Reason().empty() ? "" : " (" + writer.Reason() + ")";
+    const std::string whyZh = writer.Reason().empty() ? "" : "（" + writer.Reason() + "）";
+    // What became of the file on disk: a save that failed before replacing
+    // anything leaves an existing file as it was and creates no new one.
+    const std::string kept =
+        writer.TargetExisted() ? " The file was left as it was before." : " No file was created.";
+    const std::string keptZh = writer.TargetExisted() ? "原文件保持不变。" : "未创建任何文件。";
+    switch (writer.LastFailure()) {
+    case Failure::ReadOnly:
         return Failed("The file " + Quoted(path) + " is read-only. The file was not saved.",
                       "文件" + QuotedZh(path) + "是只读文件。文件未保存。");
+    case Failure::NotRegular:
+        return Failed("The file " + Quoted(path) +
+                          " is a folder, a device or a pipe, not a regular file. The file was "
+                          "not saved.",
+                      QuotedZh(path) + "是文件夹、设备或管道，不是普通文件。文件未保存。");
+    case Failure::Create:
+        return Failed("Cannot create a file in the folder of " + Quoted(path) + why +
+                          ". The file was not saved.",
+                      "无法在" + QuotedZh(path) + "所在的文件夹中创建文件" + whyZh +
+                          "。文件未保存。");
+    case Failure::InPlace:
+        return Failed("Saving the file " + Quoted(path) + " failed part-way" + why +
+                          ": the file may now be incomplete. Save it again, or under another "
+                          "name.",
+                      "保存文件" + QuotedZh(path) + "中途失败" + whyZh +
+                          "，文件可能已不完整。请再次保存，或以其他文件名保存。");
+    case Failure::None:
+    case Failure::Write:
+    case Failure::Replace:
+        break;
     }
-    if (writer.LastFailure() == AtomicFileWriter::Failure::Create) {
-        return Failed("Cannot create the file " + Quoted(writer.TemporaryPath()) + " to save " +
-                          Quoted(path) + ". The file was not saved.",
-                      "无法创建文件" + QuotedZh(writer.TemporaryPath()) + "以保存" +
-                          QuotedZh(path) + "。文件未保存。");
-    }
-    return Failed("Saving the file " + Quoted(path) +
-                      " failed. The file was left as it was before.",
-                  "保存文件" + QuotedZh(path) + "失败。原文件保持不变。");
+    return Failed("Saving the file " + Quoted(path) + " failed" + why + "." + kept,
+                  "保存文件" + QuotedZh(path) + "失败" + whyZh + "。" + keptZh);
 }

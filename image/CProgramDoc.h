@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/Lang.h"
+#include "image/AtomicFileWriter.h"
 #include "image/MemoryImage.h"
 
 // The outcome of a file operation: on failure a message for the user in both
@@ -28,13 +29,18 @@ public:
     void OnNewDocument();
 
     // Reads the first 4096 bytes of a channel file into the image. A file that
-    // is shorter, or cannot be read, is refused and the image stays as it was.
+    // is shorter, cannot be read or is no regular file (a folder, a device, a
+    // pipe) is refused and the image stays as it was.
     FileOutcome LoadFile(const std::string& path);
 
-    // Writes the 4096 image bytes to a temporary file beside the target and
-    // renames it over the target, so a failed save never damages the old file.
+    // Writes the 4096 image bytes by AtomicFileWriter: a failed save never
+    // damages the old file, and the message says what became of it.
     FileOutcome SaveFile(const std::string& path) const;
+    // Whether SaveFile could write path, checked without changing anything.
+    static FileOutcome CheckSavable(const std::string& path);
 
 private:
+    static FileOutcome SaveFailure(const AtomicFileWriter& writer);
+
     MemoryImage m_Image;
 };

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 
 #include "app/ProfileFile.h"
-#include "image/AtomicFileWriter.h"
+#include "support/AsUnprivilegedUser.h"
 #include "support/ScratchDir.h"
 
 namespace {
@@ -28,6 +29,46 @@ TEST(ProfileFileOpen, MissingFileIsCreatedEmptyAndStaysEmptyWhenNothingIsSet) {
         EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", "x"), "x");
     }
     EXPECT_EQ(ScratchDir::Read(path), "");
+}
+
+TEST(ProfileFileOpen, PipeFolderOrHugeFileIsNotReadAndNeverWritten) {
+    ScratchDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("pipe.ini").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir.Path() / "folder.ini");
+    const std::string huge =
+        std::string(ProfileFile::MaxSize, ';') + "\n[MAIN]\nLANGUAGE=Chinese\n";
+    dir.Write("huge.ini", huge);
+    for (const char* name : {"pipe.ini", "folder.ini", "huge.ini"}) {
+        ProfileFile profile;
+        // A pipe used to hold the program at start-up for ever.
+        EXPECT_FALSE(profile.Open(dir.Path().string(), name, true, true)) << name;
+        EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", "none"), "none");
+        profile.SetValue("MAIN", "LANGUAGE", "English");
+        EXPECT_FALSE(profile.IsDirty());
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe.ini")));
+    EXPECT_EQ(ScratchDir::Read(dir.File("huge.ini")), huge);
+}
+
+TEST(ProfileFileSave, WritableFileInAFolderClosedToTheUserKeepsTheChoice) {
+    ScratchDir dir;
+    const std::filesystem::path folder = dir.Path() / "program";
+    std::filesystem::create_directory(folder);
+    const std::string path = dir.Write("program/MAIN.ini", "[MAIN]\nLANGUAGE=English\n");
+    std::filesystem::permissions(path, std::filesystem::perms::all);
+    std::filesystem::permissions(
+        folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                    std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    EXPECT_TRUE(AsUnprivilegedUser([&] {
+        ProfileFile profile;
+        if (!profile.Open(folder.string(), "MAIN.ini", false, true)) {
+            return false;
+        }
+        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+        return profile.Save();
+    }));
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    EXPECT_EQ(ScratchDir::Read(path), "[MAIN]\nLANGUAGE=Chinese\n");
 }
 
 TEST(ProfileFileOpen, UnopenableFileLeavesAnInertObject) {
@@ -162,7 +203,7 @@ TEST(ProfileFileSave, ShorterContentsLeaveNoOldBytesOrZerosBehind) {
     ASSERT_TRUE(profile.Save());
     EXPECT_FALSE(profile.IsDirty());
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=X\n");
-    EXPECT_FALSE(std::filesystem::exists(AtomicFileWriter(profile.Path()).TemporaryPath()));
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"orin.ini"});
 }
 
 TEST(ProfileFileSave, FailedWriteLeavesTheOldFileWholeAndStaysDirty) {
@@ -170,8 +211,8 @@ TEST(ProfileFileSave, FailedWriteLeavesTheOldFileWholeAndStaysDirty) {
     ProfileFile profile;
     OpenWith(profile, dir, "[MAIN]\nLANGUAGE=Chinese\n", false);
     profile.SetValue("MAIN", "LANGUAGE", "English");
-    // A folder where the temporary file would go makes the write fail.
-    std::filesystem::create_directory(AtomicFileWriter(profile.Path()).TemporaryPath());
+    // A file made read-only after it was opened is not replaced.
+    std::filesystem::permissions(profile.Path(), std::filesystem::perms::owner_read);
     EXPECT_FALSE(profile.Save());
     EXPECT_TRUE(profile.IsDirty());
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");

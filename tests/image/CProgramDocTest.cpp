@@ -2,8 +2,8 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/stat.h>
 
-#include "image/AtomicFileWriter.h"
 #include "image/CProgramDoc.h"
 #include "image/ImageMap.h"
 #include "support/ScratchDir.h"
@@ -80,6 +80,39 @@ TEST(ProgramDocLoad, MissingFileOrDirectoryIsRefusedWithItsName) {
     }
 }
 
+TEST(ProgramDocLoad, PipeOrFolderIsRefusedAtOnceAsNoChannelFile) {
+    ScratchDir dir;
+    const std::string fifo = dir.File("pipe.sin");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    CProgramDoc doc;
+    const MemoryImage before = doc.Image();
+    // Opening a pipe with no writer used to wait for ever.
+    for (const std::string& path : {fifo, dir.Path().string()}) {
+        const FileOutcome outcome = doc.LoadFile(path);
+        EXPECT_FALSE(outcome.ok);
+        EXPECT_NE(outcome.englishMessage.find("a folder, a device or a pipe"), std::string::npos)
+            << outcome.englishMessage;
+        EXPECT_EQ(outcome.englishMessage.find("0 bytes"), std::string::npos);
+        EXPECT_NE(outcome.Message(Lang::Chinese).find("管道"), std::string::npos);
+        EXPECT_EQ(doc.Image(), before);
+    }
+}
+
+TEST(ProgramDocLoad, ShortFileMessageCountsTheBytesReallyRead) {
+    // A file whose size, as the system reports it, is not what it holds:
+    // /proc files claim 0 bytes. The message names what was read.
+    const std::string path = "/proc/self/stat";
+    const std::size_t holds = ScratchDir::Read(path).size();
+    ASSERT_GT(holds, 0u);
+    ASSERT_LT(holds, MemoryImage::Size);
+    CProgramDoc doc;
+    const FileOutcome outcome = doc.LoadFile(path);
+    EXPECT_FALSE(outcome.ok);
+    EXPECT_EQ(outcome.englishMessage.find(" 0 bytes"), std::string::npos) << outcome.englishMessage;
+    EXPECT_NE(outcome.englishMessage.find(" bytes, but a channel data file holds 4096"),
+              std::string::npos);
+}
+
 TEST(ProgramDocSave, WritesExactlyTheImageBytesAndReloadsThem) {
     ScratchDir dir;
     CProgramDoc doc;
@@ -88,7 +121,7 @@ TEST(ProgramDocSave, WritesExactlyTheImageBytesAndReloadsThem) {
     const std::string path = dir.File("out.sin");
     ASSERT_TRUE(doc.SaveFile(path).ok);
     EXPECT_EQ(ScratchDir::Read(path), ImageBytes(doc));
-    EXPECT_FALSE(std::filesystem::exists(AtomicFileWriter(path).TemporaryPath()));
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"out.sin"});
     CProgramDoc other;
     ASSERT_TRUE(other.LoadFile(path).ok);
     EXPECT_EQ(other.Image(), doc.Image());
@@ -118,51 +151,5 @@ TEST(ProgramDocSave, FailureIsReportedAndLeavesTheTargetUntouched) {
     outcome = doc.SaveFile(folder.string());
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(ScratchDir::Read((folder / "keep").string()), "kept");
-    EXPECT_FALSE(std::filesystem::exists(AtomicFileWriter(folder.string()).TemporaryPath()));
-}
-
-TEST(AtomicFileWriter, InterruptedWriteKeepsTheOldFileWholeAndLeavesNoTemporary) {
-    ScratchDir dir;
-    const std::string old = Pattern(4096);
-    const std::string path = dir.Write("radio.sin", old);
-    AtomicFileWriter writer(path);
-    writer.InterruptAfter(1000);
-    EXPECT_FALSE(writer.Write(std::string(4096, 'x')));
-    EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::Write);
-    EXPECT_EQ(ScratchDir::Read(path), old);
-    EXPECT_FALSE(std::filesystem::exists(writer.TemporaryPath()));
-    // The interruption is for one write only.
-    EXPECT_TRUE(writer.Write("new"));
-    EXPECT_EQ(ScratchDir::Read(path), "new");
-}
-
-TEST(AtomicFileWriter, ReadOnlyTargetIsRefusedAndOtherPermissionsAreKept) {
-    namespace fs = std::filesystem;
-    ScratchDir dir;
-    const std::string locked = dir.Write("locked.sin", "old");
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read);
-    AtomicFileWriter writer(locked);
-    EXPECT_FALSE(writer.Write("new"));
-    EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::ReadOnly);
-    EXPECT_EQ(ScratchDir::Read(locked), "old");
-    CProgramDoc doc;
-    const FileOutcome outcome = doc.SaveFile(locked);
-    EXPECT_FALSE(outcome.ok);
-    EXPECT_NE(outcome.Message(Lang::English).find("read-only"), std::string::npos);
-
-    const std::string privateFile = dir.Write("private.ini", "old");
-    fs::permissions(privateFile, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_TRUE(AtomicFileWriter(privateFile).Write("new"));
-    EXPECT_EQ(ScratchDir::Read(privateFile), "new");
-    EXPECT_EQ(fs::status(privateFile).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
-}
-
-TEST(AtomicFileWriter, StaleTemporaryFileIsReplaced) {
-    ScratchDir dir;
-    const std::string path = dir.File("x.ini");
-    AtomicFileWriter writer(path);
-    dir.Write("x.ini.saving", "left over from a crash, much longer than the new text");
-    EXPECT_TRUE(writer.Write("short"));
-    EXPECT_EQ(ScratchDir::Read(path), "short");
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"folder.sin"});
 }

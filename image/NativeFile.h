@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The few file calls whose safe form differs between operating systems, behind
+// one small class so that each system has its own implementation file beside
+// the others (NativeFilePosix.cpp here). Everything above it, the safe save and
+// the bounded reads, is written once.
+class NativeFile {
+public:
+    enum class Kind { Missing, Regular, Other };
+
+    // What is at a path, seen through its symbolic links.
+    struct Target {
+        std::string path; // the file itself: where the path's links lead
+        Kind kind = Kind::Missing;
+        bool bWritable = false;   // a regular file this program may change
+        unsigned permissions = 0; // rwx bits of a regular file
+        int error = 0;            // nonzero when the path cannot be examined
+    };
+    static Target Inspect(const std::string& path);
+
+    NativeFile() = default;
+    NativeFile(NativeFile&& other) noexcept;
+    NativeFile& operator=(NativeFile&& other) noexcept;
+    NativeFile(const NativeFile&) = delete;
+    NativeFile& operator=(const NativeFile&) = delete;
+    ~NativeFile();
+
+    // A new file with a name that starts with prefix and that nobody else can
+    // have made: created exclusively, never through an existing name or link.
+    // With permissions, the file gets them; without, the system's default for
+    // new files. createdPath receives the name.
+    static NativeFile CreateUnique(const std::string& prefix, std::optional<unsigned> permissions,
+                                   std::string& createdPath);
+    // A new, empty file at path; fails when anything exists there already.
+    static NativeFile CreateNew(const std::string& path);
+    // An existing regular file, for writing in place; not truncated.
+    static NativeFile OpenExistingForWriting(const std::string& path);
+    // A regular file for reading. Never waits: a pipe, a device or a folder is
+    // refused (kind tells which it was) instead of being opened.
+    static NativeFile OpenForReading(const std::string& path, Kind& kind);
+
+    bool IsOpen() const { return m_Handle >= 0; }
+    // The system's error number of the last call that failed.
+    int Error() const { return m_Error; }
+
+    std::optional<std::uint64_t> Size();
+    // Up to n bytes; 0 at the end of the file, -1 on an error.
+    long long Read(char* buffer, std::size_t n);
+    bool WriteAll(std::string_view data);
+    bool Truncate(std::uint64_t size);
+    // Waits until the data is on the disk.
+    bool Flush();
+    bool Close();
+
+    // Renames from over to within one folder, replacing to in one step.
+    static bool Replace(const std::string& from, const std::string& to, int& error);
+    static void Remove(const std::string& path);
+    // The system's words for an error number.
+    static std::string Describe(int error);
+
+private:
+    explicit NativeFile(std::intptr_t handle) : m_Handle(handle) {}
+
+    std::intptr_t m_Handle = -1;
+    int m_Error = 0;
+};

@@ -1,0 +1,262 @@
+#include "image/NativeFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace {
+
+constexpr int MaxLinkHops = 40; // as the kernel's own limit for a path
+constexpr int MaxNameTries = 100;
+
+NativeFile::Kind KindOf(mode_t mode) {
+    return S_ISREG(mode) ? NativeFile::Kind::Regular : NativeFile::Kind::Other;
+}
+
+std::string FolderOf(const std::string& path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// Where a chain of symbolic links ends, without touching the files.
+bool FollowLinks(std::string& path, int& error) {
+    for (int hop = 0; hop < MaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return true;
+        }
+        char target[PATH_MAX];
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (n < 0) {
+            error = errno;
+            return false;
+        }
+        const std::string next(target, static_cast<std::size_t>(n));
+        path = next.front() == '/' ? next : FolderOf(path) + next;
+    }
+    error = ELOOP;
+    return false;
+}
+
+std::string RandomSuffix() {
+    static std::atomic<unsigned> counter{0};
+    static const char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::random_device device;
+    std::mt19937 random(device() ^ (counter++ * 2654435761u) ^ static_cast<unsigned>(::getpid()));
+    std::string suffix(8, 'a');
+    for (char& c : suffix) {
+        c = Letters[random() % (sizeof Letters - 1)];
+    }
+    return suffix;
+}
+
+} // namespace
+
+NativeFile::Target NativeFile::Inspect(const std::string& path) {
+    Target target;
+    target.path = path;
+    if (!FollowLinks(target.path, target.error)) {
+        return target;
+    }
+    struct stat st {};
+    if (::stat(target.path.c_str(), &st) != 0) {
+        if (errno != ENOENT) {
+            target.error = errno;
+        }
+        return target;
+    }
+    target.kind = KindOf(st.st_mode);
+    target.permissions = static_cast<unsigned>(st.st_mode & 0777);
+    target.bWritable = target.kind == Kind::Regular && (st.st_mode & S_IWUSR) != 0 &&
+                       ::access(target.path.c_str(), W_OK) == 0;
+    return target;
+}
+
+NativeFile::NativeFile(NativeFile&& other) noexcept
+    : m_Handle(std::exchange(other.m_Handle, -1)), m_Error(other.m_Error) {}
+
+NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        m_Handle = std::exchange(other.m_Handle, -1);
+        m_Error = other.m_Error;
+    }
+    return *this;
+}
+
+NativeFile::~NativeFile() {
+    Close();
+}
+
+NativeFile NativeFile::CreateUnique(const std::string& prefix, std::optional<unsigned> permissions,
+                                    std::string& createdPath) {
+    NativeFile file;
+    for (int attempt = 0; attempt < MaxNameTries; ++attempt) {
+        const std::string name = prefix + RandomSuffix();
+        // O_EXCL makes the call fail on anything already there, a link included.
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              permissions ? S_IRUSR | S_IWUSR : 0666);
+        if (fd < 0) {
+            file.m_Error = errno;
+            if (errno == EEXIST) {
+                continue;
+            }
+            return file;
+        }
+        file.m_Handle = fd;
+        if (permissions && ::fchmod(fd, static_cast<mode_t>(*permissions & 0777)) != 0) {
+            file.m_Error = errno;
+            file.Close();
+            ::unlink(name.c_str());
+            return file;
+        }
+        createdPath = name;
+        return file;
+    }
+    return file;
+}
+
+NativeFile NativeFile::CreateNew(const std::string& path) {
+    NativeFile file;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    file.m_Handle = fd;
+    file.m_Error = fd < 0 ? errno : 0;
+    return file;
+}
+
+NativeFile NativeFile::OpenExistingForWriting(const std::string& path) {
+    NativeFile file;
+    // Non-blocking, so that a pipe put in the file's place cannot hold the open.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        file.m_Error = errno;
+        return file;
+    }
+    file.m_Handle = fd;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || KindOf(st.st_mode) != Kind::Regular) {
+        file.Close();
+        file.m_Error = EINVAL;
+    }
+    return file;
+}
+
+NativeFile NativeFile::OpenForReading(const std::string& path, Kind& kind) {
+    NativeFile file;
+    kind = Kind::Missing;
+    // O_NONBLOCK: opening a pipe with no writer, or a modem line without
+    // carrier, would otherwise wait for ever.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        file.m_Error = errno;
+        if (errno == EISDIR || errno == ENXIO) {
+            kind = Kind::Other;
+        }
+        return file;
+    }
+    file.m_Handle = fd;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        file.m_Error = errno;
+        file.Close();
+        return file;
+    }
+    kind = KindOf(st.st_mode);
+    if (kind != Kind::Regular) {
+        file.Close();
+        file.m_Error = EINVAL;
+        return file;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    return file;
+}
+
+std::optional<std::uint64_t> NativeFile::Size() {
+    struct stat st {};
+    if (m_Handle < 0 || ::fstat(static_cast<int>(m_Handle), &st) != 0) {
+        m_Error = errno;
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+long long NativeFile::Read(char* buffer, std::size_t n) {
+    for (;;) {
+        const ssize_t r = ::read(static_cast<int>(m_Handle), buffer, n);
+        if (r >= 0) {
+            return r;
+        }
+        if (errno != EINTR) {
+            m_Error = errno;
+            return -1;
+        }
+    }
+}
+
+bool NativeFile::WriteAll(std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t r = ::write(static_cast<int>(m_Handle), data.data(), data.size());
+        if (r < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            m_Error = errno;
+            return false;
+        }
+        data.remove_prefix(static_cast<std::size_t>(r));
+    }
+    return true;
+}
+
+bool NativeFile::Truncate(std::uint64_t size) {
+    if (::ftruncate(static_cast<int>(m_Handle), static_cast<off_t>(size)) != 0) {
+        m_Error = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NativeFile::Flush() {
+    if (::fsync(static_cast<int>(m_Handle)) != 0) {
+        m_Error = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NativeFile::Close() {
+    if (m_Handle < 0) {
+        return true;
+    }
+    const int fd = static_cast<int>(std::exchange(m_Handle, -1));
+    if (::close(fd) != 0 && errno != EINTR) {
+        m_Error = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NativeFile::Replace(const std::string& from, const std::string& to, int& error) {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        error = errno;
+        return false;
+    }
+    return true;
+}
+
+void NativeFile::Remove(const std::string& path) {
+    ::unlink(path.c_str());
+}
+
+std::string NativeFile::Describe(int error) {
+    return std::strerror(error);
+}
