@@ -1,7 +1,4 @@
-#include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
@@ -9,6 +6,7 @@
 #include "formats/ChirpImport.h"
 #include "image/BandLimits.h"
 #include "image/CProgramDoc.h"
+#include "image/FileContents.h"
 #include "image/ImageMap.h"
 
 namespace {
@@ -55,8 +53,30 @@ constexpr const char* Help =
     "  --empty-others   empty every channel the import does not fill (otherwise\n"
     "                   they keep what the base image had)\n"
     "\n"
+    "IN.csv must be a regular file of at most 4 MB.\n"
+    "\n"
     "Exit status: 0 written, 1 bad input, nothing could be imported or a file\n"
     "error (nothing written), 2 usage error.\n";
+
+// A channel CSV is a few kilobytes; a file of megabytes is some other file,
+// and reading it whole would only cost memory.
+constexpr std::size_t MaxCsvBytes = 4 << 20;
+
+std::string CsvReadFailure(const std::string& path, const FileContents& csv) {
+    const std::string quoted = "\"" + path + "\"";
+    switch (csv.failure) {
+    case FileContents::Failure::NotRegular:
+        return quoted + " is a folder, a device or a pipe, not a CSV file; nothing was written";
+    case FileContents::Failure::TooLarge:
+        return quoted + " is larger than " + std::to_string(MaxCsvBytes >> 20) +
+               " MB, too large for a channel CSV; nothing was written";
+    case FileContents::Failure::Missing:
+    case FileContents::Failure::ReadError:
+    case FileContents::Failure::None:
+        break;
+    }
+    return "cannot read the file " + quoted + " (" + csv.reason + "); nothing was written";
+}
 
 int UsageError(const std::string& message) {
     std::cerr << "orinctl import: " << message << '\n' << Usage;
@@ -143,18 +163,18 @@ int RunImport(const std::vector<std::string>& args) {
             return Fail(loaded.Message(Lang::English));
         }
     }
-    std::error_code ec;
-    std::ifstream in;
-    if (!std::filesystem::is_directory(csvPath, ec)) {
-        in.open(csvPath, std::ios::binary);
+    const FileContents file =
+        FileContents::Read(csvPath, MaxCsvBytes, FileContents::Excess::Refuse);
+    if (!file.Ok()) {
+        return Fail(CsvReadFailure(csvPath, file));
     }
-    std::string csv;
-    if (in) {
-        csv.assign(std::istreambuf_iterator<char>(in), {});
+    // Checked before the input is worked on, so no effort is spent for an
+    // output that cannot be written.
+    const std::string& outPath = *parsed->Value("-o");
+    if (const FileOutcome writable = CProgramDoc::CheckSavable(outPath); !writable.ok) {
+        return Fail(writable.Message(Lang::English));
     }
-    if (!in || in.bad()) {
-        return Fail("cannot read the file \"" + csvPath + "\"");
-    }
+    const std::string& csv = file.data;
     if (format.empty()) {
         format = ChirpImport::LooksLikeChirp(csv) ? "chirp" : "orin";
     }
@@ -184,7 +204,7 @@ int RunImport(const std::vector<std::string>& args) {
                         " problem(s) in the CSV; nothing was written");
         }
     }
-    const FileOutcome saved = doc.SaveFile(*parsed->Value("-o"));
+    const FileOutcome saved = doc.SaveFile(outPath);
     if (!saved.ok) {
         return Fail(saved.Message(Lang::English));
     }

@@ -33,8 +33,18 @@ int RunRead(const std::vector<std::string>& args) {
         return ExitOk;
     }
     const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
-    if (!parsed->Value("--port") || !parsed->Value("-o") || !parsed->positional.empty() ||
-        retries < 0) {
+    if (retries < 0) {
+        std::cerr << "orinctl read: --retries takes a count from 0 to 9999, not \""
+                  << *parsed->Value("--retries") << "\"\n";
+        ReadUsage(std::cerr);
+        return ExitUsage;
+    }
+    if (!parsed->Value("--port") || !parsed->Value("-o") || !parsed->positional.empty()) {
+        std::cerr << "orinctl read: "
+                  << (!parsed->Value("--port") ? "missing --port PORT"
+                      : !parsed->Value("-o")   ? "missing -o OUT.sin"
+                                               : "unexpected argument " + parsed->positional[0])
+                  << '\n';
         ReadUsage(std::cerr);
         return ExitUsage;
     }
@@ -46,6 +56,12 @@ int RunRead(const std::vector<std::string>& args) {
             std::cerr << "orinctl read: " << loaded.englishMessage << '\n';
             return ExitFailure;
         }
+    }
+    // A read takes seconds: an output that cannot be written is found out first.
+    if (const FileOutcome writable = CProgramDoc::CheckSavable(*parsed->Value("-o"));
+        !writable.ok) {
+        std::cerr << "orinctl read: " << writable.englishMessage << '\n';
+        return ExitFailure;
     }
     const TransferOutcome outcome =
         RunConsoleTransfer(TransferDirection::Read, *parsed->Value("--port"), retries, doc.Image());

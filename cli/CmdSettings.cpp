@@ -1,9 +1,8 @@
-#include <fstream>
 #include <iostream>
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
-#include "image/MemoryImage.h"
+#include "image/CProgramDoc.h"
 #include "settings/SettingsListing.h"
 
 namespace {
@@ -32,21 +31,15 @@ int RunSettings(const std::vector<std::string>& args) {
         SettingsUsage(std::cerr);
         return ExitUsage;
     }
-    const std::string& path = parsed->positional[0];
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        std::cerr << "orinctl settings: cannot open " << path << '\n';
+    // Read as the program reads a channel file: a regular file of at least
+    // 4096 bytes, of which the first 4096 are the image.
+    CProgramDoc doc;
+    const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
+    if (!loaded.ok) {
+        std::cerr << "orinctl settings: " << loaded.englishMessage << '\n';
         return ExitFailure;
     }
-    // Like the program itself: the first 4096 bytes are the image, a shorter
-    // file is no channel file.
-    MemoryImage image;
-    file.read(reinterpret_cast<char*>(image.data()), MemoryImage::Size);
-    if (file.gcount() != static_cast<std::streamsize>(MemoryImage::Size)) {
-        std::cerr << "orinctl settings: " << path << " is not a channel file (shorter than "
-                  << MemoryImage::Size << " bytes)\n";
-        return ExitFailure;
-    }
+    const MemoryImage& image = doc.Image();
     for (const SettingLine& line : ListSettings(image)) {
         std::cout << line.label << '=' << line.value << '\n';
     }

@@ -31,7 +31,18 @@ int RunWrite(const std::vector<std::string>& args) {
         return ExitOk;
     }
     const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
-    if (!parsed->Value("--port") || parsed->positional.size() != 1 || retries < 0) {
+    if (retries < 0) {
+        std::cerr << "orinctl write: --retries takes a count from 0 to 9999, not \""
+                  << *parsed->Value("--retries") << "\"\n";
+        WriteUsage(std::cerr);
+        return ExitUsage;
+    }
+    if (!parsed->Value("--port") || parsed->positional.size() != 1) {
+        std::cerr << "orinctl write: "
+                  << (!parsed->Value("--port")     ? "missing --port PORT"
+                      : parsed->positional.empty() ? "missing IN.sin"
+                                                   : "more than one file given")
+                  << '\n';
         WriteUsage(std::cerr);
         return ExitUsage;
     }

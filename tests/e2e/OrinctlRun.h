@@ -15,9 +15,10 @@ struct CliRun {
     std::string err;
 };
 
-// Runs orinctl with args (each quoted for the shell) in dir.
+// Runs orinctl with args (each quoted for the shell) in dir. A run that has
+// not ended after 60 s is stopped (exit code 124): a hang fails the test.
 inline CliRun Orinctl(const ScratchDir& dir, const std::vector<std::string>& args) {
-    std::string command = "cd '" + dir.Path().string() + "' && '" ORINCTL_PATH "'";
+    std::string command = "cd '" + dir.Path().string() + "' && timeout 60 '" ORINCTL_PATH "'";
     for (const std::string& a : args) {
         command += " '" + a + "'";
     }

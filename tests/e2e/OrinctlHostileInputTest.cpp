@@ -1,0 +1,142 @@
+// orinctl given what a careless user or an attacker might give it: pipes,
+// devices and folders for files, huge input, links planted in the output's
+// folder. Each ends at once with a clear message and damages nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "e2e/OrinctlRun.h"
+#include "image/ImageMap.h"
+#include "support/ScratchDir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kRow = "1,430.5,430.5,67.0,D023N,Wide,Yes,High,DTMF,ON,Close,Forward,1,A\n";
+
+std::string NewImageBytes() {
+    const MemoryImage image = ImageMap::NewDocumentImage();
+    return std::string(reinterpret_cast<const char*>(image.data()), image.size());
+}
+
+TEST(OrinctlHostileInput, PipeInPlaceOfAnInputFileIsRefusedAtOnce) {
+    ScratchDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("f.sin").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.File("f.csv").c_str(), 0600), 0);
+    // Each of these used to wait for a writer for ever.
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"dump", "f.sin"},
+          {"settings", "f.sin"},
+          {"import", "f.csv", "-o", "out.sin"},
+          {"import", "in.csv", "--base", "f.sin", "-o", "out.sin"}}) {
+        dir.Write("in.csv", kRow);
+        const CliRun run = Orinctl(dir, args);
+        EXPECT_EQ(run.exitCode, 1) << args[0] << ": " << run.err;
+        EXPECT_NE(run.err.find("a device or a pipe"), std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(dir.File("out.sin")));
+}
+
+TEST(OrinctlHostileInput, DeviceOrFolderAsCsvIsRefusedAndTheOutputKept) {
+    ScratchDir dir;
+    fs::create_directory(dir.Path() / "d");
+    const std::string existing(4096, '\x5A');
+    dir.Write("existing.sin", existing);
+    // /dev/zero used to be read until memory ran out; a folder was taken as
+    // an empty CSV and replaced the output with a blank document.
+    for (const char* csv : {"/dev/zero", "d"}) {
+        const CliRun run = Orinctl(dir, {"import", csv, "-o", "existing.sin"});
+        EXPECT_EQ(run.exitCode, 1) << csv;
+        EXPECT_NE(run.err.find("is a folder, a device or a pipe"), std::string::npos) << run.err;
+        EXPECT_EQ(ScratchDir::Read(dir.File("existing.sin")), existing);
+    }
+}
+
+TEST(OrinctlHostileInput, CsvOfSeveralMegabytesIsRefused) {
+    ScratchDir dir;
+    std::string huge = "CH,Rx Frequency\n";
+    while (huge.size() <= (4u << 20)) {
+        huge += std::string(1000, ' ') + "\n";
+    }
+    dir.Write("huge.csv", huge);
+    const CliRun run = Orinctl(dir, {"import", "huge.csv", "-o", "out.sin"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("larger than 4 MB"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir.File("out.sin")));
+}
+
+TEST(OrinctlHostileInput, DumpOfAFolderDoesNotTalkOfBytes) {
+    ScratchDir dir;
+    fs::create_directory(dir.Path() / "d");
+    const CliRun run = Orinctl(dir, {"dump", "d"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err.find("bytes"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("a folder"), std::string::npos) << run.err;
+}
+
+TEST(OrinctlHostileInput, LinkPlantedAtTheTemporaryNameLeavesItsTargetAlone) {
+    ScratchDir dir;
+    const std::string victim = dir.Write("victim.txt", "mine");
+    fs::permissions(victim, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(victim, dir.File("radio.sin.saving"));
+    const CliRun run = Orinctl(dir, {"new", "-o", "radio.sin"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(ScratchDir::Read(victim), "mine");
+    EXPECT_EQ(fs::status(victim).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ScratchDir::Read(dir.File("radio.sin")), NewImageBytes());
+}
+
+TEST(OrinctlHostileInput, OutputThroughALinkReachesItsTargetAndAPipeIsNotReplaced) {
+    ScratchDir dir;
+    dir.Write("real.sin", "old");
+    fs::create_symlink("real.sin", dir.File("link.sin"));
+    CliRun run = Orinctl(dir, {"new", "-o", "link.sin"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::is_symlink(dir.File("link.sin")));
+    EXPECT_EQ(ScratchDir::Read(dir.File("real.sin")), NewImageBytes());
+
+    ASSERT_EQ(::mkfifo(dir.File("pipe.sin").c_str(), 0600), 0);
+    run = Orinctl(dir, {"new", "-o", "pipe.sin"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("not a regular file"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::is_fifo(dir.File("pipe.sin")));
+}
+
+TEST(OrinctlHostileInput, ReadChecksItsOutputBeforeTouchingThePort) {
+    ScratchDir dir;
+    // The port does not exist either: the output's fault must be found first.
+    const CliRun run =
+        Orinctl(dir, {"read", "--port", "/dev/orin-no-such-port", "-o", "no/such/dir/x.sin"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("no/such/dir/x.sin"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Could not Open the Port"), std::string::npos) << run.err;
+}
+
+TEST(OrinctlHostileInput, AnyPortTextEndsInTheCouldNotOpenMessage) {
+    ScratchDir dir;
+    for (const char* port : {"COM2147483648", "COM99999999999", "COM0"}) {
+        const CliRun run = Orinctl(dir, {"read", "--port", port, "-o", "x.sin"});
+        EXPECT_EQ(run.exitCode, 1) << port << ": " << run.err; // not 134, an abort
+        EXPECT_NE(run.err.find("Could not Open the Port"), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(dir.File("x.sin")));
+    }
+}
+
+TEST(OrinctlHostileInput, BadRetryCountIsNamedBesideTheUsage) {
+    ScratchDir dir;
+    dir.Write("in.sin", NewImageBytes());
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"read", "--port", "COM1", "-o", "x.sin", "--retries", "many"},
+          {"write", "--port", "COM1", "--retries", "-1", "in.sin"}}) {
+        const CliRun run = Orinctl(dir, args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_NE(run.err.find("--retries takes a count from 0 to 9999"), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("usage: orinctl " + args[0]), std::string::npos);
+    }
+}
+
+} // namespace
