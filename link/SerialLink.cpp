@@ -1,6 +1,7 @@
 #include "link/SerialLink.h"
 
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
@@ -8,6 +9,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -36,14 +38,34 @@ std::string Reason(int error, const std::string& device) {
 } // namespace
 
 std::string SerialLink::DeviceFor(const std::string& portName) {
-    if (portName.size() > 3 && portName.compare(0, 3, "COM") == 0 &&
-        portName.find_first_not_of("0123456789", 3) == std::string::npos) {
-        const int number = std::stoi(portName.substr(3));
-        if (number >= 1) {
+    if (portName.size() > 3 && portName.compare(0, 3, "COM") == 0) {
+        // Any text may come from the user: a number too large for the type
+        // is simply no COM name, and the open then fails with a message.
+        unsigned number = 0;
+        const char* first = portName.data() + 3;
+        const char* last = portName.data() + portName.size();
+        const auto [end, error] = std::from_chars(first, last, number);
+        if (error == std::errc() && end == last && number >= 1 && number <= MaxComNumber) {
             return "/dev/ttyS" + std::to_string(number - 1);
         }
     }
     return portName;
+}
+
+void SerialLink::SetLineSettings(termios& tio) {
+    // Binary mode: no character of the data may be translated, swallowed or
+    // echoed (0x11 and 0x13 are ordinary bytes here, so no software flow
+    // control either). Hardware flow control stays as the port had it.
+    tio.c_iflag &=
+        ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK);
+    tio.c_oflag &= ~OPOST;
+    tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
+    tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    cfsetispeed(&tio, B9600);
+    cfsetospeed(&tio, B9600);
 }
 
 SerialLink::~SerialLink() {
@@ -81,19 +103,7 @@ void SerialLink::Configure() {
     if (m_Fd < 0 || tcgetattr(m_Fd, &tio) != 0) {
         return;
     }
-    // Binary mode: no character of the data may be translated, swallowed or
-    // echoed (0x11 and 0x13 are ordinary bytes here, so no software flow
-    // control either). Hardware flow control stays as the port had it.
-    tio.c_iflag &=
-        ~(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON | IXOFF | IXANY | INPCK);
-    tio.c_oflag &= ~OPOST;
-    tio.c_lflag &= ~(ECHO | ECHONL | ICANON | ISIG | IEXTEN);
-    tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
-    tio.c_cflag |= CS8 | CREAD | CLOCAL;
-    tio.c_cc[VMIN] = 0;
-    tio.c_cc[VTIME] = 0;
-    cfsetispeed(&tio, B9600);
-    cfsetospeed(&tio, B9600);
+    SetLineSettings(tio);
     tcsetattr(m_Fd, TCSANOW, &tio);
 }
 
@@ -126,10 +136,37 @@ bool SerialLink::Write(const std::uint8_t* data, std::size_t n) {
         }
         pollfd p{m_Fd, POLLOUT, 0};
         if (::poll(&p, 1, MsUntil(deadline)) <= 0) {
+            tcflush(m_Fd, TCOFLUSH);
             return false;
         }
     }
+    return DrainBefore(deadline);
+}
+
+bool SerialLink::DrainBefore(Clock::time_point deadline) {
+    // tcdrain alone has no time limit: with hardware flow control and no
+    // CTS the queue never empties and the transfer would hang beyond Cancel.
+    // So the queue is watched until the write's deadline; once it is empty,
+    // tcdrain only waits for the UART itself, which the driver bounds.
+    for (;;) {
+        const int queued = m_QueuedOutput(m_Fd);
+        if (queued <= 0) {
+            break;
+        }
+        if (Clock::now() >= deadline) {
+            // What cannot leave is dropped, so that closing the port does not
+            // wait for it either.
+            tcflush(m_Fd, TCOFLUSH);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     return tcdrain(m_Fd) == 0;
+}
+
+int SerialLink::QueuedOutputBytes(int fd) {
+    int queued = 0;
+    return ::ioctl(fd, TIOCOUTQ, &queued) == 0 ? queued : 0;
 }
 
 RadioLink::ReadResult SerialLink::Read(std::uint8_t* buffer, std::size_t n) {

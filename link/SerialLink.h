@@ -1,6 +1,9 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
+#include <termios.h>
 
 #include "link/RadioLink.h"
 
@@ -16,6 +19,17 @@ public:
     // as on other Unix ports of Windows programs; any other name is a device
     // path and is used as it is.
     static std::string DeviceFor(const std::string& portName);
+    static constexpr unsigned MaxComNumber = 256;
+
+    // The line settings Configure applies: 9600 baud, 8 data bits, no parity,
+    // 1 stop bit, raw bytes both ways; flow control left as it was.
+    static void SetLineSettings(termios& tio);
+
+    // How many bytes wait in the driver's transmit queue. Tests replace it to
+    // stand for a port whose queue never empties (hardware flow control
+    // without CTS).
+    using QueuedOutput = std::function<int(int fd)>;
+    void SetQueuedOutputProbe(QueuedOutput probe) { m_QueuedOutput = std::move(probe); }
 
     SerialLink() = default;
     SerialLink(const SerialLink&) = delete;
@@ -31,6 +45,13 @@ public:
     void Close() override;
 
 private:
+    using Clock = std::chrono::steady_clock;
+    // Waits until the written bytes have left, but never past deadline; false
+    // when they could not leave in time.
+    bool DrainBefore(Clock::time_point deadline);
+    static int QueuedOutputBytes(int fd);
+
     int m_Fd = -1;
+    QueuedOutput m_QueuedOutput = QueuedOutputBytes;
     std::string m_OpenError;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include "link/SerialLink.h"
@@ -55,6 +56,88 @@ TEST(SerialLinkNames, ComNamesStandForTtySAndOtherNamesArePaths) {
     EXPECT_EQ(SerialLink::DeviceFor("/dev/ttyUSB0"), "/dev/ttyUSB0");
     EXPECT_EQ(SerialLink::DeviceFor("COMX"), "COMX");
     EXPECT_EQ(SerialLink::DeviceFor("com1"), "com1");
+}
+
+TEST(SerialLinkNames, AnyPortTextEndsInAFailedOpenNotACrash) {
+    // Numbers beyond any int used to throw out of the transfer.
+    for (const char* name : {"COM2147483648", "COM99999999999", "COM0", "COM-1", "COM1x", "COM+2",
+                             "COM18446744073709551617", "", "COM"}) {
+        EXPECT_EQ(SerialLink::DeviceFor(name), name);
+        SerialLink link;
+        EXPECT_FALSE(link.Open(name)) << name;
+        EXPECT_FALSE(link.OpenError().empty()) << name;
+    }
+    EXPECT_EQ(SerialLink::DeviceFor("COM256"), "/dev/ttyS255");
+}
+
+TEST(SerialLinkSettings, LineIsSetTo9600Baud8N1RawWithFlowControlKept) {
+    // The settings themselves, on a termios full of other choices: a
+    // pseudo-terminal would silently force 8 data bits and no parity.
+    termios tio{};
+    tio.c_cflag = CS7 | PARENB | PARODD | CSTOPB | CRTSCTS | HUPCL;
+    tio.c_iflag = ICRNL | IXON | IXOFF | ISTRIP | INPCK | IGNCR;
+    tio.c_oflag = OPOST | ONLCR;
+    tio.c_lflag = ECHO | ICANON | ISIG | IEXTEN;
+    tio.c_cc[VMIN] = 5;
+    tio.c_cc[VTIME] = 3;
+    cfsetspeed(&tio, B4800);
+    SerialLink::SetLineSettings(tio);
+    EXPECT_EQ(tio.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB), 0u);
+    EXPECT_EQ(tio.c_cflag & (CREAD | CLOCAL), tcflag_t(CREAD | CLOCAL));
+    EXPECT_EQ(tio.c_cflag & CRTSCTS, tcflag_t(CRTSCTS)); // left as the port had it
+    EXPECT_EQ(tio.c_iflag & (ICRNL | IXON | IXOFF | ISTRIP | INPCK | IGNCR), 0u);
+    EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+    EXPECT_EQ(tio.c_lflag & (ECHO | ICANON | ISIG | IEXTEN), 0u);
+    EXPECT_EQ(tio.c_cc[VMIN], 0);
+    EXPECT_EQ(tio.c_cc[VTIME], 0);
+    EXPECT_EQ(cfgetispeed(&tio), speed_t(B9600));
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
+}
+
+TEST(SerialLinkSettings, ConfigureLeavesTheSlaveAt9600Baud1StopBitRaw) {
+    // Read back on the test's own slave descriptor of the same terminal.
+    Pty pty;
+    termios cooked{};
+    ASSERT_EQ(tcgetattr(pty.slave, &cooked), 0);
+    cfsetspeed(&cooked, B4800);
+    cooked.c_cflag |= CSTOPB;
+    ASSERT_EQ(tcsetattr(pty.slave, TCSANOW, &cooked), 0);
+    SerialLink link;
+    ASSERT_TRUE(link.Open(pty.path));
+    link.Configure();
+    termios tio{};
+    ASSERT_EQ(tcgetattr(pty.slave, &tio), 0);
+    EXPECT_EQ(cfgetispeed(&tio), speed_t(B9600));
+    EXPECT_EQ(cfgetospeed(&tio), speed_t(B9600));
+    EXPECT_EQ(tio.c_cflag & CSIZE, tcflag_t(CS8));
+    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB), 0u);
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(tio.c_iflag & (ICRNL | IXON), 0u);
+    EXPECT_EQ(tio.c_oflag & OPOST, 0u);
+}
+
+TEST(SerialLinkWrite, QueueThatNeverEmptiesFailsTheWriteWithinItsTimeout) {
+    // Hardware flow control with no CTS: the driver keeps the bytes for ever.
+    Pty pty;
+    SerialLink link;
+    ASSERT_TRUE(link.Open(pty.path));
+    link.Configure();
+    int probes = 0;
+    link.SetQueuedOutputProbe([&](int) {
+        ++probes;
+        return 4;
+    });
+    const std::uint8_t header[] = {0x57, 0x00, 0x00, 0x08};
+    const Clock::time_point start = Clock::now();
+    EXPECT_FALSE(link.Write(header, 4));
+    const double ms = MsSince(start);
+    EXPECT_GE(ms, RadioLink::WriteTotalTimeoutMs(4) - 1.0);
+    EXPECT_LT(ms, RadioLink::WriteTotalTimeoutMs(4) + 500.0);
+    EXPECT_GT(probes, 1);
+    // A queue that empties lets the write succeed.
+    link.SetQueuedOutputProbe([](int) { return 0; });
+    EXPECT_TRUE(link.Write(header, 4));
 }
 
 TEST(SerialLinkOpen, SecondOpenOfTheSamePortFailsAsBusy) {
