@@ -115,6 +115,7 @@ bool SimulatedRadio::TakeWakeUp(std::vector<std::uint8_t>& out) {
     if (m_WakeUps < m_Options.answerFromWakeUp) {
         return false;
     }
+    m_BlocksWritten = 0;
     out.push_back(Ack);
     m_State = State::Identity;
     return true;
@@ -172,21 +173,29 @@ void SimulatedRadio::AnswerWrite(unsigned address, std::size_t length,
                                  std::vector<std::uint8_t>& out) {
     const int block = static_cast<int>(address / ImageMap::BlockLength);
     const bool bClosing = address == ClosingAddress;
-    if (!bClosing && block == m_Options.noAckBlock) {
-        return;
-    }
-    if (!bClosing && block == m_Options.refuseBlock) {
-        out.push_back(Nak);
+    if (!bClosing && (block == m_Options.noAckBlock || block == m_Options.refuseBlock)) {
+        m_BlocksWritten = -1;
+        if (block == m_Options.refuseBlock) {
+            out.push_back(Nak);
+        }
         return;
     }
     for (std::size_t i = 0; i < length; ++i) {
         m_Memory[(address + i) % MemoryImage::Size] = m_Frame[HeaderLength + i];
     }
     out.push_back(Ack);
-    if (bClosing) {
-        ++m_CompletedWrites;
-        m_State = State::Asleep;
+    if (!bClosing) {
+        // Blocks in order, each accepted: anything else is an interrupted write.
+        m_BlocksWritten = block == m_BlocksWritten ? m_BlocksWritten + 1 : -1;
+        return;
     }
+    // The PC sends the closing frame after a failed block too; only a write
+    // that brought every block counts as completed.
+    if (m_BlocksWritten == ImageMap::BlockCount) {
+        ++m_CompletedWrites;
+    }
+    m_BlocksWritten = 0;
+    m_State = State::Asleep;
 }
 
 void SimulatedRadio::Acknowledge(int block, std::vector<std::uint8_t>& out) {
@@ -208,8 +217,8 @@ MemoryImage SimulatedRadio::DemoMemory() {
         {"PMR 8", 44609375, 44609375, 0x08, 0x85, false},
         {"SITE A", 43500000, 43500000, 0x80, 0x23, true},
         {"SITE B", 43502500, 43502500, 0x80, 0x23, true},
-        {"REP IN", 43800000, 43060000, 0x11, 0x82, true},
-        {"REP OUT", 43060000, 43800000, 0x11, 0x82, true},
+        {"REP IN", 43800000, 43060000, 0x11, 0x88, true},
+        {"REP OUT", 43060000, 43800000, 0x11, 0x88, true},
         {"EVENT", 45000000, 45000000, 0xC0, 0x71, true},
         {"CREW", 45012500, 45012500, 0x10, 0x00, false},
         {"SECURITY", 46000000, 46000000, 0x87, 0x54, true},

@@ -49,6 +49,7 @@ public:
     const SimulatedRadioOptions& Options() const { return m_Options; }
     int WakeUps() const { return m_WakeUps; }
     int CompletedReads() const { return m_CompletedReads; }
+    // Writes that brought all 397 blocks and the closing frame.
     int CompletedWrites() const { return m_CompletedWrites; }
 
     // A plausible radio: a new document's memory with 16 channels, band
@@ -74,4 +75,5 @@ private:
     bool m_bClosingRead = false;
     int m_CompletedReads = 0;
     int m_CompletedWrites = 0;
+    int m_BlocksWritten = 0; // of the write in progress; -1 once one failed
 };

@@ -299,10 +299,8 @@ TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& im
         m_Host.DestroyDialog();
         break;
     case TransferOutcome::Cancelled:
+        // The user knows: no message. A read leaves the image as it was.
         m_Host.DestroyDialog();
-        if (bRead) {
-            m_Host.ShowMessage({TransferTexts::ReadCancelled, std::nullopt, {}});
-        }
         break;
     case TransferOutcome::CommunicationFailed:
     case TransferOutcome::PortNotOpened:

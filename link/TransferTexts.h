@@ -33,9 +33,5 @@ inline constexpr BiText BlockRefused{" Program Interrupt，Please reset the radi
 inline constexpr BiText ReadDiscarded{
     "The data in the program were left as they were before the read.",
     "程序中的数据保持读取前的内容，未作任何改动。"};
-// Shown when the user cancels a running read.
-inline constexpr BiText ReadCancelled{
-    "Reading was cancelled. The data in the program were left as they were before the read.",
-    "读取已取消。程序中的数据保持读取前的内容，未作任何改动。"};
 
 } // namespace TransferTexts

@@ -2,6 +2,8 @@
 // resynchronises on noise.
 #include <gtest/gtest.h>
 
+#include "TransferRig.h"
+#include "formats/ChannelCsv.h"
 #include "image/ImageMap.h"
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
@@ -91,3 +93,32 @@ TEST(TransferLog, NotesEveryFrameWithTimeDirectionAndBytes) {
 }
 
 } // namespace
+
+TEST(SimulatedRadioMemory, DemoChannelsPassTheImportChecks) {
+    // Every tone of the demo must be in the tone table, or the radio's own
+    // data would be refused by orinctl import.
+    const MemoryImage demo = SimulatedRadio::DemoMemory();
+    MemoryImage image = ImageMap::NewDocumentImage();
+    const ChannelCsv::ImportResult result =
+        ChannelCsv::Import(ChannelCsv::Dump(demo, Lang::English), image, true);
+    EXPECT_TRUE(result.ok);
+    for (const ChannelCsv::Problem& p : result.problems) {
+        ADD_FAILURE() << p.line << ": " << p.column << ": " << p.reason;
+    }
+}
+
+TEST(SimulatedRadioWrites, OnlyAWriteOfEveryBlockCountsAsCompleted) {
+    // A refused block still ends with the closing exchange; that is no
+    // completed write, so orinctl simulate --save-to must not save it.
+    TransferRig rig({.refuseBlock = 5});
+    MemoryImage image = ImageMap::NewDocumentImage();
+    ASSERT_EQ(rig.Run(TransferDirection::Write, image), TransferOutcome::BlockRefused);
+    EXPECT_EQ(rig.radio.CompletedWrites(), 0);
+    TransferRig silent({.noAckBlock = 396});
+    ASSERT_EQ(silent.Run(TransferDirection::Write, image), TransferOutcome::BlockRefused);
+    EXPECT_EQ(silent.radio.CompletedWrites(), 0);
+    TransferRig good;
+    ASSERT_EQ(good.Run(TransferDirection::Write, image), TransferOutcome::Completed);
+    ASSERT_EQ(good.Run(TransferDirection::Write, image), TransferOutcome::Completed);
+    EXPECT_EQ(good.radio.CompletedWrites(), 2);
+}

@@ -227,8 +227,8 @@ TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImag
     EXPECT_FALSE(Dialog().IsCreated());
     EXPECT_EQ(view.image, before);
     EXPECT_EQ(view.displays, 0);
-    EXPECT_EQ(prompter.shown.size(), 1);
-    EXPECT_TRUE(prompter.shown[0].startsWith("Reading was cancelled"));
+    // The user pressed Cancel and knows it: no message box.
+    EXPECT_TRUE(prompter.shown.isEmpty()) << prompter.shown.join('|').toStdString();
 }
 
 TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) {
