@@ -19,11 +19,14 @@
 #include "link/SimulatedRadio.h"
 #include "link/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStandardPaths>
 #include <QTest>
 #include <QToolBar>
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -180,6 +183,54 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
     EXPECT_FALSE(frame->Actions().optionalFeatures->isEnabled());
     emit transfer->busyChanged(false);
     EXPECT_TRUE(frame->Actions().fileNew->isEnabled());
+}
+
+TEST_F(ProgramWindowTest, EveryKeyOfTheWholeWindowIsBoundOnceAndTheLabelsOnlyAreNot) {
+    // The whole window with its transfer commands: every key bound anywhere,
+    // by an action or a shortcut object.
+    frame->AttachTransfer(new TransferCommands(*view, frame.get()));
+    emit frame->PortMenu()->aboutToShow();
+    QMap<QString, QStringList> bound; // key -> what it starts
+    for (QAction* action : frame->findChildren<QAction*>()) {
+        for (const QKeySequence& key : action->shortcuts()) {
+            bound[key.toString()] << action->text().section('\t', 0, 0);
+        }
+    }
+    for (QShortcut* shortcut : frame->findChildren<QShortcut*>()) {
+        bound[shortcut->key().toString()] << QStringLiteral("(shortcut)");
+    }
+    // The accelerator table and the transfer commands' own keys.
+    const QMap<QString, QString> expected = {
+        {"Ctrl+N", "&New"},
+        {"Ctrl+O", "&Open..."},
+        {"Ctrl+S", "&Save"},
+        {"Ctrl+P", "&Print..."},
+        {"F1", "Help"},
+        {"Shift+F1", "Help Contents"},
+        {"Ctrl+R", "&Read From Radio"},
+        {"Ctrl+W", "&Write To Radio"},
+    };
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        EXPECT_EQ(bound.value(it.key()), QStringList{it.value()}) << it.key().toStdString();
+    }
+    // A key that starts two commands starts neither.
+    for (auto it = bound.begin(); it != bound.end(); ++it) {
+        EXPECT_EQ(it.value().size(), 1)
+            << it.key().toStdString() << ": " << it.value().join('|').toStdString();
+    }
+    // Optional Features' "Ctrl+O" and the COM entries are labels only.
+    EXPECT_TRUE(frame->Actions().optionalFeatures->shortcuts().isEmpty());
+    int comEntries = 0;
+    for (QAction* action : frame->findChildren<QAction*>()) {
+        const int id = action->data().toInt();
+        if (std::find(std::begin(TransferCommands::ComCommandIds),
+                      std::end(TransferCommands::ComCommandIds),
+                      id) != std::end(TransferCommands::ComCommandIds)) {
+            ++comEntries;
+            EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
+        }
+    }
+    EXPECT_EQ(comEntries, 4);
 }
 
 TEST_F(ProgramWindowTest, ClosingTheWindowDuringAReadStopsItAndKeepsTheDocument) {

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include "editor/CellEditorSet.h"
-#include "image/FrequencyCheck.h"
 #include "editor/ViewFixture.h"
 #include "image/ImageMap.h"
 
@@ -125,7 +124,9 @@ TEST_F(CellEditing, StepFaultShowsItsMessageAndEmptiesTheCellAndItsTone) {
     SetRow(1, {"145.00000", "145.00000", "67.0", "OFF", "Wide"});
     EnterByLeaving(1, 1, QStringLiteral("145.001"));
     ASSERT_EQ(m_Prompter.messages.size(), 1);
-    EXPECT_EQ(m_Prompter.messages[0], QString::fromUtf8(FrequencyMessages::StepOnLeave.english));
+    EXPECT_EQ(
+        m_Prompter.messages[0],
+        QStringLiteral("Error data Value，Please input according the step value(6.25K/5k/2.5k)"));
     EXPECT_EQ(Cell(1, 1), QString());
     EXPECT_EQ(Cell(1, 3), QString());
     EXPECT_EQ(Cell(1, 2), QStringLiteral("145.00000"));
@@ -157,7 +158,7 @@ TEST_F(CellEditing, FormatMessageForTextsOutsideTheFixedLimitsInBothLanguages) {
     EnterByLeaving(6, 1, QStringLiteral("abc"), 9, 1);
     ASSERT_EQ(m_Prompter.messages.size(), 6);
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(m_Prompter.messages[i], QString::fromUtf8(FrequencyMessages::Format.english));
+        EXPECT_EQ(m_Prompter.messages[i], QStringLiteral("Error Data Format，Please input again"));
     }
     EXPECT_EQ(m_Prompter.messages[5], QStringLiteral("输入数据错误，请按正确的格式及大小重新输入"));
     EnterByLeaving(7, 1, QStringLiteral("67"), 9, 1);

@@ -87,7 +87,19 @@ TEST(FrequencyCheck, FailuresCarryNoText) {
     EXPECT_EQ(r.units, 0u);
 }
 
-TEST(FrequencyMessages, StepMessagesDifferOnlyInTheChineseLetterK) {
-    EXPECT_STREQ(FrequencyMessages::StepOnLeave.english, FrequencyMessages::StepOnEnter.english);
-    EXPECT_STRNE(FrequencyMessages::StepOnLeave.chinese, FrequencyMessages::StepOnEnter.chinese);
+TEST(FrequencyMessages, TextsAreTheProgramsOwnWordForWord) {
+    // Written out here: a test against the constants the code shows could
+    // not notice a changed text.
+    EXPECT_STREQ(FrequencyMessages::Format.english, "Error Data Format，Please input again");
+    EXPECT_STREQ(FrequencyMessages::Format.chinese, "输入数据错误，请按正确的格式及大小重新输入");
+    EXPECT_STREQ(FrequencyMessages::Range.english, "Out Of Range");
+    EXPECT_STREQ(FrequencyMessages::Range.chinese, "超出范围");
+    const char* step = "Error data Value，Please input according the step value(6.25K/5k/2.5k)";
+    EXPECT_STREQ(FrequencyMessages::StepOnLeave.english, step);
+    EXPECT_STREQ(FrequencyMessages::StepOnEnter.english, step);
+    // The two Chinese step texts differ in the last letter K only.
+    EXPECT_STREQ(FrequencyMessages::StepOnLeave.chinese,
+                 "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入");
+    EXPECT_STREQ(FrequencyMessages::StepOnEnter.chinese,
+                 "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入");
 }

@@ -20,7 +20,8 @@ public:
     std::vector<HostMessage> messages;
     std::vector<std::string> asked;
     std::vector<int> pumpsAtAsk;
-    std::deque<bool> retryAnswers; // Cancel once these run out
+    std::deque<bool> retryAnswers;             // Cancel once these run out
+    std::vector<std::string>* trace = nullptr; // sleeps are noted here when set
 
     void SetStatusText(const std::string& text) override { statuses.push_back(text); }
     int ProgressPosition() override { return progress; }
@@ -28,7 +29,12 @@ public:
     void SetProgress(int position) override { progress = position; }
     void EnableStart() override { bStartEnabled = true; }
     bool CancelRequested() override { return cancelAtPump >= 0 && pumps >= cancelAtPump; }
-    void Sleep(int ms) override { clockMs += ms; }
+    void Sleep(int ms) override {
+        clockMs += ms;
+        if (trace) {
+            trace->push_back("sleep " + std::to_string(ms));
+        }
+    }
     void Pump() override { ++pumps; }
     void ShowMessage(const HostMessage& message) override { messages.push_back(message); }
     bool AskRetryCancel(const BiText& text) override {
