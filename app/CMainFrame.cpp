@@ -201,6 +201,7 @@ void CMainFrame::SetImageCommandsEnabled(bool enabled) {
         }
     }
     setAcceptDrops(enabled);
+    m_Context.view.SetImageCommandsEnabled(enabled);
 }
 
 void CMainFrame::Retranslate() {

@@ -32,6 +32,10 @@ public:
     // The document's image.
     virtual MemoryImage& DocumentImage() = 0;
 
+    // The view's own commands that change the image (those on whole
+    // channels), off while a transfer runs.
+    virtual void SetImageCommandsEnabled(bool enabled) { (void)enabled; }
+
     // The grid as shown: header row 0, channel rows 1..RowCount()-1.
     virtual int RowCount() = 0;
     virtual int ColumnCount() = 0;

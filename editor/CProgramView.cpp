@@ -153,6 +153,10 @@ QWidget* CProgramView::EditorForColumn() const {
     return m_Editing->EditorForColumn();
 }
 
+void CProgramView::SetImageCommandsEnabled(bool enabled) {
+    m_Channels->SetTransferRunning(!enabled);
+}
+
 MemoryImage& CProgramView::DocumentImage() {
     return m_Doc.Image();
 }

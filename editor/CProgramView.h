@@ -38,6 +38,7 @@ public:
     QWidget* Widget() override { return this; }
     QWidget* GridWidget() override;
     MemoryImage& DocumentImage() override;
+    void SetImageCommandsEnabled(bool enabled) override;
     int RowCount() override;
     int ColumnCount() override;
     QString CellText(int row, int col) override;

@@ -9,6 +9,7 @@
 
 #include "app/MainActions.h"
 #include "editor/CProgramView.h"
+#include "editor/ChannelCommands.h"
 #include "editor/ChannelGrid.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferCommands.h"
@@ -60,10 +61,13 @@ TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRa
     EXPECT_FALSE(frame->Actions().fileOpen->isEnabled());
     EXPECT_FALSE(frame->Actions().optionalFeatures->isEnabled());
     EXPECT_FALSE(commands->WriteAction()->isEnabled());
+    EXPECT_FALSE(view->Channels().paste->isEnabled());
+    EXPECT_FALSE(view->Channels().sort->isEnabled());
     bChecked = true;
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_TRUE(frame->Actions().fileNew->isEnabled());
     EXPECT_TRUE(frame->Actions().optionalFeatures->isEnabled());
+    EXPECT_TRUE(view->Channels().paste->isEnabled());
     EXPECT_EQ(view->Grid()->CellText(1, 13), QStringLiteral("PMR 1"));
     EXPECT_EQ(doc.Image()[0x850], 25); // 'P'
 }

@@ -16,6 +16,7 @@
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 #include "image/RawChannel.h"
+#include "support/GridClicks.h"
 
 class ChannelFixture : public ViewFixture {
 protected:
@@ -63,15 +64,9 @@ protected:
         return names;
     }
 
-    QPoint NumberPoint(int row) {
-        QHeaderView* numbers = Grid().verticalHeader();
-        Grid().scrollTo(Grid().model()->index(row - 1, 0));
-        return {numbers->width() / 2,
-                numbers->sectionViewportPosition(row - 1) + numbers->sectionSize(row - 1) / 2};
-    }
+    QPoint NumberPoint(int row) { return ChannelNumberPoint(Grid(), row); }
     void ClickNumber(int row, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::mouseClick(Grid().verticalHeader()->viewport(), Qt::LeftButton, modifiers,
-                          NumberPoint(row));
+        ClickChannelNumber(Grid(), row, modifiers);
     }
     // The right button as the window system delivers it: a press, then the
     // menu event. Returns the menu that popped up, if any.

@@ -1,0 +1,120 @@
+// Channels copied in one main window and pasted in another of the same
+// process, through the system clipboard.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QTest>
+
+#include "app/FileCommands.h"
+#include "app/MainActions.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelCommands.h"
+#include "editor/ChannelGrid.h"
+#include "image/ChannelCodec.h"
+#include "image/RawChannel.h"
+#include "link/SimulatedRadio.h"
+#include "support/GridClicks.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+class ChannelWindowsTest : public ShellFixture<CProgramView> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        QGuiApplication::clipboard()->clear();
+        view = std::make_unique<CProgramView>(doc);
+        MakeFrame(*view);
+        otherView = std::make_unique<CProgramView>(otherDoc);
+        otherFrame = std::make_unique<CMainFrame>(
+            ShellContext{otherDoc, *otherView, *userSettings, profile, *module});
+        for (CMainFrame* f : {frame.get(), otherFrame.get()}) {
+            f->Files().SetFileChooser([this](QWidget*, bool, const QString&) { return chosen; });
+            f->Actions().fileNew->trigger();
+            f->show();
+        }
+    }
+    void TearDown() override {
+        otherFrame.reset();
+        otherView.reset();
+        ShellFixture::TearDown();
+        view.reset();
+    }
+
+    static void Activate(CMainFrame& window) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    static void Key(CProgramView& on, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        on.Grid()->setFocus();
+        QTest::keyClick(on.Grid(), key, modifiers);
+    }
+    MemoryImage Save(CMainFrame& window, const QString& name) {
+        chosen = TempPath(name);
+        window.Actions().fileSaveAs->trigger();
+        QFile file(chosen);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        MemoryImage image;
+        EXPECT_EQ(bytes.size(), static_cast<int>(MemoryImage::Size));
+        std::copy(bytes.begin(), bytes.end(), image.data());
+        return image;
+    }
+
+    std::unique_ptr<CProgramView> view;
+    CProgramDoc otherDoc;
+    std::unique_ptr<CProgramView> otherView;
+    std::unique_ptr<CMainFrame> otherFrame;
+    QString chosen;
+};
+
+TEST_F(ChannelWindowsTest, ChannelsCopiedInOneWindowPasteByteExactInAnotherInEitherLanguage) {
+    // Bits the grid does not show travel only in the raw form.
+    MemoryImage radio = SimulatedRadio::DemoMemory();
+    radio[15] = 0x5A;
+    radio[16 + 14] = 0xF3;
+    chosen = TempPath(QStringLiteral("radio.sin"));
+    QFile file(chosen);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(reinterpret_cast<const char*>(radio.data()), MemoryImage::Size);
+    file.close();
+    ASSERT_TRUE(frame->Files().OpenPath(chosen));
+    const MemoryImage source = Save(*frame, QStringLiteral("source.sin"));
+
+    Activate(*frame);
+    ClickChannelNumber(*view->Grid(), 1);
+    ClickChannelNumber(*view->Grid(), 3, Qt::ShiftModifier);
+    Key(*view, Qt::Key_C, Qt::ControlModifier);
+    ASSERT_TRUE(QGuiApplication::clipboard()->mimeData()->hasFormat(
+        QStringLiteral("application/x-orin-channels")));
+
+    otherFrame->Actions().switchLanguage->trigger(); // the other window in Chinese
+    ASSERT_EQ(bChinese, 1);
+    Activate(*otherFrame);
+    ClickChannelNumber(*otherView->Grid(), 10);
+    Key(*otherView, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('\n').toStdString();
+    const MemoryImage pasted = Save(*otherFrame, QStringLiteral("pasted.sin"));
+    for (int n = 0; n < 3; ++n) {
+        EXPECT_EQ(ReadRawChannel(pasted, 9 + n), ReadRawChannel(source, n)) << n;
+    }
+    EXPECT_EQ(pasted[9 * 16 + 15], 0x5A);
+    EXPECT_TRUE(IsEmptyChannel(pasted, 8));
+    EXPECT_TRUE(IsEmptyChannel(pasted, 12));
+    EXPECT_EQ(otherView->Grid()->CellText(10, 13),
+              QString::fromStdString(DecodeChannel(source, 0, Lang::Chinese)[13]));
+    EXPECT_EQ(otherView->Grid()->SelectedChannels(), (QList<int>{10, 11, 12}));
+}
+
+TEST_F(ChannelWindowsTest, TheCommandsSpeakTheWindowsLanguage) {
+    ChannelCommands& commands = view->Channels();
+    EXPECT_EQ(commands.cut->text(), QStringLiteral("Cu&t"));
+    EXPECT_EQ(commands.moveDown->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Down")));
+    frame->Actions().switchLanguage->trigger();
+    EXPECT_EQ(commands.cut->text(), QStringLiteral("剪切(&T)"));
+    EXPECT_EQ(commands.sort->text(), QStringLiteral("按接收频率排序(&S)"));
+    EXPECT_EQ(commands.insertChannel->text(), QStringLiteral("插入空频道(&I)"));
+}
+
+} // namespace
