@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include "app/ProfileFile.h"
+#ifndef _WIN32
 #include "support/AsUnprivilegedUser.h"
+#endif
 #include "support/ScratchDir.h"
 
 namespace {
@@ -31,6 +35,7 @@ TEST(ProfileFileOpen, MissingFileIsCreatedEmptyAndStaysEmptyWhenNothingIsSet) {
     EXPECT_EQ(ScratchDir::Read(path), "");
 }
 
+#ifndef _WIN32 // pipes, and folders closed by their mode bits
 TEST(ProfileFileOpen, PipeFolderOrHugeFileIsNotReadAndNeverWritten) {
     ScratchDir dir;
     ASSERT_EQ(::mkfifo(dir.File("pipe.ini").c_str(), 0600), 0);
@@ -49,7 +54,9 @@ TEST(ProfileFileOpen, PipeFolderOrHugeFileIsNotReadAndNeverWritten) {
     EXPECT_TRUE(std::filesystem::is_fifo(dir.File("pipe.ini")));
     EXPECT_EQ(ScratchDir::Read(dir.File("huge.ini")), huge);
 }
+#endif
 
+#ifndef _WIN32 // pipes, and folders closed by their mode bits
 TEST(ProfileFileSave, WritableFileInAFolderClosedToTheUserKeepsTheChoice) {
     ScratchDir dir;
     const std::filesystem::path folder = dir.Path() / "program";
@@ -70,6 +77,7 @@ TEST(ProfileFileSave, WritableFileInAFolderClosedToTheUserKeepsTheChoice) {
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     EXPECT_EQ(ScratchDir::Read(path), "[MAIN]\nLANGUAGE=Chinese\n");
 }
+#endif
 
 TEST(ProfileFileOpen, UnopenableFileLeavesAnInertObject) {
     ScratchDir dir;
