@@ -8,8 +8,9 @@
 
 // The few file calls whose safe form differs between operating systems, behind
 // one small class so that each system has its own implementation file beside
-// the others (NativeFilePosix.cpp here). Everything above it, the safe save and
-// the bounded reads, is written once.
+// the others (NativeFilePosix.cpp, NativeFileWindows.cpp; NativeFile.cpp holds
+// what they share). Everything above it, the safe save and the bounded reads,
+// is written once.
 class NativeFile {
 public:
     enum class Kind { Missing, Regular, Other };

@@ -171,22 +171,6 @@ NativeFile::Target NativeFile::Inspect(const std::string& path) {
     return target;
 }
 
-NativeFile::NativeFile(NativeFile&& other) noexcept
-    : m_Handle(std::exchange(other.m_Handle, -1)), m_Error(other.m_Error) {}
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept {
-    if (this != &other) {
-        Close();
-        m_Handle = std::exchange(other.m_Handle, -1);
-        m_Error = other.m_Error;
-    }
-    return *this;
-}
-
-NativeFile::~NativeFile() {
-    Close();
-}
-
 NativeFile NativeFile::CreateUnique(const std::string& prefix, std::optional<unsigned> permissions,
                                     std::string& createdPath) {
     NativeFile file;
