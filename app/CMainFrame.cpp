@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
@@ -22,6 +23,7 @@
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
 #include "base/ViewHooks.h"
+#include "editor/ImageHistory.h"
 #include "link/TransferCommands.h"
 
 namespace {
@@ -46,10 +48,11 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     setObjectName(QStringLiteral("CMainFrame"));
     m_Actions = new MainActions(this);
     m_Files = new FileCommands(context, this, this);
+    m_Edit = new EditCommands(context.view, *m_Actions, this);
     m_Help = new HelpCommands(this, this);
     m_Print = new PrintCommands(context.view, this, this);
     m_Language = new LanguageSwitch(context, this, this);
-    m_Settings = new SettingsCommands(context.doc, this, this);
+    m_Settings = new SettingsCommands(context.view, this, this);
 
     setCentralWidget(context.view.Widget());
     BuildMenus();
@@ -62,6 +65,8 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     m_Files->SetRecentFiles(m_Recent);
     ConnectCommands();
     Retranslate();
+    connect(&context.view.History(), &ImageHistory::Changed, this, &CMainFrame::ShowModifiedState);
+    ShowModifiedState();
 
     setAcceptDrops(true);
     resize(1024, 768);
@@ -86,6 +91,9 @@ void CMainFrame::BuildMenus() {
     m_FileMenu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     m_FileMenu->addSeparator();
     m_FileMenu->addAction(a.appExit);
+
+    m_EditMenu = menuBar()->addMenu(QString());
+    m_EditMenu->addActions({a.editUndo, a.editRedo});
 
     m_ProgramMenu = menuBar()->addMenu(QString());
     m_ProgramMenu->addActions({a.optionalFeatures, a.sideKey});
@@ -146,6 +154,8 @@ void CMainFrame::ConnectCommands() {
     connect(a.filePrintPreview, &QAction::triggered, m_Print, &PrintCommands::OnFilePrintPreview);
     connect(a.filePrintSetup, &QAction::triggered, m_Print, &PrintCommands::OnFilePrintSetup);
     connect(a.appExit, &QAction::triggered, this, &QWidget::close);
+    connect(a.editUndo, &QAction::triggered, m_Edit, &EditCommands::OnUndo);
+    connect(a.editRedo, &QAction::triggered, m_Edit, &EditCommands::OnRedo);
     connect(a.helpTopics, &QAction::triggered, m_Help, &HelpCommands::OnHelpTopics);
     connect(a.helpContents, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
     connect(a.contextHelp, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
@@ -200,20 +210,28 @@ void CMainFrame::SetImageCommandsEnabled(bool enabled) {
             action->setEnabled(enabled); // recent-file entries
         }
     }
+    m_Edit->SetAllowed(enabled);
     setAcceptDrops(enabled);
     m_Context.view.SetImageCommandsEnabled(enabled);
 }
 
 void CMainFrame::Retranslate() {
     m_Actions->Retranslate();
+    m_Edit->Refresh();
     m_FileMenu->setTitle(tr("&File"));
+    m_EditMenu->setTitle(tr("&Edit"));
     m_ProgramMenu->setTitle(tr("&Program"));
     m_PortMenu->setTitle(tr("P&ort"));
     m_ViewMenu->setTitle(tr("&View"));
     m_HelpMenu->setTitle(tr("&Help"));
     m_wndToolBar->setWindowTitle(tr("Toolbar"));
     m_Idle->setText(tr("For Help，Please Press F1"));
-    setWindowTitle(Title());
+    // The mark shows while the document holds changes not saved anywhere.
+    setWindowTitle(Title() + QStringLiteral("[*]"));
+}
+
+void CMainFrame::ShowModifiedState() {
+    setWindowModified(m_Context.view.History().IsModified());
 }
 
 void CMainFrame::changeEvent(QEvent* event) {
@@ -260,6 +278,10 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_Files->MaybeSave()) {
+        event->ignore();
+        return;
+    }
     // The transfer works on a copy of the image on another thread; it must end
     // and close its port before the window and the document go away.
     if (m_Transfer && m_Transfer->IsBusy()) {

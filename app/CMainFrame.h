@@ -4,6 +4,7 @@
 
 #include "app/ShellContext.h"
 
+class EditCommands;
 class FileCommands;
 class HelpCommands;
 class LanguageSwitch;
@@ -28,6 +29,7 @@ public:
 
     MainActions& Actions() const { return *m_Actions; }
     FileCommands& Files() const { return *m_Files; }
+    EditCommands& Edits() const { return *m_Edit; }
     HelpCommands& Help() const { return *m_Help; }
     PrintCommands& Printing() const { return *m_Print; }
     LanguageSwitch& Language() const { return *m_Language; }
@@ -35,6 +37,8 @@ public:
 
     QToolBar* ToolBar() const { return m_wndToolBar; }
     QMenu* FileMenu() const { return m_FileMenu; }
+    // Between File and Program: Undo and Redo, and what else edits the channels.
+    QMenu* EditMenu() const { return m_EditMenu; }
     QMenu* ProgramMenu() const { return m_ProgramMenu; }
     QMenu* PortMenu() const { return m_PortMenu; }
     QMenu* ViewMenu() const { return m_ViewMenu; }
@@ -70,10 +74,12 @@ private:
     void ConnectCommands();
     void Retranslate();
     void CentreOnScreen();
+    void ShowModifiedState();
 
     ShellContext m_Context;
     MainActions* m_Actions;
     FileCommands* m_Files;
+    EditCommands* m_Edit;
     HelpCommands* m_Help;
     PrintCommands* m_Print;
     LanguageSwitch* m_Language;
@@ -82,6 +88,7 @@ private:
     RecentFileList* m_Recent = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QMenu* m_FileMenu = nullptr;
+    QMenu* m_EditMenu = nullptr;
     QMenu* m_ProgramMenu = nullptr;
     QMenu* m_PortMenu = nullptr;
     QMenu* m_ViewMenu = nullptr;

@@ -9,9 +9,14 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "base/ViewHooks.h"
+#include "editor/ImageHistory.h"
 #include "image/CProgramDoc.h"
 
 namespace {
+
+constexpr BiText SaveChangesQuestion{
+    "The channel data has been changed.\nDo you want to save the changes?",
+    "频道数据已修改。\n是否保存修改？"};
 
 QString Message(const FileOutcome& outcome) {
     return QString::fromStdString(outcome.Message(CurrentLang()));
@@ -49,7 +54,26 @@ QString FileCommands::Choose(bool save, const QString& suggested) {
     return m_Choose ? m_Choose(m_Owner, save, suggested) : QString();
 }
 
+bool FileCommands::MaybeSave() {
+    m_Context.view.SettleEdits();
+    if (!m_Context.view.History().IsModified()) {
+        return true;
+    }
+    switch (CurrentPrompter().AskSaveChanges(m_Owner, Tr(SaveChangesQuestion))) {
+    case SaveChoice::Save:
+        return OnFileSave();
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
 void FileCommands::OnFileNew() {
+    if (!MaybeSave()) {
+        return;
+    }
     m_Context.doc.OnNewDocument();
     m_Path.clear();
     m_Context.view.OnInitialUpdate();
@@ -57,13 +81,20 @@ void FileCommands::OnFileNew() {
 }
 
 void FileCommands::OnFileOpen() {
+    if (!MaybeSave()) {
+        return;
+    }
     const QString path = Choose(false, QFileInfo(m_Path).absolutePath());
     if (!path.isEmpty()) {
-        OpenPath(path);
+        LoadPath(path);
     }
 }
 
 bool FileCommands::OpenPath(const QString& path) {
+    return MaybeSave() && LoadPath(path);
+}
+
+bool FileCommands::LoadPath(const QString& path) {
     const FileOutcome outcome =
         m_Context.doc.LoadFile(QDir::toNativeSeparators(path).toStdString());
     if (!outcome.ok) {
@@ -82,15 +113,14 @@ bool FileCommands::OpenPath(const QString& path) {
     return true;
 }
 
-void FileCommands::OnFileSave() {
+bool FileCommands::OnFileSave() {
     if (m_Path.isEmpty()) {
-        OnFileSaveAs();
-        return;
+        return OnFileSaveAs();
     }
-    SaveTo(m_Path);
+    return SaveTo(m_Path);
 }
 
-void FileCommands::OnFileSaveAs() {
+bool FileCommands::OnFileSaveAs() {
     // A document never saved is offered under the new-document name.
     const QString suggested =
         m_Path.isEmpty()
@@ -98,15 +128,17 @@ void FileCommands::OnFileSaveAs() {
             : m_Path;
     QString path = Choose(true, suggested);
     if (path.isEmpty()) {
-        return;
+        return false;
     }
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".sin");
     }
-    SaveTo(path);
+    return SaveTo(path);
 }
 
 bool FileCommands::SaveTo(const QString& path) {
+    // What is still being typed belongs to the file too.
+    m_Context.view.SettleEdits();
     m_Context.view.CommitGrid();
     const FileOutcome outcome =
         m_Context.doc.SaveFile(QDir::toNativeSeparators(path).toStdString());
@@ -114,6 +146,7 @@ bool FileCommands::SaveTo(const QString& path) {
         CurrentPrompter().ShowMessage(m_Owner, Message(outcome));
         return false;
     }
+    m_Context.view.MarkSafe(m_Context.doc.Image());
     m_Path = QFileInfo(path).absoluteFilePath();
     if (m_Recent) {
         m_Recent->Add(m_Path);

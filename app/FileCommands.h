@@ -26,12 +26,19 @@ public:
 
     void OnFileNew();
     void OnFileOpen();
-    void OnFileSave();
-    void OnFileSaveAs();
+    // Both return whether the document was saved.
+    bool OnFileSave();
+    bool OnFileSaveAs();
 
-    // Loads path into the document and shows it. On failure the message is
-    // shown and the current document stays as it was.
+    // Loads path into the document and shows it, after asking about unsaved
+    // changes. On failure the message is shown and the current document stays
+    // as it was.
     bool OpenPath(const QString& path);
+    // When the document holds changes that are not safe anywhere, asks
+    // whether to save them: Save saves (Save As for a document never saved),
+    // Discard drops them. Returns whether the caller may go on: false after
+    // Cancel or a save that did not succeed.
+    bool MaybeSave();
     // Commits the grid and writes the image to path.
     bool SaveTo(const QString& path);
 
@@ -50,6 +57,7 @@ signals:
 
 private:
     QString Choose(bool save, const QString& suggested);
+    bool LoadPath(const QString& path);
 
     ShellContext m_Context;
     QWidget* m_Owner;

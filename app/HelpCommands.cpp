@@ -1,9 +1,9 @@
 #include "app/HelpCommands.h"
 
 #include "app/AboutDialog.h"
-#include "base/AppLanguage.h"
 #include "app/HelpWindow.h"
 #include "app/ModalRunner.h"
+#include "base/AppLanguage.h"
 
 HelpCommands::HelpCommands(QWidget* owner, QObject* parent) : QObject(parent), m_Owner(owner) {}
 

@@ -27,6 +27,8 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     filePrintPreview = Make(CommandId::FilePrintPreview, "ID_FILE_PRINT_PREVIEW");
     filePrintSetup = Make(CommandId::FilePrintSetup, "ID_FILE_PRINT_SETUP");
     appExit = Make(CommandId::AppExit, "ID_APP_EXIT");
+    editUndo = Make(CommandId::EditUndo, "ID_EDIT_UNDO");
+    editRedo = Make(CommandId::EditRedo, "ID_EDIT_REDO");
     optionalFeatures = Make(CommandId::OptionalFeatures, "ID_OPTIONAL_FEATURES");
     sideKey = Make(CommandId::SideKey, "ID_SIDE_KEY");
     viewToolbar = Make(CommandId::ViewToolbar, "ID_VIEW_TOOLBAR");
@@ -43,6 +45,9 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     filePrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    editUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    editRedo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
     helpContents->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     for (QAction* a : m_All) {

@@ -21,6 +21,8 @@ public:
     QAction* filePrintPreview;
     QAction* filePrintSetup;
     QAction* appExit;
+    QAction* editUndo; // texts name the step: EditCommands sets them
+    QAction* editRedo;
     QAction* optionalFeatures;
     QAction* sideKey;
     QAction* viewToolbar;

@@ -1,19 +1,35 @@
 #include "app/SettingsCommands.h"
 
+#include <QDialog>
+
 #include "app/ModalRunner.h"
-#include "image/CProgramDoc.h"
+#include "base/ViewHooks.h"
 #include "settings/OptionalFeaturesDialog.h"
 #include "settings/SideKeyDialog.h"
 
-SettingsCommands::SettingsCommands(CProgramDoc& doc, QWidget* owner, QObject* parent)
-    : QObject(parent), m_Doc(doc), m_Owner(owner) {}
+namespace {
+
+constexpr BiText OptionalFeaturesStep{"Optional Features", "可选功能"};
+constexpr BiText SideKeyStep{"Side Key", "侧键"};
+
+// Runs a dialog of type Dialog over the image; OK (and only OK) is a change.
+template <typename Dialog> bool RunOver(MemoryImage& image, QWidget* owner) {
+    Dialog dialog(image, owner);
+    return ModalRunner::Run(dialog) == QDialog::Accepted;
+}
+
+} // namespace
+
+SettingsCommands::SettingsCommands(ViewHooks& view, QWidget* owner, QObject* parent)
+    : QObject(parent), m_View(view), m_Owner(owner) {}
 
 void SettingsCommands::OnOptionalFeatures() {
-    OptionalFeaturesDialog dialog(m_Doc.Image(), m_Owner);
-    ModalRunner::Run(dialog);
+    m_View.ApplyImageChange(OptionalFeaturesStep, [this](MemoryImage& image) {
+        return RunOver<OptionalFeaturesDialog>(image, m_Owner);
+    });
 }
 
 void SettingsCommands::OnSideKey() {
-    SideKeyDialog dialog(m_Doc.Image(), m_Owner);
-    ModalRunner::Run(dialog);
+    m_View.ApplyImageChange(
+        SideKeyStep, [this](MemoryImage& image) { return RunOver<SideKeyDialog>(image, m_Owner); });
 }

@@ -2,20 +2,21 @@
 
 #include <QObject>
 
-class CProgramDoc;
+class ViewHooks;
 class QWidget;
 
 // Program > Optional Features (32784) and Side Key (32786): each opens its
-// dialog over the document's image, modally, created per use.
+// dialog, modally, created per use, over the image a save would write; OK
+// makes one undo step of what the dialog changed.
 class SettingsCommands : public QObject {
     Q_OBJECT
 public:
-    SettingsCommands(CProgramDoc& doc, QWidget* owner, QObject* parent);
+    SettingsCommands(ViewHooks& view, QWidget* owner, QObject* parent);
 
     void OnOptionalFeatures();
     void OnSideKey();
 
 private:
-    CProgramDoc& m_Doc;
+    ViewHooks& m_View;
     QWidget* m_Owner;
 };

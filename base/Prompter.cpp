@@ -1,8 +1,15 @@
 #include "base/Prompter.h"
 
 #include <QMessageBox>
+#include <QPushButton>
+
+#include "base/AppLanguage.h"
 
 namespace {
+
+constexpr BiText SaveButton{"&Save", "保存(&S)"};
+constexpr BiText DiscardButton{"&Discard", "不保存(&N)"};
+constexpr BiText CancelButton{"Cancel", "取消"};
 
 class MessageBoxPrompter final : public Prompter {
 public:
@@ -22,6 +29,25 @@ public:
         return QMessageBox::warning(owner, QStringLiteral("Orin Programing Software"), text,
                                     QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
     }
+    SaveChoice AskSaveChanges(QWidget* owner, const QString& text) override {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Orin Programing Software"), text,
+                        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
+        // The standard buttons, named in the interface language whatever
+        // translations Qt itself has.
+        box.button(QMessageBox::Save)->setText(Tr(SaveButton));
+        box.button(QMessageBox::Discard)->setText(Tr(DiscardButton));
+        box.button(QMessageBox::Cancel)->setText(Tr(CancelButton));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        switch (box.exec()) {
+        case QMessageBox::Save:
+            return SaveChoice::Save;
+        case QMessageBox::Discard:
+            return SaveChoice::Discard;
+        default:
+            return SaveChoice::Cancel;
+        }
+    }
 };
 
 Prompter* g_Installed = nullptr;
@@ -33,4 +59,6 @@ Prompter& CurrentPrompter() {
     return g_Installed ? *g_Installed : boxes;
 }
 
-void SetPrompter(Prompter* p) { g_Installed = p; }
+void SetPrompter(Prompter* p) {
+    g_Installed = p;
+}

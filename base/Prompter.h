@@ -4,6 +4,9 @@
 
 class QWidget;
 
+// The answers to the question whether to save changes first.
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Every message box of the program goes through this interface, so that tests
 // can answer them without a modal window.
 class Prompter {
@@ -16,6 +19,8 @@ public:
     virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // Retry/Cancel; true for Retry.
     virtual bool AskRetryCancel(QWidget* owner, const QString& text) = 0;
+    // Save/Discard/Cancel, for changes that would otherwise be lost.
+    virtual SaveChoice AskSaveChanges(QWidget* owner, const QString& text) = 0;
 };
 
 // The prompter in use; the message-box one unless a test installed another.

@@ -1,7 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+#include "base/Lang.h"
+
+class ImageHistory;
 class MemoryImage;
 class QWidget;
 
@@ -40,4 +44,22 @@ public:
     virtual int RowCount() = 0;
     virtual int ColumnCount() = 0;
     virtual QString CellText(int row, int col) = 0;
+
+    // The document's undo history; it also says whether the document is
+    // modified.
+    virtual ImageHistory& History() = 0;
+    // Write an open editor, record what is not yet recorded, then step.
+    virtual void Undo() = 0;
+    virtual void Redo() = 0;
+    // An open editor's value into its cell and every change into the history.
+    virtual void SettleEdits() = 0;
+    // The document as it is now is safe elsewhere (just read from the radio).
+    virtual void MarkClean() = 0;
+    // image, what a save would have written, is safe elsewhere (just saved
+    // or written to the radio); changes made since still count as unsaved.
+    virtual void MarkSafe(const MemoryImage& image) = 0;
+    // One undo step that changes the image a save would write: see
+    // CProgramView::ApplyImageChange.
+    virtual bool ApplyImageChange(const BiText& stepName,
+                                  const std::function<bool(MemoryImage&)>& change) = 0;
 };

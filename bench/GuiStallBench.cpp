@@ -32,6 +32,7 @@ public:
         std::fprintf(stderr, "prompt: %s\n", qPrintable(text));
         return false;
     }
+    SaveChoice AskSaveChanges(QWidget*, const QString&) override { return SaveChoice::Cancel; }
 };
 
 double Run(TransferCommands& commands, bool bWrite) {

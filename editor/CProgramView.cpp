@@ -10,6 +10,7 @@
 
 #include "base/AppLanguage.h"
 #include "editor/CellEditController.h"
+#include "editor/ChangeRecorder.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelDisplay.h"
 #include "editor/ChannelGrid.h"
@@ -64,9 +65,15 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent),
     m_Editing->Connect();
     m_Keys = new EnterKeyFilter(*m_Editing, *m_Grid, *m_Bar, m_Editors, this);
     m_Channels = new ChannelCommands(*this);
+    m_Recorder = new ChangeRecorder(m_Doc, *m_Grid, *m_Bar, *m_Display, *m_Editing, this);
+    m_Recorder->Connect();
 }
 
-CProgramView::~CProgramView() = default;
+CProgramView::~CProgramView() {
+    // Closing the form moves the focus out of a bar box, which would record
+    // into a history whose display is already gone.
+    delete m_Recorder;
+}
 
 int CProgramView::BaseColumnWidth() const {
     const QFontMetrics metrics(m_Grid->font());
@@ -104,7 +111,7 @@ void CProgramView::OnInitialUpdate() {
         editor->hide();
     }
 
-    DisplayImage();
+    m_Recorder->Unrecorded([this] { m_Display->Display(m_Doc.Image(), CurrentLang()); });
 
     for (int column = 0; column < ChannelColumnCount; ++column) {
         m_Grid->SetCellText(0, column, Tr(ChannelTexts::ColumnTitles[column]));
@@ -113,6 +120,7 @@ void CProgramView::OnInitialUpdate() {
         m_Grid->SetCellText(row, 0, QString::number(row));
     }
     m_Bar->TypeList()->setFocus(Qt::OtherFocusReason);
+    m_Recorder->StartDocument();
 }
 
 void CProgramView::OneTimeSetup() {
@@ -131,10 +139,15 @@ void CProgramView::OneTimeSetup() {
     m_Bar->TypeList()->setCurrentIndex(0);
     m_Bar->MoveMembersToControls();
     m_Keys->Install();
+    m_Editing->WatchListPicks();
 }
 
 void CProgramView::DisplayImage() {
-    m_Display->Display(m_Doc.Image(), CurrentLang());
+    m_Recorder->Flush();
+    m_Recorder->Unrecorded([this] {
+        m_Display->Display(m_Doc.Image(), CurrentLang());
+        m_Editing->LoadCellEditor();
+    });
 }
 
 void CProgramView::CommitGrid() {
@@ -146,7 +159,49 @@ void CProgramView::CommitCellEdit() {
 }
 
 void CProgramView::RelabelForLanguage() {
-    m_Relabeler->Relabel(CurrentLang());
+    m_Recorder->Flush();
+    const Lang lang = CurrentLang();
+    m_Recorder->Unrecorded([&] { m_Relabeler->Relabel(lang); });
+    // Undo puts back texts of the language now in force.
+    m_Recorder->History().ForEachChange([lang](CellChange& change) {
+        change.before = LanguageRelabeler::TranslatedText(change.col, change.before, lang);
+        change.after = LanguageRelabeler::TranslatedText(change.col, change.after, lang);
+    });
+}
+
+bool CProgramView::ApplyImageChange(const BiText& stepName,
+                                    const std::function<bool(MemoryImage&)>& change,
+                                    GridCell focus) {
+    return m_Recorder->ApplyImageChange(StepName::Of(stepName), change, focus);
+}
+
+bool CProgramView::ApplyImageChange(const BiText& stepName,
+                                    const std::function<bool(MemoryImage&)>& change) {
+    return ApplyImageChange(stepName, change, GridCell{});
+}
+
+ImageHistory& CProgramView::History() {
+    return m_Recorder->History();
+}
+
+void CProgramView::Undo() {
+    m_Recorder->Undo();
+}
+
+void CProgramView::Redo() {
+    m_Recorder->Redo();
+}
+
+void CProgramView::SettleEdits() {
+    m_Recorder->Settle();
+}
+
+void CProgramView::MarkClean() {
+    m_Recorder->MarkClean();
+}
+
+void CProgramView::MarkSafe(const MemoryImage& image) {
+    m_Recorder->MarkSafe(image);
 }
 
 QWidget* CProgramView::EditorForColumn() const {

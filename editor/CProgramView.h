@@ -1,17 +1,21 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "base/ViewHooks.h"
 #include "editor/CellEditorSet.h"
+#include "editor/ImageStep.h"
 
 class CProgramDoc;
 class CellEditController;
 class ChannelCommands;
+class ChangeRecorder;
 class ChannelDisplay;
 class ChannelGrid;
 class EnterKeyFilter;
+class ImageHistory;
 class LanguageRelabeler;
 class TypeSettingBar;
 
@@ -36,6 +40,25 @@ public:
     void RelabelForLanguage() override;
 
     QWidget* Widget() override { return this; }
+
+    // Commits an open in-place editor, applies change to the image a save
+    // would write (the grid committed into a copy), shows the result in the
+    // grid and records it as one undo step named stepName. When change returns
+    // false nothing changes and no step is recorded; neither is one when
+    // neither the bytes nor the grid's texts changed. Undo and redo of the
+    // step make focus current (by default the first cell whose text it
+    // changed). Returns whether a step was recorded.
+    bool ApplyImageChange(const BiText& stepName, const std::function<bool(MemoryImage&)>& change,
+                          GridCell focus);
+    bool ApplyImageChange(const BiText& stepName,
+                          const std::function<bool(MemoryImage&)>& change) override;
+
+    ImageHistory& History() override;
+    void Undo() override;
+    void Redo() override;
+    void SettleEdits() override;
+    void MarkClean() override;
+    void MarkSafe(const MemoryImage& image) override;
     QWidget* GridWidget() override;
     MemoryImage& DocumentImage() override;
     void SetImageCommandsEnabled(bool enabled) override;
@@ -67,5 +90,6 @@ private:
     EnterKeyFilter* m_Keys = nullptr;
     ChannelCommands* m_Channels = nullptr;
     std::unique_ptr<LanguageRelabeler> m_Relabeler;
+    ChangeRecorder* m_Recorder = nullptr;
     bool m_bSetupDone = false;
 };

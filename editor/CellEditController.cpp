@@ -44,6 +44,14 @@ void CellEditController::Connect() {
     connect(&m_Grid, &ChannelGrid::GridKeyPress, this, &CellEditController::OnGridKeyPress);
 }
 
+void CellEditController::WatchListPicks() {
+    for (QWidget* editor : m_Editors.All()) {
+        if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            connect(list, &QComboBox::activated, this, [this] { m_bListPicked = true; });
+        }
+    }
+}
+
 QWidget* CellEditController::EditorForColumn() const {
     return m_Editors.EditorForColumn(m_Grid.CurrentCol());
 }
@@ -68,6 +76,7 @@ void CellEditController::LoadCellEditor() {
     }
     const QString text = m_Grid.CurrentText();
     QWidget* editor = EditorForColumn();
+    m_bListPicked = false;
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         edit->setText(text);
     } else {
@@ -75,23 +84,26 @@ void CellEditController::LoadCellEditor() {
     }
 }
 
-// The first entry that begins with the cell's text, ignoring case; the first
-// entry when none does (an empty cell therefore selects the first entry).
+// The first entry that begins with the cell's text, ignoring case (an empty
+// cell therefore selects the first entry). A text that begins no entry, such
+// as "MSK" after a switch has renamed that entry, selects none: the list shows
+// the cell's own text until the user picks an entry.
 void CellEditController::LoadList(QWidget* editor, const QString& text) {
     auto* list = qobject_cast<QComboBox*>(editor);
     if (list == nullptr || list->count() == 0) {
         return;
     }
-    int index = 0;
+    int index = -1;
     for (int i = 0; i < list->count(); ++i) {
         if (list->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
             index = i;
             break;
         }
     }
+    list->setPlaceholderText(index < 0 ? text : QString());
     list->setCurrentIndex(index);
     if (list->isEditable()) {
-        list->setEditText(list->itemText(index));
+        list->setEditText(index < 0 ? text : list->itemText(index));
     }
 }
 
@@ -104,6 +116,12 @@ void CellEditController::CommitCellEdit() {
         return; // no open edit
     }
     const int row = m_Grid.CurrentRow();
+    if (qobject_cast<QComboBox*>(editor) && !m_bListPicked) {
+        // Looking at a list cell never changes it: only an entry the user
+        // picked is written.
+        HideEditor(editor);
+        return;
+    }
     if (editor == m_Editors.ToneCombo()) {
         const QComboBox* tone = m_Editors.ToneCombo();
         if (!RowHasFrequency(row)) {

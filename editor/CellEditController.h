@@ -23,6 +23,8 @@ public:
 
     // Binds the grid's events to the handlers below.
     void Connect();
+    // Notes when the user picks an entry of a list editor; once the editors exist.
+    void WatchListPicks();
 
     QWidget* EditorForColumn() const;
     void LoadCellEditor();
@@ -63,4 +65,6 @@ private:
     TypeSettingBar& m_Bar;
     CellEditorSet& m_Editors;
     QWidget* m_Owner;
+    // The user chose an entry of the list editor since its cell became current.
+    bool m_bListPicked = false;
 };

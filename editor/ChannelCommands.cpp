@@ -217,22 +217,8 @@ void ChannelCommands::SelectIndexes(const std::vector<int>& channels) {
     m_View.Grid()->SelectChannels(rows);
 }
 
-bool ChannelCommands::Apply(const BiText& /*stepName*/, const Change& change) {
-    // The change works on the image a save would write: the grid committed
-    // into a copy, so that the document's own image stays as it was when the
-    // change declines.
-    m_View.CommitCellEdit();
-    MemoryImage& document = m_View.DocumentImage();
-    const MemoryImage kept = document;
-    m_View.CommitGrid();
-    MemoryImage image = document;
-    document = kept;
-    if (!change(image)) {
-        return false;
-    }
-    document = image;
-    m_View.DisplayImage();
-    return true;
+bool ChannelCommands::Apply(const BiText& stepName, const Change& change) {
+    return m_View.ApplyImageChange(stepName, change);
 }
 
 void ChannelCommands::Message(const QString& text) {

@@ -15,7 +15,10 @@ void ChannelDisplay::Display(const MemoryImage& image, Lang lang) {
             m_Grid.SetCellText(n + 1, column, QString::fromStdString(record[column]));
         }
     }
+    DisplayBar(image);
+}
 
+void ChannelDisplay::DisplayBar(const MemoryImage& image) {
     // Type codes above the known ones still show the one radio type; codes
     // below it, or between, leave the list without a selection.
     const int type = static_cast<int>(image[ImageMap::RadioTypeCode]) - ImageMap::RadioTypeBase;
@@ -32,6 +35,18 @@ void ChannelDisplay::Display(const MemoryImage& image, Lang lang) {
 }
 
 void ChannelDisplay::Commit(MemoryImage& image) {
+    CommitRowsAndLists(image);
+    m_Bar.MoveControlsToMembers();
+    EncodeBandLimits(m_Bar.LowerBandEdge(), m_Bar.UpperBandEdge(), image);
+}
+
+void ChannelDisplay::CommitQuietly(MemoryImage& image) const {
+    CommitRowsAndLists(image);
+    const BandEdges band = m_Bar.PeekBandEdges();
+    EncodeBandLimits(band.lower, band.upper, image);
+}
+
+void ChannelDisplay::CommitRowsAndLists(MemoryImage& image) const {
     for (int n = 0; n < ImageMap::ChannelCount; ++n) {
         ChannelRecord record;
         for (int column = 1; column <= RecordTextCount; ++column) {
@@ -51,7 +66,4 @@ void ChannelDisplay::Commit(MemoryImage& image) {
     }
 
     image[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
-
-    m_Bar.MoveControlsToMembers();
-    EncodeBandLimits(m_Bar.LowerBandEdge(), m_Bar.UpperBandEdge(), image);
 }

@@ -1,6 +1,7 @@
 #include "editor/ChannelGrid.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QItemSelection>
@@ -107,6 +108,11 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(Rows - 1, Columns - 1, 
     }
     // The channel numbers select whole channels.
     verticalHeader()->viewport()->installEventFilter(this);
+    WatchUserScrolls(verticalScrollBar());
+    WatchUserScrolls(horizontalScrollBar());
+    // The grid takes the focus itself on a press of the left or middle button
+    // (mousePressEvent): a right press must leave an open editor its focus.
+    setFocusPolicy(Qt::TabFocus);
 
     m_bMovingQuietly = true;
     setCurrentCell(0, 0);
@@ -184,7 +190,11 @@ void ChannelGrid::SetCellText(int row, int col, const QString& text) {
     } else if (col == 0 && row > 0 && row < Rows) {
         verticalHeaderItem(row - 1)->setText(text);
     } else if (QTableWidgetItem* cell = Item(row, col)) {
-        cell->setText(text);
+        const QString before = cell->text();
+        if (before != text) {
+            cell->setText(text);
+            emit CellTextChanged(row, col, before);
+        }
     }
 }
 
@@ -285,9 +295,11 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
-    // The right button does not move the current cell; it keeps the channel
-    // selection for the menu it brings up. Any other press on a cell ends it.
+    // The right button neither moves the current cell nor takes the focus; it
+    // keeps the channel selection for the menu it brings up. Any other press
+    // on a cell ends it.
     if (event->button() != Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
         ClearChannelSelection();
         QTableWidget::mousePressEvent(event);
     }
@@ -297,6 +309,7 @@ void ChannelGrid::mousePressEvent(QMouseEvent* event) {
 
 void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
         QTableWidget::mousePressEvent(event);
         emit GridDoubleClick();
         return;
@@ -304,9 +317,15 @@ void ChannelGrid::mouseDoubleClickEvent(QMouseEvent* event) {
     event->ignore();
 }
 
-void ChannelGrid::scrollContentsBy(int dx, int dy) {
-    QTableWidget::scrollContentsBy(dx, dy);
-    emit GridScrolled();
+void ChannelGrid::WatchUserScrolls(QAbstractSlider* bar) {
+    // A scroll bar reports an action only for the user's input (its arrows,
+    // page areas, the dragged slider, the wheel, its keys); the position has
+    // moved on already when the value is about to follow.
+    connect(bar, &QAbstractSlider::actionTriggered, this, [this, bar] {
+        if (bar->sliderPosition() != bar->value()) {
+            emit GridScrolled();
+        }
+    });
 }
 
 void ChannelGrid::contextMenuEvent(QContextMenuEvent* event) {

@@ -6,6 +6,8 @@
 #include <QTableWidget>
 #include <array>
 
+class QAbstractSlider;
+
 // The channel table: 129 rows x 14 columns of plain text cells, row 0 and
 // column 0 fixed. The fixed row and column are the table's own headers, so they
 // stay in place while the channels scroll; cell (0, c) is the title of column c
@@ -74,23 +76,27 @@ signals:
     void GridKeyPress(int keyCode);
     void GridMouseDown(int button, int shift, int x, int y);
     void GridDoubleClick();
+    // The user scrolled the grid (scroll bar or wheel). Scrolls the view makes
+    // itself, such as bringing a clicked cell into sight, are not reported.
     void GridScrolled();
     void ChannelSelectionChanged();
     // The right button asked for a menu over a channel number (col 0) or a
     // channel cell; global is the point on the screen.
     void ChannelMenuRequested(int row, int col, const QPoint& global);
+    // A channel cell (row and column 1 or more) got a different text.
+    void CellTextChanged(int row, int col, const QString& before);
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void scrollContentsBy(int dx, int dy) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QTableWidgetItem* Item(int row, int col) const;
+    void WatchUserScrolls(QAbstractSlider* bar);
     void PaintCorner(QWidget* corner);
     // A press on the channel number of row.
     void ChannelNumberPressed(int row, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);

@@ -63,17 +63,25 @@ void LanguageRelabeler::Relabel(Lang newLang) {
 }
 
 void LanguageRelabeler::TranslateCells(ChannelGrid& grid, Lang newLang) {
-    const Lang oldLang = newLang == Lang::Chinese ? Lang::English : Lang::Chinese;
     for (int row = 1; row < ChannelGrid::Rows; ++row) {
         for (int column = ColWidth; column <= ColScram; ++column) {
             const QString text = grid.CellText(row, column); // read once per cell
-            for (const CellTranslation& pair : CellTranslations) {
-                if (pair.column == column && text == QString::fromUtf8(pair.text.In(oldLang))) {
-                    grid.SetCellText(row, column, QString::fromUtf8(pair.text.In(newLang)));
-                }
+            const QString translated = TranslatedText(column, text, newLang);
+            if (translated != text) {
+                grid.SetCellText(row, column, translated);
             }
         }
     }
+}
+
+QString LanguageRelabeler::TranslatedText(int column, const QString& text, Lang newLang) {
+    const Lang oldLang = newLang == Lang::Chinese ? Lang::English : Lang::Chinese;
+    for (const CellTranslation& pair : CellTranslations) {
+        if (pair.column == column && text == QString::fromUtf8(pair.text.In(oldLang))) {
+            return QString::fromUtf8(pair.text.In(newLang));
+        }
+    }
+    return text;
 }
 
 void LanguageRelabeler::RefillLists(Lang newLang) {

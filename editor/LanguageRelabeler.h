@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include "base/Lang.h"
 
 class CellEditorSet;
@@ -20,6 +22,8 @@ public:
     // The cell texts of one language that have a counterpart in the other, by
     // column: a cell changes only when its whole text equals one of them.
     static void TranslateCells(ChannelGrid& grid, Lang newLang);
+    // The text a cell of column would show after the switch to newLang.
+    static QString TranslatedText(int column, const QString& text, Lang newLang);
 
 private:
     void RefillLists(Lang newLang);

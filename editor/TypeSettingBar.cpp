@@ -96,6 +96,14 @@ bool TypeSettingBar::MoveControlsToMembers() {
     return ExchangeBox(m_UpperBox, &m_UpperBandEdge) && ExchangeBox(m_LowerBox, &m_LowerBandEdge);
 }
 
+BandEdges TypeSettingBar::PeekBandEdges() const {
+    BandEdges band{m_LowerBandEdge, m_UpperBandEdge};
+    if (ParseUnsigned(m_UpperBox->text(), &band.upper)) {
+        ParseUnsigned(m_LowerBox->text(), &band.lower);
+    }
+    return band;
+}
+
 bool TypeSettingBar::ExchangeBox(QLineEdit* box, unsigned* member) {
     unsigned value = 0;
     if (ParseUnsigned(box->text(), &value)) {

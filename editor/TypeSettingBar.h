@@ -3,6 +3,8 @@
 #include <QGroupBox>
 #include <QString>
 
+#include "image/BandLimits.h"
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -35,6 +37,9 @@ public:
     // ends the exchange: its edge (and an edge not yet read) keeps its value.
     // Returns false when a box was refused.
     bool MoveControlsToMembers();
+    // The edges MoveControlsToMembers would leave, without its message and
+    // without changing anything.
+    BandEdges PeekBandEdges() const;
 
     // The labels and the "Manul Setting" entries written by a language switch.
     void Relabel(bool chinese);

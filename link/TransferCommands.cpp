@@ -32,6 +32,8 @@ struct TransferCommands::Job {
 
 namespace {
 
+constexpr BiText ReadStep{"Read From Radio", "从对讲机读取"};
+
 const char* const ComTexts[4] = {
     QT_TRANSLATE_NOOP("TransferCommands", "COM1(&P)"),
     QT_TRANSLATE_NOOP("TransferCommands", "COM2(&Q)"),
@@ -271,9 +273,15 @@ void TransferCommands::FinishTransfer() {
     m_LastOutcome = job->outcome;
     const bool bRead = job->direction == TransferDirection::Read;
     if (bRead && job->outcome == TransferOutcome::Completed) {
-        m_Hooks.DocumentImage() = job->image;
-        m_Hooks.DisplayImage();
+        // One undo step from what was there; the radio now holds the result.
+        m_Hooks.ApplyImageChange(ReadStep, [&job](MemoryImage& image) {
+            image = job->image;
+            return true;
+        });
+        m_Hooks.MarkClean();
         TransferArchive::SaveBackup(job->image, QStringLiteral("read"));
+    } else if (job->outcome == TransferOutcome::Completed) {
+        m_Hooks.MarkSafe(job->image);
     }
     const QString head =
         QStringLiteral("%1 %2 on %3: %4\n")

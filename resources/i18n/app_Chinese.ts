@@ -35,6 +35,10 @@ For programming the Orin-6140D radio only.</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
@@ -68,6 +72,41 @@ For programming the Orin-6140D radio only.</source>
     <message>
         <source>No channel is programmed.</source>
         <translation>没有已设置的信道。</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo %1&#x9;Ctrl+Z</source>
+        <translation>撤销%1(&amp;U)&#x9;Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Undo&#x9;Ctrl+Z</source>
+        <translation>撤销(&amp;U)&#x9;Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1&#x9;Ctrl+Y</source>
+        <translation>重做%1(&amp;R)&#x9;Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Redo&#x9;Ctrl+Y</source>
+        <translation>重做(&amp;R)&#x9;Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>撤销上一次修改</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo the last change undone</source>
+        <translation>重做上一次撤销的修改</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,10 @@ For programming the Orin-6140D radio only.</translation>
         <translation>&amp;File</translation>
     </message>
     <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
@@ -68,6 +72,41 @@ For programming the Orin-6140D radio only.</translation>
     <message>
         <source>No channel is programmed.</source>
         <translation>No channel is programmed.</translation>
+    </message>
+</context>
+<context>
+    <name>EditCommands</name>
+    <message>
+        <source>&amp;Undo %1&#x9;Ctrl+Z</source>
+        <translation>&amp;Undo %1&#x9;Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Undo&#x9;Ctrl+Z</source>
+        <translation>&amp;Undo&#x9;Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1&#x9;Ctrl+Y</source>
+        <translation>&amp;Redo %1&#x9;Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>&amp;Redo&#x9;Ctrl+Y</source>
+        <translation>&amp;Redo&#x9;Ctrl+Y</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>Undo the last change</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo the last change undone</source>
+        <translation>Redo the last change undone</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
     </message>
 </context>
 <context>

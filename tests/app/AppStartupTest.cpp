@@ -6,9 +6,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "base/AppLanguage.h"
 #include "app/AppStartup.h"
 #include "app/ProfileFile.h"
+#include "base/AppLanguage.h"
 #include "tests/support/QtPrinters.h"
 
 namespace {

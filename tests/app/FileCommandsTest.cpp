@@ -69,7 +69,7 @@ TEST_F(FileCommandsTest, OpenLoadsTheFileAndRedisplaysWithoutChangingTheTitle) {
     EXPECT_EQ(doc.Image()[0], 0x5A);
     EXPECT_EQ(doc.Image()[4095], 0x5A);
     EXPECT_EQ(view.calls, QStringList{QStringLiteral("OnInitialUpdate")});
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
     EXPECT_EQ(frame->RecentFiles().Files().value(0), QFileInfo(chosenFile).absoluteFilePath());
 }
 

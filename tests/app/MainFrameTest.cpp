@@ -49,7 +49,7 @@ protected:
 
 TEST_F(MainFrameTest, WindowIs1024By768WithTheProgramTitle) {
     EXPECT_EQ(frame->size(), QSize(1024, 768));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
     EXPECT_EQ(frame->centralWidget(), &view.widget);
 }
 
@@ -58,11 +58,12 @@ TEST_F(MainFrameTest, MenusHoldTheItemsWithMnemonicsAndShortcutTexts) {
     for (QAction* a : frame->menuBar()->actions()) {
         titles.append(a->text());
     }
-    EXPECT_EQ(titles, (QStringList{"&File", "&Program", "P&ort", "&View", "&Help"}));
+    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Program", "P&ort", "&View", "&Help"}));
     EXPECT_EQ(
         MenuTexts(frame->FileMenu()),
         (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                      "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(MenuTexts(frame->EditMenu()), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y"}));
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
               (QStringList{"&Optional Features\tCtrl+O", "Side Key"}));
     EXPECT_EQ(MenuTexts(frame->ViewMenu()),
@@ -78,6 +79,10 @@ TEST_F(MainFrameTest, OnlyTheAcceleratorTableBindsKeys) {
     EXPECT_EQ(a.filePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
     EXPECT_EQ(a.contextHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
     EXPECT_EQ(a.helpContents->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
+    EXPECT_EQ(a.editUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    EXPECT_EQ(a.editRedo->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                   QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
     // "Ctrl+O" at Optional Features is a label only.
     EXPECT_TRUE(a.optionalFeatures->shortcut().isEmpty());
     EXPECT_EQ(a.ById(CommandId::OptionalFeatures), a.optionalFeatures);

@@ -78,7 +78,7 @@ TEST_F(ProgramWindowTest, AfterNewTheGridAndBarShowAnEmptyRadio) {
     EXPECT_EQ(bar.ManualList()->currentText(), QStringLiteral("Open"));
     EXPECT_EQ(bar.LowerBox()->text(), QStringLiteral("400"));
     EXPECT_EQ(bar.UpperBox()->text(), QStringLiteral("480"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
 }
 
 TEST_F(ProgramWindowTest, OpeningAKnownImageShowsItsChannelsInEitherLanguage) {
@@ -96,7 +96,7 @@ TEST_F(ProgramWindowTest, OpeningAKnownImageShowsItsChannelsInEitherLanguage) {
         }
     }
     EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
 }
 
 TEST_F(ProgramWindowTest, SavingANewDocumentAtOnceWritesEmptyChannelRecords) {

@@ -7,11 +7,11 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "base/AppLanguage.h"
 #include "app/CMainFrame.h"
 #include "app/LanguageModule.h"
 #include "app/ModalRunner.h"
 #include "app/ProfileFile.h"
+#include "base/AppLanguage.h"
 #include "image/CProgramDoc.h"
 #include "tests/app/RecordingPrompter.h"
 #include "tests/support/QtPrinters.h"

@@ -7,6 +7,7 @@
 
 #include "editor/CellEditorSet.h"
 #include "editor/ViewFixture.h"
+#include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
 
 namespace {
@@ -398,7 +399,7 @@ TEST_F(CellEditing, ScrollingClosesTheEditorWithoutWriting) {
     SetRow(1, {"145.00000"});
     ClickCell(1, 1);
     Type(QStringLiteral("146"));
-    Grid().verticalScrollBar()->setValue(Grid().verticalScrollBar()->value() + 5);
+    Grid().verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd); // the user's
     EXPECT_TRUE(Editors().FrequencyEdit()->isHidden());
     ClickCell(3, 1);
     EXPECT_EQ(Cell(1, 1), QStringLiteral("145.00000"));
@@ -429,7 +430,70 @@ TEST_F(CellEditing, ClickingAPartlyVisibleCellWritesTheOpenEditAndOpensTheNext) 
                       QPoint(partly.left() + 3, partly.center().y()));
     EXPECT_EQ(Cell(1, 1), QStringLiteral("145.50000"));
     EXPECT_EQ(Grid().CurrentCol(), col);
-    EXPECT_FALSE(m_View->EditorForColumn()->isHidden());
+    QWidget* editor = m_View->EditorForColumn();
+    EXPECT_FALSE(editor->isHidden());
+
+    // The grid brings a pressed cell into sight after the double-click
+    // interval. That scroll is the grid's, not the user's: the editor stays
+    // open over its cell with what has been typed.
+    auto* frequency = qobject_cast<QLineEdit*>(editor);
+    if (frequency) {
+        Type(QStringLiteral("1"));
+    }
+    const int scrolledBefore = Grid().horizontalScrollBar()->value();
+    QTest::qWait(QApplication::doubleClickInterval() + 300);
+    EXPECT_GT(Grid().horizontalScrollBar()->value(), scrolledBefore);
+    EXPECT_FALSE(editor->isHidden());
+    EXPECT_EQ(editor->geometry().topLeft(), Grid().CellRect().topLeft());
+    if (frequency) {
+        EXPECT_EQ(frequency->text(), QStringLiteral("1"));
+    }
+}
+
+TEST_F(CellEditing, AnEditorOpenedOnThePartlyVisibleBottomRowKeepsWhatIsTyped) {
+    OpenWithBand();
+    SetRow(1, {"145.00000", "145.00000"});
+    // A height at which the last row in sight is cut by the grid's lower edge.
+    int row = 0;
+    for (int height = 300; height < 600 && row == 0; height += 3) {
+        m_View->resize(1300, height);
+        QCoreApplication::processEvents();
+        const int bottom = Grid().viewport()->height();
+        for (int r = 1; r < 128; ++r) {
+            const QRect rect = Grid().CellRect(r, 1);
+            if (rect.top() + 6 < bottom && rect.bottom() > bottom) {
+                row = r;
+                break;
+            }
+        }
+    }
+    ASSERT_NE(row, 0);
+    const QRect partly = Grid().CellRect(row, 1);
+    QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
+                      QPoint(partly.center().x(), partly.top() + 3));
+    ASSERT_EQ(Grid().CurrentRow(), row);
+    Type(QStringLiteral("146.2"));
+    QTest::qWait(QApplication::doubleClickInterval() + 300);
+    ASSERT_GT(Grid().verticalScrollBar()->value(), 0); // the grid did scroll
+    EXPECT_FALSE(Editors().FrequencyEdit()->isHidden());
+    Type(QStringLiteral("5"));
+    EXPECT_EQ(Editors().FrequencyEdit()->text(), QStringLiteral("146.25"));
+    ClickCell(1, 3);
+    EXPECT_EQ(Cell(row, 1), QStringLiteral("146.25000"));
+}
+
+TEST_F(CellEditing, ARightPressKeepsTheFocusInTheOpenEditor) {
+    OpenWithBand();
+    SetRow(2, {"145.00000", "145.00000"});
+    ClickCell(2, 1);
+    Type(QStringLiteral("146."));
+    QTest::mouseClick(Grid().viewport(), Qt::RightButton, {}, Grid().CellRect(5, 4).center());
+    EXPECT_EQ(Focus(), Editors().FrequencyEdit());
+    Type(QStringLiteral("5x")); // a letter goes to the editor, not to the grid
+    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+    EXPECT_EQ(Grid().CurrentRow(), 2);
+    ClickCell(3, 1);
+    EXPECT_EQ(Cell(2, 1), QStringLiteral("146.50000"));
 }
 
 TEST_F(CellEditing, CommitCellEditWritesTheOpenEditorAndClosesIt) {

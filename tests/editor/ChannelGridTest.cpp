@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <utility>
 #include <vector>
@@ -130,10 +131,53 @@ TEST_F(ChannelGridTest, TypedCharactersAreReportedAndDoNotMoveTheCell) {
     EXPECT_TRUE(m_Events.empty());
 }
 
-TEST_F(ChannelGridTest, ScrollingIsReported) {
+TEST_F(ChannelGridTest, ScrollsTheUserMakesAreReportedAndTheGridsOwnAreNot) {
     QSignalSpy scrolled(&m_Grid, &ChannelGrid::GridScrolled);
-    m_Grid.verticalScrollBar()->setValue(m_Grid.verticalScrollBar()->value() + 10);
-    EXPECT_GE(scrolled.count(), 1);
+    // The grid bringing a cell into sight, and code moving the bar.
+    m_Grid.scrollTo(m_Grid.model()->index(100, 12));
+    m_Grid.verticalScrollBar()->setValue(m_Grid.verticalScrollBar()->value() - 10);
+    ASSERT_GT(m_Grid.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(scrolled.count(), 0);
+
+    const QPointF at = m_Grid.viewport()->rect().center();
+    QWheelEvent wheel(at, m_Grid.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(m_Grid.viewport(), &wheel);
+    EXPECT_EQ(scrolled.count(), 1);
+    m_Grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepSub);
+    EXPECT_EQ(scrolled.count(), 2);
+    m_Grid.verticalScrollBar()->setValue(0);
+    m_Grid.verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(scrolled.count(), 2); // at the top an arrow moves nothing
+}
+
+TEST_F(ChannelGridTest, ARightPressLeavesTheFocusWhereItWas) {
+    QWidget other(m_Grid.viewport());
+    other.setFocusPolicy(Qt::StrongFocus);
+    other.setGeometry(0, 0, 10, 10);
+    other.show();
+    other.setFocus();
+    QTest::mousePress(m_Grid.viewport(), Qt::RightButton, {}, CellCentre(3, 3));
+    QTest::mouseRelease(m_Grid.viewport(), Qt::RightButton, {}, CellCentre(3, 3));
+    EXPECT_TRUE(other.hasFocus());
+    EXPECT_EQ(m_Grid.CurrentRow(), 1);
+    QTest::mouseClick(m_Grid.viewport(), Qt::LeftButton, {}, CellCentre(3, 3));
+    EXPECT_TRUE(m_Grid.hasFocus());
+    EXPECT_EQ(m_Grid.CurrentRow(), 3);
+}
+
+TEST_F(ChannelGridTest, OnlyChangedChannelTextsAreReported) {
+    QSignalSpy changed(&m_Grid, &ChannelGrid::CellTextChanged);
+    m_Grid.SetCellText(5, 2, QStringLiteral("145.00000"));
+    m_Grid.SetCellText(5, 2, QStringLiteral("145.00000"));
+    m_Grid.SetCellText(0, 2, QStringLiteral("Title"));
+    m_Grid.SetCellText(5, 0, QStringLiteral("5"));
+    m_Grid.SetCellText(5, 2, QString());
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.at(0).at(2).toString(), QString());
+    EXPECT_EQ(changed.at(1).at(2).toString(), QStringLiteral("145.00000"));
+    EXPECT_EQ(changed.at(1).at(0).toInt(), 5);
+    EXPECT_EQ(changed.at(1).at(1).toInt(), 2);
 }
 
 TEST_F(ChannelGridTest, ColumnWidthReadsTheDefaultUntilWritten) {

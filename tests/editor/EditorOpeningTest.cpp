@@ -161,8 +161,8 @@ TEST_F(EditorOpening, LoadingAListSelectsTheFirstEntryBeginningWithTheCellText) 
     Grid().SetCellText(4, 3, QStringLiteral("D023"));
     Grid().SetCurrentCell(4, 10);
     EXPECT_EQ(Editors().BusyLockCombo()->currentText(), QStringLiteral("QT/DQT"));
-    Grid().SetCurrentCol(12);
-    EXPECT_EQ(Editors().ScramCombo()->currentIndex(), 0);
+    Grid().SetCurrentCol(12); // no entry begins with it: none is selected
+    EXPECT_EQ(Editors().ScramCombo()->currentIndex(), -1);
     Grid().SetCurrentCol(3);
     EXPECT_EQ(Editors().ToneCombo()->currentText(), QStringLiteral("D023N"));
     Grid().SetCurrentCol(11); // empty cell: first entry

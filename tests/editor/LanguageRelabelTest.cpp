@@ -219,3 +219,47 @@ TEST_F(TemplateTexts, EnglishModuleGivesTheTemplateTexts) {
 }
 
 } // namespace
+
+namespace {
+
+class ListCellsAfterSwitch : public LanguageRelabel {
+protected:
+    void ClickCell(int row, int col) {
+        Grid().scrollTo(Grid().model()->index(row - 1, col - 1));
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {},
+                          Grid().CellRect(row, col).center());
+    }
+};
+
+TEST_F(ListCellsAfterSwitch, LookingAtACellWhoseTextNoEntryMatchesKeepsIt) {
+    Open();
+    SetRow(2, {"145.00000", "145.00000", "OFF", "OFF", "Wide", "Yes", "High", "MSK", "ON", "Close",
+               "Forward", "1关"});
+    Switch(); // the list now names MSK's position "MDC1200"; Scram has "Off" to "8"
+    ClickCell(2, 8);
+    EXPECT_FALSE(Editors().OptSignalCombo()->isHidden());
+    EXPECT_EQ(Editors().OptSignalCombo()->currentIndex(), -1);
+    EXPECT_EQ(Editors().OptSignalCombo()->placeholderText(), QStringLiteral("MSK"));
+    ClickCell(2, 12);
+    ClickCell(3, 3);
+    EXPECT_EQ(Cell(2, 8), QStringLiteral("MSK"));
+    EXPECT_EQ(Cell(2, 12), QStringLiteral("1关"));
+    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+}
+
+TEST_F(ListCellsAfterSwitch, PickingAnEntryStillWritesIt) {
+    Open();
+    SetRow(2, {"145.00000", "145.00000", "OFF", "OFF", "Wide", "Yes", "High", "MSK", "ON", "Close",
+               "Forward", "1关"});
+    Switch();
+    ClickCell(2, 8);
+    QTest::keyClick(Editors().OptSignalCombo(), Qt::Key_Down); // the first entry
+    ClickCell(2, 12);
+    QTest::keyClick(Editors().ScramCombo(), Qt::Key_Down);
+    QTest::keyClick(Editors().ScramCombo(), Qt::Key_Down);
+    ClickCell(3, 3);
+    EXPECT_EQ(Cell(2, 8), QStringLiteral("无"));
+    EXPECT_EQ(Cell(2, 12), QStringLiteral("1"));
+}
+
+} // namespace

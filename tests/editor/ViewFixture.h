@@ -30,6 +30,10 @@ public:
         messages << text;
         return false;
     }
+    SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
+        messages << text;
+        return SaveChoice::Cancel;
+    }
     QStringList messages;
     bool bYes = true;
 };

@@ -44,6 +44,10 @@ public:
         asked << text;
         return false;
     }
+    SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
+        asked << text;
+        return SaveChoice::Cancel;
+    }
 };
 
 MemoryImage Pattern(int seed) {
@@ -115,6 +119,9 @@ TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplay
         ASSERT_EQ(view.image[a], bCarried ? radio[a] : before[a]) << a;
     }
     EXPECT_EQ(view.displays, 1);
+    // One undo step, and the radio holds the result.
+    EXPECT_EQ(view.history.UndoName(Lang::English), QStringLiteral("Read From Radio"));
+    EXPECT_EQ(view.cleanMarks, 1);
     EXPECT_FALSE(Dialog().IsCreated());
     EXPECT_EQ(Dialog().ProgressPosition(), 397);
     EXPECT_EQ(Dialog().StatusText(), "397");
@@ -149,6 +156,8 @@ TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesThe
     EXPECT_EQ(commands->BuiltInRadio().CompletedWrites(), 1);
     EXPECT_EQ(commands->BuiltInRadio().Memory()[0x123], view.image[0x123]);
     EXPECT_EQ(view.displays, 0);
+    EXPECT_EQ(view.cleanMarks, 1); // the radio holds what was written
+    EXPECT_FALSE(view.history.CanUndo());
     EXPECT_EQ(QDir(TransferArchive::BackupFolder())
                   .entryList({"orin-*-before-write.sin"}, QDir::Files)
                   .size(),
@@ -227,6 +236,8 @@ TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImag
     EXPECT_FALSE(Dialog().IsCreated());
     EXPECT_EQ(view.image, before);
     EXPECT_EQ(view.displays, 0);
+    EXPECT_EQ(view.cleanMarks, 0);
+    EXPECT_FALSE(view.history.CanUndo());
     // The user pressed Cancel and knows it: no message box.
     EXPECT_TRUE(prompter.shown.isEmpty()) << prompter.shown.join('|').toStdString();
 }

@@ -29,6 +29,10 @@ public:
         shown << text;
         return false;
     }
+    SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
+        shown << text;
+        return SaveChoice::Cancel;
+    }
 };
 
 class TransferIntoView : public ::testing::Test {
