@@ -38,18 +38,6 @@ protected:
 
     static QByteArray Image(char fill) { return QByteArray(4096, fill); }
 
-    void Drop(const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
-        QCoreApplication::sendEvent(frame.get(), &enter);
-        if (enter.isAccepted()) {
-            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(frame.get(), &drop);
-        }
-    }
-
     FakeFrameView view;
     QStringList chooserCalls;
     QString chosenFile;

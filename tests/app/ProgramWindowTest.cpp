@@ -47,17 +47,6 @@ protected:
         view.reset();
     }
 
-    QString WriteImage(const QString& name, const MemoryImage& image) {
-        QFile f(TempPath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(image.data()), MemoryImage::Size);
-        return f.fileName();
-    }
-    QByteArray ReadFile(const QString& path) {
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-        return f.readAll();
-    }
     ChannelGrid& Grid() { return *view->Grid(); }
 
     std::unique_ptr<CProgramView> view;

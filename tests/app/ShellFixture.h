@@ -2,8 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -53,6 +57,30 @@ protected:
     }
 
     QString TempPath(const QString& name) const { return dir.filePath(name); }
+
+    // Channel files in the temporary folder.
+    QString WriteImage(const QString& name, const MemoryImage& image) {
+        QFile f(TempPath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(reinterpret_cast<const char*>(image.data()), MemoryImage::Size);
+        return f.fileName();
+    }
+    static QByteArray ReadFile(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Drags path over the frame and drops it there if the frame takes it.
+    void Drop(const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(frame.get(), &enter);
+        if (enter.isAccepted()) {
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(frame.get(), &drop);
+        }
+    }
 
     QTemporaryDir dir;
     RecordingPrompter prompter;

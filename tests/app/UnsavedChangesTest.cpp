@@ -71,16 +71,6 @@ protected:
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(Focus(), Qt::Key(key), modifiers);
     }
-    QString WriteImage(const QString& name, const MemoryImage& image) {
-        QFile f(TempPath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(reinterpret_cast<const char*>(image.data()), MemoryImage::Size);
-        return f.fileName();
-    }
-    QByteArray ReadFile(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     // A document opened from a file, then one channel edited.
     QString OpenAndEdit() {
         const QString path = WriteImage(QStringLiteral("radio.sin"), ImageMap::NewDocumentImage());
@@ -88,16 +78,6 @@ protected:
         EnterFrequency(1, 1, QStringLiteral("450"));
         EXPECT_TRUE(frame->isWindowModified());
         return path;
-    }
-    void Drop(const QString& path) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(path)});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
-        QCoreApplication::sendEvent(frame.get(), &enter);
-        ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(frame.get(), &drop);
     }
     // What Save would write now.
     MemoryImage SavedBytes() {
