@@ -25,6 +25,7 @@ public:
     }
     bool AskYesNo(QWidget*, const QString&) override { return true; }
     bool AskRetryCancel(QWidget*, const QString&) override { return false; }
+    SaveChoice AskSaveChanges(QWidget*, const QString&) override { return SaveChoice::Discard; }
     bool bFailed = false;
 };
 
