@@ -267,15 +267,22 @@ TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) 
 }
 
 TEST_F(TransferCommandsTest, PortThatCannotBeOpenedIsReportedWithTheSystemReason) {
-    commands->SetPortName("/dev/orin-no-such-port");
-    commands->ReadAction()->trigger();
-    ASSERT_TRUE(StartAndFinish());
-    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::PortNotOpened);
-    ASSERT_EQ(prompter.shown.size(), 1);
-    EXPECT_EQ(prompter.shown[0], TransferTexts::PortNotOpened.english);
-    EXPECT_TRUE(prompter.details[0].contains("No such file")) << prompter.details[0].toStdString();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(Dialog().IsCreated());
+    // Any text from Port > Other port..., a COM number past every integer
+    // type included (it used to end the program with the user's edits).
+    for (const char* port : {"/dev/orin-no-such-port", "COM99999999999"}) {
+        prompter.shown.clear();
+        prompter.details.clear();
+        commands->SetPortName(port);
+        commands->ReadAction()->trigger();
+        ASSERT_TRUE(StartAndFinish());
+        EXPECT_EQ(commands->LastOutcome(), TransferOutcome::PortNotOpened);
+        ASSERT_EQ(prompter.shown.size(), 1);
+        EXPECT_EQ(prompter.shown[0], TransferTexts::PortNotOpened.english);
+        EXPECT_TRUE(prompter.details[0].contains("No such file"))
+            << prompter.details[0].toStdString();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(Dialog().IsCreated());
+    }
 }
 
 TEST_F(TransferCommandsTest, CommandTextsAreTheProgramsOwn) {
