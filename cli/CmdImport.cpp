@@ -13,10 +13,10 @@ namespace {
 
 constexpr const char* Usage =
     "usage: orinctl import IN.csv -o OUT.sin [--base BASE.sin] [--format orin|chirp]\n"
-    "       [--no-check] [--start N | --by-location] [--empty-others]\n";
+    "       [--no-check] [--start N | --by-location] [--empty-others] [--lang en|zh]\n";
 constexpr const char* Help =
     "usage: orinctl import IN.csv -o OUT.sin [--base BASE.sin] [--format orin|chirp]\n"
-    "       [--no-check] [--start N | --by-location] [--empty-others]\n"
+    "       [--no-check] [--start N | --by-location] [--empty-others] [--lang en|zh]\n"
     "\n"
     "Builds a channel file from a CSV channel list: our own CSV (the format of\n"
     "'orinctl dump') or the CSV of CHIRP, which repeater directories export.\n"
@@ -52,6 +52,7 @@ constexpr const char* Help =
     "                   file counts from 0); a later row with the same Location wins\n"
     "  --empty-others   empty every channel the import does not fill (otherwise\n"
     "                   they keep what the base image had)\n"
+    "  --lang en|zh     language of the listed rows (default en)\n"
     "\n"
     "IN.csv must be a regular file of at most 4 MB.\n"
     "\n"
@@ -106,15 +107,16 @@ std::string PlacementFromArgs(const CliArgs& args, ChannelImport::Placement& pla
 }
 
 int ImportChirp(const std::string& csv, const std::string& csvPath,
-                const ChannelImport::Placement& placement, bool emptyOthers, CProgramDoc& doc) {
+                const ChannelImport::Placement& placement, bool emptyOthers, Lang lang,
+                CProgramDoc& doc) {
     const ChirpImport::ReadResult read = ChirpImport::Read(csv, DecodeBandLimits(doc.Image()));
     if (!read.ok) {
-        return Fail(csvPath + ":" + std::to_string(read.errorLine) + ": " +
-                    read.error.In(Lang::English) + "; nothing was written");
+        return Fail(csvPath + ":" + std::to_string(read.errorLine) + ": " + read.error.In(lang) +
+                    "; nothing was written");
     }
     const std::vector<ChannelImport::Row> rows = ChirpImport::Place(read, placement);
     for (const ChannelImport::Row& row : rows) {
-        if (const std::string line = ChannelImport::ReportLine(row, Lang::English); !line.empty()) {
+        if (const std::string line = ChannelImport::ReportLine(row, lang); !line.empty()) {
             std::cerr << line << '\n';
         }
     }
@@ -131,7 +133,7 @@ int ImportChirp(const std::string& csv, const std::string& csvPath,
 
 int RunImport(const std::vector<std::string>& args) {
     std::string error;
-    const auto parsed = ParseCliArgs(args, {"-o", "--base", "--format", "--start"},
+    const auto parsed = ParseCliArgs(args, {"-o", "--base", "--format", "--start", "--lang"},
                                      {"--no-check", "--by-location", "--empty-others"}, error);
     if (parsed && parsed->help) {
         std::cout << Help;
@@ -147,6 +149,9 @@ int RunImport(const std::vector<std::string>& args) {
             error = "missing -o OUT.sin";
         } else if (!format.empty() && format != "orin" && format != "chirp") {
             error = "--format takes orin or chirp, not " + format;
+        } else if (const std::string l = parsed->Value("--lang").value_or("en");
+                   l != "en" && l != "zh") {
+            error = "--lang takes en or zh, not " + l;
         } else {
             error = PlacementFromArgs(*parsed, placement);
         }
@@ -183,12 +188,14 @@ int RunImport(const std::vector<std::string>& args) {
     if (format == "chirp" && parsed->Has("--no-check")) {
         return UsageError(csvPath + " is read as CHIRP CSV: --no-check is for our own CSV");
     }
-    if (format == "orin" && chirpOptions) {
+    if (format == "orin" && (chirpOptions || parsed->Has("--lang"))) {
         return UsageError(csvPath + " is read as our own CSV, whose rows name their channels: " +
-                          "--start, --by-location and --empty-others are for CHIRP CSV");
+                          "--start, --by-location, --empty-others and --lang are for CHIRP CSV");
     }
     if (format == "chirp") {
-        const int status = ImportChirp(csv, csvPath, placement, parsed->Has("--empty-others"), doc);
+        const Lang lang = parsed->Value("--lang") == "zh" ? Lang::Chinese : Lang::English;
+        const int status =
+            ImportChirp(csv, csvPath, placement, parsed->Has("--empty-others"), lang, doc);
         if (status != ExitOk) {
             return status;
         }

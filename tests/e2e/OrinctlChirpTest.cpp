@@ -76,6 +76,8 @@ TEST(OrinctlChirpImport, NothingImportableOrARefusedFileWritesNothing) {
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "orinctl import: nofreq.csv:1: the header has no Frequency column; "
                        "nothing was written\n");
+    run = Orinctl(dir, {"import", "am.csv", "-o", "out.sin", "--lang", "zh"});
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), "第 2 行：已跳过：无法存储模式 AM");
     EXPECT_EQ(ScratchDir::Read(dir.File("out.sin")), "old");
 }
 
@@ -89,8 +91,10 @@ TEST(OrinctlChirpImport, ContradictoryOptionsAreUsageErrors) {
         {"list.csv", "-o", "a.sin", "--start", "x"},
         {"list.csv", "-o", "a.sin", "--start", "2", "--by-location"},
         {"list.csv", "-o", "a.sin", "--format", "icom"},
+        {"list.csv", "-o", "a.sin", "--lang", "fr"},
         {"list.csv", "-o", "a.sin", "--no-check"},
         {"own.csv", "-o", "a.sin", "--empty-others"},
+        {"own.csv", "-o", "a.sin", "--lang", "zh"},
         {"own.csv", "-o", "a.sin", "--format", "orin", "--by-location"},
     };
     for (std::vector<std::string> args : cases) {
