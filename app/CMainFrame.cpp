@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include "app/ChannelListCommands.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
@@ -53,6 +54,7 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     m_Print = new PrintCommands(context.view, this, this);
     m_Language = new LanguageSwitch(context, this, this);
     m_Settings = new SettingsCommands(context.view, this, this);
+    m_ChannelLists = new ChannelListCommands(context.view, this);
 
     setCentralWidget(context.view.Widget());
     BuildMenus();
@@ -87,6 +89,8 @@ void CMainFrame::BuildMenus() {
     MainActions& a = *m_Actions;
     m_FileMenu = menuBar()->addMenu(QString());
     m_FileMenu->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
+    m_FileMenu->addSeparator();
+    m_FileMenu->addActions({m_ChannelLists->ImportAction(), m_ChannelLists->ExportAction()});
     m_FileMenu->addSeparator();
     m_FileMenu->addActions({a.filePrint, a.filePrintPreview, a.filePrintSetup});
     m_FileMenu->addSeparator();
@@ -211,6 +215,8 @@ void CMainFrame::SetImageCommandsEnabled(bool enabled) {
         }
     }
     m_Edit->SetAllowed(enabled);
+    m_ChannelLists->ImportAction()->setEnabled(enabled);
+    m_ChannelLists->ExportAction()->setEnabled(enabled);
     setAcceptDrops(enabled);
     m_Context.view.SetImageCommandsEnabled(enabled);
 }

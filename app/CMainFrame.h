@@ -15,6 +15,7 @@ class QMenu;
 class QToolBar;
 class RecentFileList;
 class SettingsCommands;
+class ChannelListCommands;
 class TransferCommands;
 
 // The main window: menu bar, toolbar and status bar around the channel view.
@@ -34,6 +35,7 @@ public:
     PrintCommands& Printing() const { return *m_Print; }
     LanguageSwitch& Language() const { return *m_Language; }
     RecentFileList& RecentFiles() const { return *m_Recent; }
+    ChannelListCommands& ChannelLists() const { return *m_ChannelLists; }
 
     QToolBar* ToolBar() const { return m_wndToolBar; }
     QMenu* FileMenu() const { return m_FileMenu; }
@@ -84,6 +86,7 @@ private:
     PrintCommands* m_Print;
     LanguageSwitch* m_Language;
     SettingsCommands* m_Settings;
+    ChannelListCommands* m_ChannelLists;
     TransferCommands* m_Transfer = nullptr;
     RecentFileList* m_Recent = nullptr;
     QToolBar* m_wndToolBar = nullptr;

@@ -59,10 +59,10 @@ TEST_F(MainFrameTest, MenusHoldTheItemsWithMnemonicsAndShortcutTexts) {
         titles.append(a->text());
     }
     EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Program", "P&ort", "&View", "&Help"}));
-    EXPECT_EQ(
-        MenuTexts(frame->FileMenu()),
-        (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                     "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+    EXPECT_EQ(MenuTexts(frame->FileMenu()),
+              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                           "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
+                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
     EXPECT_EQ(MenuTexts(frame->EditMenu()), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y"}));
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
               (QStringList{"&Optional Features\tCtrl+O", "Side Key"}));

@@ -1,0 +1,190 @@
+#include "app/ChannelListCommands.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "app/ModalRunner.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
+#include "base/ViewHooks.h"
+#include "formats/ChannelCsv.h"
+#include "formats/ChirpExport.h"
+#include "formats/ChirpImport.h"
+#include "formats/ImportPreviewDialog.h"
+#include "image/AtomicFileWriter.h"
+#include "image/BandLimits.h"
+
+namespace {
+
+constexpr BiText ImportStep{"Import Channels", "导入频道"};
+constexpr BiText CannotRead{"Cannot read the file %1.", "无法读取文件 %1。"};
+constexpr BiText Refused{"%1 cannot be imported: %2", "%1 无法导入：%2"};
+constexpr BiText CannotWrite{"Cannot write the file %1.", "无法写入文件 %1。"};
+constexpr BiText LeftOut{"Some channels were left out of %1 or written differently.",
+                         "有些频道没有写入 %1，或写法不同。"};
+
+QString ChirpFilter() {
+    return ChannelListCommands::tr("CHIRP CSV (*.csv)");
+}
+
+QString OwnFilter() {
+    return ChannelListCommands::tr("Orin CSV (*.csv)");
+}
+
+QString DialogOpen(QWidget* owner) {
+    QFileDialog dialog(owner);
+    dialog.setNameFilters({ChannelListCommands::tr("Channel lists (*.csv)"),
+                           ChannelListCommands::tr("All files (*)")});
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+QString DialogSave(QWidget* owner, bool* chirp) {
+    QFileDialog dialog(owner);
+    dialog.setNameFilters({ChirpFilter(), OwnFilter()});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    *chirp = dialog.selectedNameFilter() == ChirpFilter();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+ChannelListCommands::ChannelListCommands(ViewHooks& view, QWidget* owner)
+    : QObject(owner), m_View(view), m_Owner(owner), m_ChooseOpen(DialogOpen),
+      m_ChooseSave(DialogSave) {
+    m_Import = new QAction(this);
+    m_Import->setObjectName(QStringLiteral("ID_FILE_IMPORT_CHANNELS"));
+    m_Export = new QAction(this);
+    m_Export->setObjectName(QStringLiteral("ID_FILE_EXPORT_CHANNELS"));
+    connect(m_Import, &QAction::triggered, this, &ChannelListCommands::OnImport);
+    connect(m_Export, &QAction::triggered, this, &ChannelListCommands::OnExport);
+    if (owner) {
+        owner->installEventFilter(this);
+    }
+    Retranslate();
+}
+
+void ChannelListCommands::Retranslate() {
+    m_Import->setText(tr("&Import Channels..."));
+    m_Import->setStatusTip(tr("Import a channel list: CHIRP CSV or Orin CSV"));
+    m_Export->setText(tr("&Export Channels..."));
+    m_Export->setStatusTip(tr("Export the channels as CHIRP CSV or Orin CSV"));
+}
+
+bool ChannelListCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_Owner && event->type() == QEvent::LanguageChange) {
+        Retranslate();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ChannelListCommands::OnImport() {
+    const QString path = m_ChooseOpen ? m_ChooseOpen(m_Owner) : QString();
+    if (!path.isEmpty()) {
+        ImportFile(path);
+    }
+}
+
+void ChannelListCommands::OnExport() {
+    bool chirp = true;
+    const QString path = m_ChooseSave ? m_ChooseSave(m_Owner, &chirp) : QString();
+    if (!path.isEmpty()) {
+        ExportFile(path, chirp);
+    }
+}
+
+bool ChannelListCommands::ImportFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        CurrentPrompter().ShowMessage(m_Owner, Tr(CannotRead).arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    const std::string csv = file.readAll().toStdString();
+    // Checked against the channels and band edges as they are now, an edit
+    // still being typed included.
+    const MemoryImage current = ImageToSave();
+    const BandEdges band = DecodeBandLimits(current);
+    const bool chirp = ChirpImport::LooksLikeChirp(csv);
+    ChannelImport::Note error;
+    ChirpImport::ReadResult read;
+    std::vector<ChannelImport::Row> ownRows;
+    if (chirp) {
+        read = ChirpImport::Read(csv, band);
+        error = read.error;
+    } else {
+        ownRows = ChannelCsv::PreviewRows(csv, current, error);
+    }
+    const QString name = QFileInfo(path).fileName();
+    if (!error.english.empty()) {
+        CurrentPrompter().ShowMessage(m_Owner,
+                                      Tr(Refused).arg(name, Text(error.In(CurrentLang()))));
+        return false;
+    }
+    ImportPreviewDialog preview(
+        name, chirp,
+        [&](ChannelImport::Placement placement) {
+            return chirp ? ChirpImport::Place(read, placement) : ownRows;
+        },
+        m_Owner);
+    if (ModalRunner::Run(preview) != QDialog::Accepted) {
+        return false;
+    }
+    const std::vector<ChannelImport::Row> rows = preview.Rows();
+    const bool emptyOthers = preview.EmptyOthers();
+    return m_View.ApplyImageChange(ImportStep, [&](MemoryImage& image) {
+        ChannelImport::Apply(rows, emptyOthers, image);
+        return true;
+    });
+}
+
+MemoryImage ChannelListCommands::ImageToSave() {
+    MemoryImage image;
+    m_View.ApplyImageChange(ImportStep, [&image](MemoryImage& toSave) {
+        image = toSave;
+        return false; // only looking
+    });
+    return image;
+}
+
+bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
+    const MemoryImage image = ImageToSave();
+    std::string csv;
+    std::vector<ChannelImport::Row> notes;
+    if (chirp) {
+        ChirpExport::ExportResult exported = ChirpExport::Export(image);
+        csv = std::move(exported.csv);
+        notes = std::move(exported.notes);
+    } else {
+        csv = ChannelCsv::Dump(image, CurrentLang());
+    }
+    AtomicFileWriter writer(QDir::toNativeSeparators(path).toStdString());
+    if (!writer.Write(csv)) {
+        CurrentPrompter().ShowMessage(m_Owner, Tr(CannotWrite).arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    if (!notes.empty()) {
+        QStringList details;
+        for (const ChannelImport::Row& note : notes) {
+            details << Text(ChannelImport::NotesText(note, CurrentLang()));
+        }
+        CurrentPrompter().ShowMessage(m_Owner, Tr(LeftOut).arg(QFileInfo(path).fileName()),
+                                      details.join(QLatin1Char('\n')));
+    }
+    return true;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+#include "image/MemoryImage.h"
+
+class ViewHooks;
+class QAction;
+class QWidget;
+
+// File > Import Channels... and File > Export Channels...: channel lists as
+// our own CSV or as CHIRP's, the format other programming tools and repeater
+// directories use. An import shows what it will do first and is one undo step.
+class ChannelListCommands : public QObject {
+    Q_OBJECT
+public:
+    // The file to import, empty when cancelled.
+    using OpenChooser = std::function<QString(QWidget* owner)>;
+    // The file to export to, empty when cancelled; *chirp tells the format.
+    using SaveChooser = std::function<QString(QWidget* owner, bool* chirp)>;
+
+    ChannelListCommands(ViewHooks& view, QWidget* owner);
+
+    QAction* ImportAction() const { return m_Import; }
+    QAction* ExportAction() const { return m_Export; }
+    // Replace the file dialogs (tests answer them without a window).
+    void SetOpenChooser(OpenChooser chooser) { m_ChooseOpen = std::move(chooser); }
+    void SetSaveChooser(SaveChooser chooser) { m_ChooseSave = std::move(chooser); }
+
+    void OnImport();
+    void OnExport();
+    // Shows the preview of path and imports it on Import; true when imported.
+    bool ImportFile(const QString& path);
+    // Writes the channels as the next save would store them; true when written.
+    bool ExportFile(const QString& path, bool chirp);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Retranslate();
+    // The image a save would write now, an open edit included; changes nothing.
+    MemoryImage ImageToSave();
+
+    ViewHooks& m_View;
+    QWidget* m_Owner;
+    QAction* m_Import;
+    QAction* m_Export;
+    OpenChooser m_ChooseOpen;
+    SaveChooser m_ChooseSave;
+};

@@ -1,0 +1,210 @@
+// File > Import Channels... and Export Channels... in the main window over the
+// real channel view: the preview decides, the import is one undo step, and the
+// export holds what the grid shows.
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include "app/ChannelListCommands.h"
+#include "app/FileCommands.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelGrid.h"
+#include "editor/ImageHistory.h"
+#include "formats/ImportPreviewDialog.h"
+#include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+const QByteArray kList =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Power\r\n"
+    "1,Town,442.100000,+,5.000000,Tone,100.0,88.5,FM,5.0W\r\n"
+    "2,Air,420.000000,,0.000000,,88.5,88.5,AM,5.0W\r\n"
+    "3,HILL,446.006250,,0.000000,TSQL,88.5,123.0,NFM,1.0W\r\n";
+
+class ChannelListWindowTest : public ShellFixture<CProgramView> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        view = std::make_unique<CProgramView>(doc);
+        MakeFrame(*view);
+        frame->ChannelLists().SetOpenChooser([this](QWidget*) { return chosen; });
+        frame->ChannelLists().SetSaveChooser([this](QWidget*, bool* chirp) {
+            *chirp = exportChirp;
+            return chosen;
+        });
+        // A document with channel 1 set, opened as a user opens one.
+        MemoryImage image = ImageMap::NewDocumentImage();
+        ChannelRecord old;
+        old[ColRxFrequency] = "430.00000";
+        old[ColTxFrequency] = "430.00000";
+        old[ColName] = "OLD";
+        EncodeChannel(old, 0, image);
+        old[ColName] = "FAR";
+        EncodeChannel(old, 49, image);
+        ASSERT_TRUE(frame->Files().OpenPath(WriteImage(QStringLiteral("mine.sin"), image)));
+        opened = image;
+    }
+    void TearDown() override {
+        ShellFixture::TearDown();
+        view.reset();
+    }
+
+    QString WriteList(const QByteArray& text) {
+        const QString path = TempPath(QStringLiteral("list.csv"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return path;
+    }
+
+    // Answers the preview: adjust sets it up, then Import or Cancel.
+    void AnswerPreview(std::function<void(ImportPreviewDialog&)> adjust, bool import) {
+        ModalRunner::Set([this, adjust, import](QDialog& dialog) {
+            auto* preview = qobject_cast<ImportPreviewDialog*>(&dialog);
+            EXPECT_NE(preview, nullptr);
+            if (preview && adjust) {
+                adjust(*preview);
+            }
+            previews.append(preview ? preview->Table()->rowCount() : -1);
+            return import ? QDialog::Accepted : QDialog::Rejected;
+        });
+    }
+
+    QString Cell(int row, int col) { return view->Grid()->CellText(row, col); }
+
+    std::unique_ptr<CProgramView> view;
+    QString chosen;
+    bool exportChirp = true;
+    MemoryImage opened;
+    QList<int> previews;
+};
+
+} // namespace
+
+TEST_F(ChannelListWindowTest, FileMenuOffersImportAndExportOffDuringATransfer) {
+    QAction* import = frame->ChannelLists().ImportAction();
+    QAction* exporting = frame->ChannelLists().ExportAction();
+    EXPECT_TRUE(frame->FileMenu()->actions().contains(import));
+    EXPECT_TRUE(frame->FileMenu()->actions().contains(exporting));
+    EXPECT_EQ(import->text(), QStringLiteral("&Import Channels..."));
+    frame->SetImageCommandsEnabled(false);
+    EXPECT_FALSE(import->isEnabled());
+    EXPECT_FALSE(exporting->isEnabled());
+    frame->SetImageCommandsEnabled(true);
+    EXPECT_TRUE(import->isEnabled());
+
+    ASSERT_TRUE(module->Load(QStringLiteral("Chinese")));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    EXPECT_EQ(import->text(), QStringLiteral("导入频道(&I)..."));
+    EXPECT_EQ(exporting->text(), QStringLiteral("导出频道(&E)..."));
+}
+
+TEST_F(ChannelListWindowTest, CancelInThePreviewChangesNothing) {
+    chosen = WriteList(kList);
+    AnswerPreview({}, false);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_EQ(previews, QList<int>({3}));
+    EXPECT_EQ(Cell(1, ColName), QStringLiteral("OLD"));
+    EXPECT_EQ(Cell(2, ColRxFrequency), QString());
+    EXPECT_FALSE(view->History().CanUndo());
+    EXPECT_FALSE(view->History().IsModified());
+    EXPECT_EQ(doc.Image(), opened);
+}
+
+TEST_F(ChannelListWindowTest, ImportIsOneUndoStepFromTheChosenStart) {
+    chosen = WriteList(kList);
+    AnswerPreview([](ImportPreviewDialog& d) { d.StartBox()->setValue(10); }, true);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_EQ(Cell(10, ColRxFrequency), QStringLiteral("442.10000"));
+    EXPECT_EQ(Cell(10, ColTxFrequency), QStringLiteral("447.10000"));
+    EXPECT_EQ(Cell(10, ColTxTone), QStringLiteral("100.0"));
+    EXPECT_EQ(Cell(10, ColName), QStringLiteral("TOWN"));
+    EXPECT_EQ(Cell(11, ColRxTone), QStringLiteral("123.0"));
+    EXPECT_EQ(Cell(11, ColWidth), QStringLiteral("Narrow"));
+    EXPECT_EQ(Cell(12, ColRxFrequency), QString());
+    EXPECT_EQ(Cell(1, ColName), QStringLiteral("OLD"));
+    EXPECT_EQ(Cell(50, ColName), QStringLiteral("FAR"));
+    ASSERT_EQ(view->History().StepCount(), 1);
+    EXPECT_EQ(view->History().UndoName(Lang::English), QStringLiteral("Import Channels"));
+    EXPECT_TRUE(view->History().IsModified());
+
+    view->Undo();
+    EXPECT_EQ(Cell(10, ColRxFrequency), QString());
+    EXPECT_EQ(Cell(11, ColRxFrequency), QString());
+    EXPECT_FALSE(view->History().IsModified());
+    view->Redo();
+    EXPECT_EQ(Cell(11, ColName), QStringLiteral("HILL"));
+}
+
+TEST_F(ChannelListWindowTest, ByLocationWithEmptyingTheOthersUndoesWhole) {
+    chosen = WriteList(kList);
+    AnswerPreview(
+        [](ImportPreviewDialog& d) {
+            d.ByLocationButton()->click();
+            d.EmptyOthersBox()->click();
+        },
+        true);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_EQ(Cell(1, ColName), QStringLiteral("TOWN")); // Location 1 replaced OLD
+    EXPECT_EQ(Cell(2, ColRxFrequency), QString());       // the AM row
+    EXPECT_EQ(Cell(3, ColName), QStringLiteral("HILL"));
+    EXPECT_EQ(Cell(50, ColRxFrequency), QString()); // emptied
+    view->Undo();
+    EXPECT_EQ(Cell(1, ColName), QStringLiteral("OLD"));
+    EXPECT_EQ(Cell(50, ColName), QStringLiteral("FAR"));
+    EXPECT_EQ(Cell(3, ColRxFrequency), QString());
+}
+
+TEST_F(ChannelListWindowTest, AnOpenEditIsCommittedBeforeTheImport) {
+    frame->resize(1300, 700); // every column in sight
+    frame->show();
+    frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ChannelGrid& grid = *view->Grid();
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(1, ColName).center());
+    ASSERT_FALSE(view->Editors().NameEdit()->isHidden());
+    view->Editors().NameEdit()->setText(QStringLiteral("NEW"));
+    chosen = WriteList(kList);
+    AnswerPreview([](ImportPreviewDialog& d) { d.StartBox()->setValue(10); }, true);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_TRUE(view->Editors().NameEdit()->isHidden());
+    EXPECT_EQ(Cell(1, ColName), QStringLiteral("NEW"));
+    EXPECT_EQ(Cell(10, ColName), QStringLiteral("TOWN"));
+    view->Undo();
+    EXPECT_EQ(Cell(10, ColName), QString());
+}
+
+TEST_F(ChannelListWindowTest, ARefusedFileIsReportedWithoutAPreview) {
+    chosen = WriteList("Location,Name\r\n1,A\r\n");
+    AnswerPreview({}, true);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_TRUE(previews.isEmpty());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0],
+              QStringLiteral("list.csv cannot be imported: the header has no Frequency column"));
+    EXPECT_FALSE(view->History().CanUndo());
+}
+
+TEST_F(ChannelListWindowTest, ExportWritesWhatTheGridShowsInEitherFormat) {
+    chosen = TempPath(QStringLiteral("out.csv"));
+    frame->ChannelLists().ExportAction()->trigger();
+    QFile file(chosen);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray chirp = file.readAll();
+    EXPECT_TRUE(chirp.startsWith("Location,Name,Frequency,"));
+    EXPECT_TRUE(chirp.contains("\r\n1,OLD,430.000000,,0.000000,,88.5,"));
+    file.close();
+    exportChirp = false;
+    frame->ChannelLists().ExportAction()->trigger();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("\n1,430.00000,430.00000,OFF,OFF,"));
+    EXPECT_FALSE(view->History().CanUndo());
+}
