@@ -98,6 +98,17 @@ void CMainFrame::BuildMenus() {
 
     m_EditMenu = menuBar()->addMenu(QString());
     m_EditMenu->addActions({a.editUndo, a.editRedo});
+    const QList<QAction*> channelCommands = m_Context.view.EditMenuActions();
+    if (!channelCommands.isEmpty()) {
+        m_EditMenu->addSeparator();
+    }
+    for (QAction* action : channelCommands) {
+        if (action) {
+            m_EditMenu->addAction(action);
+        } else {
+            m_EditMenu->addSeparator();
+        }
+    }
 
     m_ProgramMenu = menuBar()->addMenu(QString());
     m_ProgramMenu->addActions({a.optionalFeatures, a.sideKey});

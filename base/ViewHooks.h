@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 
 #include "base/Lang.h"
 
 class ImageHistory;
+class QAction;
 class MemoryImage;
 class QWidget;
 
@@ -39,6 +41,9 @@ public:
     // The view's own commands that change the image (those on whole
     // channels), off while a transfer runs.
     virtual void SetImageCommandsEnabled(bool enabled) { (void)enabled; }
+    // Those commands for the Edit menu, in menu order; nullptr stands for a
+    // separator.
+    virtual QList<QAction*> EditMenuActions() { return {}; }
 
     // The grid as shown: header row 0, channel rows 1..RowCount()-1.
     virtual int RowCount() = 0;

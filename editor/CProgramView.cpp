@@ -212,6 +212,10 @@ void CProgramView::SetImageCommandsEnabled(bool enabled) {
     m_Channels->SetTransferRunning(!enabled);
 }
 
+QList<QAction*> CProgramView::EditMenuActions() {
+    return m_Channels->MenuActions();
+}
+
 MemoryImage& CProgramView::DocumentImage() {
     return m_Doc.Image();
 }

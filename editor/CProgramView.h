@@ -62,6 +62,7 @@ public:
     QWidget* GridWidget() override;
     MemoryImage& DocumentImage() override;
     void SetImageCommandsEnabled(bool enabled) override;
+    QList<QAction*> EditMenuActions() override;
     int RowCount() override;
     int ColumnCount() override;
     QString CellText(int row, int col) override;

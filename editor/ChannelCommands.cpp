@@ -45,6 +45,7 @@ constexpr BiText TxRxRefused{
     "Nothing was changed. The Rx frequency of these channels does not pass the check:",
     "未做任何更改。以下频道的接收频率未通过检查："};
 constexpr BiText ChannelLine{"channel %1: %2", "第%1频道：%2"};
+constexpr BiText MoreProblems{"... and %1 more: see the details.", "……另有%1处：见详细信息。"};
 } // namespace Msg
 
 // The tone table's groups: "OFF", then CTCSS, DCS N and DCS I.
@@ -80,6 +81,25 @@ template <typename Operation> bool Changes(MemoryImage& image, Operation operati
     const MemoryImage before = image;
     operation(image);
     return image != before;
+}
+
+// A box lists this many bad cells; the details list them all.
+constexpr std::size_t ProblemsShown = 10;
+
+// The problems of a pasted text: the first ones in text, all in details when
+// there are more.
+void ProblemsMessage(const std::vector<ChannelClipboard::PasteProblem>& problems, QString& text,
+                     QString& details) {
+    const Lang lang = CurrentLang();
+    if (problems.size() <= ProblemsShown) {
+        text = QString::fromStdString(ChannelClipboard::ProblemsText(problems, lang));
+        return;
+    }
+    const std::vector<ChannelClipboard::PasteProblem> first(problems.begin(),
+                                                            problems.begin() + ProblemsShown);
+    text = QString::fromStdString(ChannelClipboard::ProblemsText(first, lang)) + QLatin1Char('\n') +
+           Tr(Msg::MoreProblems).arg(problems.size() - ProblemsShown);
+    details = QString::fromStdString(ChannelClipboard::ProblemsText(problems, lang));
 }
 
 } // namespace
@@ -283,6 +303,7 @@ void ChannelCommands::OnPaste() {
         text = data->text().toStdString();
     }
     QString refusal;
+    QString details;
     std::size_t count = 0;
     const bool pasted = Apply(Step::Paste, [&](MemoryImage& image) {
         std::vector<ChannelRecord> records;
@@ -290,8 +311,7 @@ void ChannelCommands::OnPaste() {
             const ChannelClipboard::PastedText parsed =
                 ChannelClipboard::ParseText(text, DecodeBandLimits(image));
             if (!parsed.problems.empty()) {
-                refusal = QString::fromStdString(
-                    ChannelClipboard::ProblemsText(parsed.problems, CurrentLang()));
+                ProblemsMessage(parsed.problems, refusal, details);
                 return false;
             }
             records = parsed.records;
@@ -309,7 +329,7 @@ void ChannelCommands::OnPaste() {
         return fits;
     });
     if (!refusal.isEmpty()) {
-        Message(refusal);
+        CurrentPrompter().ShowMessage(&m_View, refusal, details);
     }
     if (pasted) {
         SelectIndexes(Indexes(first, count));

@@ -1,8 +1,10 @@
 // Channels copied in one main window and pasted in another of the same
 // process, through the system clipboard.
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QTest>
 
@@ -62,6 +64,18 @@ protected:
         return image;
     }
 
+    // The simulated radio's channels with bits the grid does not show, which
+    // travel only in the raw form.
+    QString WriteDemo() {
+        MemoryImage radio = SimulatedRadio::DemoMemory();
+        radio[15] = 0x5A;
+        radio[16 + 14] = 0xF3;
+        QFile file(TempPath(QStringLiteral("radio.sin")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(reinterpret_cast<const char*>(radio.data()), MemoryImage::Size);
+        return file.fileName();
+    }
+
     std::unique_ptr<CProgramView> view;
     CProgramDoc otherDoc;
     std::unique_ptr<CProgramView> otherView;
@@ -70,16 +84,7 @@ protected:
 };
 
 TEST_F(ChannelWindowsTest, ChannelsCopiedInOneWindowPasteByteExactInAnotherInEitherLanguage) {
-    // Bits the grid does not show travel only in the raw form.
-    MemoryImage radio = SimulatedRadio::DemoMemory();
-    radio[15] = 0x5A;
-    radio[16 + 14] = 0xF3;
-    chosen = TempPath(QStringLiteral("radio.sin"));
-    QFile file(chosen);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(reinterpret_cast<const char*>(radio.data()), MemoryImage::Size);
-    file.close();
-    ASSERT_TRUE(frame->Files().OpenPath(chosen));
+    ASSERT_TRUE(frame->Files().OpenPath(WriteDemo()));
     const MemoryImage source = Save(*frame, QStringLiteral("source.sin"));
 
     Activate(*frame);
@@ -115,6 +120,39 @@ TEST_F(ChannelWindowsTest, TheCommandsSpeakTheWindowsLanguage) {
     EXPECT_EQ(commands.cut->text(), QStringLiteral("剪切(&T)"));
     EXPECT_EQ(commands.sort->text(), QStringLiteral("按接收频率排序(&S)"));
     EXPECT_EQ(commands.insertChannel->text(), QStringLiteral("插入空频道(&I)"));
+}
+
+TEST_F(ChannelWindowsTest, TheEditMenuHoldsTheCommandsAndCtrlZTakesThemBack) {
+    ChannelCommands& commands = view->Channels();
+    QList<QAction*> items;
+    for (QAction* action : frame->EditMenu()->actions()) {
+        if (!action->isSeparator()) {
+            items << action;
+        }
+    }
+    const QList<QAction*> expected = {frame->Actions().editUndo,
+                                      frame->Actions().editRedo,
+                                      commands.cut,
+                                      commands.copy,
+                                      commands.paste,
+                                      commands.clear,
+                                      commands.insertChannel,
+                                      commands.deleteChannel,
+                                      commands.moveUp,
+                                      commands.moveDown,
+                                      commands.sort};
+    EXPECT_EQ(items, expected);
+
+    ASSERT_TRUE(frame->Files().OpenPath(WriteDemo()));
+    const QString name = view->Grid()->CellText(2, 13);
+    ASSERT_FALSE(name.isEmpty());
+    Activate(*frame);
+    ClickChannelNumber(*view->Grid(), 2);
+    Key(*view, Qt::Key_Delete, {});
+    EXPECT_EQ(view->Grid()->CellText(2, 13), QString());
+    EXPECT_EQ(frame->Actions().editUndo->text(), QStringLiteral("&Undo Clear Channels\tCtrl+Z"));
+    Key(*view, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(view->Grid()->CellText(2, 13), name);
 }
 
 } // namespace

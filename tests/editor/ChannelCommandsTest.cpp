@@ -1,4 +1,5 @@
 #include <QClipboard>
+#include <functional>
 
 #include "editor/ChannelFixture.h"
 #include "image/ChannelOperations.h"
@@ -274,4 +275,61 @@ TEST_F(ChannelCommandsTest, TheCommandsNeedASelectionAndStopDuringATransfer) {
     EXPECT_EQ(Saved(), before);
     Commands().SetTransferRunning(false);
     EXPECT_TRUE(Commands().clear->isEnabled());
+}
+
+TEST_F(ChannelCommandsTest, EveryOperationIsOneUndoStep) {
+    OpenWithFive();
+    const auto both = Qt::ControlModifier | Qt::ShiftModifier;
+    const struct {
+        const char* name;
+        std::function<void()> run;
+    } operations[] = {
+        {"cut", [&] { ClickNumber(2), GridKey(Qt::Key_X, Qt::ControlModifier); }},
+        {"paste", [&] { ClickNumber(8), GridKey(Qt::Key_V, Qt::ControlModifier); }},
+        {"clear", [&] { ClickNumber(1), GridKey(Qt::Key_Delete); }},
+        {"insert", [&] { ClickNumber(3), Commands().insertChannel->trigger(); }},
+        {"delete", [&] { ClickNumber(4), Commands().deleteChannel->trigger(); }},
+        {"move up", [&] { ClickNumber(4), GridKey(Qt::Key_Up, both); }},
+        {"move down", [&] { ClickNumber(2), GridKey(Qt::Key_Down, both); }},
+        {"sort", [&] { Commands().sort->trigger(); }},
+        {"set",
+         [&] {
+             ClickNumber(1);
+             ClickNumber(8, Qt::ShiftModifier);
+             Commands().SetForSelected(ColPower, QStringLiteral("Low"));
+         }},
+    };
+    for (const auto& operation : operations) {
+        const MemoryImage before = Saved();
+        operation.run();
+        const MemoryImage after = Saved();
+        ASSERT_NE(after, before) << operation.name;
+        m_View->Undo();
+        EXPECT_EQ(Saved(), before) << operation.name;
+        m_View->Redo();
+        EXPECT_EQ(Saved(), after) << operation.name;
+    }
+    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+}
+
+TEST_F(ChannelCommandsTest, ManyBadCellsShowTheFirstTenAndListAllInTheDetails) {
+    OpenWithFive();
+    QString text;
+    for (int line = 1; line <= 12; ++line) {
+        text += QStringLiteral("999,,,,,,,,,,,,\n");
+    }
+    SetClipboardText(text);
+    ClickNumber(1);
+    GridKey(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(m_Prompter.messages.size(), 1);
+    const QStringList shown = m_Prompter.messages[0].split('\n');
+    ASSERT_EQ(shown.size(), 12); // the headline, ten cells, how many more
+    EXPECT_EQ(
+        shown[10],
+        QStringLiteral("line 10, column 1 (Rx Frequency): not a number, or outside 67-521 MHz"));
+    EXPECT_EQ(shown[11], QStringLiteral("... and 2 more: see the details."));
+    EXPECT_EQ(m_Prompter.details[0].split('\n').size(), 13);
+    EXPECT_TRUE(m_Prompter.details[0].endsWith(
+        QStringLiteral("line 12, column 1 (Rx Frequency): not a number, or outside 67-521 MHz")));
+    EXPECT_EQ(Names(1), QStringList{"A"});
 }

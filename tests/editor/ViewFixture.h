@@ -19,8 +19,9 @@
 
 class RecordingPrompter : public Prompter {
 public:
-    void ShowMessage(QWidget*, const QString& text, const QString& = {}) override {
+    void ShowMessage(QWidget*, const QString& text, const QString& more = {}) override {
         messages << text;
+        details << more;
     }
     bool AskYesNo(QWidget*, const QString& text) override {
         messages << text;
@@ -35,6 +36,7 @@ public:
         return SaveChoice::Cancel;
     }
     QStringList messages;
+    QStringList details;
     bool bYes = true;
 };
 
