@@ -1,6 +1,8 @@
 // Any text as a CHIRP CSV file: reading, placing and applying never fail,
-// every placed row gets a channel of its own, and what the import wrote
-// exports to a CHIRP file that reads again.
+// every placed row gets a channel of its own, applying touches channel bytes
+// only, and what the import wrote exports to a CHIRP file that imports back
+// row for row, each into its own channel with the same frequency and nothing
+// changed or skipped.
 #include <cstdint>
 #include <set>
 #include <string_view>
@@ -9,6 +11,24 @@
 #include "formats/ChirpImport.h"
 #include "image/BandLimits.h"
 #include "image/ImageMap.h"
+
+namespace {
+
+bool OnlyChannelBytesDiffer(const MemoryImage& a, const MemoryImage& b) {
+    for (std::size_t address = 0; address < MemoryImage::Size; ++address) {
+        const bool channelByte = address < ImageMap::SlotAddress(ImageMap::ChannelCount) ||
+                                 (address >= ImageMap::ChannelNameBase &&
+                                  address < ImageMap::NameAddress(ImageMap::ChannelCount)) ||
+                                 (address >= ImageMap::ScanBitmap &&
+                                  address < ImageMap::ScanBitmap + ImageMap::ScanBitmapSize);
+        if (!channelByte && a[address] != b[address]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view csv(reinterpret_cast<const char*>(data), size);
@@ -35,9 +55,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         MemoryImage placed = image;
         ChannelImport::Apply(rows, byLocation, placed);
-        const ChirpExport::ExportResult exported = ChirpExport::Export(placed);
-        if (!ChirpImport::Read(exported.csv, DecodeBandLimits(placed)).ok) {
+        if (!OnlyChannelBytesDiffer(image, placed)) {
             __builtin_trap();
+        }
+        const ChirpExport::ExportResult exported = ChirpExport::Export(placed);
+        const ChirpImport::ReadResult again =
+            ChirpImport::Read(exported.csv, DecodeBandLimits(placed));
+        if (!again.ok || again.rows.size() != channels.size()) {
+            __builtin_trap();
+        }
+        for (const ChannelImport::Row& row : ChirpImport::Place(again, {true, 1})) {
+            if (row.status != ChannelImport::Status::Imported || !channels.count(row.channel) ||
+                DecodeChannel(placed, row.channel - 1, Lang::English)[ColRxFrequency] !=
+                    row.record[ColRxFrequency]) {
+                __builtin_trap();
+            }
         }
     }
     return 0;
