@@ -25,6 +25,7 @@
 #include "app/SettingsCommands.h"
 #include "base/ViewHooks.h"
 #include "editor/ImageHistory.h"
+#include "link/PortChoice.h"
 #include "link/TransferCommands.h"
 
 namespace {
@@ -209,7 +210,7 @@ void CMainFrame::InstallTransferActions(QAction* read, QAction* write) {
 void CMainFrame::AttachTransfer(TransferCommands* transfer) {
     m_Transfer = transfer;
     InstallTransferActions(transfer->ReadAction(), transfer->WriteAction());
-    transfer->PopulatePortMenu(m_PortMenu);
+    transfer->Port().PopulateMenu(m_PortMenu);
     connect(transfer, &TransferCommands::busyChanged, this,
             [this](bool busy) { SetImageCommandsEnabled(!busy); });
 }

@@ -15,6 +15,7 @@
 
 #include "base/Prompter.h"
 #include "image/ImageMap.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/PtyRadioServer.h"
 #include "link/TransferCommands.h"
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
     int status = 0;
     {
         TransferCommands commands(view, &window);
-        commands.SetPortName(QString::fromStdString(server.SlavePath()));
+        commands.Port().SetPortName(QString::fromStdString(server.SlavePath()));
         const double read = Run(commands, false);
         const double write = Run(commands, true);
         const bool ok = std::max(read, write) < 50.0;

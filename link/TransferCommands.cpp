@@ -6,21 +6,17 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QInputDialog>
 #include <QKeySequence>
-#include <QMenu>
-#include <QSerialPortInfo>
 #include <QThread>
 #include <QWidget>
 
 #include "base/ViewHooks.h"
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SystemSerialLink.h"
 #include "link/TransferArchive.h"
-
-const QString TransferCommands::SimulatedPort = QStringLiteral("Simulated radio");
 
 struct TransferCommands::Job {
     TransferDirection direction = TransferDirection::Read;
@@ -33,19 +29,6 @@ struct TransferCommands::Job {
 namespace {
 
 constexpr BiText ReadStep{"Read From Radio", "从对讲机读取"};
-
-const char* const ComTexts[4] = {
-    QT_TRANSLATE_NOOP("TransferCommands", "COM1(&P)"),
-    QT_TRANSLATE_NOOP("TransferCommands", "COM2(&Q)"),
-    QT_TRANSLATE_NOOP("TransferCommands", "COM3(&S)"),
-    QT_TRANSLATE_NOOP("TransferCommands", "COM4(&T)"),
-};
-const char* const ComPrompts[4] = {
-    QT_TRANSLATE_NOOP("TransferCommands", "Choose Communication Port one "),
-    QT_TRANSLATE_NOOP("TransferCommands", "Choose Communication Port two "),
-    QT_TRANSLATE_NOOP("TransferCommands", "Choose Communication Port three "),
-    QT_TRANSLATE_NOOP("TransferCommands", "Choose Communication Port four "),
-};
 
 const char* OutcomeName(TransferOutcome outcome) {
     switch (outcome) {
@@ -74,29 +57,19 @@ const char* OutcomeName(TransferOutcome outcome) {
 } // namespace
 
 TransferCommands::TransferCommands(ViewHooks& hooks, QWidget* parent)
-    : QObject(parent), m_Hooks(hooks), m_Owner(parent), m_Dialog(new ProgressDialog(parent)),
-      m_ReadAction(new QAction(this)), m_WriteAction(new QAction(this)),
-      m_Radio(std::make_unique<SimulatedRadio>()) {
+    : QObject(parent), m_Hooks(hooks), m_Owner(parent), m_Port(new PortChoice(parent, this)),
+      m_Dialog(new ProgressDialog(parent)), m_ReadAction(new QAction(this)),
+      m_WriteAction(new QAction(this)), m_Radio(std::make_unique<SimulatedRadio>()) {
     m_ReadAction->setData(ReadCommandId);
     m_WriteAction->setData(WriteCommandId);
-    // The menu texts name these keys, so they work too. The COM entries have
-    // none: Ctrl+C and its neighbours belong to editing.
+    // The menu texts name these keys, so they work too.
     m_ReadAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     m_WriteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
     connect(m_ReadAction, &QAction::triggered, this, &TransferCommands::OnRead);
     connect(m_WriteAction, &QAction::triggered, this, &TransferCommands::OnWrite);
-    for (int i = 0; i < 4; ++i) {
-        auto* action = new QAction(this);
-        action->setCheckable(true);
-        action->setData(ComCommandIds[i]);
-        const QString name = QStringLiteral("COM%1").arg(i + 1);
-        connect(action, &QAction::triggered, this, [this, name] { SetPortName(name); });
-        m_ComActions.push_back(action);
-    }
     connect(m_Dialog, &ProgressDialog::startRequested, this, &TransferCommands::StartTransfer);
     qApp->installEventFilter(this);
     Retranslate();
-    SetPortName(m_PortName);
 }
 
 TransferCommands::~TransferCommands() {
@@ -114,15 +87,6 @@ void TransferCommands::Retranslate() {
     m_WriteAction->setText(tr("&Write To Radio\tCtrl+W"));
     m_WriteAction->setStatusTip(tr("Write Data to Radio "));
     m_WriteAction->setToolTip(tr("Write"));
-    for (int i = 0; i < 4; ++i) {
-        m_ComActions[i]->setText(tr(ComTexts[i]));
-        m_ComActions[i]->setStatusTip(tr(ComPrompts[i]));
-        // Which device the name stands for here, by the serial link's rule.
-        m_ComActions[i]->setToolTip(tr("Com%1 (%2)")
-                                        .arg(i + 1)
-                                        .arg(QString::fromStdString(SystemSerialLink::DeviceFor(
-                                            "COM" + std::to_string(i + 1)))));
-    }
 }
 
 bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -132,13 +96,6 @@ bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
-void TransferCommands::SetPortName(const QString& name) {
-    m_PortName = name;
-    for (int i = 0; i < 4; ++i) {
-        m_ComActions[i]->setChecked(m_PortName == QStringLiteral("COM%1").arg(i + 1));
-    }
-}
-
 void TransferCommands::SetBuiltInRadio(const MemoryImage& memory,
                                        const SimulatedRadioOptions& options) {
     if (!IsBusy()) {
@@ -146,74 +103,22 @@ void TransferCommands::SetBuiltInRadio(const MemoryImage& memory,
     }
 }
 
-void TransferCommands::PopulatePortMenu(QMenu* menu) {
-    menu->setToolTipsVisible(true);
-    FillPortMenu(menu);
-    connect(menu, &QMenu::aboutToShow, this, [this, menu] { FillPortMenu(menu); });
-}
-
-void TransferCommands::FillPortMenu(QMenu* menu) {
-    // clear() deletes only the entries the menu owns: the COM actions stay.
-    menu->clear();
-    for (QAction* com : m_ComActions) {
-        menu->addAction(com);
-    }
-    menu->addSeparator();
-    auto addChoice = [this, menu](const QString& text, const QString& port, const QString& tip) {
-        QAction* action = menu->addAction(text);
-        action->setCheckable(true);
-        action->setChecked(m_PortName == port);
-        action->setStatusTip(tip);
-        action->setToolTip(tip);
-        connect(action, &QAction::triggered, this, [this, port] { SetPortName(port); });
-        return action;
-    };
-    bool bListed = m_PortName == SimulatedPort || m_PortName.startsWith(QStringLiteral("COM"));
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
-        const QString text = info.description().isEmpty()
-                                 ? path
-                                 : QStringLiteral("%1 (%2)").arg(path, info.description());
-        addChoice(text, path, tr("Use the serial port %1").arg(path));
-        bListed = bListed || path == m_PortName;
-    }
-    if (!bListed) {
-        // A device path typed earlier stays visible, checked.
-        addChoice(m_PortName, m_PortName, tr("Use the serial port %1").arg(m_PortName));
-    }
-    QAction* other = menu->addAction(tr("Other port..."));
-    other->setStatusTip(tr("Type the path of any serial device, a pseudo-terminal for example"));
-    connect(other, &QAction::triggered, this, &TransferCommands::AskForDevicePath);
-    menu->addSeparator();
-    addChoice(tr("Simulated radio"), SimulatedPort,
-              tr("Read and write a radio simulated inside the program, without a cable"));
-}
-
-void TransferCommands::AskForDevicePath() {
-    bool ok = false;
-    const QString path = QInputDialog::getText(m_Owner, tr("Other port"), tr("Device path:"),
-                                               QLineEdit::Normal, m_PortName, &ok)
-                             .trimmed();
-    if (ok && !path.isEmpty()) {
-        SetPortName(path);
-    }
-}
-
 void TransferCommands::OnRead() {
-    OpenDialog(0);
+    OpenDialog(TransferDirection::Read);
 }
 
 void TransferCommands::OnWrite() {
-    OpenDialog(1);
+    OpenDialog(TransferDirection::Write);
 }
 
-void TransferCommands::OpenDialog(int writeMode) {
+void TransferCommands::OpenDialog(TransferDirection direction) {
     if (IsBusy()) {
         return; // the direction of a running transfer does not change
     }
     m_Hooks.CommitCellEdit();
-    m_WriteMode = writeMode;
-    m_Dialog->SetTitle(writeMode ? tr("Writing Data Progress") : tr("Reading Data Progress"));
+    m_Direction = direction;
+    m_Dialog->SetTitle(direction == TransferDirection::Write ? tr("Writing Data Progress")
+                                                             : tr("Reading Data Progress"));
     m_Dialog->Create(m_Hooks.GridWidget());
 }
 
@@ -231,7 +136,7 @@ void TransferCommands::StartTransfer() {
         FinishTransfer();
     }
     auto job = std::make_shared<Job>();
-    job->direction = m_WriteMode ? TransferDirection::Write : TransferDirection::Read;
+    job->direction = m_Direction;
     if (job->direction == TransferDirection::Write) {
         m_Hooks.CommitGrid();
     }
@@ -239,8 +144,8 @@ void TransferCommands::StartTransfer() {
     if (job->direction == TransferDirection::Write) {
         TransferArchive::SaveBackup(job->image, QStringLiteral("before-write"));
     }
-    job->port = m_PortName.toStdString();
-    const bool bSimulated = m_PortName == SimulatedPort;
+    job->port = m_Port->PortName().toStdString();
+    const bool bSimulated = m_Port->IsSimulated();
     m_bQuiet = false;
     m_Job = job;
     m_Host = std::make_unique<DialogTransferHost>(m_Dialog, m_Owner, m_Sleeper, m_bQuiet);

@@ -54,6 +54,9 @@
         <source>Writing Data Progress</source>
         <translation>写入数据进度</translation>
     </message>
+</context>
+<context>
+    <name>PortChoice</name>
     <message>
         <source>COM1(&amp;P)</source>
         <translation>COM1(&amp;P)</translation>

@@ -13,8 +13,8 @@
 #include "app/InstallCheck.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "tests/app/RecordingPrompter.h"
 #include "tests/support/QtPrinters.h"
+#include "tests/support/RecordingPrompter.h"
 
 namespace {
 

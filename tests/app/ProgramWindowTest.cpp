@@ -15,6 +15,7 @@
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
 #include "link/TransferCommands.h"
@@ -212,9 +213,8 @@ TEST_F(ProgramWindowTest, EveryKeyOfTheWholeWindowIsBoundOnceAndTheLabelsOnlyAre
     int comEntries = 0;
     for (QAction* action : frame->findChildren<QAction*>()) {
         const int id = action->data().toInt();
-        if (std::find(std::begin(TransferCommands::ComCommandIds),
-                      std::end(TransferCommands::ComCommandIds),
-                      id) != std::end(TransferCommands::ComCommandIds)) {
+        if (std::find(std::begin(PortChoice::ComCommandIds), std::end(PortChoice::ComCommandIds),
+                      id) != std::end(PortChoice::ComCommandIds)) {
             ++comEntries;
             EXPECT_TRUE(action->shortcuts().isEmpty()) << action->text().toStdString();
         }
@@ -229,7 +229,7 @@ TEST_F(ProgramWindowTest, ClosingTheWindowDuringAReadStopsItAndKeepsTheDocument)
         QStringLiteral("app_gui_tests-%1").arg(QCoreApplication::applicationPid()));
     auto* transfer = new TransferCommands(*view, frame.get());
     frame->AttachTransfer(transfer);
-    transfer->SetPortName(TransferCommands::SimulatedPort);
+    transfer->Port().SetPortName(PortChoice::SimulatedPort);
     const MemoryImage before = doc.Image();
     std::atomic<bool> bRunning{false};
     std::atomic<bool>& bCancel = transfer->Dialog()->CancelRequested();

@@ -17,7 +17,7 @@
 #include "app/ProfileFile.h"
 #include "base/AppLanguage.h"
 #include "image/CProgramDoc.h"
-#include "tests/app/RecordingPrompter.h"
+#include "tests/support/RecordingPrompter.h"
 #include "tests/support/QtPrinters.h"
 
 // A main frame over a stand-in or real view, with its settings file, recent

@@ -21,6 +21,7 @@
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
@@ -314,7 +315,7 @@ TEST_F(UnsavedChangesTest, AReadFromTheRadioIsOneUndoAwayAndLeavesTheDocumentUnm
     channel10[ColTxFrequency] = "441.00000";
     EncodeChannel(channel10, 9, radio);
     commands->SetBuiltInRadio(radio, {});
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
 
     EnterFrequency(1, 1, QStringLiteral("450"));
     commands->ReadAction()->trigger();

@@ -11,6 +11,7 @@
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelGrid.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
@@ -41,7 +42,7 @@ protected:
 };
 
 TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRadioAfter) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     std::atomic<bool> bCheck{false};
     std::atomic<bool> bChecked{false};
     commands->SetSleeper([&](int) {
@@ -73,7 +74,7 @@ TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRa
 }
 
 TEST_F(WindowTransferTest, ClosingTheWindowStopsARunningTransferFirst) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     std::atomic<bool> bRunning{false};
     std::atomic<bool>& bCancel = commands->Dialog()->CancelRequested();
     commands->SetSleeper([&](int) {

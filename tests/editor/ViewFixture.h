@@ -10,46 +10,21 @@
 #include <memory>
 
 #include "base/AppLanguage.h"
-#include "base/Prompter.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"
 #include "image/CProgramDoc.h"
 #include "support/QtPrinters.h"
-
-class RecordingPrompter : public Prompter {
-public:
-    void ShowMessage(QWidget*, const QString& text, const QString& more = {}) override {
-        messages << text;
-        details << more;
-    }
-    bool AskYesNo(QWidget*, const QString& text) override {
-        messages << text;
-        return bYes;
-    }
-    bool AskRetryCancel(QWidget*, const QString& text) override {
-        messages << text;
-        return false;
-    }
-    SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
-        messages << text;
-        return SaveChoice::Cancel;
-    }
-    QStringList messages;
-    QStringList details;
-    bool bYes = true;
-};
+#include "support/RecordingPrompter.h"
 
 class ViewFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetPrompter(&m_Prompter);
         SetLanguage(false);
         m_Doc.OnNewDocument();
     }
     void TearDown() override {
         m_View.reset();
-        SetPrompter(nullptr);
         SetLanguage(false);
     }
 

@@ -1,10 +1,9 @@
 // The transfer commands in the window: the progress dialog's life, a read and
 // a write of the built-in simulated radio, Cancel, the synchronization error
-// that keeps the dialog, port choice and the safety-net files.
+// that keeps the dialog and the safety-net files.
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -16,39 +15,17 @@
 #include <semaphore>
 #include <thread>
 
-#include "base/Prompter.h"
 #include "image/ImageMap.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"
 #include "link/TransferCommands.h"
 #include "link/TransferTexts.h"
 #include "support/FakeTransferView.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
-
-class RecordingPrompter final : public Prompter {
-public:
-    QStringList shown;
-    QStringList details;
-    QStringList asked;
-    void ShowMessage(QWidget*, const QString& text, const QString& detail) override {
-        shown << text;
-        details << detail;
-    }
-    bool AskYesNo(QWidget*, const QString& text) override {
-        asked << text;
-        return false;
-    }
-    bool AskRetryCancel(QWidget*, const QString& text) override {
-        asked << text;
-        return false;
-    }
-    SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
-        asked << text;
-        return SaveChoice::Cancel;
-    }
-};
 
 MemoryImage Pattern(int seed) {
     MemoryImage image;
@@ -67,13 +44,11 @@ protected:
         QCoreApplication::setApplicationName(
             QStringLiteral("link_gui_tests-%1").arg(QCoreApplication::applicationPid()));
         QDir(TransferArchive::Folder()).removeRecursively();
-        SetPrompter(&prompter);
         commands = std::make_unique<TransferCommands>(view, &window);
         commands->SetSleeper([](int) {}); // virtual time: the protocol's waits cost nothing
     }
     void TearDown() override {
         commands.reset();
-        SetPrompter(nullptr);
         QDir(TransferArchive::Folder()).removeRecursively();
     }
     ProgressDialog& Dialog() { return *commands->Dialog(); }
@@ -86,14 +61,14 @@ protected:
 
     QWidget window;
     FakeTransferView view;
-    RecordingPrompter prompter;
+    RecordingPrompter prompter{false}; // Cancel, No
     std::unique_ptr<TransferCommands> commands;
 };
 
 TEST_F(TransferCommandsTest, ReadCommandShowsTheDialogWaitingForStart) {
     commands->ReadAction()->trigger();
     EXPECT_EQ(view.cellCommits, 1);
-    EXPECT_EQ(commands->WriteMode(), 0);
+    EXPECT_EQ(commands->Direction(), TransferDirection::Read);
     EXPECT_TRUE(Dialog().IsCreated());
     EXPECT_EQ(Dialog().windowTitle(), "Reading Data Progress");
     EXPECT_EQ(Dialog().StartButton()->text(), "Start");
@@ -107,7 +82,7 @@ TEST_F(TransferCommandsTest, ReadCommandShowsTheDialogWaitingForStart) {
 TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplays) {
     const MemoryImage radio = Pattern(7);
     commands->SetBuiltInRadio(radio, {});
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     view.image = Pattern(1);
     const MemoryImage before = view.image;
     QSignalSpy busy(commands.get(), &TransferCommands::busyChanged);
@@ -125,7 +100,7 @@ TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplay
     EXPECT_FALSE(Dialog().IsCreated());
     EXPECT_EQ(Dialog().ProgressPosition(), 397);
     EXPECT_EQ(Dialog().StatusText(), "397");
-    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     ASSERT_EQ(busy.count(), 2);
     EXPECT_TRUE(busy[0][0].toBool());
     EXPECT_FALSE(busy[1][0].toBool());
@@ -142,14 +117,14 @@ TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplay
 }
 
 TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesTheDirection) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     view.image = Pattern(3);
     commands->ReadAction()->trigger();
     commands->ReadAction()->trigger();
     commands->WriteAction()->trigger();
     EXPECT_EQ(Dialog().windowTitle(), "Reading Data Progress");
     EXPECT_EQ(window.findChildren<ProgressDialog*>().size(), 1);
-    EXPECT_EQ(commands->WriteMode(), 1);
+    EXPECT_EQ(commands->Direction(), TransferDirection::Write);
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
     EXPECT_EQ(view.gridCommits, 1);
@@ -165,7 +140,7 @@ TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesThe
 }
 
 TEST_F(TransferCommandsTest, EnterPressesStartOnce) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     commands->ReadAction()->trigger();
     QSignalSpy finished(commands.get(), &TransferCommands::transferFinished);
     QTest::keyClick(&Dialog(), Qt::Key_Return);
@@ -179,7 +154,7 @@ TEST_F(TransferCommandsTest, EnterPressesStartOnce) {
 }
 
 TEST_F(TransferCommandsTest, CancelOrEscapeBeforeStartClosesTheDialogAndSendsNothing) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     commands->ReadAction()->trigger();
     Dialog().CancelButton()->click();
     EXPECT_FALSE(Dialog().IsCreated());
@@ -193,12 +168,12 @@ TEST_F(TransferCommandsTest, CancelOrEscapeBeforeStartClosesTheDialogAndSendsNot
 
 TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) {
     commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(), {.answerFromWakeUp = 5});
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     const MemoryImage before = view.image;
     commands->ReadAction()->trigger();
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::SyncFailed);
-    EXPECT_EQ(prompter.shown, QStringList{"Synchronization Error"});
+    EXPECT_EQ(prompter.messages, QStringList{"Synchronization Error"});
     QCoreApplication::processEvents();
     EXPECT_TRUE(Dialog().IsCreated());
     EXPECT_TRUE(Dialog().IsStartEnabled());
@@ -211,7 +186,7 @@ TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) 
 }
 
 TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImage) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     view.image = Pattern(2);
     const MemoryImage before = view.image;
     std::atomic<int> sleeps{0};
@@ -239,11 +214,11 @@ TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImag
     EXPECT_EQ(view.cleanMarks, 0);
     EXPECT_FALSE(view.history.CanUndo());
     // The user pressed Cancel and knows it: no message box.
-    EXPECT_TRUE(prompter.shown.isEmpty()) << prompter.shown.join('|').toStdString();
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
 }
 
 TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) {
-    commands->SetPortName(TransferCommands::SimulatedPort);
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
     const MemoryImage before = view.image;
     std::atomic<bool> bRunning{false};
     std::atomic<bool>& bCancel = Dialog().CancelRequested();
@@ -262,7 +237,7 @@ TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) 
     EXPECT_TRUE(commands->CancelAndWait());
     EXPECT_FALSE(commands->IsBusy());
     EXPECT_TRUE(commands->ReadAction()->isEnabled());
-    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(view.image, before);
 }
 
@@ -270,14 +245,14 @@ TEST_F(TransferCommandsTest, PortThatCannotBeOpenedIsReportedWithTheSystemReason
     // Any text from Port > Other port..., a COM number past every integer
     // type included (it used to end the program with the user's edits).
     for (const char* port : {"/dev/orin-no-such-port", "COM99999999999"}) {
-        prompter.shown.clear();
+        prompter.messages.clear();
         prompter.details.clear();
-        commands->SetPortName(port);
+        commands->Port().SetPortName(port);
         commands->ReadAction()->trigger();
         ASSERT_TRUE(StartAndFinish());
         EXPECT_EQ(commands->LastOutcome(), TransferOutcome::PortNotOpened);
-        ASSERT_EQ(prompter.shown.size(), 1);
-        EXPECT_EQ(prompter.shown[0], TransferTexts::PortNotOpened.english);
+        ASSERT_EQ(prompter.messages.size(), 1);
+        EXPECT_EQ(prompter.messages[0], TransferTexts::PortNotOpened.english);
         EXPECT_TRUE(prompter.details[0].contains("No such file"))
             << prompter.details[0].toStdString();
         QCoreApplication::processEvents();
@@ -296,37 +271,6 @@ TEST_F(TransferCommandsTest, CommandTextsAreTheProgramsOwn) {
     EXPECT_EQ(commands->WriteAction()->shortcut(), QKeySequence("Ctrl+W"));
     commands->WriteAction()->trigger();
     EXPECT_EQ(Dialog().windowTitle(), "Writing Data Progress");
-}
-
-TEST_F(TransferCommandsTest, PortMenuChecksExactlyTheChosenPort) {
-    QMenu menu;
-    commands->PopulatePortMenu(&menu);
-    const QList<QAction*> actions = menu.actions();
-    ASSERT_GE(actions.size(), 6);
-    const QStringList texts = {"COM1(&P)", "COM2(&Q)", "COM3(&S)", "COM4(&T)"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(actions[i]->text(), texts[i]);
-        EXPECT_EQ(actions[i]->isChecked(), i == 0) << i;
-        EXPECT_EQ(actions[i]->data().toInt(), TransferCommands::ComCommandIds[i]);
-    }
-    EXPECT_EQ(actions[0]->statusTip(), "Choose Communication Port one ");
-    EXPECT_EQ(actions[3]->statusTip(), "Choose Communication Port four ");
-    EXPECT_EQ(actions[2]->toolTip(), "Com3 (/dev/ttyS2)");
-    actions[2]->trigger();
-    EXPECT_EQ(commands->PortName(), "COM3");
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(actions[i]->isChecked(), i == 2) << i;
-    }
-    QAction* simulated = nullptr;
-    for (QAction* a : menu.actions()) {
-        if (a->text() == "Simulated radio") {
-            simulated = a;
-        }
-    }
-    ASSERT_NE(simulated, nullptr);
-    simulated->trigger();
-    EXPECT_EQ(commands->PortName(), TransferCommands::SimulatedPort);
-    EXPECT_FALSE(actions[2]->isChecked());
 }
 
 TEST_F(TransferCommandsTest, ChineseModuleTranslatesTheCommandsAndTheDialog) {

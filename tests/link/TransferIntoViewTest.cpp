@@ -8,32 +8,18 @@
 #include <gtest/gtest.h>
 
 #include "base/AppLanguage.h"
-#include "base/Prompter.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"
 #include "image/CProgramDoc.h"
+#include "link/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"
 #include "link/TransferCommands.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingPrompter.h"
 
 namespace {
-
-class SilentPrompter final : public Prompter {
-public:
-    QStringList shown;
-    void ShowMessage(QWidget*, const QString& text, const QString&) override { shown << text; }
-    bool AskYesNo(QWidget*, const QString&) override { return false; }
-    bool AskRetryCancel(QWidget*, const QString& text) override {
-        shown << text;
-        return false;
-    }
-    SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
-        shown << text;
-        return SaveChoice::Cancel;
-    }
-};
 
 class TransferIntoView : public ::testing::Test {
 protected:
@@ -41,7 +27,6 @@ protected:
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setApplicationName(
             QStringLiteral("link_view_tests-%1").arg(QCoreApplication::applicationPid()));
-        SetPrompter(&prompter);
         bChinese = 0;
         LanguageName() = QStringLiteral("English");
         doc.OnNewDocument();
@@ -51,12 +36,11 @@ protected:
         view->OnInitialUpdate();
         commands = std::make_unique<TransferCommands>(*view, view.get());
         commands->SetSleeper([](int) {});
-        commands->SetPortName(TransferCommands::SimulatedPort);
+        commands->Port().SetPortName(PortChoice::SimulatedPort);
     }
     void TearDown() override {
         commands.reset();
         view.reset();
-        SetPrompter(nullptr);
         QDir(TransferArchive::Folder()).removeRecursively();
     }
     bool Transfer(bool bWrite) {
@@ -66,7 +50,7 @@ protected:
         return finished.wait(20000) && commands->LastOutcome() == TransferOutcome::Completed;
     }
 
-    SilentPrompter prompter;
+    RecordingPrompter prompter{false}; // Cancel, No
     CProgramDoc doc;
     std::unique_ptr<CProgramView> view;
     std::unique_ptr<TransferCommands> commands;
@@ -82,7 +66,8 @@ TEST_F(TransferIntoView, ReadShowsTheRadiosChannelsInTheGrid) {
     EXPECT_EQ(view->Grid()->CellText(17, 1), "");
     EXPECT_EQ(view->Bar()->LowerBandEdge(), 400u);
     EXPECT_EQ(view->Bar()->UpperBandEdge(), 480u);
-    EXPECT_TRUE(prompter.shown.isEmpty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_TRUE(prompter.questions.isEmpty());
 }
 
 TEST_F(TransferIntoView, WriteCarriesTheGridIntoTheRadio) {

@@ -5,17 +5,22 @@
 
 #include "base/Prompter.h"
 
-// Records every message instead of showing a box; Yes/No and Retry/Cancel are
-// answered from a script (Yes/Retry when the script is empty). Installed for
-// the lifetime of the object. The save question is answered from its own
-// script (Discard when empty).
+// The message boxes of a test: every text is recorded instead of shown, and
+// Yes/No and Retry/Cancel are answered from a script, then with the default
+// answer once the script is used up. The save question has its own script
+// (Discard when it is used up). Installed for the lifetime of the object.
 class RecordingPrompter final : public Prompter {
 public:
-    RecordingPrompter() { SetPrompter(this); }
+    explicit RecordingPrompter(bool defaultAnswer = true) : m_bDefault(defaultAnswer) {
+        SetPrompter(this);
+    }
     ~RecordingPrompter() override { SetPrompter(nullptr); }
+    RecordingPrompter(const RecordingPrompter&) = delete;
+    RecordingPrompter& operator=(const RecordingPrompter&) = delete;
 
-    void ShowMessage(QWidget*, const QString& text, const QString& = {}) override {
+    void ShowMessage(QWidget*, const QString& text, const QString& detail = {}) override {
         messages.append(text);
+        details.append(detail);
     }
     bool AskYesNo(QWidget*, const QString& text) override {
         questions.append(text);
@@ -25,7 +30,6 @@ public:
         questions.append(text);
         return Next();
     }
-
     SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
         questions.append(text);
         if (saveAnswers.empty()) {
@@ -36,19 +40,21 @@ public:
         return answer;
     }
 
-    QStringList messages;
-    QStringList questions;
+    QStringList messages;  // OK boxes, in order
+    QStringList details;   // their details, one per message
+    QStringList questions; // Yes/No, Retry/Cancel and save boxes, in order
     std::deque<bool> answers;
-    // Answers to the save question; Discard when the script is empty.
     std::deque<SaveChoice> saveAnswers;
 
 private:
     bool Next() {
         if (answers.empty()) {
-            return true;
+            return m_bDefault;
         }
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
+
+    bool m_bDefault;
 };
