@@ -12,26 +12,10 @@
 namespace {
 
 using ImageMap::NameAddress;
+using ImageMap::NameEnd;
 using ImageMap::SlotAddress;
+using namespace ImageMap::Slot;
 
-// Slot byte offsets and bits.
-constexpr int RxFrequencyByte = 0;
-constexpr int TxFrequencyByte = 4;
-constexpr int RxToneByte = 8; // low byte; the high byte follows
-constexpr int TxToneByte = 10;
-constexpr int SignalByte = 12;
-constexpr int FlagsByte = 13;
-constexpr int PttIdByte = 14;
-
-constexpr std::uint8_t RepeatForwardBit = 0x01;
-constexpr std::uint8_t BusyLockMask = 0x06;
-constexpr int BusyLockShift = 1;
-constexpr std::uint8_t ScanAddBit = 0x08;
-constexpr std::uint8_t WideBit = 0x10;
-constexpr std::uint8_t HighPowerBit = 0x20;
-constexpr std::uint8_t PttIdBit = 0x01;
-
-constexpr std::uint8_t NameEnd = 0xFF;
 constexpr std::uint8_t NameAlphabetSize = 38;
 
 // The largest frequency the 8 BCD digits hold, in 10 Hz units (999.99999 MHz).

@@ -18,6 +18,33 @@ inline constexpr int ChannelNameSize = 8;
 inline constexpr Address ScanBitmap = 0xC50;
 inline constexpr int ScanBitmapSize = 16;
 
+// One channel slot, by byte offset from its SlotAddress. Frequencies are 8
+// BCD digits in 10 Hz units, least significant byte first; a tone is a low
+// byte followed by a high byte.
+namespace Slot {
+inline constexpr int RxFrequencyByte = 0;
+inline constexpr int TxFrequencyByte = 4;
+inline constexpr int RxToneByte = 8;
+inline constexpr int TxToneByte = 10;
+inline constexpr int SignalByte = 12; // optional signal (low half), scrambler (high half)
+inline constexpr int FlagsByte = 13;
+inline constexpr int PttIdByte = 14;
+// Byte 15 is not interpreted: it keeps whatever the radio or the file held.
+
+// Bits of FlagsByte.
+inline constexpr std::uint8_t RepeatForwardBit = 0x01;
+inline constexpr std::uint8_t BusyLockMask = 0x06;
+inline constexpr int BusyLockShift = 1;
+inline constexpr std::uint8_t ScanAddBit = 0x08;
+inline constexpr std::uint8_t WideBit = 0x10;
+inline constexpr std::uint8_t HighPowerBit = 0x20;
+// Bit of PttIdByte.
+inline constexpr std::uint8_t PttIdBit = 0x01;
+} // namespace Slot
+
+// A name ends at its eighth character or at the first byte of this value.
+inline constexpr std::uint8_t NameEnd = 0xFF;
+
 constexpr Address SlotAddress(int channel) {
     return static_cast<Address>(ChannelSlotBase + ChannelSlotSize * channel);
 }

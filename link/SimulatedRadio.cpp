@@ -230,18 +230,19 @@ MemoryImage SimulatedRadio::DemoMemory() {
     }
     int n = 0;
     for (const DemoChannel& c : channels) {
+        using namespace ImageMap::Slot;
         const unsigned slot = ImageMap::SlotAddress(n);
-        PutFrequency(image, slot, c.rxUnits);
-        PutFrequency(image, slot + 4, c.txUnits);
-        for (unsigned tone : {slot + 8, slot + 10}) {
+        PutFrequency(image, slot + RxFrequencyByte, c.rxUnits);
+        PutFrequency(image, slot + TxFrequencyByte, c.txUnits);
+        for (unsigned tone : {slot + RxToneByte, slot + TxToneByte}) {
             image[tone] = c.toneLow;
             image[tone + 1] = c.toneHigh;
         }
-        image[slot + 12] = 0x01; // no optional signal, scrambler off
+        image[slot + SignalByte] = 0x01; // no optional signal, scrambler off
         // Forward, busy lock off, in the scan list, bandwidth, high power.
-        image[slot + 13] =
-            static_cast<std::uint8_t>(0xC0 | 0x01 | 0x08 | (c.bWide ? 0x10 : 0) | 0x20);
-        image[slot + 14] = 0xFE; // PTT ID off
+        image[slot + FlagsByte] = static_cast<std::uint8_t>(0xC0 | RepeatForwardBit | ScanAddBit |
+                                                            (c.bWide ? WideBit : 0) | HighPowerBit);
+        image[slot + PttIdByte] = 0xFE; // PTT ID off
         const unsigned name = ImageMap::NameAddress(n);
         const std::size_t length = std::strlen(c.name);
         for (std::size_t k = 0; k < ImageMap::ChannelNameSize; ++k) {
