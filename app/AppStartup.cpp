@@ -69,7 +69,7 @@ StartupDecision AppStartup::Decide(ProfileFile& profile, const QString& programP
 }
 
 void AppStartup::Apply(const StartupDecision& decision) {
-    bChinese = decision.language.bChinese ? 1 : 0;
+    bChinese = decision.language.lang == Lang::Chinese ? 1 : 0;
     LanguageName() = QString::fromStdString(decision.language.languageName);
 }
 

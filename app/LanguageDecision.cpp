@@ -26,13 +26,14 @@ LanguageChoice DecideLanguage(int systemLanguage, const ProfileFile& profile) {
     LanguageChoice choice;
     // Only the primary language counts: Chinese of any region is Chinese.
     if ((systemLanguage & 0x3FF) == SystemLanguageChinese) {
-        choice = {true, "Chinese"};
+        choice = {Lang::Chinese, "Chinese"};
     } else {
-        choice = {false, "English"};
+        choice = {Lang::English, "English"};
     }
     if (LeadingInteger(profile.GetValue("MAIN", "LANGUAGE_FORCE", "")) == 1) {
         choice.languageName = profile.GetValue("MAIN", "LANGUAGE", "");
-        choice.bChinese = !EqualIgnoringCase(choice.languageName, "English");
+        choice.lang =
+            EqualIgnoringCase(choice.languageName, "English") ? Lang::English : Lang::Chinese;
     }
     return choice;
 }

@@ -2,11 +2,13 @@
 
 #include <string>
 
+#include "base/Lang.h"
+
 class ProfileFile;
 
 // The start-up decision of the interface language.
 struct LanguageChoice {
-    bool bChinese = false;
+    Lang lang = Lang::English;
     std::string languageName; // also the base name of the language module
 };
 

@@ -124,7 +124,7 @@ void CProgramView::OnInitialUpdate() {
 }
 
 void CProgramView::OneTimeSetup() {
-    m_Editors.Create(m_Grid->EditorParent(), bChinese != 0);
+    m_Editors.Create(m_Grid->EditorParent(), CurrentLang());
     for (int column = 0; column < m_Grid->ColumnCount(); ++column) {
         m_Grid->SetColumnAlignment(column, ChannelGrid::AlignCentre);
     }

@@ -37,18 +37,9 @@ template <typename Widget> Widget* Make(QWidget* parent, const char* name, int i
     return widget;
 }
 
-QStringList Entries(std::span<const BiText> texts, bool chinese) {
-    QStringList list;
-    for (const BiText& text : texts) {
-        list << QString::fromUtf8(text.In(chinese ? Lang::Chinese : Lang::English));
-    }
-    return list;
-}
-
 } // namespace
 
-void CellEditorSet::Create(QWidget* parent, bool chinese) {
-    using namespace ChannelTexts;
+void CellEditorSet::Create(QWidget* parent, Lang lang) {
     m_FrequencyEdit = Make<QLineEdit>(parent, "FrequencyEdit", FrequencyEditId);
     m_NameEdit = Make<QLineEdit>(parent, "NameEdit", NameEditId);
     m_NameEdit->setValidator(new ChannelNameValidator(m_NameEdit));
@@ -75,14 +66,9 @@ void CellEditorSet::Create(QWidget* parent, bool chinese) {
         tones << QString::fromStdString(text);
     }
     Fill(m_ToneCombo, tones);
-    Fill(m_OptSignalCombo, Entries(OptSignalEntries, chinese));
-    Fill(m_PowerCombo, Entries(PowerEntries, chinese));
-    Fill(m_ScanCombo, Entries(ScanEntries, chinese));
-    Fill(m_PttIdCombo, Entries(PttIdEntries, chinese));
-    Fill(m_WidthCombo, Entries(WidthEntries, chinese));
-    Fill(m_BusyLockCombo, Entries(BusyLockEntries, chinese));
-    Fill(m_RepeatCombo, Entries(RepeatEntries, chinese));
-    Fill(m_ScramCombo, Entries(ScramEntries, chinese));
+    for (int column = ColWidth; column <= ColScram; ++column) {
+        Fill(OptionListForColumn(column), ChannelTexts::EntriesForColumn(column), lang);
+    }
 }
 
 QWidget* CellEditorSet::EditorForColumn(int column) const {
@@ -153,4 +139,12 @@ int CellEditorSet::IdOf(const QWidget* editor) {
 void CellEditorSet::Fill(QComboBox* list, const QStringList& entries) {
     list->clear();
     list->addItems(entries);
+}
+
+void CellEditorSet::Fill(QComboBox* list, std::span<const BiText> entries, Lang lang) {
+    QStringList texts;
+    for (const BiText& entry : entries) {
+        texts << QString::fromUtf8(entry.In(lang));
+    }
+    Fill(list, texts);
 }

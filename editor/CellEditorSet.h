@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <span>
+
+#include "base/Lang.h"
 
 class QComboBox;
 class QLineEdit;
@@ -12,7 +15,8 @@ class QWidget;
 // children of the grid; each with its own control id and object name.
 class CellEditorSet {
 public:
-    // Ids by which the Enter handling tells the editors apart.
+    // Control ids, one per editor (the "controlId" property, see IdOf): the
+    // numbers the form has always given its in-place editors.
     enum Id : int {
         FrequencyEditId = 61446,
         NameEditId = 61454,
@@ -31,7 +35,7 @@ public:
     // Creates the editors in the order the form always has, hidden, and fills
     // the lists: the tone texts, the option entries of the given language,
     // then "1" to "8" for the scrambler.
-    void Create(QWidget* parent, bool chinese);
+    void Create(QWidget* parent, Lang lang);
     bool IsCreated() const { return m_FrequencyEdit != nullptr; }
 
     QLineEdit* FrequencyEdit() const { return m_FrequencyEdit; }
@@ -59,6 +63,7 @@ public:
 
     // Replaces the entries of a list.
     static void Fill(QComboBox* list, const QStringList& entries);
+    static void Fill(QComboBox* list, std::span<const BiText> entries, Lang lang);
 
 private:
     QLineEdit* m_FrequencyEdit = nullptr;

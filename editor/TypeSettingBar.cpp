@@ -135,8 +135,7 @@ bool TypeSettingBar::ParseUnsigned(const QString& text, unsigned* value) {
     return true;
 }
 
-void TypeSettingBar::Relabel(bool chinese) {
-    const Lang lang = chinese ? Lang::Chinese : Lang::English;
+void TypeSettingBar::Relabel(Lang lang) {
     setTitle(QString::fromUtf8(SwitchedGroupTitle.In(lang)));
     m_TypeLabel->setText(QString::fromUtf8(SwitchedTypeLabel.In(lang)));
     m_FieldLabel->setText(QString::fromUtf8(SwitchedFieldLabel.In(lang)));

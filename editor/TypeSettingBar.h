@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QString>
 
+#include "base/Lang.h"
 #include "image/BandLimits.h"
 
 class QComboBox;
@@ -42,7 +43,7 @@ public:
     BandEdges PeekBandEdges() const;
 
     // The labels and the "Manul Setting" entries written by a language switch.
-    void Relabel(bool chinese);
+    void Relabel(Lang lang);
 
     // An unsigned whole number with optional blanks around it, as the form's
     // exchange accepts it; nothing when the text is anything else.

@@ -36,13 +36,12 @@ inline constexpr BiText ColumnTitles[ChannelColumnCount] = {
     {"Scram", "扰频"},        {"Name", "名称"},
 };
 
-// Column titles as the language switch writes them (columns 1 and 2 differ).
+// Column titles as the language switch writes them: only columns 1 and 2 differ.
 inline constexpr BiText SwitchedColumnTitles[ChannelColumnCount] = {
-    {"CH", "频道"},           {"Receive(MHz)", "接收频率"}, {"Transmit(MHz)", "发射频率"},
-    {"Rx Tone", "接收信令"},  {"Tx Tone", "发射信令"},      {" W/N ", " 宽/窄"},
-    {"Scan", "扫描添加"},     {"Tx Power", "发射功率"},     {" Opt Signal", " 可选信令"},
-    {"PTTID", "PTTID"},       {"BusyLock", "繁忙锁定"},     {"Repeat Invert", "中继信令反相"},
-    {"Scram", "扰频"},        {"Name", "名称"},
+    ColumnTitles[0],  {"Receive(MHz)", "接收频率"}, {"Transmit(MHz)", "发射频率"},
+    ColumnTitles[3],  ColumnTitles[4],  ColumnTitles[5],  ColumnTitles[6],  ColumnTitles[7],
+    ColumnTitles[8],  ColumnTitles[9],  ColumnTitles[10], ColumnTitles[11], ColumnTitles[12],
+    ColumnTitles[13],
 };
 
 // Relative column widths: column c gets (width of column 2) x factor.
@@ -77,12 +76,30 @@ inline std::span<const BiText> EntriesForColumn(int column) {
     }
 }
 
+// The two lists the language switch fills differently from the start. The
+// positions keep their meaning: the second optional-signal entry is named
+// "MDC1200" and stored as MSK's code; the scrambler list begins with "Off".
+inline constexpr BiText SwitchedOptSignalEntries[] = {
+    OptSignalEntries[0], {"MDC1200", "MDC1200"}, OptSignalEntries[2], OptSignalEntries[3]};
+inline constexpr BiText SwitchedScramEntries[] = {
+    {"Off", "关"},   ScramEntries[0], ScramEntries[1], ScramEntries[2], ScramEntries[3],
+    ScramEntries[4], ScramEntries[5], ScramEntries[6], ScramEntries[7]};
+
+// The entries of a column's option list after a language switch.
+inline std::span<const BiText> SwitchedEntriesForColumn(int column) {
+    switch (column) {
+    case ColOptSignal: return SwitchedOptSignalEntries;
+    case ColScram: return SwitchedScramEntries;
+    default: return EntriesForColumn(column);
+    }
+}
+
 // Texts written into columns 3-13 of an empty row when its first frequency is
 // accepted; index 0 is column 3.
 inline constexpr BiText NewChannelDefaults[] = {
-    {"OFF", "OFF"},         {"OFF", "OFF"}, {"Wide", "宽"},   {"Yes", "是"},
-    {"High", "高"},         {"DTMF", "DTMF"}, {"ON", "开"},   {"Close", "关闭"},
-    {"Forward", "正向"},    {"1", "1"},     {"", ""},
+    {"OFF", "OFF"},      {"OFF", "OFF"},      WidthEntries[0],  ScanEntries[0],
+    PowerEntries[1],     OptSignalEntries[2], PttIdEntries[1],  BusyLockEntries[0],
+    RepeatEntries[0],    ScramEntries[0],     {"", ""},
 };
 
 // The scrambler text of code 0, the same in both languages.

@@ -45,7 +45,7 @@ protected:
 
 TEST_F(StartupTest, ChineseSystemWithoutSettingsFileStartsChineseAndCreatesAnEmptyFile) {
     const StartupDecision d = Decide(SystemLanguageChinese);
-    EXPECT_TRUE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::Chinese);
     EXPECT_EQ(d.language.languageName, "Chinese");
     EXPECT_EQ(QFileInfo(d.modulePath).fileName(), QStringLiteral("Chinese.qm"));
     // A program name without an extension uses MAIN.ini.
@@ -58,7 +58,7 @@ TEST_F(StartupTest, ChineseSystemWithoutSettingsFileStartsChineseAndCreatesAnEmp
 TEST_F(StartupTest, GermanOrEnglishSystemStartsEnglish) {
     for (int system : {0, SystemLanguageEnglish}) {
         const StartupDecision d = Decide(system);
-        EXPECT_FALSE(d.language.bChinese);
+        EXPECT_EQ(d.language.lang, Lang::English);
         EXPECT_EQ(d.language.languageName, "English");
         EXPECT_EQ(QFileInfo(d.modulePath).fileName(), QStringLiteral("English.qm"));
     }
@@ -68,13 +68,13 @@ TEST_F(StartupTest, ProgramWithExtensionReadsItsOwnSettingsFile) {
     WriteSettings("orinprog.ini", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=Chinese\n");
     const StartupDecision d = Decide(SystemLanguageEnglish, "orinprog.exe");
     EXPECT_EQ(d.settingsFileName, QStringLiteral("orinprog.ini"));
-    EXPECT_TRUE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::Chinese);
 }
 
 TEST_F(StartupTest, ForcedLowerCaseEnglishFindsTheEnglishModule) {
     WriteSettings("MAIN.ini", "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n");
     const StartupDecision d = Decide(SystemLanguageChinese);
-    EXPECT_FALSE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::English);
     EXPECT_EQ(d.language.languageName, "english");
     EXPECT_EQ(QFileInfo(d.modulePath).fileName(), QStringLiteral("English.qm"));
 }
@@ -82,7 +82,7 @@ TEST_F(StartupTest, ForcedLowerCaseEnglishFindsTheEnglishModule) {
 TEST_F(StartupTest, ForcedWithoutLanguageKeyFindsNoModule) {
     WriteSettings("MAIN.ini", "[MAIN]\nLANGUAGE_FORCE=1\n");
     const StartupDecision d = Decide(SystemLanguageEnglish);
-    EXPECT_TRUE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::Chinese);
     EXPECT_EQ(d.language.languageName, "");
     EXPECT_TRUE(d.modulePath.isEmpty());
 }
@@ -92,7 +92,7 @@ TEST_F(StartupTest, ForceValuesOtherThanOneLeaveTheSystemLanguage) {
         WriteSettings("MAIN.ini",
                       QByteArray("[MAIN]\nLANGUAGE_FORCE=") + force + "\nLANGUAGE=Chinese\n");
         const StartupDecision d = Decide(SystemLanguageEnglish);
-        EXPECT_FALSE(d.language.bChinese) << force;
+        EXPECT_EQ(d.language.lang, Lang::English) << force;
         EXPECT_EQ(d.language.languageName, "English") << force;
     }
 }
@@ -115,11 +115,11 @@ TEST_F(StartupTest, InstalledModulesAreFoundBesideTheInstalledProgram) {
 
 TEST_F(StartupTest, ApplySetsTheProcessWideLanguage) {
     StartupDecision d;
-    d.language = {true, "Chinese"};
+    d.language = {Lang::Chinese, "Chinese"};
     AppStartup::Apply(d);
     EXPECT_EQ(bChinese, 1);
     EXPECT_EQ(LanguageName(), QStringLiteral("Chinese"));
-    d.language = {false, "English"};
+    d.language = {Lang::English, "English"};
     AppStartup::Apply(d);
     EXPECT_EQ(bChinese, 0);
     EXPECT_EQ(LanguageName(), QStringLiteral("English"));

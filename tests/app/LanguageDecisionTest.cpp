@@ -18,32 +18,32 @@ LanguageChoice Decide(int systemLanguage, const std::string& ini) {
 
 TEST(LanguageDecision, SystemLanguageDecidesWhenNothingIsForced) {
     LanguageChoice c = Decide(SystemLanguageChinese, "");
-    EXPECT_TRUE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::Chinese);
     EXPECT_EQ(c.languageName, "Chinese");
     c = Decide(0x0804, ""); // Chinese (PRC): the primary language is the low 10 bits
-    EXPECT_TRUE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::Chinese);
     c = Decide(SystemLanguageEnglish, "");
-    EXPECT_FALSE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::English);
     EXPECT_EQ(c.languageName, "English");
     c = Decide(7, ""); // German
-    EXPECT_FALSE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::English);
     EXPECT_EQ(c.languageName, "English");
 }
 
 TEST(LanguageDecision, ForcedLanguageComparesEnglishWithoutCase) {
     const LanguageChoice c =
         Decide(SystemLanguageChinese, "[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=english\n");
-    EXPECT_FALSE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::English);
     EXPECT_EQ(c.languageName, "english");
 }
 
 TEST(LanguageDecision, ForcedAnythingButEnglishIsChinese) {
     LanguageChoice c =
         Decide(SystemLanguageEnglish, "[main]\nlanguage_force=1\nLANGUAGE=Klingon\n");
-    EXPECT_TRUE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::Chinese);
     EXPECT_EQ(c.languageName, "Klingon");
     c = Decide(SystemLanguageEnglish, "[MAIN]\nLANGUAGE_FORCE=1\n");
-    EXPECT_TRUE(c.bChinese);
+    EXPECT_EQ(c.lang, Lang::Chinese);
     EXPECT_EQ(c.languageName, "");
 }
 
@@ -52,7 +52,7 @@ TEST(LanguageDecision, OnlyTheNumberOneForces) {
         const std::string ini =
             std::string("[MAIN]\nLANGUAGE_FORCE=") + force + "\nLANGUAGE=Chinese\n";
         const LanguageChoice c = Decide(SystemLanguageEnglish, ini);
-        EXPECT_EQ(c.bChinese, std::string(force) == "01x") << force;
+        EXPECT_EQ(c.lang == Lang::Chinese, std::string(force) == "01x") << force;
     }
 }
 

@@ -74,7 +74,7 @@ TEST_F(LanguageSwitchTest, ChoiceIsWrittenForTheNextStart) {
     ProfileFile next;
     const StartupDecision d = AppStartup::Decide(next, TempPath(QStringLiteral("orinprog")),
                                                  SystemLanguageEnglish, {ModuleDir()});
-    EXPECT_TRUE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::Chinese);
     EXPECT_EQ(d.language.languageName, "Chinese");
 }
 

@@ -128,7 +128,7 @@ TEST_F(SettingsPlaceTest, InstalledProgramMakesTheUsersFolderAndKeepsTheChoiceTh
     // The next start finds the choice in the user's file.
     ProfileFile profile;
     const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
-    EXPECT_TRUE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::Chinese);
     EXPECT_EQ(d.language.languageName, "Chinese");
 }
 
@@ -140,7 +140,7 @@ TEST_F(SettingsPlaceTest, UserFolderThatCannotBeMadeLeavesTheDefaults) {
     ProfileFile profile;
     const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
     EXPECT_TRUE(profile.Path().empty());
-    EXPECT_FALSE(d.language.bChinese);
+    EXPECT_EQ(d.language.lang, Lang::English);
     EXPECT_EQ(d.language.languageName, "English");
 }
 
