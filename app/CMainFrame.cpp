@@ -24,7 +24,7 @@
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
 #include "base/ViewHooks.h"
-#include "editor/ImageHistory.h"
+#include "base/EditHistory.h"
 #include "link/PortChoice.h"
 #include "link/TransferCommands.h"
 
@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     m_Files->SetRecentFiles(m_Recent);
     ConnectCommands();
     Retranslate();
-    connect(&context.view.History(), &ImageHistory::Changed, this, &CMainFrame::ShowModifiedState);
+    connect(&context.view.History(), &EditHistory::Changed, this, &CMainFrame::ShowModifiedState);
     ShowModifiedState();
 
     setAcceptDrops(true);

@@ -5,11 +5,11 @@
 #include "app/MainActions.h"
 #include "base/AppLanguage.h"
 #include "base/ViewHooks.h"
-#include "editor/ImageHistory.h"
+#include "base/EditHistory.h"
 
 EditCommands::EditCommands(ViewHooks& view, MainActions& actions, QObject* parent)
     : QObject(parent), m_View(view), m_Actions(actions) {
-    connect(&view.History(), &ImageHistory::Changed, this, &EditCommands::Refresh);
+    connect(&view.History(), &EditHistory::Changed, this, &EditCommands::Refresh);
 }
 
 void EditCommands::OnUndo() {
@@ -30,7 +30,7 @@ void EditCommands::SetAllowed(bool allowed) {
 }
 
 void EditCommands::Refresh() {
-    const ImageHistory& history = m_View.History();
+    const EditHistory& history = m_View.History();
     const Lang lang = CurrentLang();
     QAction* undo = m_Actions.editUndo;
     QAction* redo = m_Actions.editRedo;

@@ -9,7 +9,7 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "base/ViewHooks.h"
-#include "editor/ImageHistory.h"
+#include "base/EditHistory.h"
 #include "image/CProgramDoc.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "base/Lang.h"
 
-class ImageHistory;
+class EditHistory;
 class QAction;
 class MemoryImage;
 class QWidget;
@@ -52,7 +52,7 @@ public:
 
     // The document's undo history; it also says whether the document is
     // modified.
-    virtual ImageHistory& History() = 0;
+    virtual EditHistory& History() = 0;
     // Write an open editor, record what is not yet recorded, then step.
     virtual void Undo() = 0;
     virtual void Redo() = 0;

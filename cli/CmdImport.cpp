@@ -175,7 +175,7 @@ int RunImport(const std::vector<std::string>& args) {
     }
     // Checked before the input is worked on, so no effort is spent for an
     // output that cannot be written.
-    const std::string& outPath = *parsed->Value("-o");
+    const std::string outPath = *parsed->Value("-o");
     if (const FileOutcome writable = CProgramDoc::CheckSavable(outPath); !writable.ok) {
         return Fail(writable.Message(Lang::English));
     }

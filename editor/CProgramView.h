@@ -6,6 +6,7 @@
 
 #include "base/ViewHooks.h"
 #include "editor/CellEditorSet.h"
+#include "editor/ImageHistory.h"
 #include "editor/ImageStep.h"
 
 class CProgramDoc;
@@ -15,7 +16,6 @@ class ChangeRecorder;
 class ChannelDisplay;
 class ChannelGrid;
 class EnterKeyFilter;
-class ImageHistory;
 class LanguageRelabeler;
 class TypeSettingBar;
 

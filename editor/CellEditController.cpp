@@ -248,12 +248,11 @@ void CellEditController::CommitToneOnEnter() {
     if (!RowHasFrequency(m_Grid.CurrentRow())) {
         m_Grid.SetCellText(m_Grid.SelEndRow(), m_Grid.SelEndCol(), QString());
     } else {
-        // The typed text as typed when it names a tone in any letter case;
-        // anything else means no tone.
-        QString text = tone->currentText();
-        if (tone->findText(text, Qt::MatchFixedString) < 0) {
-            text = QStringLiteral("OFF");
-        }
+        // A typed tone is written as the list spells it: the codec reads
+        // only those texts, so "d023n" written as typed would be saved as no
+        // tone at all. Anything that names no tone means no tone.
+        const int entry = tone->findText(tone->currentText(), Qt::MatchFixedString);
+        const QString text = entry >= 0 ? tone->itemText(entry) : QStringLiteral("OFF");
         m_Grid.SetCellText(m_Grid.CurrentRow(), m_Grid.CurrentCol(), text);
     }
     HideEditor(tone);

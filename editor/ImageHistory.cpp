@@ -1,7 +1,7 @@
 #include "editor/ImageHistory.h"
 
 ImageHistory::ImageHistory(StepRestorer& restorer, QObject* parent)
-    : QObject(parent), m_Current(std::make_shared<const MemoryImage>()), m_Clean(m_Current),
+    : EditHistory(parent), m_Current(std::make_shared<const MemoryImage>()), m_Clean(m_Current),
       m_Restorer(restorer) {
     m_Stack.setUndoLimit(StepLimit);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QObject>
 #include <QUndoStack>
 #include <functional>
 
+#include "base/EditHistory.h"
 #include "editor/ImageStep.h"
 
 // The one undo history of the document. Each step keeps the image a save
@@ -11,7 +11,7 @@
 // the document is modified: it is when the current snapshot differs from the
 // last one that is safe elsewhere (opened, saved, read from or written to the
 // radio), however the user got there.
-class ImageHistory : public QObject {
+class ImageHistory : public EditHistory {
     Q_OBJECT
 public:
     // Steps kept; older ones are dropped.
@@ -30,13 +30,13 @@ public:
     void MarkClean(const MemoryImage& state);
 
     const MemoryImage& Current() const { return *m_Current; }
-    bool IsModified() const { return *m_Current != *m_Clean; }
+    bool IsModified() const override { return *m_Current != *m_Clean; }
 
-    bool CanUndo() const { return m_Stack.canUndo(); }
-    bool CanRedo() const { return m_Stack.canRedo(); }
+    bool CanUndo() const override { return m_Stack.canUndo(); }
+    bool CanRedo() const override { return m_Stack.canRedo(); }
     // The name of the step Undo or Redo would take, in lang; empty when none.
-    QString UndoName(Lang lang) const;
-    QString RedoName(Lang lang) const;
+    QString UndoName(Lang lang) const override;
+    QString RedoName(Lang lang) const override;
     void Undo();
     void Redo();
 
@@ -44,10 +44,6 @@ public:
     const ImageStep* Step(int index) const;
     // Rewrites the cell texts every step keeps, for a language switch.
     void ForEachChange(const std::function<void(CellChange&)>& visit);
-
-signals:
-    // Undo, redo, their names or the modified state may have changed.
-    void Changed();
 
 private:
     void SetCurrent(ImageSnapshot state);

@@ -7,6 +7,7 @@
 
 #include "editor/CellEditorSet.h"
 #include "editor/ViewFixture.h"
+#include "image/ChannelCodec.h"
 #include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
 
@@ -266,14 +267,15 @@ TEST_F(CellEditing, EnterInAListWritesItAndOpensTheNextColumn) {
     EXPECT_EQ(Editors().OptSignalCombo()->currentText(), QStringLiteral("DTMF"));
 }
 
-TEST_F(CellEditing, ToneFieldKeepsANamedToneAsTypedAndTurnsOtherTextIntoOff) {
+TEST_F(CellEditing, ToneFieldWritesANamedToneAsTheListSpellsItAndTurnsOtherTextIntoOff) {
     OpenWithBand();
     EnterByLeaving(1, 1, QStringLiteral("145.5"));
     ClickCell(1, 3);
     QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
     Type(QStringLiteral("d023n"));
     Key(Qt::Key_Return);
-    EXPECT_EQ(Cell(1, 3), QStringLiteral("d023n"));
+    // Written as typed, the code would be saved as no tone at all.
+    EXPECT_EQ(Cell(1, 3), QStringLiteral("D023N"));
     EXPECT_EQ(Grid().CurrentCol(), 4);
     EXPECT_FALSE(Editors().ToneCombo()->isHidden());
     QTest::keyClick(Focus(), Qt::Key_A, Qt::ControlModifier);
@@ -281,6 +283,9 @@ TEST_F(CellEditing, ToneFieldKeepsANamedToneAsTypedAndTurnsOtherTextIntoOff) {
     Key(Qt::Key_Return);
     EXPECT_EQ(Cell(1, 4), QStringLiteral("OFF"));
     EXPECT_EQ(Grid().CurrentCol(), 5);
+
+    m_View->CommitGrid();
+    EXPECT_EQ(DecodeChannel(m_Doc.Image(), 0, Lang::English)[3], "D023N");
 }
 
 TEST_F(CellEditing, ToneWithoutSelectedEntryKeepsTheCellWhenLeft) {
@@ -377,7 +382,7 @@ TEST_F(CellEditing, EnterInABandBoxWhileTheToneEditorIsOpenWritesTheTone) {
     Type(QStringLiteral("d754i"));
     Bar().LowerBox()->setFocus();
     Key(Qt::Key_Return);
-    EXPECT_EQ(Cell(1, 4), QStringLiteral("d754i"));
+    EXPECT_EQ(Cell(1, 4), QStringLiteral("D754I"));
     EXPECT_EQ(Grid().CurrentCol(), 5);
     EXPECT_EQ(Focus(), Editors().WidthCombo());
 }
