@@ -6,23 +6,7 @@
 # build-fuzz/artifacts/. Installs clang and libFuzzer with apt-get when missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-"$(pwd)/scripts/deps.sh"
-
-packages=(clang-14 libclang-rt-14-dev libfuzzer-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}" >&2
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$(pwd)/scripts/deps.sh" clang-14 libclang-rt-14-dev libfuzzer-14-dev
 
 build_dir="${FUZZ_BUILD_DIR:-build-fuzz}"
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -11,21 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
 
-packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix wine64 googletest socat)
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}" >&2
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 googletest socat
 
 elapsed() { echo $(( $(date +%s%N) / 1000000 - $1 )); }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
