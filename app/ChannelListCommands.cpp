@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -15,9 +14,11 @@
 #include "formats/ChannelCsv.h"
 #include "formats/ChirpExport.h"
 #include "formats/ChirpImport.h"
+#include "formats/Csv.h"
 #include "formats/ImportPreviewDialog.h"
 #include "image/AtomicFileWriter.h"
 #include "image/BandLimits.h"
+#include "image/FileContents.h"
 
 namespace {
 
@@ -110,15 +111,18 @@ void ChannelListCommands::OnExport() {
 }
 
 bool ChannelListCommands::ImportFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read as orinctl import reads it: a pipe or a device chosen by name would
+    // make the window wait for ever, a huge file fill its memory.
+    const FileContents file = FileContents::Read(QDir::toNativeSeparators(path).toStdString(),
+                                                 Csv::MaxFileBytes, FileContents::Excess::Refuse);
+    if (!file.Ok()) {
         CurrentPrompter().ShowMessage(m_Owner, Tr(CannotRead).arg(QDir::toNativeSeparators(path)));
         return false;
     }
-    const std::string csv = file.readAll().toStdString();
+    const std::string& csv = file.data;
     // Checked against the channels and band edges as they are now, an edit
     // still being typed included.
-    const MemoryImage current = ImageToSave();
+    const MemoryImage current = m_View.ImageToSave();
     const BandEdges band = DecodeBandLimits(current);
     const bool chirp = ChirpImport::LooksLikeChirp(csv);
     ChannelImport::Note error;
@@ -153,17 +157,8 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     });
 }
 
-MemoryImage ChannelListCommands::ImageToSave() {
-    MemoryImage image;
-    m_View.ApplyImageChange(ImportStep, [&image](MemoryImage& toSave) {
-        image = toSave;
-        return false; // only looking
-    });
-    return image;
-}
-
 bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
-    const MemoryImage image = ImageToSave();
+    const MemoryImage image = m_View.ImageToSave();
     std::string csv;
     std::vector<ChannelImport::Row> notes;
     if (chirp) {

@@ -42,7 +42,6 @@ protected:
 private:
     void Retranslate();
     // The image a save would write now, an open edit included; changes nothing.
-    MemoryImage ImageToSave();
 
     ViewHooks& m_View;
     QWidget* m_Owner;

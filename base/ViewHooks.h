@@ -63,6 +63,8 @@ public:
     // image, what a save would have written, is safe elsewhere (just saved
     // or written to the radio); changes made since still count as unsaved.
     virtual void MarkSafe(const MemoryImage& image) = 0;
+    // The image a save would write now, an edit still being typed included.
+    virtual MemoryImage ImageToSave() = 0;
     // One undo step that changes the image a save would write: see
     // CProgramView::ApplyImageChange.
     virtual bool ApplyImageChange(const BiText& stepName,

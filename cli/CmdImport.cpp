@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "formats/ChannelCsv.h"
+#include "formats/Csv.h"
 #include "formats/ChirpImport.h"
 #include "image/BandLimits.h"
 #include "image/CProgramDoc.h"
@@ -61,7 +62,6 @@ constexpr const char* Help =
 
 // A channel CSV is a few kilobytes; a file of megabytes is some other file,
 // and reading it whole would only cost memory.
-constexpr std::size_t MaxCsvBytes = 4 << 20;
 
 std::string CsvReadFailure(const std::string& path, const FileContents& csv) {
     const std::string quoted = "\"" + path + "\"";
@@ -69,7 +69,7 @@ std::string CsvReadFailure(const std::string& path, const FileContents& csv) {
     case FileContents::Failure::NotRegular:
         return quoted + " is a folder, a device or a pipe, not a CSV file; nothing was written";
     case FileContents::Failure::TooLarge:
-        return quoted + " is larger than " + std::to_string(MaxCsvBytes >> 20) +
+        return quoted + " is larger than " + std::to_string(Csv::MaxFileBytes >> 20) +
                " MB, too large for a channel CSV; nothing was written";
     case FileContents::Failure::Missing:
     case FileContents::Failure::ReadError:
@@ -169,7 +169,7 @@ int RunImport(const std::vector<std::string>& args) {
         }
     }
     const FileContents file =
-        FileContents::Read(csvPath, MaxCsvBytes, FileContents::Excess::Refuse);
+        FileContents::Read(csvPath, Csv::MaxFileBytes, FileContents::Excess::Refuse);
     if (!file.Ok()) {
         return Fail(CsvReadFailure(csvPath, file));
     }

@@ -200,6 +200,11 @@ void CProgramView::MarkClean() {
     m_Recorder->MarkClean();
 }
 
+MemoryImage CProgramView::ImageToSave() {
+    m_Recorder->Settle();
+    return m_Recorder->History().Current();
+}
+
 void CProgramView::MarkSafe(const MemoryImage& image) {
     m_Recorder->MarkSafe(image);
 }

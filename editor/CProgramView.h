@@ -59,6 +59,7 @@ public:
     void SettleEdits() override;
     void MarkClean() override;
     void MarkSafe(const MemoryImage& image) override;
+    MemoryImage ImageToSave() override;
     QWidget* GridWidget() override;
     MemoryImage& DocumentImage() override;
     void SetImageCommandsEnabled(bool enabled) override;

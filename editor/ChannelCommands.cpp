@@ -260,11 +260,7 @@ void ChannelCommands::OnCopy() {
     if (channels.empty()) {
         return;
     }
-    // Copying changes nothing: the change only reads the image a save would write.
-    Apply(Step::Copy, [&](MemoryImage& image) {
-        CopyToClipboard(image, channels);
-        return false;
-    });
+    CopyToClipboard(m_View.ImageToSave(), channels);
 }
 
 void ChannelCommands::OnCut() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,10 @@
 // rules with a tab in place of the comma are what spreadsheets put on the
 // clipboard.
 namespace Csv {
+
+// The largest channel list read: far above any real one (128 channels), and a
+// guard against reading a huge or endless file into memory.
+inline constexpr std::size_t MaxFileBytes = 4 << 20;
 
 std::string Field(std::string_view text, char separator = ',');
 // The fields joined by the separator, ended by a line feed.

@@ -10,6 +10,9 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include "app/ChannelListCommands.h"
 #include "app/FileCommands.h"
@@ -192,6 +195,21 @@ TEST_F(ChannelListWindowTest, ARefusedFileIsReportedWithoutAPreview) {
               QStringLiteral("list.csv cannot be imported: the header has no Frequency column"));
     EXPECT_FALSE(view->History().CanUndo());
 }
+
+#ifndef _WIN32
+TEST_F(ChannelListWindowTest, APipeChosenAsTheListIsRefusedAtOnce) {
+    // Read without the guard, a pipe with no writer keeps the window waiting
+    // for ever.
+    chosen = TempPath(QStringLiteral("list.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(chosen).constData(), 0600), 0);
+    AnswerPreview({}, true);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_TRUE(previews.isEmpty());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_EQ(prompter.messages[0], QStringLiteral("Cannot read the file %1.").arg(chosen));
+    EXPECT_FALSE(view->History().CanUndo());
+}
+#endif
 
 TEST_F(ChannelListWindowTest, ExportWritesWhatTheGridShowsInEitherFormat) {
     chosen = TempPath(QStringLiteral("out.csv"));

@@ -50,6 +50,7 @@ public:
     void SettleEdits() override {}
     void MarkClean() override { m_History.MarkClean(); }
     void MarkSafe(const MemoryImage& state) override { m_History.MarkClean(state); }
+    MemoryImage ImageToSave() override { return m_History.Current(); }
     // Applies change to the state the history holds and records it.
     bool ApplyImageChange(const BiText& stepName,
                           const std::function<bool(MemoryImage&)>& change) override {

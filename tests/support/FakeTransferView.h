@@ -46,6 +46,7 @@ public:
         ++cleanMarks;
         history.MarkClean(state);
     }
+    MemoryImage ImageToSave() override { return image; }
     // The change goes straight into the image, which is shown.
     bool ApplyImageChange(const BiText& stepName,
                           const std::function<bool(MemoryImage&)>& change) override {
