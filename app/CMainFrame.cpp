@@ -25,8 +25,8 @@
 #include "app/SettingsCommands.h"
 #include "base/ViewHooks.h"
 #include "base/EditHistory.h"
-#include "link/PortChoice.h"
-#include "link/TransferCommands.h"
+#include "app/PortChoice.h"
+#include "app/TransferCommands.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
 #include "image/ToneTable.h"
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 
 CProgramApp::CProgramApp() = default;
 

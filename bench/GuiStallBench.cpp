@@ -15,10 +15,10 @@
 
 #include "base/Prompter.h"
 #include "image/ImageMap.h"
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/PtyRadioServer.h"
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 #include "tests/support/FakeTransferView.h"
 
 namespace {

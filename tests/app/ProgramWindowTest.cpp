@@ -15,10 +15,10 @@
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 #include <QMap>
 #include <QMenu>

@@ -11,9 +11,9 @@
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelGrid.h"
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {

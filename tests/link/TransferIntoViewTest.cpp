@@ -12,10 +12,10 @@
 #include "editor/ChannelGrid.h"
 #include "editor/TypeSettingBar.h"
 #include "image/CProgramDoc.h"
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPrompter.h"
 

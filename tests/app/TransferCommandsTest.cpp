@@ -16,10 +16,10 @@
 #include <thread>
 
 #include "image/ImageMap.h"
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 #include "link/TransferTexts.h"
 #include "support/FakeTransferView.h"
 #include "support/QtPrinters.h"

@@ -1,4 +1,4 @@
-#include "link/TransferCommands.h"
+#include "app/TransferCommands.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,7 +13,7 @@
 #include "base/ViewHooks.h"
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SystemSerialLink.h"
 #include "link/TransferArchive.h"

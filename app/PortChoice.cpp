@@ -1,4 +1,4 @@
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "link/PortChoice.h"
+#include "app/PortChoice.h"
 #include "support/QtPrinters.h"
 
 namespace {
