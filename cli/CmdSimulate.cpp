@@ -25,7 +25,8 @@ void SimulateUsage(std::ostream& out) {
            "  version=HEX       this version byte (37 and FF are accepted, e.g. 36, 38)\n"
            "  short-reply=K[:L] read: reply to block K with L bytes (default 9)\n"
            "  no-ack=K          no acknowledgement for block K\n"
-           "  refuse=K          answer block K with 0x15 instead of 0x06\n";
+           "  refuse=K          answer block K with 0x15 instead of 0x06\n"
+           "  corrupt-write=K   write: acknowledge block K but store a wrong first byte\n";
 }
 
 int g_StopFd = -1;
@@ -78,6 +79,9 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         } else if (name == "no-ack") {
             ok = ParseNumber(value, 10, number);
             options.noAckBlock = static_cast<int>(number);
+        } else if (name == "corrupt-write") {
+            ok = ParseNumber(value, 10, number);
+            options.corruptWriteBlock = static_cast<int>(number);
         } else if (name == "refuse") {
             ok = ParseNumber(value, 10, number);
             options.refuseBlock = static_cast<int>(number);

@@ -2,17 +2,24 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
+#include "cli/ComparePrint.h"
 #include "cli/TransferCommand.h"
+#include "compare/CompareTexts.h"
 #include "image/CProgramDoc.h"
 #include "link/SystemSerialLink.h"
 
 namespace {
 
 void WriteUsage(std::ostream& out) {
-    out << "usage: orinctl write --port PORT [--retries N] IN.sin\n\n"
+    out << "usage: orinctl write --port PORT [--retries N] [--verify [--lang en|zh]\n"
+           "                     [--format text|csv]] IN.sin\n\n"
            "Writes IN.sin, as stored, into the radio on PORT. The communication-error\n"
            "prompt is answered Retry N times (default 0), then Cancel. Progress and\n"
            "messages go to stderr.\n\n"
+           "--verify reads the radio back after the write, a full read, and compares it\n"
+           "with IN.sin over the bytes a transfer carries; every channel column and\n"
+           "setting the radio holds differently is printed as orinctl diff prints it, and\n"
+           "the command fails (exit status 1).\n\n"
         << PortNamesHelp;
 }
 
@@ -20,8 +27,10 @@ void WriteUsage(std::ostream& out) {
 
 int RunWrite(const std::vector<std::string>& args) {
     std::string error;
-    const auto parsed = ParseCliArgs(args, {"--port", "--retries"}, {}, error);
-    if (!parsed) {
+    const auto parsed =
+        ParseCliArgs(args, {"--port", "--retries", "--lang", "--format"}, {"--verify"}, error);
+    CompareOutput output;
+    if (!parsed || !ParseCompareOutput(*parsed, output, error)) {
         std::cerr << "orinctl write: " << error << '\n';
         WriteUsage(std::cerr);
         return ExitUsage;
@@ -52,7 +61,30 @@ int RunWrite(const std::vector<std::string>& args) {
         std::cerr << "orinctl write: " << loaded.englishMessage << '\n';
         return ExitFailure;
     }
-    const TransferOutcome outcome = RunConsoleTransfer(
-        TransferDirection::Write, *parsed->Value("--port"), retries, doc.Image());
-    return outcome == TransferOutcome::Completed ? ExitOk : ExitFailure;
+    const std::string port = *parsed->Value("--port");
+    const TransferOutcome outcome =
+        RunConsoleTransfer(TransferDirection::Write, port, retries, doc.Image());
+    if (outcome != TransferOutcome::Completed) {
+        return ExitFailure;
+    }
+    if (!parsed->Has("--verify")) {
+        return ExitOk;
+    }
+    std::cerr << BiText{"reading the radio back to verify the write", "回读对讲机以校验写入"}.In(
+                     output.lang)
+              << '\n';
+    std::optional<ImageComparison> comparison;
+    if (ReadBackAndCompare(port, retries, doc.Image(), output.lang, comparison) !=
+        TransferOutcome::Completed) {
+        std::cerr << CompareTexts::ReadBackFailed.In(output.lang) << '\n';
+        return ExitFailure;
+    }
+    if (!PrintComparison(*comparison, output, std::cout)) {
+        return ExitFailure;
+    }
+    std::cerr << (comparison->Same() ? std::string(CompareTexts::WriteVerified.In(output.lang))
+                                     : CompareTexts::WriteNotVerified.In(output.lang) +
+                                           ComparisonSummary(*comparison, output.lang))
+              << '\n';
+    return comparison->Same() ? ExitOk : ExitFailure;
 }

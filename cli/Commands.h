@@ -9,6 +9,8 @@ int RunNew(const std::vector<std::string>& args);
 int RunDump(const std::vector<std::string>& args);
 int RunImport(const std::vector<std::string>& args);
 int RunSettings(const std::vector<std::string>& args);
+int RunDiff(const std::vector<std::string>& args);
+int RunVerify(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
 int RunWrite(const std::vector<std::string>& args);
 int RunSimulate(const std::vector<std::string>& args);

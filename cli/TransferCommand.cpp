@@ -25,3 +25,17 @@ int ParseRetries(const std::string& text) {
     }
     return std::stoi(text);
 }
+
+TransferOutcome ReadBackAndCompare(const std::string& port, int retries, const MemoryImage& written,
+                                   Lang lang, std::optional<ImageComparison>& comparison) {
+    // The bytes a read does not carry come from the file, so only the carried
+    // ones can differ.
+    MemoryImage radio = written;
+    const TransferOutcome outcome =
+        RunConsoleTransfer(TransferDirection::Read, port, retries, radio);
+    comparison.reset();
+    if (outcome == TransferOutcome::Completed) {
+        comparison = CompareImages(written, radio, CompareScope::Transferred, lang);
+    }
+    return outcome;
+}

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "compare/ImageCompare.h"
 #include "image/MemoryImage.h"
 #include "link/TransferSession.h"
 
@@ -13,3 +15,9 @@ TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::strin
 
 // --retries N as a count, or -1 when the text is no count.
 int ParseRetries(const std::string& text);
+
+// Reads the radio on port into memory (nothing is written to disk) and
+// compares it with written over the bytes a transfer carries. The comparison
+// is set only when the read completed.
+TransferOutcome ReadBackAndCompare(const std::string& port, int retries, const MemoryImage& written,
+                                   Lang lang, std::optional<ImageComparison>& comparison);

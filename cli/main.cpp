@@ -22,8 +22,10 @@ const Command kCommands[] = {
     {"dump", RunDump, "print the channels of a channel file as CSV"},
     {"import", RunImport, "build a channel file from CSV"},
     {"settings", RunSettings, "print the radio-wide settings of a channel file"},
+    {"diff", RunDiff, "compare two channel files field by field"},
     {"read", RunRead, "read a radio into a channel file"},
     {"write", RunWrite, "write a channel file into a radio"},
+    {"verify", RunVerify, "compare a radio with a channel file"},
     {"simulate", RunSimulate, "run a simulated radio on a pseudo-terminal"},
 };
 

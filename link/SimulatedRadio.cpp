@@ -183,6 +183,9 @@ void SimulatedRadio::AnswerWrite(unsigned address, std::size_t length,
     for (std::size_t i = 0; i < length; ++i) {
         m_Memory[(address + i) % MemoryImage::Size] = m_Frame[HeaderLength + i];
     }
+    if (!bClosing && block == m_Options.corruptWriteBlock) {
+        m_Memory[address % MemoryImage::Size] ^= 0x01;
+    }
     out.push_back(Ack);
     if (!bClosing) {
         // Blocks in order, each accepted: anything else is an interrupted write.

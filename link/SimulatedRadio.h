@@ -17,6 +17,9 @@ struct SimulatedRadioOptions {
     std::size_t shortReplyLength = 9;
     int noAckBlock = -1;  // this block gets no acknowledgement
     int refuseBlock = -1; // this block is answered with 0x15 instead of 0x06
+    // write: this block is acknowledged, but its first byte is stored with
+    // the lowest bit flipped, as a radio with a bad memory cell would
+    int corruptWriteBlock = -1;
     // Whether the transport should pace the bytes as a 9600-baud line would.
     bool bLineTiming = false;
 };

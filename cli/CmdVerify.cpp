@@ -1,0 +1,72 @@
+#include <iostream>
+
+#include "cli/CliArgs.h"
+#include "cli/Commands.h"
+#include "cli/ComparePrint.h"
+#include "cli/TransferCommand.h"
+#include "compare/CompareTexts.h"
+#include "image/CProgramDoc.h"
+#include "link/SystemSerialLink.h"
+
+namespace {
+
+void VerifyUsage(std::ostream& out) {
+    out << "usage: orinctl verify --port PORT [--retries N] [--lang en|zh] [--format text|csv]\n"
+           "                      FILE.sin\n\n"
+           "Reads the radio on PORT into memory (nothing is written to disk) and compares\n"
+           "it with FILE.sin over the bytes a transfer carries. Differences are printed as\n"
+           "orinctl diff prints them, radio on the right. The communication-error prompt is\n"
+           "answered Retry N times (default 0), then Cancel. Progress and messages go to\n"
+           "stderr.\n\n"
+           "Exit status: 0 the same, 1 different, 2 trouble (the read failed, a file that\n"
+           "cannot be read, a usage error).\n\n"
+        << PortNamesHelp;
+}
+
+} // namespace
+
+int RunVerify(const std::vector<std::string>& args) {
+    std::string error;
+    const auto parsed =
+        ParseCliArgs(args, {"--port", "--retries", "--lang", "--format"}, {}, error);
+    CompareOutput output;
+    if (!parsed || !ParseCompareOutput(*parsed, output, error)) {
+        std::cerr << "orinctl verify: " << error << '\n';
+        VerifyUsage(std::cerr);
+        return ExitUsage;
+    }
+    if (parsed->help) {
+        VerifyUsage(std::cout);
+        return ExitOk;
+    }
+    const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
+    if (retries < 0 || !parsed->Value("--port") || parsed->positional.size() != 1) {
+        std::cerr << "orinctl verify: "
+                  << (retries < 0                  ? "--retries takes a count from 0 to 9999"
+                      : !parsed->Value("--port")   ? "missing --port PORT"
+                      : parsed->positional.empty() ? "missing FILE.sin"
+                                                   : "more than one file given")
+                  << '\n';
+        VerifyUsage(std::cerr);
+        return ExitUsage;
+    }
+    CProgramDoc doc;
+    const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
+    if (!loaded.ok) {
+        std::cerr << "orinctl verify: " << loaded.englishMessage << '\n';
+        return ExitUsage;
+    }
+    std::optional<ImageComparison> comparison;
+    if (ReadBackAndCompare(*parsed->Value("--port"), retries, doc.Image(), output.lang,
+                           comparison) != TransferOutcome::Completed) {
+        return ExitUsage;
+    }
+    if (!PrintComparison(*comparison, output, std::cout)) {
+        return ExitUsage;
+    }
+    std::cerr << (comparison->Same() ? std::string(CompareTexts::RadioSameAsFile.In(output.lang))
+                                     : CompareTexts::RadioDiffersFromFile.In(output.lang) +
+                                           ComparisonSummary(*comparison, output.lang))
+              << '\n';
+    return comparison->Same() ? ExitOk : ExitFailure;
+}

@@ -1,0 +1,76 @@
+// orinctl write --verify and orinctl verify against orinctl simulate on a
+// pseudo-terminal, a sound radio and one that stores a wrong byte.
+#include <gtest/gtest.h>
+
+#include "e2e/ChildProcess.h"
+#include "e2e/OrinctlRun.h"
+#include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
+#include "support/ScratchDir.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class OrinctlVerify : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Channel 3 lives in blocks 4 and 5; its Rx frequency starts block 4.
+        MemoryImage image = ImageMap::NewDocumentImage();
+        ChannelRecord r;
+        const char* texts[] = {"446.00625", "446.00625", "OFF",   "OFF",     "Narrow", "Yes", "Low",
+                               "None",      "OFF",       "Close", "Forward", "1",      "PMR"};
+        for (int c = 1; c <= 13; ++c) {
+            r[c] = texts[c - 1];
+        }
+        EncodeChannel(r, 2, image);
+        m_Dir.Write("mine.sin",
+                    std::string(reinterpret_cast<const char*>(image.data()), MemoryImage::Size));
+    }
+    std::string StartRadio(const std::vector<std::string>& fault) {
+        std::vector<std::string> args = {ORINCTL_PATH, "simulate"};
+        args.insert(args.end(), fault.begin(), fault.end());
+        m_Radio = std::make_unique<ChildProcess>(args);
+        return m_Radio->ReadLine(10s);
+    }
+
+    ScratchDir m_Dir;
+    std::unique_ptr<ChildProcess> m_Radio;
+};
+
+TEST_F(OrinctlVerify, ACorruptedBlockFailsTheWriteAndNamesTheChannelItHolds) {
+    const std::string pty = StartRadio({"--fault", "corrupt-write=4"});
+    ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
+    const std::string line = "channel 3: Rx Frequency: 446.00625 -> 446.00624\n";
+
+    CliRun run = Orinctl(m_Dir, {"write", "--verify", "--port", pty, "mine.sin"});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out, line);
+    EXPECT_NE(run.err.find("The radio does not hold what was written: 1 channel differs"),
+              std::string::npos)
+        << run.err;
+
+    run = Orinctl(m_Dir, {"verify", "--port", pty, "mine.sin", "--lang", "zh"});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(run.out, "频道 3: 接收频率: 446.00625 -> 446.00624\n");
+}
+
+TEST_F(OrinctlVerify, ASoundRadioPassesBothAndATroubledReadIsExitTwo) {
+    std::string pty = StartRadio({});
+    ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
+    CliRun run = Orinctl(m_Dir, {"write", "--port", pty, "--verify", "mine.sin"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("The radio holds exactly what was written."), std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("reading the radio back"), std::string::npos) << run.err;
+
+    m_Radio->Terminate();
+    ASSERT_EQ(m_Radio->Wait(10s), 0);
+    pty = StartRadio({"--fault", "never-answer"});
+    run = Orinctl(m_Dir, {"verify", "--port", pty, "mine.sin"});
+    EXPECT_EQ(run.exitCode, 2) << run.err;
+    EXPECT_EQ(run.out, "");
+}
+
+} // namespace
