@@ -16,6 +16,7 @@
 #include "app/ChannelListCommands.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
+#include "app/ProfileFile.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
@@ -63,12 +64,12 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     BuildStatusBar();
     // Shortcuts without a menu item still need a home in the window.
     addAction(m_Actions->helpContents);
-    addAction(m_Actions->contextHelp);
-    m_Recent = new RecentFileList(context.userSettings, m_FileMenu, m_Actions->appExit, this);
+    m_Recent = new RecentFileList(context.profile, m_FileMenu, m_Actions->appExit, this);
     m_Files->SetRecentFiles(m_Recent);
     ConnectCommands();
     Retranslate();
     connect(&context.view.History(), &EditHistory::Changed, this, &CMainFrame::ShowModifiedState);
+    connect(m_Files, &FileCommands::DocumentReplaced, this, &CMainFrame::ShowTitle);
     ShowModifiedState();
 
     setAcceptDrops(true);
@@ -174,7 +175,6 @@ void CMainFrame::ConnectCommands() {
     connect(a.editRedo, &QAction::triggered, m_Edit, &EditCommands::OnRedo);
     connect(a.helpTopics, &QAction::triggered, m_Help, &HelpCommands::OnHelpTopics);
     connect(a.helpContents, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
-    connect(a.contextHelp, &QAction::triggered, m_Help, &HelpCommands::OnHelpContents);
     connect(a.appAbout, &QAction::triggered, m_Help, &HelpCommands::OnAbout);
     connect(a.optionalFeatures, &QAction::triggered, m_Settings,
             &SettingsCommands::OnOptionalFeatures);
@@ -210,9 +210,23 @@ void CMainFrame::InstallTransferActions(QAction* read, QAction* write) {
 void CMainFrame::AttachTransfer(TransferCommands* transfer) {
     m_Transfer = transfer;
     InstallTransferActions(transfer->ReadAction(), transfer->WriteAction());
-    transfer->Port().PopulateMenu(m_PortMenu);
+    // The port chosen last time is the one a new start uses.
+    PortChoice& port = transfer->Port();
+    const std::string saved = m_Context.profile.GetValue("MAIN", "PORT", "");
+    if (!saved.empty()) {
+        port.SetPortName(QString::fromStdString(saved));
+    }
+    connect(&port, &PortChoice::portChosen, this, [this](const QString& name) {
+        m_Context.profile.SetValue("MAIN", "PORT", name.toStdString());
+        m_Context.profile.Save();
+    });
+    port.PopulateMenu(m_PortMenu);
     connect(transfer, &TransferCommands::busyChanged, this,
             [this](bool busy) { SetImageCommandsEnabled(!busy); });
+    // A read replaces the document: unsaved changes are asked about first,
+    // and what was read belongs to no file until it is saved under a name.
+    transfer->SetBeforeRead([this] { return m_Files->MaybeSave(); });
+    connect(transfer, &TransferCommands::readCompleted, m_Files, &FileCommands::DetachFromFile);
 }
 
 void CMainFrame::SetImageCommandsEnabled(bool enabled) {
@@ -244,8 +258,13 @@ void CMainFrame::Retranslate() {
     m_HelpMenu->setTitle(tr("&Help"));
     m_wndToolBar->setWindowTitle(tr("Toolbar"));
     m_Idle->setText(tr("For Help，Please Press F1"));
-    // The mark shows while the document holds changes not saved anywhere.
-    setWindowTitle(Title() + QStringLiteral("[*]"));
+    ShowTitle();
+}
+
+void CMainFrame::ShowTitle() {
+    // The document first, as desktop programs name their windows; the mark
+    // shows while it holds changes not saved anywhere.
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(m_Files->DocumentName(), Title()));
 }
 
 void CMainFrame::ShowModifiedState() {

@@ -77,6 +77,7 @@ private:
     void Retranslate();
     void CentreOnScreen();
     void ShowModifiedState();
+    void ShowTitle();
 
     ShellContext m_Context;
     MainActions* m_Actions;

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSettings>
 
 #include "app/AppIcon.h"
 #include "app/AppStartup.h"
@@ -51,10 +50,6 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
         return false;
     }
 
-    // The recent-file list lives in the user's own settings, under the key the
-    // program has always used.
-    m_UserSettings = std::make_unique<QSettings>(
-        QStringLiteral("Local AppWizard-Generated Applications"), QStringLiteral("orinprog"));
     for (const std::string& tone : ToneTable::Texts()) {
         m_YaCode.append(QString::fromStdString(tone));
     }
@@ -62,7 +57,7 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
 
     m_Doc = std::make_unique<CProgramDoc>();
     m_View = std::make_unique<CProgramView>(*m_Doc);
-    const ShellContext context{*m_Doc, *m_View, *m_UserSettings, Profile(), *m_Module};
+    const ShellContext context{*m_Doc, *m_View, Profile(), *m_Module};
     m_Frame = std::make_unique<CMainFrame>(context);
     m_Frame->AttachTransfer(new TransferCommands(*m_View, m_Frame.get()));
 

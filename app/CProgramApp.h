@@ -8,7 +8,6 @@ class CProgramDoc;
 class CProgramView;
 class LanguageModule;
 class ProfileFile;
-class QSettings;
 
 // The application: start-up up to the shown main window, and the objects that
 // live for the whole run (document, view, frame, language module).
@@ -39,7 +38,6 @@ public:
 private:
     QStringList m_YaCode;
     std::unique_ptr<LanguageModule> m_Module;
-    std::unique_ptr<QSettings> m_UserSettings;
     std::unique_ptr<CProgramDoc> m_Doc;
     std::unique_ptr<CProgramView> m_View;
     std::unique_ptr<CMainFrame> m_Frame;

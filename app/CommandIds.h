@@ -16,7 +16,6 @@ inline constexpr int AppAbout = 57664;
 inline constexpr int AppExit = 57665;
 inline constexpr int HelpFinder = 57667;
 inline constexpr int HelpContents = 57669;
-inline constexpr int ContextHelp = 57670;
 inline constexpr int ReadFromRadio = 32771;
 inline constexpr int WriteToRadio = 32772;
 inline constexpr int OptionalFeatures = 32784;

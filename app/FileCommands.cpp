@@ -1,6 +1,7 @@
 #include "app/FileCommands.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -76,6 +77,7 @@ void FileCommands::OnFileNew() {
     }
     m_Context.doc.OnNewDocument();
     m_Path.clear();
+    m_Suggested.clear();
     m_Context.view.OnInitialUpdate();
     emit DocumentReplaced();
 }
@@ -105,6 +107,7 @@ bool FileCommands::LoadPath(const QString& path) {
         return false;
     }
     m_Path = QFileInfo(path).absoluteFilePath();
+    m_Suggested.clear();
     if (m_Recent) {
         m_Recent->Add(m_Path);
     }
@@ -121,12 +124,7 @@ bool FileCommands::OnFileSave() {
 }
 
 bool FileCommands::OnFileSaveAs() {
-    // A document never saved is offered under the new-document name.
-    const QString suggested =
-        m_Path.isEmpty()
-            ? QCoreApplication::translate("FileCommands", "Write Data") + QStringLiteral(".sin")
-            : m_Path;
-    QString path = Choose(true, suggested);
+    QString path = Choose(true, m_Path.isEmpty() ? SuggestedName() : m_Path);
     if (path.isEmpty()) {
         return false;
     }
@@ -148,9 +146,33 @@ bool FileCommands::SaveTo(const QString& path) {
     }
     m_Context.view.MarkSafe(m_Context.doc.Image());
     m_Path = QFileInfo(path).absoluteFilePath();
+    m_Suggested.clear();
     if (m_Recent) {
         m_Recent->Add(m_Path);
     }
     emit DocumentReplaced();
     return true;
+}
+
+void FileCommands::DetachFromFile() {
+    const QString folder = m_Path.isEmpty() ? QString() : QFileInfo(m_Path).absolutePath();
+    const QString name =
+        QCoreApplication::translate("FileCommands", "Radio %1")
+            .arg(QDate::currentDate().toString(Qt::ISODate)) +
+        QStringLiteral(".sin");
+    m_Suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
+    m_Path.clear();
+    emit DocumentReplaced();
+}
+
+QString FileCommands::SuggestedName() const {
+    // A document never saved is offered under the new-document name.
+    return m_Suggested.isEmpty()
+               ? QCoreApplication::translate("FileCommands", "Write Data") + QStringLiteral(".sin")
+               : m_Suggested;
+}
+
+QString FileCommands::DocumentName() const {
+    return m_Path.isEmpty() ? QCoreApplication::translate("FileCommands", "Untitled")
+                            : QFileInfo(m_Path).fileName();
 }

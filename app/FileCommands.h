@@ -44,6 +44,14 @@ public:
 
     // The file the document was last opened from or saved to; empty for a new one.
     const QString& CurrentPath() const { return m_Path; }
+    // The document now holds what was read from the radio: it belongs to no
+    // file, so a Save cannot overwrite the file open before by accident. Save
+    // then suggests a name with the date, in the folder of that file.
+    void DetachFromFile();
+    // The name Save As offers for a document that has no file.
+    QString SuggestedName() const;
+    // What the title shows: the file's name, or "Untitled".
+    QString DocumentName() const;
 
     // The file filter and default suffix of channel files.
     static QString FileFilter();
@@ -64,4 +72,5 @@ private:
     RecentFileList* m_Recent = nullptr;
     FileChooser m_Choose;
     QString m_Path;
+    QString m_Suggested; // set by DetachFromFile
 };

@@ -1,6 +1,7 @@
 #include "app/LanguageModule.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "app/AppStartup.h"
@@ -8,8 +9,12 @@
 LanguageModule::LanguageModule(QStringList directories) : m_Directories(std::move(directories)) {}
 
 LanguageModule::~LanguageModule() {
-    if (m_Translator && QCoreApplication::instance()) {
-        QCoreApplication::removeTranslator(m_Translator.get());
+    if (QCoreApplication::instance()) {
+        for (QTranslator* t : {m_Translator.get(), m_QtTranslator.get()}) {
+            if (t) {
+                QCoreApplication::removeTranslator(t);
+            }
+        }
     }
 }
 
@@ -28,5 +33,27 @@ bool LanguageModule::Load(const QString& languageName) {
     }
     m_Translator = std::move(next);
     m_Path = path;
+    LoadQtTexts(languageName);
     return true;
+}
+
+void LanguageModule::LoadQtTexts(const QString& languageName) {
+    if (m_QtTranslator) {
+        QCoreApplication::removeTranslator(m_QtTranslator.get());
+        m_QtTranslator.reset();
+    }
+    if (languageName.compare(QLatin1String("Chinese"), Qt::CaseInsensitive) != 0) {
+        return; // Qt's texts are English already
+    }
+    // Beside the program first (a copy that carries its own), then Qt's.
+    auto qt = std::make_unique<QTranslator>();
+    QStringList folders = m_Directories;
+    folders << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& folder : folders) {
+        if (qt->load(QStringLiteral("qtbase_zh_CN"), folder)) {
+            QCoreApplication::installTranslator(qt.get());
+            m_QtTranslator = std::move(qt);
+            return;
+        }
+    }
 }

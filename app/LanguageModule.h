@@ -21,11 +21,18 @@ public:
     bool Load(const QString& languageName);
 
     bool IsLoaded() const { return m_Translator != nullptr; }
+    // Whether Qt's own texts (the buttons of message boxes, the file dialog)
+    // are translated too; they are for Chinese when the system has Qt's
+    // translations, and stay English otherwise.
+    bool HasQtTexts() const { return m_QtTranslator != nullptr; }
     const QString& LoadedPath() const { return m_Path; }
     const QStringList& Directories() const { return m_Directories; }
 
 private:
+    void LoadQtTexts(const QString& languageName);
+
     QStringList m_Directories;
     std::unique_ptr<QTranslator> m_Translator;
+    std::unique_ptr<QTranslator> m_QtTranslator;
     QString m_Path;
 };

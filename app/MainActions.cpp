@@ -37,10 +37,9 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     helpTopics = Make(CommandId::HelpFinder, "ID_HELP_FINDER");
     appAbout = Make(CommandId::AppAbout, "ID_APP_ABOUT");
     helpContents = Make(CommandId::HelpContents, "ID_HELP_CONTENTS");
-    contextHelp = Make(CommandId::ContextHelp, "ID_HELP");
 
-    // The accelerator table: only these keys are bound. The other shortcut
-    // texts in the menus are labels only (Ctrl+O belongs to Open).
+    // Every key the menus name is bound, and no menu names a key that does
+    // something else (Ctrl+O belongs to Open, not to Optional Features).
     fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -48,7 +47,9 @@ MainActions::MainActions(QObject* parent) : QObject(parent) {
     editUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     editRedo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    contextHelp->setShortcut(QKeySequence(Qt::Key_F1));
+    appExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    // F1 opens what the Help menu's first item opens, and the menu says so.
+    helpTopics->setShortcut(QKeySequence(Qt::Key_F1));
     helpContents->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     for (QAction* a : m_All) {
         a->setShortcutContext(Qt::WindowShortcut);
@@ -88,17 +89,16 @@ void MainActions::Retranslate() {
     SetTexts(filePrintPreview, tr("Print Pre&view"), tr("Display full pages\nPrint Preview"));
     SetTexts(filePrintSetup, tr("P&rint Setup..."),
              tr("Change the printer and printing options\nPrint Setup"));
-    SetTexts(appExit, tr("E&xit"), tr("Quit the application\nExit"));
-    SetTexts(optionalFeatures, tr("&Optional Features\tCtrl+O"),
+    SetTexts(appExit, tr("E&xit\tCtrl+Q"), tr("Quit the application\nExit"));
+    SetTexts(optionalFeatures, tr("&Optional Features"),
              tr("Set the rest  functional features for the interphone\nOptional Features"));
     SetTexts(sideKey, tr("Side Key"), tr("Set the functions of the two side keys\nSide Key"));
     SetTexts(viewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToggle ToolBar"));
     SetTexts(viewStatusBar, tr("&Status Bar"), tr("Show or hide the status bar\nToggle StatusBar"));
     SetTexts(switchLanguage, tr("Switch to Chinese"),
              tr("Switch the interface language\nSwitch Language"));
-    SetTexts(helpTopics, tr("&Help Topics"), tr("List Help topics\nHelp Topics"));
+    SetTexts(helpTopics, tr("&Help Topics\tF1"), tr("List Help topics\nHelp Topics"));
     SetTexts(appAbout, tr("&About Orin..."),
              tr("Display program information, version number and copyright\nAbout"));
     SetTexts(helpContents, tr("Help Contents"), tr("Display the contents of the help\nHelp"));
-    SetTexts(contextHelp, tr("Help"), tr("Display help for the current task\nHelp"));
 }

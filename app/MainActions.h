@@ -31,7 +31,6 @@ public:
     QAction* helpTopics;
     QAction* appAbout;
     QAction* helpContents; // Shift+F1, no menu item
-    QAction* contextHelp;  // F1, no menu item
 
     // The action of a command id, nullptr when there is none.
     QAction* ById(int commandId) const;

@@ -37,7 +37,7 @@ PortChoice::PortChoice(QWidget* owner, QObject* parent) : QObject(parent), m_Own
         action->setCheckable(true);
         action->setData(ComCommandIds[i]);
         const QString name = QStringLiteral("COM%1").arg(i + 1);
-        connect(action, &QAction::triggered, this, [this, name] { SetPortName(name); });
+        connect(action, &QAction::triggered, this, [this, name] { Choose(name); });
         m_ComActions.push_back(action);
     }
     qApp->installEventFilter(this);
@@ -71,6 +71,11 @@ void PortChoice::SetPortName(const QString& name) {
     }
 }
 
+void PortChoice::Choose(const QString& name) {
+    SetPortName(name);
+    emit portChosen(name);
+}
+
 void PortChoice::PopulateMenu(QMenu* menu) {
     menu->setToolTipsVisible(true);
     FillMenu(menu);
@@ -90,7 +95,7 @@ void PortChoice::FillMenu(QMenu* menu) {
         action->setChecked(m_PortName == port);
         action->setStatusTip(tip);
         action->setToolTip(tip);
-        connect(action, &QAction::triggered, this, [this, port] { SetPortName(port); });
+        connect(action, &QAction::triggered, this, [this, port] { Choose(port); });
         return action;
     };
     bool bListed = m_PortName == SimulatedPort || m_PortName.startsWith(QStringLiteral("COM"));
@@ -120,6 +125,6 @@ void PortChoice::AskForDevicePath() {
                                                QLineEdit::Normal, m_PortName, &ok)
                              .trimmed();
     if (ok && !path.isEmpty()) {
-        SetPortName(path);
+        Choose(path);
     }
 }

@@ -10,8 +10,8 @@ class QWidget;
 
 // The port a transfer uses and the Port menu that chooses it: the four COM
 // entries, every serial port the system reports, a typed device path and the
-// radio simulated inside the program. The choice is kept for the whole run
-// (it is not stored), and a typed path stays in the menu once chosen.
+// radio simulated inside the program. portChosen tells the window to keep
+// the choice for the next start; a typed path stays in the menu once chosen.
 class PortChoice : public QObject {
     Q_OBJECT
 public:
@@ -31,12 +31,17 @@ public:
     // menu opens, so a cable plugged in meanwhile shows up.
     void PopulateMenu(QMenu* menu);
 
+signals:
+    // The user chose port from the menu.
+    void portChosen(const QString& port);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FillMenu(QMenu* menu);
     void AskForDevicePath();
+    void Choose(const QString& name);
     void Retranslate();
 
     QWidget* m_Owner;

@@ -4,31 +4,45 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
+
+#include "app/ProfileFile.h"
 
 namespace {
-const QString Group = QStringLiteral("Recent File List");
-QString KeyOf(int i) {
-    return QStringLiteral("File%1").arg(i + 1);
+const std::string Section = "Recent File List";
+std::string KeyOf(int i) {
+    return "File" + std::to_string(i + 1);
+}
+
+// The settings file reads "//", "/*" and a tab before ";" as the start of a
+// comment; a path holding one would come back cut, so it is not kept.
+bool Storable(const QString& path) {
+    for (const char* marker : {"//", "/*", "\t;"}) {
+        if (path.contains(QLatin1String(marker))) {
+            return false;
+        }
+    }
+    return true;
 }
 } // namespace
 
-RecentFileList::RecentFileList(QSettings& settings, QMenu* fileMenu, QAction* insertBefore,
+RecentFileList::RecentFileList(ProfileFile& settings, QMenu* fileMenu, QAction* insertBefore,
                                QObject* parent)
     : QObject(parent), m_Settings(settings), m_Menu(fileMenu), m_InsertBefore(insertBefore) {
-    m_Settings.beginGroup(Group);
     for (int i = 0; i < Capacity; ++i) {
-        const QString path = m_Settings.value(KeyOf(i)).toString();
+        const QString path = QDir::fromNativeSeparators(
+            QString::fromStdString(m_Settings.GetValue(Section, KeyOf(i), "")));
         if (!path.isEmpty() && !m_Files.contains(path)) {
             m_Files.append(path);
         }
     }
-    m_Settings.endGroup();
     RebuildMenu();
 }
 
 void RecentFileList::Add(const QString& path) {
     const QString full = QFileInfo(path).absoluteFilePath();
+    if (!Storable(QDir::toNativeSeparators(full))) {
+        return;
+    }
     m_Files.removeAll(full);
     m_Files.prepend(full);
     while (m_Files.size() > Capacity) {
@@ -46,16 +60,12 @@ void RecentFileList::Remove(const QString& path) {
 }
 
 void RecentFileList::Store() {
-    m_Settings.beginGroup(Group);
     for (int i = 0; i < Capacity; ++i) {
-        if (i < m_Files.size()) {
-            m_Settings.setValue(KeyOf(i), m_Files[i]);
-        } else {
-            m_Settings.remove(KeyOf(i));
-        }
+        m_Settings.SetValue(Section, KeyOf(i),
+                            i < m_Files.size() ? QDir::toNativeSeparators(m_Files[i]).toStdString()
+                                               : std::string());
     }
-    m_Settings.endGroup();
-    m_Settings.sync();
+    m_Settings.Save();
 }
 
 void RecentFileList::RebuildMenu() {

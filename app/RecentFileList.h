@@ -5,17 +5,18 @@
 
 class QAction;
 class QMenu;
-class QSettings;
+class ProfileFile;
 
-// The four most recently used channel files, kept in the user's settings and
-// shown in the File menu before Exit as "&1 path" … "&4 path".
+// The four most recently used channel files, kept in the settings file beside
+// the language choice (section "Recent File List", File1..File4) and shown in
+// the File menu before Exit as "&1 path" … "&4 path".
 class RecentFileList : public QObject {
     Q_OBJECT
 public:
     static constexpr int Capacity = 4;
 
-    // Entries are read from settings now and written back on every change.
-    RecentFileList(QSettings& settings, QMenu* fileMenu, QAction* insertBefore, QObject* parent);
+    // Entries are read from the settings file now and written back on every change.
+    RecentFileList(ProfileFile& settings, QMenu* fileMenu, QAction* insertBefore, QObject* parent);
 
     const QStringList& Files() const { return m_Files; }
     void Add(const QString& path);
@@ -28,7 +29,7 @@ private:
     void Store();
     void RebuildMenu();
 
-    QSettings& m_Settings;
+    ProfileFile& m_Settings;
     QMenu* m_Menu;
     QAction* m_InsertBefore;
     QList<QAction*> m_Entries;

@@ -4,14 +4,12 @@ class CProgramDoc;
 class ViewHooks;
 class LanguageModule;
 class ProfileFile;
-class QSettings;
 
 // The long-lived objects the main frame and its commands work with. All are
 // owned by the application (or by a test) and outlive the frame.
 struct ShellContext {
     CProgramDoc& doc;
     ViewHooks& view;
-    QSettings& userSettings; // the recent-file list
-    ProfileFile& profile;
+    ProfileFile& profile; // MAIN.ini: language, recent files, last port
     LanguageModule& languageModule;
 };

@@ -116,10 +116,32 @@ void TransferCommands::OpenDialog(TransferDirection direction) {
         return; // the direction of a running transfer does not change
     }
     m_Hooks.CommitCellEdit();
+    if (!m_Dialog->IsCreated()) {
+        m_Answered.reset();
+    }
+    if (direction == TransferDirection::Read && !MayReplaceDocument()) {
+        return;
+    }
     m_Direction = direction;
     m_Dialog->SetTitle(direction == TransferDirection::Write ? tr("Writing Data Progress")
                                                              : tr("Reading Data Progress"));
     m_Dialog->Create(m_Hooks.GridWidget());
+}
+
+bool TransferCommands::MayReplaceDocument() {
+    if (!m_BeforeRead) {
+        return true;
+    }
+    // Asked once per state of the document: a change made while the dialog
+    // waits for Start is asked about again.
+    if (m_Answered && *m_Answered == m_Hooks.ImageToSave()) {
+        return true;
+    }
+    if (!m_BeforeRead()) {
+        return false;
+    }
+    m_Answered = m_Hooks.ImageToSave();
+    return true;
 }
 
 void TransferCommands::SetBusy(bool bBusy) {
@@ -134,6 +156,10 @@ void TransferCommands::StartTransfer() {
         // Start just before the port closes).
         m_Thread->wait();
         FinishTransfer();
+    }
+    if (m_Direction == TransferDirection::Read && !MayReplaceDocument()) {
+        m_Dialog->EnableStart();
+        return;
     }
     auto job = std::make_shared<Job>();
     job->direction = m_Direction;
@@ -185,6 +211,7 @@ void TransferCommands::FinishTransfer() {
         });
         m_Hooks.MarkClean();
         TransferArchive::SaveBackup(job->image, QStringLiteral("read"));
+        emit readCompleted();
     } else if (job->outcome == TransferOutcome::Completed) {
         m_Hooks.MarkSafe(job->image);
     }

@@ -3,7 +3,9 @@
 #include <QObject>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <optional>
 
 #include "link/DialogTransferHost.h"
 #include "link/SimulatedRadio.h"
@@ -46,6 +48,9 @@ public:
     // The radio behind SimulatedPort; it keeps what was written into it.
     SimulatedRadio& BuiltInRadio() { return *m_Radio; }
     void SetBuiltInRadio(const MemoryImage& memory, const SimulatedRadioOptions& options);
+    // Asked before a read replaces the document; false stops the read (the
+    // user cancelled the question about unsaved changes).
+    void SetBeforeRead(std::function<bool()> ask) { m_BeforeRead = std::move(ask); }
     // How transfers wait; tests put a virtual clock here.
     void SetSleeper(DialogTransferHost::Sleeper sleeper) { m_Sleeper = std::move(sleeper); }
 
@@ -56,6 +61,8 @@ public slots:
 signals:
     void busyChanged(bool busy);
     void transferFinished();
+    // A read completed and the document now holds the radio's memory.
+    void readCompleted();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -68,6 +75,7 @@ private:
     void FinishTransfer();
     void Retranslate();
     void SetBusy(bool bBusy);
+    bool MayReplaceDocument();
 
     ViewHooks& m_Hooks;
     QWidget* m_Owner;
@@ -83,4 +91,6 @@ private:
     std::shared_ptr<Job> m_Job;
     std::unique_ptr<DialogTransferHost> m_Host;
     TransferOutcome m_LastOutcome = TransferOutcome::Completed;
+    std::function<bool()> m_BeforeRead;
+    std::optional<MemoryImage> m_Answered; // the document the question was answered for
 };

@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libgtest-dev libgmock-dev
-    xvfb xauth fonts-wqy-microhei
+    xvfb xauth fonts-wqy-microhei qt6-translations-l10n
     "$@"
 )
 

@@ -119,6 +119,14 @@ For programming the Orin-6140D radio only.</source>
         <source>Write Data</source>
         <translation>写频数据</translation>
     </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>对讲机 %1</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>未命名</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -204,8 +212,8 @@ Print Setup</source>
 打印设置</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>退出(&amp;X)</translation>
+        <source>E&amp;xit	Ctrl+Q</source>
+        <translation>退出(&amp;X)	Ctrl+Q</translation>
     </message>
     <message>
         <source>Quit the application
@@ -214,8 +222,8 @@ Exit</source>
 退出</translation>
     </message>
     <message>
-        <source>&amp;Optional Features	Ctrl+O</source>
-        <translation>可选功能(&amp;O)	Ctrl+O</translation>
+        <source>&amp;Optional Features</source>
+        <translation>可选功能(&amp;O)</translation>
     </message>
     <message>
         <source>Set the rest  functional features for the interphone
@@ -264,8 +272,8 @@ Switch Language</source>
 切换语言</translation>
     </message>
     <message>
-        <source>&amp;Help Topics</source>
-        <translation>帮助主题(&amp;H)</translation>
+        <source>&amp;Help Topics	F1</source>
+        <translation>帮助主题(&amp;H)	F1</translation>
     </message>
     <message>
         <source>List Help topics
@@ -291,16 +299,6 @@ About</source>
         <source>Display the contents of the help
 Help</source>
         <translation>显示帮助目录
-帮助</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>帮助</translation>
-    </message>
-    <message>
-        <source>Display help for the current task
-Help</source>
-        <translation>显示当前操作的帮助
 帮助</translation>
     </message>
 </context>

@@ -119,6 +119,14 @@ For programming the Orin-6140D radio only.</translation>
         <source>Write Data</source>
         <translation>Write Data</translation>
     </message>
+    <message>
+        <source>Radio %1</source>
+        <translation>Radio %1</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -204,8 +212,8 @@ Print Setup</source>
 Print Setup</translation>
     </message>
     <message>
-        <source>E&amp;xit</source>
-        <translation>E&amp;xit</translation>
+        <source>E&amp;xit	Ctrl+Q</source>
+        <translation>E&amp;xit	Ctrl+Q</translation>
     </message>
     <message>
         <source>Quit the application
@@ -214,8 +222,8 @@ Exit</source>
 Exit</translation>
     </message>
     <message>
-        <source>&amp;Optional Features	Ctrl+O</source>
-        <translation>&amp;Optional Features	Ctrl+O</translation>
+        <source>&amp;Optional Features</source>
+        <translation>&amp;Optional Features</translation>
     </message>
     <message>
         <source>Set the rest  functional features for the interphone
@@ -264,8 +272,8 @@ Switch Language</source>
 Switch Language</translation>
     </message>
     <message>
-        <source>&amp;Help Topics</source>
-        <translation>&amp;Help Topics</translation>
+        <source>&amp;Help Topics	F1</source>
+        <translation>&amp;Help Topics	F1</translation>
     </message>
     <message>
         <source>List Help topics
@@ -291,16 +299,6 @@ About</translation>
         <source>Display the contents of the help
 Help</source>
         <translation>Display the contents of the help
-Help</translation>
-    </message>
-    <message>
-        <source>Help</source>
-        <translation>Help</translation>
-    </message>
-    <message>
-        <source>Display help for the current task
-Help</source>
-        <translation>Display help for the current task
 Help</translation>
     </message>
 </context>

@@ -2,7 +2,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,9 +21,6 @@ class CProgramAppTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        // The recent-file list goes to the temporary folder, not the user's.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           dir.filePath(QStringLiteral("user")));
         programDir = dir.filePath(QStringLiteral("bin"));
         ASSERT_TRUE(QDir().mkpath(programDir));
     }

@@ -30,7 +30,7 @@ protected:
         MakeFrame(*view);
         otherView = std::make_unique<CProgramView>(otherDoc);
         otherFrame = std::make_unique<CMainFrame>(
-            ShellContext{otherDoc, *otherView, *userSettings, profile, *module});
+            ShellContext{otherDoc, *otherView, profile, *module});
         for (CMainFrame* f : {frame.get(), otherFrame.get()}) {
             f->Files().SetFileChooser([this](QWidget*, bool, const QString&) { return chosen; });
             f->Actions().fileNew->trigger();

@@ -51,13 +51,13 @@ TEST_F(FileCommandsTest, NewWritesTheDefaultsAndRedisplays) {
     EXPECT_TRUE(frame->Files().CurrentPath().isEmpty());
 }
 
-TEST_F(FileCommandsTest, OpenLoadsTheFileAndRedisplaysWithoutChangingTheTitle) {
+TEST_F(FileCommandsTest, OpenLoadsTheFileRedisplaysAndNamesItInTheTitle) {
     chosenFile = WriteFile(QStringLiteral("radio.sin"), Image('\x5A'));
     frame->Actions().fileOpen->trigger();
     EXPECT_EQ(doc.Image()[0], 0x5A);
     EXPECT_EQ(doc.Image()[4095], 0x5A);
     EXPECT_EQ(view.calls, QStringList{QStringLiteral("OnInitialUpdate")});
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("radio.sin[*] - Orin Programing Software"));
     EXPECT_EQ(frame->RecentFiles().Files().value(0), QFileInfo(chosenFile).absoluteFilePath());
 }
 
@@ -126,7 +126,10 @@ TEST_F(FileCommandsTest, RecentListKeepsTheLastFourNewestFirstAndSurvivesARestar
 
     QMenu menu;
     auto* exitAction = menu.addAction(QStringLiteral("Exit"));
-    RecentFileList reread(*userSettings, &menu, exitAction, nullptr);
+    // Kept in MAIN.ini: a new start reads them from the file.
+    ProfileFile restarted;
+    restarted.Open(dir.path().toStdString(), "MAIN.ini", false, true);
+    RecentFileList reread(restarted, &menu, exitAction, nullptr);
     EXPECT_EQ(reread.Files(), expected);
 
     // Choosing an entry opens that file.

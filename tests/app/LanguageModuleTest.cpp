@@ -1,5 +1,7 @@
 // The translation module in use and its exchange.
 #include <QCoreApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,6 +24,20 @@ TEST(LanguageModule, LoadedModuleGivesItsTexts) {
     EXPECT_EQ(FileMenuTitle(), QStringLiteral("文件(&F)"));
     ASSERT_TRUE(module.Load(QStringLiteral("English")));
     EXPECT_EQ(FileMenuTitle(), QStringLiteral("&File"));
+}
+
+TEST(LanguageModule, QtsOwnButtonsFollowTheProgramIntoChineseAndBack) {
+    LanguageModule module(BuiltModules());
+    ASSERT_TRUE(module.Load(QStringLiteral("Chinese")));
+    ASSERT_TRUE(module.HasQtTexts()); // the system has Qt's translations
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QStringLiteral("是(&Y)"));
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), QStringLiteral("取消"));
+    ASSERT_TRUE(module.Load(QStringLiteral("English")));
+    EXPECT_FALSE(module.HasQtTexts());
+    QMessageBox english(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+    EXPECT_EQ(english.button(QMessageBox::Cancel)->text(), QStringLiteral("Cancel"));
 }
 
 TEST(LanguageModule, MissingModuleKeepsTheOldOneInForce) {

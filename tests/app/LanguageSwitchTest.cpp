@@ -34,7 +34,7 @@ TEST_F(LanguageSwitchTest, AnsweringNoLeavesEverythingButCommitsTheEditor) {
     EXPECT_EQ(LanguageName(), QStringLiteral("English"));
     EXPECT_FALSE(profile.IsDirty());
     EXPECT_EQ(FileMenuTitle(), QStringLiteral("&File"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Orin Programing Software"));
 }
 
 TEST_F(LanguageSwitchTest, SwitchToChineseRelabelsTheFrameAndThenTheView) {
@@ -45,7 +45,7 @@ TEST_F(LanguageSwitchTest, SwitchToChineseRelabelsTheFrameAndThenTheView) {
                                        QStringLiteral("RelabelForLanguage:Chinese")}));
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(FileMenuTitle(), QStringLiteral("文件(&F)"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin 写频软件[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("未命名[*] - Orin 写频软件"));
     EXPECT_EQ(frame->Actions().switchLanguage->text(), QStringLiteral("切换到英文"));
     EXPECT_EQ(frame->Actions().fileNew->statusTip(), QStringLiteral("新建一个文档"));
     EXPECT_EQ(frame->Actions().fileNew->toolTip(), QStringLiteral("新建"));

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(MainFrameTest, WindowIs1024By768WithTheProgramTitle) {
     EXPECT_EQ(frame->size(), QSize(1024, 768));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Orin Programing Software"));
     EXPECT_EQ(frame->centralWidget(), &view.widget);
 }
 
@@ -62,29 +62,37 @@ TEST_F(MainFrameTest, MenusHoldTheItemsWithMnemonicsAndShortcutTexts) {
     EXPECT_EQ(MenuTexts(frame->FileMenu()),
               (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                            "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
-                           "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+                           "Print Pre&view", "P&rint Setup...", "-", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(MenuTexts(frame->EditMenu()), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y"}));
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
-              (QStringList{"&Optional Features\tCtrl+O", "Side Key"}));
+              (QStringList{"&Optional Features", "Side Key"}));
     EXPECT_EQ(MenuTexts(frame->ViewMenu()),
               (QStringList{"&Toolbar", "&Status Bar", "Switch to Chinese"}));
-    EXPECT_EQ(MenuTexts(frame->HelpMenu()), (QStringList{"&Help Topics", "-", "&About Orin..."}));
+    EXPECT_EQ(MenuTexts(frame->HelpMenu()), (QStringList{"&Help Topics\tF1", "-", "&About Orin..."}));
 }
 
-TEST_F(MainFrameTest, OnlyTheAcceleratorTableBindsKeys) {
+TEST_F(MainFrameTest, EveryKeyAMenuNamesIsBoundToThatCommand) {
     MainActions& a = frame->Actions();
     EXPECT_EQ(a.fileNew->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(a.fileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
     EXPECT_EQ(a.fileSave->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
     EXPECT_EQ(a.filePrint->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-    EXPECT_EQ(a.contextHelp->shortcut(), QKeySequence(QStringLiteral("F1")));
+    EXPECT_EQ(a.helpTopics->shortcut(), QKeySequence(QStringLiteral("F1")));
+    EXPECT_EQ(a.appExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
     EXPECT_EQ(a.helpContents->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
     EXPECT_EQ(a.editUndo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
     EXPECT_EQ(a.editRedo->shortcuts(),
               (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
                                    QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
-    // "Ctrl+O" at Optional Features is a label only.
     EXPECT_TRUE(a.optionalFeatures->shortcut().isEmpty());
+    // A key named in a menu text is the key of that item.
+    for (QAction* action : a.All()) {
+        const QString label = action->text().section(QLatin1Char('\t'), 1);
+        if (!label.isEmpty()) {
+            EXPECT_TRUE(action->shortcuts().contains(QKeySequence(label)))
+                << action->objectName().toStdString();
+        }
+    }
     EXPECT_EQ(a.ById(CommandId::OptionalFeatures), a.optionalFeatures);
     EXPECT_EQ(a.ById(CommandId::SwitchLanguage), a.switchLanguage);
 }
@@ -116,7 +124,7 @@ TEST_F(MainFrameTest, ToolbarHoldsFileTransferPrintAndAboutButtons) {
     EXPECT_EQ(actions[7], a.filePrint);
     EXPECT_EQ(actions[8], a.appAbout);
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
-              (QStringList{"Read", "Write", "-", "&Optional Features\tCtrl+O", "Side Key"}));
+              (QStringList{"Read", "Write", "-", "&Optional Features", "Side Key"}));
     for (QAction* button : {a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.appAbout}) {
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_FALSE(button->toolTip().isEmpty());

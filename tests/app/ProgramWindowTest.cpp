@@ -68,7 +68,7 @@ TEST_F(ProgramWindowTest, AfterNewTheGridAndBarShowAnEmptyRadio) {
     EXPECT_EQ(bar.ManualList()->currentText(), QStringLiteral("Open"));
     EXPECT_EQ(bar.LowerBox()->text(), QStringLiteral("400"));
     EXPECT_EQ(bar.UpperBox()->text(), QStringLiteral("480"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Orin Programing Software"));
 }
 
 TEST_F(ProgramWindowTest, OpeningAKnownImageShowsItsChannelsInEitherLanguage) {
@@ -86,7 +86,7 @@ TEST_F(ProgramWindowTest, OpeningAKnownImageShowsItsChannelsInEitherLanguage) {
         }
     }
     EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Orin Programing Software[*]"));
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("demo.sin[*] - Orin Programing Software"));
 }
 
 TEST_F(ProgramWindowTest, SavingANewDocumentAtOnceWritesEmptyChannelRecords) {
@@ -195,7 +195,8 @@ TEST_F(ProgramWindowTest, EveryKeyOfTheWholeWindowIsBoundOnceAndTheLabelsOnlyAre
         {"Ctrl+O", "&Open..."},
         {"Ctrl+S", "&Save"},
         {"Ctrl+P", "&Print..."},
-        {"F1", "Help"},
+        {"Ctrl+Q", "E&xit"},
+        {"F1", "&Help Topics"},
         {"Shift+F1", "Help Contents"},
         {"Ctrl+R", "&Read From Radio"},
         {"Ctrl+W", "&Write To Radio"},
@@ -203,12 +204,23 @@ TEST_F(ProgramWindowTest, EveryKeyOfTheWholeWindowIsBoundOnceAndTheLabelsOnlyAre
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         EXPECT_EQ(bound.value(it.key()), QStringList{it.value()}) << it.key().toStdString();
     }
-    // A key that starts two commands starts neither.
+    // A key that starts two commands starts neither; the help page of keys
+    // lists every one, in both languages.
+    for (const char* book : {"Orin6140_EN", "Orin6140_CH"}) {
+        QFile page(QStringLiteral(":/help/%1/keys.html").arg(QLatin1String(book)));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(page.readAll());
+        for (auto it = bound.begin(); it != bound.end(); ++it) {
+            EXPECT_TRUE(text.contains(QStringLiteral("<td>%1").arg(it.key())) ||
+                        text.contains(QStringLiteral(", %1</td>").arg(it.key())))
+                << book << " lacks " << it.key().toStdString();
+        }
+    }
     for (auto it = bound.begin(); it != bound.end(); ++it) {
         EXPECT_EQ(it.value().size(), 1)
             << it.key().toStdString() << ": " << it.value().join('|').toStdString();
     }
-    // Optional Features' "Ctrl+O" and the COM entries are labels only.
+    // Optional Features and the COM entries have no keys.
     EXPECT_TRUE(frame->Actions().optionalFeatures->shortcuts().isEmpty());
     int comEntries = 0;
     for (QAction* action : frame->findChildren<QAction*>()) {

@@ -5,7 +5,6 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -29,8 +28,6 @@ protected:
         ASSERT_TRUE(dir.isValid());
         bChinese = 0;
         LanguageName() = QStringLiteral("English");
-        userSettings = std::make_unique<QSettings>(dir.filePath(QStringLiteral("user.ini")),
-                                                   QSettings::IniFormat);
         profile.Open(dir.path().toStdString(), "MAIN.ini", true, true);
         module = std::make_unique<LanguageModule>(QStringList{ModuleDir()});
         ASSERT_TRUE(module->Load(QStringLiteral("English")));
@@ -53,7 +50,7 @@ protected:
 
     void MakeFrame(View& view) {
         frame =
-            std::make_unique<CMainFrame>(ShellContext{doc, view, *userSettings, profile, *module});
+            std::make_unique<CMainFrame>(ShellContext{doc, view, profile, *module});
     }
 
     QString TempPath(const QString& name) const { return dir.filePath(name); }
@@ -84,7 +81,6 @@ protected:
 
     QTemporaryDir dir;
     RecordingPrompter prompter;
-    std::unique_ptr<QSettings> userSettings;
     ProfileFile profile;
     std::unique_ptr<LanguageModule> module;
     CProgramDoc doc;

@@ -1,5 +1,8 @@
 // The radio link's commands in the main window: what a read of the simulated
 // radio does to the window while it runs and after, and closing during one.
+#include <QApplication>
+#include <QDate>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -7,7 +10,9 @@
 #include <atomic>
 #include <thread>
 
+#include "app/FileCommands.h"
 #include "app/MainActions.h"
+#include "app/ProfileFile.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelGrid.h"
@@ -37,9 +42,104 @@ protected:
         view.reset();
     }
 
+    // Reads the built-in radio to the end.
+    void ReadRadio() {
+        commands->Port().SetPortName(PortChoice::SimulatedPort);
+        QSignalSpy finished(commands, &TransferCommands::transferFinished);
+        commands->ReadAction()->trigger();
+        ASSERT_TRUE(commands->Dialog()->IsCreated());
+        commands->Dialog()->StartButton()->click();
+        ASSERT_TRUE(finished.wait(20000));
+    }
+    void ChangeAChannel() {
+        view->ApplyImageChange(BiText{"Edit", "Edit"}, [this](MemoryImage& image) {
+            image[0x830] = ++changes; // a settings byte
+            return true;
+        });
+    }
+
     std::unique_ptr<CProgramView> view;
     TransferCommands* commands = nullptr;
+    std::uint8_t changes = 0;
 };
+
+TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeStaysAsItWas) {
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const MemoryImage home = doc.Image();
+    const QString homePath = WriteImage(QStringLiteral("home.sin"), home);
+    ASSERT_TRUE(frame->Files().OpenPath(homePath));
+    const MemoryImage opened = view->ImageToSave();
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("home.sin[*] - Orin Programing Software"));
+    ReadRadio();
+    EXPECT_EQ(doc.Image(), SimulatedRadio::DemoMemory());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Orin Programing Software"));
+
+    QStringList asked;
+    const QString chosen = TempPath(QStringLiteral("radio.sin"));
+    frame->Files().SetFileChooser([&](QWidget*, bool save, const QString& suggested) {
+        asked << QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested);
+        return chosen;
+    });
+    QApplication::setActiveWindow(frame.get());
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    const QString dated =
+        QStringLiteral("Radio %1.sin").arg(QDate::currentDate().toString(Qt::ISODate));
+    EXPECT_EQ(asked, QStringList{QStringLiteral("save:") + TempPath(dated)});
+    EXPECT_EQ(ReadFile(homePath),
+              QByteArray(reinterpret_cast<const char*>(home.data()), MemoryImage::Size));
+    EXPECT_EQ(ReadFile(chosen).size(), MemoryImage::Size);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("radio.sin[*] - Orin Programing Software"));
+
+    // The read is one step back to what was there.
+    frame->Actions().editUndo->trigger();
+    EXPECT_EQ(view->ImageToSave(), opened);
+}
+
+TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
+    ChangeAChannel();
+    const MemoryImage changed = view->ImageToSave();
+    prompter.saveAnswers = {SaveChoice::Cancel};
+    commands->ReadAction()->trigger();
+    EXPECT_EQ(prompter.questions.size(), 1);
+    EXPECT_FALSE(commands->Dialog()->IsCreated());
+
+    prompter.saveAnswers = {SaveChoice::Discard};
+    commands->ReadAction()->trigger();
+    EXPECT_EQ(prompter.questions.size(), 2);
+    ASSERT_TRUE(commands->Dialog()->IsCreated());
+    // A change made while the dialog waits for Start is asked about again.
+    ChangeAChannel();
+    prompter.saveAnswers = {SaveChoice::Cancel};
+    commands->Dialog()->StartButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompter.questions.size(), 3);
+    EXPECT_FALSE(commands->IsBusy());
+    EXPECT_TRUE(commands->Dialog()->IsStartEnabled());
+    EXPECT_NE(view->ImageToSave(), changed); // the second change is still there
+    EXPECT_TRUE(frame->isWindowModified());
+}
+
+TEST_F(WindowTransferTest, ThePortChosenIsTheOneTheNextStartUses) {
+    emit frame->PortMenu()->aboutToShow();
+    QAction* simulated = nullptr;
+    for (QAction* action : frame->PortMenu()->actions()) {
+        if (action->text() == QStringLiteral("Simulated radio")) {
+            simulated = action;
+        }
+    }
+    ASSERT_NE(simulated, nullptr);
+    simulated->trigger();
+    ProfileFile restarted;
+    restarted.Open(dir.path().toStdString(), "MAIN.ini", false, true);
+    EXPECT_EQ(restarted.GetValue("MAIN", "PORT", ""), "Simulated radio");
+
+    auto otherView = std::make_unique<CProgramView>(doc);
+    CMainFrame next(ShellContext{doc, *otherView, restarted, *module});
+    auto* nextCommands = new TransferCommands(*otherView, &next);
+    next.AttachTransfer(nextCommands);
+    EXPECT_EQ(nextCommands->Port().PortName(), PortChoice::SimulatedPort);
+}
 
 TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRadioAfter) {
     commands->Port().SetPortName(PortChoice::SimulatedPort);
