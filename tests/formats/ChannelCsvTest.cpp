@@ -112,7 +112,7 @@ TEST(ChannelCsvImport, CheckedFrequenciesAreNormalisedBeforeEncoding) {
     const ChannelRecord r = DecodeChannel(image, 0, Lang::English);
     EXPECT_EQ(r[ColRxFrequency], "145.00625");
     EXPECT_EQ(r[ColTxFrequency], "145.50000");
-    EXPECT_EQ(r[ColScram], "1");
+    EXPECT_EQ(r[ColScram], "OFF"); // what earlier versions exported for scrambler 0
 }
 
 TEST(ChannelCsvImport, CheckListsEveryBadCellAndLeavesTheImageUntouched) {

@@ -10,7 +10,7 @@ using namespace ChirpTestRows;
 
 namespace {
 
-ChannelRecord Channel(const char* rx, const char* tx, const char* rxTone = "OFF",
+ChannelRecord ChannelRow(const char* rx, const char* tx, const char* rxTone = "OFF",
                       const char* txTone = "OFF") {
     ChannelRecord r;
     const auto& defaults = ChannelTexts::NewChannelDefaults;
@@ -51,8 +51,8 @@ using V = std::vector<std::string>;
 
 TEST(ChirpExport, WritesTheCurrentHeaderWithCrlfAndOnlyChannelsWithRx) {
     MemoryImage image = ImageMap::NewDocumentImage();
-    EncodeChannel(Channel("446.00625", "446.00625"), 2, image);
-    EncodeChannel(Channel("", "430.00000"), 7, image);
+    EncodeChannel(ChannelRow("446.00625", "446.00625"), 2, image);
+    EncodeChannel(ChannelRow("", "430.00000"), 7, image);
     const ChirpExport::ExportResult result = ChirpExport::Export(image);
     EXPECT_EQ(result.csv,
               "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
@@ -65,21 +65,21 @@ TEST(ChirpExport, WritesTheCurrentHeaderWithCrlfAndOnlyChannelsWithRx) {
 }
 
 TEST(ChirpExport, DuplexFromTheDistanceBetweenTxAndRx) {
-    EXPECT_EQ(Pick(Exported(Channel("146.52000", "")), {"Duplex", "Offset"}),
+    EXPECT_EQ(Pick(Exported(ChannelRow("146.52000", "")), {"Duplex", "Offset"}),
               V({"off", "0.000000"}));
-    EXPECT_EQ(Pick(Exported(Channel("146.52000", "147.12000")), {"Duplex", "Offset"}),
+    EXPECT_EQ(Pick(Exported(ChannelRow("146.52000", "147.12000")), {"Duplex", "Offset"}),
               V({"+", "0.600000"}));
-    EXPECT_EQ(Pick(Exported(Channel("446.50000", "441.50000")), {"Duplex", "Offset"}),
+    EXPECT_EQ(Pick(Exported(ChannelRow("446.50000", "441.50000")), {"Duplex", "Offset"}),
               V({"-", "5.000000"}));
-    EXPECT_EQ(Pick(Exported(Channel("146.00000", "161.00000")), {"Duplex", "Offset"}),
+    EXPECT_EQ(Pick(Exported(ChannelRow("146.00000", "161.00000")), {"Duplex", "Offset"}),
               V({"+", "15.000000"}));
-    EXPECT_EQ(Pick(Exported(Channel("146.00000", "161.00250")), {"Duplex", "Offset"}),
+    EXPECT_EQ(Pick(Exported(ChannelRow("146.00000", "161.00250")), {"Duplex", "Offset"}),
               V({"split", "161.002500"}));
 }
 
 TEST(ChirpExport, ToneModesFromTheTwoTones) {
     const auto tones = [](const char* rx, const char* tx) {
-        return Pick(Exported(Channel("146.52000", "146.52000", rx, tx)),
+        return Pick(Exported(ChannelRow("146.52000", "146.52000", rx, tx)),
                     {"Tone", "rToneFreq", "cToneFreq", "DtcsCode", "DtcsPolarity", "RxDtcsCode",
                      "CrossMode"});
     };
@@ -101,25 +101,25 @@ TEST(ChirpExport, ToneModesFromTheTwoTones) {
 }
 
 TEST(ChirpExport, WidthScanPowerAndStep) {
-    ChannelRecord r = Channel("146.51250", "146.51250");
+    ChannelRecord r = ChannelRow("146.51250", "146.51250");
     r[ColWidth] = "Narrow";
     r[ColScan] = "No";
     r[ColPower] = "Low";
     r[ColName] = "HILL-1";
     EXPECT_EQ(Pick(Exported(r), {"Name", "Mode", "Skip", "Power", "TStep"}),
               V({"HILL-1", "NFM", "S", "1.0W", "6.25"}));
-    EXPECT_EQ(Exported(Channel("146.52000", "146.52000")).at("TStep"), "5.00");
-    EXPECT_EQ(Exported(Channel("146.52250", "146.52250")).at("TStep"), "2.50");
+    EXPECT_EQ(Exported(ChannelRow("146.52000", "146.52000")).at("TStep"), "5.00");
+    EXPECT_EQ(Exported(ChannelRow("146.52250", "146.52250")).at("TStep"), "2.50");
 }
 
 TEST(ChirpRoundTrip, ImportingAnExportGivesBackTheChannels) {
     MemoryImage source = ImageMap::NewDocumentImage();
     const std::vector<ChannelRecord> channels = {
-        Channel("146.52000", "147.12000", "OFF", "100.0"),
-        Channel("446.00625", "", "D023I", "D023N"),
-        Channel("145.00000", "440.00000", "D754N", "254.1"),
-        Channel("146.52250", "146.52250", "67.0", "67.0"),
-        Channel("146.51250", "141.51250", "OFF", "D411I"),
+        ChannelRow("146.52000", "147.12000", "OFF", "100.0"),
+        ChannelRow("446.00625", "", "D023I", "D023N"),
+        ChannelRow("145.00000", "440.00000", "D754N", "254.1"),
+        ChannelRow("146.52250", "146.52250", "67.0", "67.0"),
+        ChannelRow("146.51250", "141.51250", "OFF", "D411I"),
     };
     std::vector<int> slots = {0, 5, 6, 100, 127};
     for (std::size_t i = 0; i < channels.size(); ++i) {

@@ -96,7 +96,7 @@ TEST(ChannelDecode, MissingTransmitFrequencyLeavesOptionsFilledAndTonesOff) {
     EXPECT_EQ(r[ColPttId], "OFF");
     EXPECT_EQ(r[ColBusyLock], "Close");
     EXPECT_EQ(r[ColRepeat], "Reverse");
-    EXPECT_EQ(r[ColScram], "1关");
+    EXPECT_EQ(r[ColScram], "OFF");
 }
 
 TEST(ChannelDecode, ChannelIsPresentWhenOnlyTheTransmitFrequencyIsSet) {
@@ -189,8 +189,9 @@ TEST(ChannelDecode, NameStopsAtEndCodeOrAtACodeWithoutCharacter) {
     EXPECT_EQ(DecodeChannel(image, kChannel, Lang::English)[ColName], "00000000");
 }
 
-TEST(ChannelEncode, EmptyRowWritesTheBlankCommitPattern) {
-    MemoryImage image;
+TEST(ChannelEncode, EmptyRowOverAChannelInUseWritesTheBlankPattern) {
+    MemoryImage image = ImageWithChannel(0x31, 0xFB, 0xFF);
+    SetName(image, kChannel, {0x0A, 0x0B, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     EncodeChannel(ChannelRecord{}, kChannel, image);
     EXPECT_EQ(SlotBytes(image, kChannel), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                                  0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xC4, 0xFE, 0xFF}));
@@ -216,7 +217,7 @@ TEST(ChannelEncode, ChineseTextsEncodeLikeTheirEnglishTwins) {
                           "Close", "Forward", "1", ""}),
                   kChannel, english);
     EncodeChannel(Record({"145.125", "145.125", "OFF", "OFF", "宽", "是", "高", "无", "开", "关闭",
-                          "正向", "1关", ""}),
+                          "正向", "1", ""}),
                   kChannel, chinese);
     EXPECT_EQ(english, chinese);
 }
@@ -246,23 +247,48 @@ TEST(ChannelEncode, ScanTextSetsAndClearsBothTheSlotBitAndTheBitmapBit) {
 }
 
 TEST(ChannelEncode, KeepsTheBitsTheRadioOwns) {
-    MemoryImage image;
-    SetSlot(image, kChannel, Bytes(16, 0x00));
-    image[ImageMap::SlotAddress(kChannel) + 13] = 0x80;
-    image[ImageMap::SlotAddress(kChannel) + 14] = 0xA4;
+    MemoryImage image = ImageWithChannel(0x31, 0x80, 0xA4);
     image[ImageMap::SlotAddress(kChannel) + 15] = 0x5A;
-    EncodeChannel(ChannelRecord{}, kChannel, image);
-    EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 13], 0x84);
-    EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 14], 0xA4);
+    ChannelRecord r = DecodeChannel(image, kChannel, Lang::English);
+    r[ColBusyLock] = "Carrier";
+    r[ColPttId] = "ON";
+    EncodeChannel(r, kChannel, image);
+    EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 13], 0x82);
+    EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 14], 0xA5);
     EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 15], 0x5A);
 }
 
-TEST(ChannelEncode, ScramblerZeroComesBackAsOneAfterACycle) {
+TEST(ChannelEncode, TheTextsOfAnyChannelWriteBackEveryByteAsItWas) {
+    MemoryImage image;
+    for (int a = 0; a < static_cast<int>(MemoryImage::Size); ++a) {
+        image[a] = static_cast<std::uint8_t>(a * 37 + (a >> 3));
+    }
+    SetSlot(image, 3, Bytes(16, 0x00)); // all-zero slot: an unused channel with odd bits
+    for (int n = 0; n < 128; ++n) {
+        for (Lang lang : {Lang::English, Lang::Chinese}) {
+            MemoryImage copy = image;
+            EncodeChannel(DecodeChannel(image, n, lang), n, copy);
+            ASSERT_EQ(copy, image) << "channel " << n;
+        }
+    }
+}
+
+TEST(ChannelEncode, ScramblerZeroShowsAsOffAndIsStoredBackAsZero) {
     MemoryImage image = ImageWithChannel(0x02, 0x00);
-    const ChannelRecord r = DecodeChannel(image, kChannel, Lang::English);
-    EXPECT_EQ(r[ColScram], "1关");
+    ChannelRecord r = DecodeChannel(image, kChannel, Lang::English);
+    EXPECT_EQ(r[ColScram], "OFF");
+    EXPECT_EQ(DecodeChannel(image, kChannel, Lang::Chinese)[ColScram], "关");
     EncodeChannel(r, kChannel, image);
-    EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 12], 0x12);
+    EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 12], 0x02);
+    // "关" and the "1关" earlier versions wrote for it mean off too.
+    for (const char* off : {"关", "1关"}) {
+        r[ColScram] = "3";
+        EncodeChannel(r, kChannel, image);
+        EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 12], 0x32);
+        r[ColScram] = off;
+        EncodeChannel(r, kChannel, image);
+        EXPECT_EQ(image[ImageMap::SlotAddress(kChannel) + 12], 0x02) << off;
+    }
 }
 
 TEST(ChannelEncode, ScramblerNumberKeepsOnlyItsLowFourBits) {
@@ -364,10 +390,10 @@ TEST(ChannelEncode, NamesMapCharacterByCharacterAndStopAtEight) {
     EncodeChannel(r, kChannel, image);
     EXPECT_EQ(NameBytes(image, kChannel), (Bytes{0x0A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
     EXPECT_EQ(DecodeChannel(image, kChannel, Lang::English)[ColName], "A");
-    // A Chinese character is one character: it takes one position.
+    // A name ends at the first character outside the alphabet.
     r[ColName] = "中A";
     EncodeChannel(r, kChannel, image);
-    EXPECT_EQ(NameBytes(image, kChannel), (Bytes{0xFF, 0x0A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(NameBytes(image, kChannel), Bytes(8, 0xFF));
 }
 
 TEST(NameCodes, AlphabetMapsBothWays) {
