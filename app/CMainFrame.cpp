@@ -14,6 +14,7 @@
 #include <QToolBar>
 
 #include "app/ChannelListCommands.h"
+#include "app/CompareCommands.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/ProfileFile.h"
@@ -21,13 +22,13 @@
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainActions.h"
+#include "app/PortChoice.h"
 #include "app/PrintCommands.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
-#include "base/ViewHooks.h"
-#include "base/EditHistory.h"
-#include "app/PortChoice.h"
 #include "app/TransferCommands.h"
+#include "base/EditHistory.h"
+#include "base/ViewHooks.h"
 
 namespace {
 
@@ -221,6 +222,14 @@ void CMainFrame::AttachTransfer(TransferCommands* transfer) {
         m_Context.profile.Save();
     });
     port.PopulateMenu(m_PortMenu);
+    m_Compare = new CompareCommands(m_Context.view, *m_Files, *transfer, m_Context.profile, this);
+    // File: after the channel lists. Program: after Write, then the check box.
+    const QList<QAction*> fileActions = m_FileMenu->actions();
+    m_FileMenu->insertAction(
+        fileActions.value(fileActions.indexOf(m_ChannelLists->ExportAction()) + 1),
+        m_Compare->CompareFileAction());
+    m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->CompareRadioAction());
+    m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->VerifyAction());
     connect(transfer, &TransferCommands::busyChanged, this,
             [this](bool busy) { SetImageCommandsEnabled(!busy); });
     // A read replaces the document: unsaved changes are asked about first,
@@ -243,6 +252,9 @@ void CMainFrame::SetImageCommandsEnabled(bool enabled) {
     m_Edit->SetAllowed(enabled);
     m_ChannelLists->ImportAction()->setEnabled(enabled);
     m_ChannelLists->ExportAction()->setEnabled(enabled);
+    if (m_Compare) {
+        m_Compare->CompareFileAction()->setEnabled(enabled);
+    }
     setAcceptDrops(enabled);
     m_Context.view.SetImageCommandsEnabled(enabled);
 }

@@ -16,6 +16,7 @@ class QToolBar;
 class RecentFileList;
 class SettingsCommands;
 class ChannelListCommands;
+class CompareCommands;
 class TransferCommands;
 
 // The main window: menu bar, toolbar and status bar around the channel view.
@@ -36,6 +37,9 @@ public:
     LanguageSwitch& Language() const { return *m_Language; }
     RecentFileList& RecentFiles() const { return *m_Recent; }
     ChannelListCommands& ChannelLists() const { return *m_ChannelLists; }
+    // Compare With File, Compare With Radio, Verify After Write; nullptr until
+    // AttachTransfer.
+    CompareCommands* Compare() const { return m_Compare; }
 
     QToolBar* ToolBar() const { return m_wndToolBar; }
     QMenu* FileMenu() const { return m_FileMenu; }
@@ -89,6 +93,7 @@ private:
     SettingsCommands* m_Settings;
     ChannelListCommands* m_ChannelLists;
     TransferCommands* m_Transfer = nullptr;
+    CompareCommands* m_Compare = nullptr;
     RecentFileList* m_Recent = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QMenu* m_FileMenu = nullptr;

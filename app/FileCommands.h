@@ -59,12 +59,14 @@ public:
     // Whether path names a channel file by its suffix.
     static bool IsChannelFile(const QString& path);
 
+    // Asks for a channel file through the chooser; empty when cancelled.
+    QString Choose(bool save, const QString& suggested);
+
 signals:
     // A command that replaces or stores the document finished.
     void DocumentReplaced();
 
 private:
-    QString Choose(bool save, const QString& suggested);
     bool LoadPath(const QString& path);
 
     ShellContext m_Context;

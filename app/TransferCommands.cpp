@@ -10,19 +10,24 @@
 #include <QThread>
 #include <QWidget>
 
+#include "app/PortChoice.h"
 #include "base/ViewHooks.h"
+#include "compare/ImageCompare.h"
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
-#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SystemSerialLink.h"
 #include "link/TransferArchive.h"
 
 struct TransferCommands::Job {
     TransferDirection direction = TransferDirection::Read;
+    bool bCompare = false; // a read for a comparison: the document stays as it is
+    bool bVerify = false;  // a write read back at once
     std::string port;
     MemoryImage image;
     TransferOutcome outcome = TransferOutcome::Completed;
+    std::optional<TransferOutcome> readBackOutcome; // set when a read-back ran
+    MemoryImage readBack;
     std::string log;
 };
 
@@ -111,7 +116,11 @@ void TransferCommands::OnWrite() {
     OpenDialog(TransferDirection::Write);
 }
 
-void TransferCommands::OpenDialog(TransferDirection direction) {
+void TransferCommands::OnCompareWithRadio() {
+    OpenDialog(TransferDirection::Read, true);
+}
+
+void TransferCommands::OpenDialog(TransferDirection direction, bool bCompare) {
     if (IsBusy()) {
         return; // the direction of a running transfer does not change
     }
@@ -119,12 +128,15 @@ void TransferCommands::OpenDialog(TransferDirection direction) {
     if (!m_Dialog->IsCreated()) {
         m_Answered.reset();
     }
-    if (direction == TransferDirection::Read && !MayReplaceDocument()) {
+    // A read for a comparison replaces nothing: no question about changes.
+    if (direction == TransferDirection::Read && !bCompare && !MayReplaceDocument()) {
         return;
     }
     m_Direction = direction;
-    m_Dialog->SetTitle(direction == TransferDirection::Write ? tr("Writing Data Progress")
-                                                             : tr("Reading Data Progress"));
+    m_bCompare = bCompare;
+    m_Dialog->SetTitle(bCompare                                ? tr("Reading the Radio to Compare")
+                       : direction == TransferDirection::Write ? tr("Writing Data Progress")
+                                                               : tr("Reading Data Progress"));
     m_Dialog->Create(m_Hooks.GridWidget());
 }
 
@@ -157,12 +169,14 @@ void TransferCommands::StartTransfer() {
         m_Thread->wait();
         FinishTransfer();
     }
-    if (m_Direction == TransferDirection::Read && !MayReplaceDocument()) {
+    if (m_Direction == TransferDirection::Read && !m_bCompare && !MayReplaceDocument()) {
         m_Dialog->EnableStart();
         return;
     }
     auto job = std::make_shared<Job>();
     job->direction = m_Direction;
+    job->bCompare = m_bCompare && m_Direction == TransferDirection::Read;
+    job->bVerify = m_bVerify && m_Direction == TransferDirection::Write;
     if (job->direction == TransferDirection::Write) {
         m_Hooks.CommitGrid();
     }
@@ -178,13 +192,32 @@ void TransferCommands::StartTransfer() {
     DialogTransferHost* host = m_Host.get();
     SimulatedRadio* radio = m_Radio.get();
     DialogTransferHost::Sleeper sleeper = m_Sleeper;
-    m_Thread = QThread::create([job, host, radio, bSimulated, sleeper] {
+    // A verified write shows its two phases in the same dialog.
+    m_Dialog->SetPhase(job->bVerify ? tr("Step 1 of 2: writing") : QString());
+    const QString readBackPhase = tr("Step 2 of 2: reading the radio back to verify");
+    QPointer<ProgressDialog> dialog = m_Dialog;
+    m_Thread = QThread::create([job, host, radio, bSimulated, sleeper, dialog, readBackPhase] {
         SystemSerialLink serial;
         InMemoryLink simulated(InMemoryLink::Over(*radio),
                                [sleeper](double ms) { sleeper(static_cast<int>(ms + 0.5)); });
         LoggingLink link(bSimulated ? static_cast<RadioLink&>(simulated) : serial);
         TransferSession session(link, *host);
+        // A write to be verified keeps the dialog open for its second phase.
+        host->HoldDialog(job->bVerify);
         job->outcome = session.Run(job->direction, job->port, job->image);
+        if (job->bVerify && job->outcome == TransferOutcome::Completed) {
+            if (dialog) {
+                QMetaObject::invokeMethod(
+                    dialog.data(), [dialog, readBackPhase] { dialog->SetPhase(readBackPhase); },
+                    Qt::QueuedConnection);
+            }
+            host->SetProgress(0);
+            // The read-back is a full read at the protocol's own speed, into
+            // an image of its own.
+            job->readBack = job->image;
+            job->readBackOutcome = session.Run(TransferDirection::Read, job->port, job->readBack);
+        }
+        host->HoldDialog(false);
         job->log = link.Text();
     });
     connect(m_Thread, &QThread::finished, this, &TransferCommands::FinishTransfer);
@@ -203,7 +236,12 @@ void TransferCommands::FinishTransfer() {
     const std::shared_ptr<Job> job = std::move(m_Job);
     m_LastOutcome = job->outcome;
     const bool bRead = job->direction == TransferDirection::Read;
-    if (bRead && job->outcome == TransferOutcome::Completed) {
+    m_bLastVerified = false;
+    if (bRead && job->bCompare) {
+        if (job->outcome == TransferOutcome::Completed) {
+            TransferArchive::SaveBackup(job->image, QStringLiteral("read"));
+        }
+    } else if (bRead && job->outcome == TransferOutcome::Completed) {
         // One undo step from what was there; the radio now holds the result.
         m_Hooks.ApplyImageChange(ReadStep, [&job](MemoryImage& image) {
             image = job->image;
@@ -213,15 +251,33 @@ void TransferCommands::FinishTransfer() {
         TransferArchive::SaveBackup(job->image, QStringLiteral("read"));
         emit readCompleted();
     } else if (job->outcome == TransferOutcome::Completed) {
-        m_Hooks.MarkSafe(job->image);
+        // A radio that was read back and holds something else is not safe
+        // keeping for the document.
+        m_bLastVerified =
+            job->readBackOutcome == TransferOutcome::Completed &&
+            CompareImages(job->image, job->readBack, CompareScope::Transferred, Lang::English)
+                .Same();
+        if (job->readBackOutcome != TransferOutcome::Completed || m_bLastVerified) {
+            m_Hooks.MarkSafe(job->image);
+        }
     }
     const QString head =
         QStringLiteral("%1 %2 on %3: %4\n")
             .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs),
-                 bRead ? QStringLiteral("read") : QStringLiteral("write"),
+                 bRead ? QStringLiteral("read")
+                 : job->readBackOutcome
+                     ? QStringLiteral("write, read back %1")
+                           .arg(QString::fromUtf8(OutcomeName(*job->readBackOutcome)))
+                     : QStringLiteral("write"),
                  QString::fromStdString(job->port), QString::fromUtf8(OutcomeName(job->outcome)));
     TransferArchive::SaveLog(head + QString::fromStdString(job->log));
     SetBusy(false);
+    if (job->bCompare && job->outcome == TransferOutcome::Completed) {
+        emit radioReadForCompare(job->image);
+    }
+    if (job->readBackOutcome) {
+        emit writeReadBack(*job->readBackOutcome, job->image, job->readBack);
+    }
     emit transferFinished();
 }
 

@@ -54,15 +54,32 @@ public:
     // How transfers wait; tests put a virtual clock here.
     void SetSleeper(DialogTransferHost::Sleeper sleeper) { m_Sleeper = std::move(sleeper); }
 
+    // Whether a completed write is read back at once, as a second phase of
+    // the same progress dialog.
+    void SetVerifyAfterWrite(bool bVerify) { m_bVerify = bVerify; }
+    bool VerifyAfterWrite() const { return m_bVerify; }
+    // How the read-back of the last write ended; Completed with a radio that
+    // differs is a failed verify. Only meaningful after writeReadBack.
+    bool LastWriteVerified() const { return m_bLastVerified; }
+
 public slots:
     void OnRead();
     void OnWrite();
+    // A read into an image of its own, for a comparison: the document, its
+    // title and its history stay as they are.
+    void OnCompareWithRadio();
 
 signals:
     void busyChanged(bool busy);
     void transferFinished();
     // A read completed and the document now holds the radio's memory.
     void readCompleted();
+    // A read for OnCompareWithRadio completed: radio is what the radio holds.
+    void radioReadForCompare(const MemoryImage& radio);
+    // A write completed and was read back (or the read-back ended early, as
+    // outcome says): written is what was sent, radio what came back.
+    void writeReadBack(TransferOutcome outcome, const MemoryImage& written,
+                       const MemoryImage& radio);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -70,7 +87,7 @@ protected:
 private:
     struct Job;
 
-    void OpenDialog(TransferDirection direction);
+    void OpenDialog(TransferDirection direction, bool bCompare = false);
     void StartTransfer();
     void FinishTransfer();
     void Retranslate();
@@ -81,6 +98,9 @@ private:
     QWidget* m_Owner;
     PortChoice* m_Port;
     TransferDirection m_Direction = TransferDirection::Read;
+    bool m_bCompare = false; // the read asked for is for a comparison
+    bool m_bVerify = false;
+    bool m_bLastVerified = false;
     ProgressDialog* m_Dialog;
     QAction* m_ReadAction;
     QAction* m_WriteAction;

@@ -90,7 +90,18 @@ bool DialogTransferHost::AskRetryCancel(const BiText& text) {
     return bRetry;
 }
 
+void DialogTransferHost::HoldDialog(bool bHold) {
+    m_bHeld = bHold;
+    if (!bHold && m_bDestroyAsked) {
+        DestroyDialog();
+    }
+}
+
 void DialogTransferHost::DestroyDialog() {
+    m_bDestroyAsked = m_bHeld;
+    if (m_bHeld) {
+        return;
+    }
     ProgressDialog* dialog = m_Dialog.data();
     Post([dialog] { dialog->Destroy(); });
 }

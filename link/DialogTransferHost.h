@@ -35,6 +35,11 @@ public:
     bool AskRetryCancel(const BiText& text) override;
     void DestroyDialog() override;
 
+    // While held, DestroyDialog is kept back, so that a second transfer (the
+    // read-back of a write) goes on in the same dialog; releasing the hold
+    // closes the dialog if a transfer asked for it meanwhile.
+    void HoldDialog(bool bHold);
+
     // Plain sleeping, for the real line.
     static void RealSleep(int ms);
 
@@ -46,4 +51,6 @@ private:
     Sleeper m_Sleeper;
     const std::atomic<bool>& m_bQuiet;
     int m_Progress;
+    bool m_bHeld = false;
+    bool m_bDestroyAsked = false;
 };

@@ -8,16 +8,20 @@
 
 ProgressDialog::ProgressDialog(QWidget* parent)
     : QDialog(parent), m_Start(new QPushButton(this)), m_Cancel(new QPushButton(this)),
-      m_Bar(new QProgressBar(this)), m_ProgressLabel(new QLabel(this)), m_Status(new QLabel(this)) {
+      m_Bar(new QProgressBar(this)), m_ProgressLabel(new QLabel(this)), m_Status(new QLabel(this)),
+      m_Phase(new QLabel(this)) {
     setModal(false);
     // The template's layout: Start top left, the bar below it, "Progress：" and
     // the status line under the bar, Cancel bottom right.
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_Start, 0, 0, Qt::AlignLeft);
+    grid->addWidget(m_Phase, 0, 1, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
     grid->addWidget(m_Bar, 1, 0, 1, 3);
     grid->addWidget(m_ProgressLabel, 2, 0, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(m_Status, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->addWidget(m_Cancel, 2, 2, Qt::AlignRight | Qt::AlignTop);
+    m_Phase->setObjectName(QStringLiteral("phase"));
+    m_Phase->hide();
     grid->setColumnStretch(1, 1);
     m_Status->setMinimumWidth(200);
     m_Start->setDefault(true);
@@ -69,6 +73,16 @@ int ProgressDialog::ProgressPosition() const {
 
 QString ProgressDialog::StatusText() const {
     return m_Status->text();
+}
+
+QString ProgressDialog::Phase() const {
+    return m_Phase->text();
+}
+
+void ProgressDialog::SetPhase(const QString& phase) {
+    m_Phase->setText(phase);
+    m_Phase->setAccessibleName(phase);
+    m_Phase->setVisible(!phase.isEmpty());
 }
 
 void ProgressDialog::SetStatusText(const QString& text) {

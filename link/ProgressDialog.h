@@ -32,7 +32,12 @@ public:
     QPushButton* StartButton() const { return m_Start; }
     QPushButton* CancelButton() const { return m_Cancel; }
 
+    QString Phase() const;
+
 public slots:
+    // A line above the bar naming the phase of a transfer in several phases;
+    // empty hides it. Creating the window keeps it.
+    void SetPhase(const QString& phase);
     void SetStatusText(const QString& text);
     void SetProgress(int position);
     void EnableStart();
@@ -59,5 +64,6 @@ private:
     QProgressBar* m_Bar;
     QLabel* m_ProgressLabel;
     QLabel* m_Status;
+    QLabel* m_Phase;
     bool m_bStatusUntouched = true;
 };

@@ -18,6 +18,7 @@
 #include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
+#include "app/CompareCommands.h"
 #include "app/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 #include <QMap>
@@ -151,10 +152,12 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
     auto* transfer = new TransferCommands(*view, frame.get());
     frame->AttachTransfer(transfer);
     const QList<QAction*> program = frame->ProgramMenu()->actions();
-    ASSERT_GE(program.size(), 5);
+    ASSERT_GE(program.size(), 7);
     EXPECT_EQ(program[0], transfer->ReadAction());
     EXPECT_EQ(program[1], transfer->WriteAction());
-    EXPECT_TRUE(program[2]->isSeparator());
+    EXPECT_EQ(program[2], frame->Compare()->CompareRadioAction());
+    EXPECT_EQ(program[3], frame->Compare()->VerifyAction());
+    EXPECT_TRUE(program[4]->isSeparator());
     EXPECT_TRUE(frame->ToolBar()->actions().contains(transfer->ReadAction()));
     EXPECT_TRUE(frame->ToolBar()->actions().contains(transfer->WriteAction()));
     emit frame->PortMenu()->aboutToShow();
