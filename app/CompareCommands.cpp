@@ -100,8 +100,10 @@ bool CompareCommands::CompareWithFile(const QString& path) {
 }
 
 void CompareCommands::ShowRadioComparison(const MemoryImage& radio) {
-    const ImageComparison comparison =
-        CompareImages(m_View.ImageToSave(), radio, CompareScope::Transferred, CurrentLang());
+    // The radio as a read would bring it into the window, so that only what
+    // the user changed shows, not the grid's own way of storing the texts.
+    const ImageComparison comparison = CompareImages(m_View.ImageToSave(), AsCommitted(radio),
+                                                     CompareScope::Transferred, CurrentLang());
     CompareDialog dialog(comparison, CurrentLang(), tr("Compare With Radio"),
                          tr("The channel data as it stands, against what the radio holds."),
                          tr("Channel data"), tr("Radio"), m_Owner);

@@ -52,7 +52,8 @@ CompareDialog::CompareDialog(const ImageComparison& comparison, Lang lang, const
     QTreeWidgetItem* group = nullptr;
     QString groupName;
     for (const Difference& d : comparison.differences) {
-        const QString place = Q(DifferencePlace(d, lang));
+        QString place = Q(DifferencePlace(d, lang));
+        place[0] = place[0].toUpper(); // a heading: "Channel 12"
         if (!group || place != groupName) {
             group = new QTreeWidgetItem(m_List, {place});
             group->setFirstColumnSpanned(true);

@@ -163,8 +163,15 @@ void CompareChannels(const MemoryImage& a, const MemoryImage& b, Lang lang, BitM
     }
 }
 
+// The Type list's one entry, or no selection, as the bar shows the code:
+// codes above the known ones still show the one radio type.
+bool ShowsType(const MemoryImage& image) {
+    const int type = image[ImageMap::RadioTypeCode] - ImageMap::RadioTypeBase;
+    return type == 0 || type > 2;
+}
+
 std::string TypeText(const MemoryImage& image, Lang lang) {
-    return image[ImageMap::RadioTypeCode] == ImageMap::RadioTypeBase ? TypeEntry.In(lang) : "";
+    return ShowsType(image) ? TypeEntry.In(lang) : "";
 }
 
 std::string ManualText(const MemoryImage& image, Lang lang) {
@@ -274,6 +281,20 @@ int CountKind(const std::vector<Difference>& differences, bool (*counts)(Differe
 }
 
 } // namespace
+
+MemoryImage AsCommitted(const MemoryImage& image) {
+    MemoryImage out = image;
+    for (int n = 0; n < ImageMap::ChannelCount; ++n) {
+        EncodeChannel(DecodeChannel(image, n, Lang::English), n, out);
+    }
+    // No selection in the Type list is written as the entry before the first.
+    out[ImageMap::RadioTypeCode] =
+        static_cast<std::uint8_t>(ImageMap::RadioTypeBase - (ShowsType(image) ? 0 : 1));
+    out[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
+    const BandEdges band = DecodeBandLimits(image);
+    EncodeBandLimits(band.lower, band.upper, out);
+    return out;
+}
 
 bool IsTransferredAddress(int address) {
     return (address >= 0 && address <= ImageMap::TransferEnd) ||

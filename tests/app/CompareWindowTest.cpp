@@ -112,7 +112,9 @@ TEST_F(CompareWindowTest, VerifyAfterWriteReportsAFailureOrTheSuccess) {
         QString list;
     } cases[] = {
         {-1, true, QStringLiteral("The radio holds exactly what was written."), {}},
-        {0, false, {},
+        {0,
+         false,
+         {},
          QStringLiteral("1 channel differs\n"
                         "The radio was read back after the write: it does not hold what was "
                         "written.\n1 channel differs\n"
