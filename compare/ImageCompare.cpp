@@ -6,6 +6,7 @@
 #include <span>
 
 #include "image/BandLimits.h"
+#include "image/Channel.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 #include "settings/SettingsListing.h"
@@ -121,10 +122,6 @@ std::string ColumnTitle(int column, Lang lang) {
     return first == std::string::npos ? std::string() : title.substr(first, last - first + 1);
 }
 
-bool IsEmpty(const ChannelRecord& record) {
-    return record[ColRxFrequency].empty() && record[ColTxFrequency].empty();
-}
-
 // A whole channel in one line: its texts, the empty ones left out.
 std::string ChannelSummary(const ChannelRecord& record) {
     std::string out;
@@ -139,17 +136,22 @@ std::string ChannelSummary(const ChannelRecord& record) {
 void CompareChannels(const MemoryImage& a, const MemoryImage& b, Lang lang, BitMask& explained,
                      std::vector<Difference>& out) {
     for (int n = 0; n < ImageMap::ChannelCount; ++n) {
-        const ChannelRecord before = DecodeChannel(a, n, lang);
-        const ChannelRecord after = DecodeChannel(b, n, lang);
-        if (before == after) {
+        const Channel channelBefore = ReadChannel(a, n);
+        const Channel channelAfter = ReadChannel(b, n);
+        if (channelBefore.SameFields(channelAfter)) {
             continue;
         }
-        if (IsEmpty(before) != IsEmpty(after)) {
+        // The texts the grid shows, from the one place that makes them.
+        const ChannelRecord before = ChannelTextsOf(channelBefore, lang);
+        const ChannelRecord after = ChannelTextsOf(channelAfter, lang);
+        const bool bUsedBefore = channelBefore.HasFrequency();
+        const bool bUsedAfter = channelAfter.HasFrequency();
+        if (bUsedBefore != bUsedAfter) {
             out.push_back({DifferenceKind::Channel,
                            n + 1,
                            {},
-                           IsEmpty(before) ? EmptyChannel.In(lang) : ChannelSummary(before),
-                           IsEmpty(after) ? EmptyChannel.In(lang) : ChannelSummary(after)});
+                           bUsedBefore ? ChannelSummary(before) : EmptyChannel.In(lang),
+                           bUsedAfter ? ChannelSummary(after) : EmptyChannel.In(lang)});
             ExplainWholeChannel(explained, n);
             continue;
         }
@@ -283,10 +285,8 @@ int CountKind(const std::vector<Difference>& differences, bool (*counts)(Differe
 } // namespace
 
 MemoryImage AsCommitted(const MemoryImage& image) {
+    // Channels need nothing: their texts written back keep their bytes.
     MemoryImage out = image;
-    for (int n = 0; n < ImageMap::ChannelCount; ++n) {
-        EncodeChannel(DecodeChannel(image, n, Lang::English), n, out);
-    }
     // No selection in the Type list is written as the entry before the first.
     out[ImageMap::RadioTypeCode] =
         static_cast<std::uint8_t>(ImageMap::RadioTypeBase - (ShowsType(image) ? 0 : 1));

@@ -44,11 +44,11 @@ struct ImageComparison {
 ImageComparison CompareImages(const MemoryImage& before, const MemoryImage& after,
                               CompareScope scope, Lang lang);
 
-// The image a save would write right after the window showed this one: each
-// channel written back from its grid texts, the type bar and the band edges
-// as the bar writes them. A document compared with a radio taken through here
-// shows what the user changed, not how differently the radio stores the same
-// texts (a blank slot, a scrambler code the grid shows as "1关").
+// The image a save would write right after the window showed this one: the
+// type bar, the band edges and the commit marker as the bar writes them (the
+// channels' texts written back keep their bytes). A document compared with a
+// radio taken through here shows what the user changed, not the bytes every
+// save rewrites.
 MemoryImage AsCommitted(const MemoryImage& image);
 
 // True for an address that a read or a write carries.
