@@ -27,6 +27,12 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
             inlineValue = a.substr(eq + 1);
         }
         if (isIn(valueOptions, name)) {
+            // Two values for one option leave the user's intent unclear
+            // (which file is written?): refused rather than one dropped.
+            if (out.values.count(name)) {
+                error = "option " + name + " given more than once";
+                return std::nullopt;
+            }
             if (inlineValue) {
                 out.values[name] = *inlineValue;
             } else if (i + 1 < args.size()) {

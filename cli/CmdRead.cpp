@@ -14,7 +14,8 @@ void ReadUsage(std::ostream& out) {
            "Reads the radio on PORT into OUT.sin. The bytes the radio does not send come\n"
            "from BASE.sin, or from a new channel file. OUT.sin is written only when the\n"
            "whole read succeeded. The communication-error prompt is answered Retry N times\n"
-           "(default 0), then Cancel. Progress and messages go to stderr.\n\n"
+           "(default 0, at most 100), then Cancel. A block reply cut short is such an\n"
+           "error too. Progress and messages go to stderr.\n\n"
         << PortNamesHelp;
 }
 
@@ -34,7 +35,7 @@ int RunRead(const std::vector<std::string>& args) {
     }
     const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
     if (retries < 0) {
-        std::cerr << "orinctl read: --retries takes a count from 0 to 9999, not \""
+        std::cerr << "orinctl read: --retries takes a count from 0 to " << MaxRetries << ", not \""
                   << *parsed->Value("--retries") << "\"\n";
         ReadUsage(std::cerr);
         return ExitUsage;

@@ -43,5 +43,9 @@ int RunSettings(const std::vector<std::string>& args) {
     for (const SettingLine& line : ListSettings(image)) {
         std::cout << line.label << '=' << line.value << '\n';
     }
-    return std::cout.flush() ? ExitOk : ExitFailure;
+    if (!std::cout.flush()) {
+        std::cerr << "orinctl settings: cannot write to standard output\n";
+        return ExitFailure;
+    }
+    return ExitOk;
 }

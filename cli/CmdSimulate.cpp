@@ -6,6 +6,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "image/CProgramDoc.h"
+#include "image/ImageMap.h"
 #include "link/PtyRadioServer.h"
 #include "link/SimulatedRadio.h"
 
@@ -23,7 +24,7 @@ void SimulateUsage(std::ostream& out) {
            "  answer-from=N     ignore the wake-up frames before the N-th\n"
            "  wrong-model       a model identifier other than T426\n"
            "  version=HEX       this version byte (37 and FF are accepted, e.g. 36, 38)\n"
-           "  short-reply=K[:L] read: reply to block K with L bytes (default 9)\n"
+           "  short-reply=K[:L] read: reply to block K (0-396) with L bytes (0-11, default 9)\n"
            "  no-ack=K          no acknowledgement for block K\n"
            "  refuse=K          answer block K with 0x15 instead of 0x06\n"
            "  corrupt-write=K   write: acknowledge block K but store a wrong first byte\n";
@@ -49,6 +50,11 @@ bool ParseNumber(const std::string& text, int base, long& value) {
     return used == text.size() && value >= 0;
 }
 
+// A block number the radio is ever asked for: a fault on any other never fires.
+bool ParseBlock(const std::string& text, long& block) {
+    return ParseNumber(text, 10, block) && block < ImageMap::BlockCount;
+}
+
 bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::string& error) {
     std::stringstream items(list);
     std::string item;
@@ -71,25 +77,26 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         } else if (name == "short-reply") {
             const std::size_t colon = value.find(':');
             long length = 9;
-            ok = ParseNumber(value.substr(0, colon), 10, number) &&
+            ok = ParseBlock(value.substr(0, colon), number) &&
                  (colon == std::string::npos ||
-                  (ParseNumber(value.substr(colon + 1), 10, length) && length <= 12));
+                  (ParseNumber(value.substr(colon + 1), 10, length) && length < 12));
             options.shortReplyBlock = static_cast<int>(number);
             options.shortReplyLength = static_cast<std::size_t>(length);
         } else if (name == "no-ack") {
-            ok = ParseNumber(value, 10, number);
+            ok = ParseBlock(value, number);
             options.noAckBlock = static_cast<int>(number);
         } else if (name == "corrupt-write") {
             ok = ParseNumber(value, 10, number);
             options.corruptWriteBlock = static_cast<int>(number);
         } else if (name == "refuse") {
-            ok = ParseNumber(value, 10, number);
+            ok = ParseBlock(value, number);
             options.refuseBlock = static_cast<int>(number);
         } else {
             ok = false;
         }
         if (!ok) {
-            error = "unknown or malformed fault '" + item + "'";
+            error = "unknown or malformed fault '" + item +
+                    "' (blocks are 0-396, a short reply 0-11 bytes)";
             return false;
         }
     }
@@ -127,6 +134,14 @@ int RunSimulate(const std::vector<std::string>& args) {
             return ExitFailure;
         }
     }
+    const auto saveTo = parsed->Value("--save-to");
+    // Found out now, not after the first write the radio took.
+    if (saveTo) {
+        if (const FileOutcome savable = CProgramDoc::CheckSavable(*saveTo); !savable.ok) {
+            std::cerr << "orinctl simulate: " << savable.englishMessage << '\n';
+            return ExitFailure;
+        }
+    }
     SimulatedRadio radio(doc.Image(), options);
     PtyRadioServer server(radio);
     if (!server.Start(error)) {
@@ -138,7 +153,6 @@ int RunSimulate(const std::vector<std::string>& args) {
     std::signal(SIGTERM, OnSignal);
     std::cout << server.SlavePath() << std::endl;
 
-    const auto saveTo = parsed->Value("--save-to");
     bool bSaveFailed = false;
     server.Serve([&] {
         std::cerr << "write " << radio.CompletedWrites() << " completed\n";

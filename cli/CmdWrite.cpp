@@ -41,7 +41,7 @@ int RunWrite(const std::vector<std::string>& args) {
     }
     const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
     if (retries < 0) {
-        std::cerr << "orinctl write: --retries takes a count from 0 to 9999, not \""
+        std::cerr << "orinctl write: --retries takes a count from 0 to " << MaxRetries << ", not \""
                   << *parsed->Value("--retries") << "\"\n";
         WriteUsage(std::cerr);
         return ExitUsage;

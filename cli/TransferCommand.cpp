@@ -19,11 +19,12 @@ TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::strin
 }
 
 int ParseRetries(const std::string& text) {
-    if (text.empty() || text.size() > 4 ||
+    if (text.empty() || text.size() > 3 ||
         text.find_first_not_of("0123456789") != std::string::npos) {
         return -1;
     }
-    return std::stoi(text);
+    const int count = std::stoi(text);
+    return count <= MaxRetries ? count : -1;
 }
 
 TransferOutcome ReadBackAndCompare(const std::string& port, int retries, const MemoryImage& written,

@@ -13,7 +13,10 @@
 TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::string& port,
                                    int retries, MemoryImage& image);
 
-// --retries N as a count, or -1 when the text is no count.
+// Each retry may take minutes against a dead line; more than this is a typo.
+inline constexpr int MaxRetries = 100;
+
+// --retries N as a count from 0 to MaxRetries, or -1 otherwise.
 int ParseRetries(const std::string& text);
 
 // Reads the radio on port into memory (nothing is written to disk) and

@@ -13,7 +13,6 @@ constexpr std::uint8_t WriteCommand = 0x57; // 'W'
 constexpr std::uint8_t IdentityRequest[] = {0x4D, 0x02};
 constexpr std::uint8_t WakeUpFrame[] = {0x02, 'P', 'R', 'O', 'G', 'R'};
 constexpr std::size_t BlockReplyLength = 12;
-constexpr std::size_t BlockReplyMinimum = 10;
 constexpr std::size_t ReplyHeaderLength = 4;
 constexpr std::size_t IdentityReplyLength = 8;
 constexpr std::size_t VersionIndex = 4;
@@ -33,6 +32,7 @@ TransferSession::TransferSession(RadioLink& link, TransferHost& host)
 TransferOutcome TransferSession::Run(TransferDirection direction, const std::string& portName,
                                      MemoryImage& image) {
     m_Direction = direction;
+    m_Start = image;
     m_Stage = image;
     m_BlocksDone = 0;
     m_Outcome = TransferOutcome::Completed;
@@ -83,12 +83,30 @@ TransferOutcome TransferSession::Exchange() {
                 return outcome;
             }
             // The radio expects the closing exchange after a failed block too.
-            if (m_Direction == TransferDirection::Read) {
-                CloseRead();
-            } else {
+            if (m_Direction == TransferDirection::Write) {
                 CloseWrite();
+                return outcome;
             }
-            return outcome;
+            // Band edges that did not arrive would be kept from the old image
+            // without a word: a cut closing reply fails the read as well.
+            const bool bEdges = CloseRead();
+            const TransferOutcome result = outcome == TransferOutcome::Completed && !bEdges
+                                               ? TransferOutcome::ShortReply
+                                               : outcome;
+            if (result != TransferOutcome::ShortReply) {
+                return result;
+            }
+            // A reply cut short is a failing line, not data: the user may try
+            // the whole read again, as after any other communication error.
+            if (!m_Host.AskRetryCancel(TransferTexts::ShortReplyPrompt)) {
+                return TransferOutcome::ShortReply;
+            }
+            m_Stage = m_Start;
+            m_BlocksDone = 0;
+            m_Host.SetProgress(0);
+            m_FailureCounter = 1;
+            step = Step::Detect;
+            break;
         }
         case Step::Finished:
             return m_Outcome;
@@ -188,12 +206,12 @@ TransferOutcome TransferSession::ReadBlocks() {
         m_Link.Purge(false);
         Send({ReadCommand, High(address), Low(address), ImageMap::BlockLength});
         const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
-        if (!reply.ok || reply.count < BlockReplyMinimum) {
+        // Every byte of the block must arrive: a reply cut short would leave
+        // the positions it lacks at what the image held, silently wrong.
+        if (!reply.ok || reply.count < BlockReplyLength) {
             return TransferOutcome::ShortReply;
         }
-        // A 10- or 11-byte reply is accepted; the positions it did not bring keep
-        // what the image held rather than bytes left over from another block.
-        for (std::size_t i = ReplyHeaderLength; i < reply.count; ++i) {
+        for (std::size_t i = ReplyHeaderLength; i < BlockReplyLength; ++i) {
             m_Stage[address + i - ReplyHeaderLength] = m_Buffer[i];
         }
         ++m_BlocksDone;
@@ -244,18 +262,19 @@ TransferOutcome TransferSession::WriteBlocks() {
     return TransferOutcome::Completed;
 }
 
-void TransferSession::CloseRead() {
+bool TransferSession::CloseRead() {
     Send({ReadCommand, High(ClosingAddress), Low(ClosingAddress), ImageMap::BlockLength});
     const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
-    // Band edges only from bytes that really arrived; a missing reply keeps the
-    // band edges the image had.
-    for (std::size_t i = 0; i < ImageMap::BandLimitsSize; ++i) {
-        if (reply.ok && reply.count > ReplyHeaderLength + i) {
+    // Band edges only from bytes that really arrived.
+    const bool bEdges = reply.ok && reply.count >= ReplyHeaderLength + ImageMap::BandLimitsSize;
+    if (bEdges) {
+        for (std::size_t i = 0; i < ImageMap::BandLimitsSize; ++i) {
             m_Stage[ImageMap::BandLimits + i] = m_Buffer[ReplyHeaderLength + i];
         }
     }
     Send({Ack});
     m_Link.Read(m_Buffer.data(), 1);
+    return bEdges;
 }
 
 void TransferSession::CloseWrite() {
@@ -285,10 +304,6 @@ TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& im
         m_Host.ShowMessage({TransferTexts::ModelMismatch, std::nullopt, {}});
         m_Host.DestroyDialog();
         break;
-    case TransferOutcome::ShortReply:
-        m_Host.ShowMessage({TransferTexts::ShortReply, discarded, {}});
-        m_Host.DestroyDialog();
-        break;
     case TransferOutcome::AcknowledgeLost:
         m_Host.ShowMessage({TransferTexts::AcknowledgeLost, discarded, {}});
         m_Host.DestroyDialog();
@@ -302,6 +317,7 @@ TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& im
         // The user knows: no message. A read leaves the image as it was.
         m_Host.DestroyDialog();
         break;
+    case TransferOutcome::ShortReply: // the Retry/Cancel prompt said it all
     case TransferOutcome::CommunicationFailed:
     case TransferOutcome::PortNotOpened:
         m_Host.DestroyDialog();

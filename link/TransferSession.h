@@ -18,7 +18,7 @@ enum class TransferOutcome {
     SyncFailed, // the dialog stays for another Start
     ModelMismatch,
     CommunicationFailed, // the user answered Cancel to the communication prompt
-    ShortReply,          // read: a block reply of fewer than 10 bytes
+    ShortReply,          // read: a reply cut short, and the user answered Cancel
     AcknowledgeLost,     // read: no acknowledgement after a block
     BlockRefused,        // write: a block was not acknowledged
     Cancelled,
@@ -66,7 +66,7 @@ private:
     Step Confirm();
     TransferOutcome ReadBlocks();
     TransferOutcome WriteBlocks();
-    void CloseRead();
+    bool CloseRead(); // false when the band edges did not arrive
     void CloseWrite();
     bool PumpWithSleep(int cycles); // false when Cancel was seen
     void AdvanceProgress();
@@ -78,6 +78,7 @@ private:
     RadioLink& m_Link;
     TransferHost& m_Host;
     TransferDirection m_Direction = TransferDirection::Read;
+    MemoryImage m_Start; // the image the transfer began with
     MemoryImage m_Stage;
     std::array<std::uint8_t, 20> m_Buffer{};
     int m_FailureCounter = 1;

@@ -22,7 +22,13 @@ inline constexpr BiText SendOrderError{" Error in the Send Order", " 发送数�
 inline constexpr BiText CommunicationFailed{
     "Communication Error，Please check all the connections and the radio power",
     "通讯错误，请检查连接线是否接触良好或对讲机电源是否开启"};
-inline constexpr BiText ShortReply{"not received enough  byte", "未收到足够字节"};
+// Retry/Cancel after a block or closing reply that came short: the read is
+// not taken, the user may try it again.
+inline constexpr BiText ShortReplyPrompt{
+    "not received enough  byte\nCommunication Error，Please check all the connections and the "
+    "radio power\nThe data in the program were left as they were before the read.",
+    "未收到足够字节\n通讯错误，请检查连接线是否接触良好或对讲机电源是否开启\n"
+    "程序中的数据保持读取前的内容，未作任何改动。"};
 inline constexpr BiText AcknowledgeLost{"Error had happen,please try again",
                                         "接收出错中断，请重试"};
 inline constexpr BiText BlockRefused{" Program Interrupt，Please reset the radio and try again",

@@ -125,18 +125,30 @@ TEST(OrinctlHostileInput, AnyPortTextEndsInTheCouldNotOpenMessage) {
     }
 }
 
-TEST(OrinctlHostileInput, BadRetryCountIsNamedBesideTheUsage) {
+TEST(OrinctlHostileInput, UsageErrorsAreNamedBesideTheUsage) {
     ScratchDir dir;
     dir.Write("in.sin", NewImageBytes());
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{"read", "--port", "COM1", "-o", "x.sin", "--retries", "many"},
-          {"write", "--port", "COM1", "--retries", "-1", "in.sin"}}) {
-        const CliRun run = Orinctl(dir, args);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_NE(run.err.find("--retries takes a count from 0 to 9999"), std::string::npos)
-            << run.err;
-        EXPECT_NE(run.err.find("usage: orinctl " + args[0]), std::string::npos);
+    const struct {
+        std::vector<std::string> args;
+        std::string says;
+    } cases[] = {
+        {{"read", "--port", "COM1", "-o", "x.sin", "--retries", "many"},
+         "--retries takes a count from 0 to 100"},
+        {{"write", "--port", "COM1", "--retries", "-1", "in.sin"},
+         "--retries takes a count from 0 to 100"},
+        {{"read", "--port", "COM1", "-o", "x.sin", "--retries", "101"},
+         "--retries takes a count from 0 to 100"},
+        {{"new", "-o", "a.sin", "-o", "b.sin"}, "option -o given more than once"},
+        {{"import", "in.csv", "-o", "a.sin", "--o=b"}, "unknown option"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Orinctl(dir, c.args);
+        EXPECT_EQ(run.exitCode, 2) << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("usage: orinctl " + c.args[0]), std::string::npos) << run.err;
     }
+    EXPECT_FALSE(fs::exists(dir.File("a.sin")));
+    EXPECT_FALSE(fs::exists(dir.File("b.sin")));
 }
 
 } // namespace

@@ -150,10 +150,40 @@ TEST_F(OrinctlTransfer, MissingPortFailsWithTheMessageAndTheSystemReason) {
     EXPECT_NE(read.Stderr().find("No such file or directory"), std::string::npos) << read.Stderr();
 }
 
-TEST_F(OrinctlTransfer, SimulatorRejectsAnUnknownFault) {
-    ChildProcess radio({Orinctl, "simulate", "--fault", "explode"});
-    EXPECT_EQ(radio.Wait(10s), 2);
-    EXPECT_NE(radio.Stderr().find("explode"), std::string::npos);
+TEST_F(OrinctlTransfer, ShortBlockReplyFailsTheReadAfterItsRetries) {
+    // Block 20 holds channel 11's frequencies: a 10-byte reply used to pass
+    // and leave its Tx frequency blank.
+    const std::string pty = StartRadio({"--fault", "short-reply=20:10"});
+    ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin"), "--retries", "1"});
+    EXPECT_EQ(read.Wait(60s), 1) << read.Stderr();
+    const std::string err = read.Stderr();
+    const std::string prompt = TransferTexts::ShortReplyPrompt.english;
+    EXPECT_NE(err.find(prompt), std::string::npos) << err;
+    EXPECT_NE(err.find("retrying\n"), std::string::npos) << err;
+    EXPECT_NE(err.find(prompt, err.find("retrying")), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(Path("out.sin")));
+}
+
+TEST_F(OrinctlTransfer, SimulatorRefusesFaultsThatCannotFireAndAnUnwritableSaveTo) {
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string says;
+    } cases[] = {
+        {{"--fault", "explode"}, 2, "explode"},
+        {{"--fault", "short-reply=397"}, 2, "short-reply=397"},
+        {{"--fault", "short-reply=3:12"}, 2, "short-reply=3:12"},
+        {{"--fault", "no-ack=400"}, 2, "no-ack=400"},
+        {{"--fault", "refuse=1000000"}, 2, "refuse=1000000"},
+        {{"--save-to", Path("no/such/folder/radio.sin")}, 1, "no/such/folder/radio.sin"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {Orinctl, "simulate"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        ChildProcess radio(args);
+        EXPECT_EQ(radio.Wait(10s), c.exitCode) << radio.Stderr();
+        EXPECT_NE(radio.Stderr().find(c.says), std::string::npos) << radio.Stderr();
+    }
 }
 
 } // namespace

@@ -91,36 +91,57 @@ TEST(ReadBlocks, ReplyHeaderIsNotExamined) {
     EXPECT_TRUE(SameRange(image, rig.radio.Memory(), 0, ImageMap::TransferEnd));
 }
 
-TEST(ReadBlocks, TenAndElevenByteRepliesPassAndKeepTheImageBytesTheyLack) {
-    for (std::size_t length : {10u, 11u}) {
-        const MemoryImage radioMemory = Pattern(11);
-        TransferRig rig({.shortReplyBlock = 4, .shortReplyLength = length}, radioMemory);
-        const MemoryImage before = Pattern(5);
+TEST(ReadBlocks, AnyShortReplyStopsTheReadAndOffersRetry) {
+    // Fewer than 12 bytes, in a block or in the closing reply: the read is not
+    // taken and the image stays as it was.
+    struct Case {
+        std::size_t length;
+        bool bClosing;
+        std::size_t requests; // sent until the prompt: blocks 0-4 or 0-396, then closing
+    };
+    for (const Case c : {Case{0, false, 6}, Case{9, false, 6}, Case{10, false, 6},
+                         Case{11, false, 6}, Case{6, true, 398}}) {
+        TransferRig rig({.shortReplyBlock = 4, .shortReplyLength = c.length});
+        if (c.bClosing) {
+            rig.radio = SimulatedRadio();
+            rig.filter = [&](const Bytes& written, Bytes reply) {
+                if (written == Bytes{0x52, 0x0F, 0xF0, 0x08}) {
+                    reply.resize(c.length);
+                }
+                return reply;
+            };
+        }
+        const MemoryImage before = Pattern();
         MemoryImage image = before;
-        ASSERT_EQ(rig.Run(Read, image), TransferOutcome::Completed) << length;
-        const unsigned received = 32 + unsigned(length) - 4;
-        EXPECT_TRUE(SameRange(image, radioMemory, 0, received - 1));
-        EXPECT_TRUE(SameRange(image, before, received, 39));
-        EXPECT_TRUE(SameRange(image, radioMemory, 40, ImageMap::TransferEnd));
+        EXPECT_EQ(rig.Run(Read, image), TransferOutcome::ShortReply) << c.length;
+        EXPECT_EQ(image, before);
+        EXPECT_EQ(rig.host.asked,
+                  std::vector<std::string>{TransferTexts::ShortReplyPrompt.english});
+        EXPECT_TRUE(rig.host.messages.empty());
+        const auto requests = rig.Requests();
+        ASSERT_EQ(requests.size(), c.requests) << c.length;
+        EXPECT_EQ(requests.back(), (Bytes{0x52, 0x0F, 0xF0, 0x08}));
+        EXPECT_EQ(rig.host.destroys, 1);
+        EXPECT_EQ(rig.link.Closes(), 1);
     }
 }
 
-TEST(ReadBlocks, NineByteReplyStopsTheReadAndLeavesTheImageAsItWas) {
-    TransferRig rig({.shortReplyBlock = 4, .shortReplyLength = 9});
-    const MemoryImage before = Pattern();
-    MemoryImage image = before;
-    EXPECT_EQ(rig.Run(Read, image), TransferOutcome::ShortReply);
-    EXPECT_EQ(image, before);
-    ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_STREQ(rig.host.messages[0].text.english, TransferTexts::ShortReply.english);
-    ASSERT_TRUE(rig.host.messages[0].note.has_value());
-    EXPECT_STREQ(rig.host.messages[0].note->english, TransferTexts::ReadDiscarded.english);
-    // The closing exchange still runs, right after the failed block.
-    const auto requests = rig.Requests();
-    ASSERT_EQ(requests.size(), 6u);
-    EXPECT_EQ(requests.back(), (Bytes{0x52, 0x0F, 0xF0, 0x08}));
-    EXPECT_EQ(rig.host.destroys, 1);
-    EXPECT_EQ(rig.link.Closes(), 1);
+TEST(ReadBlocks, RetryAfterAShortReplyReadsEverythingAgain) {
+    TransferRig rig;
+    int cuts = 0;
+    rig.filter = [&](const Bytes& written, Bytes reply) {
+        if (written == Bytes{0x52, 0x00, 0x20, 0x08} && cuts++ == 0) {
+            reply.resize(10);
+        }
+        return reply;
+    };
+    rig.host.retryAnswers = {true};
+    MemoryImage image;
+    ASSERT_EQ(rig.Run(Read, image), TransferOutcome::Completed);
+    EXPECT_TRUE(SameRange(image, rig.radio.Memory(), 0, ImageMap::TransferEnd));
+    EXPECT_EQ(rig.host.asked.size(), 1u);
+    EXPECT_EQ(rig.Requests().size(), 6u + ImageMap::BlockCount + 1);
+    EXPECT_EQ(rig.host.progress, ImageMap::BlockCount);
 }
 
 TEST(ReadBlocks, LostAcknowledgementStopsTheReadAndLeavesTheImageAsItWas) {
