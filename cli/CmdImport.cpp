@@ -39,7 +39,8 @@ constexpr const char* Help =
     "table; every name at most 8 characters of 0-9, A-Z, \"-\" and space. Any failure\n"
     "lists each bad cell and writes nothing.\n"
     "\n"
-    "  --no-check       encode the texts exactly as given, without the checks\n"
+    "  --no-check       encode the texts exactly as given, without the checks; a\n"
+    "                   name the radio cannot hold is listed with what was stored\n"
     "\n"
     "CHIRP CSV: every row that can be stored goes into one channel; a row that\n"
     "cannot (a mode other than FM, NFM or Auto, reverse tone squelch, a tone the\n"
@@ -79,6 +80,11 @@ std::string CsvReadFailure(const std::string& path, const FileContents& csv) {
     return "cannot read the file " + quoted + " (" + csv.reason + "); nothing was written";
 }
 
+// "FILE:LINE: ", or "FILE: " for what concerns the whole file.
+std::string At(const std::string& path, int line) {
+    return path + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": ";
+}
+
 int UsageError(const std::string& message) {
     std::cerr << "orinctl import: " << message << '\n' << Usage;
     return ExitUsage;
@@ -109,12 +115,11 @@ std::string PlacementFromArgs(const CliArgs& args, ChannelImport::Placement& pla
 int ImportChirp(const std::string& csv, const std::string& csvPath,
                 const ChannelImport::Placement& placement, bool emptyOthers, Lang lang,
                 CProgramDoc& doc) {
-    const ChirpImport::ReadResult read = ChirpImport::Read(csv, DecodeBandLimits(doc.Image()));
+    ChirpImport::ReadResult read = ChirpImport::Read(csv, DecodeBandLimits(doc.Image()));
     if (!read.ok) {
-        return Fail(csvPath + ":" + std::to_string(read.errorLine) + ": " + read.error.In(lang) +
-                    "; nothing was written");
+        return Fail(At(csvPath, read.errorLine) + read.error.In(lang) + "; nothing was written");
     }
-    const std::vector<ChannelImport::Row> rows = ChirpImport::Place(read, placement);
+    const std::vector<ChannelImport::Row> rows = ChirpImport::Place(std::move(read), placement);
     for (const ChannelImport::Row& row : rows) {
         if (const std::string line = ChannelImport::ReportLine(row, lang); !line.empty()) {
             std::cerr << line << '\n';
@@ -202,12 +207,18 @@ int RunImport(const std::vector<std::string>& args) {
     } else {
         const ChannelCsv::ImportResult result =
             ChannelCsv::Import(csv, doc.Image(), !parsed->Has("--no-check"));
+        for (const ChannelCsv::Problem& p : result.notices) {
+            std::cerr << At(csvPath, p.line) << p.column << ": " << p.reason << '\n';
+        }
         if (!result.ok) {
             for (const ChannelCsv::Problem& p : result.problems) {
-                std::cerr << csvPath << ":" << p.line << ": "
-                          << (p.column.empty() ? "" : p.column + ": ") << p.reason << '\n';
+                std::cerr << At(csvPath, p.line) << (p.column.empty() ? "" : p.column + ": ")
+                          << p.reason << '\n';
             }
-            return Fail(std::to_string(result.problems.size()) +
+            if (result.unlisted > 0) {
+                std::cerr << csvPath << ": and " << result.unlisted << " more problem(s)\n";
+            }
+            return Fail(std::to_string(result.problems.size() + result.unlisted) +
                         " problem(s) in the CSV; nothing was written");
         }
     }

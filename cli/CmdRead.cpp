@@ -1,3 +1,5 @@
+#include <ctime>
+#include <filesystem>
 #include <iostream>
 
 #include "cli/CliArgs.h"
@@ -5,6 +7,7 @@
 #include "cli/TransferCommand.h"
 #include "image/CProgramDoc.h"
 #include "image/ImageMap.h"
+#include "image/NativeFile.h"
 #include "link/SystemSerialLink.h"
 
 namespace {
@@ -17,6 +20,23 @@ void ReadUsage(std::ostream& out) {
            "(default 0, at most 100), then Cancel. A block reply cut short is such an\n"
            "error too. Progress and messages go to stderr.\n\n"
         << PortNamesHelp;
+}
+
+// A read takes the radio's time and maybe the user's: when its file cannot be
+// saved, the image goes to a new file beside it or in the temporary folder.
+void KeepUnsaved(const CProgramDoc& doc, const std::string& out) {
+    const std::string stamp = std::to_string(std::time(nullptr));
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    for (const std::string& path : {out + "-unsaved-" + stamp + ".sin",
+                                    (folder / ("orinctl-read-" + stamp + ".sin")).string()}) {
+        if (NativeFile::Inspect(path).kind == NativeFile::Kind::Missing && doc.SaveFile(path).ok) {
+            std::cerr << "orinctl read: the image read from the radio was kept in \"" << path
+                      << "\"\n";
+            return;
+        }
+    }
+    std::cerr << "orinctl read: the image read from the radio could not be kept anywhere\n";
 }
 
 } // namespace
@@ -72,6 +92,7 @@ int RunRead(const std::vector<std::string>& args) {
     const FileOutcome saved = doc.SaveFile(*parsed->Value("-o"));
     if (!saved.ok) {
         std::cerr << "orinctl read: " << saved.englishMessage << '\n';
+        KeepUnsaved(doc, *parsed->Value("-o"));
         return ExitFailure;
     }
     return ExitOk;

@@ -31,8 +31,8 @@ int RunSettings(const std::vector<std::string>& args) {
         SettingsUsage(std::cerr);
         return ExitUsage;
     }
-    // Read as the program reads a channel file: a regular file of at least
-    // 4096 bytes, of which the first 4096 are the image.
+    // Read as the program reads a channel file: a regular file of exactly
+    // 4096 bytes.
     CProgramDoc doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
     if (!loaded.ok) {

@@ -31,7 +31,7 @@ std::string HeaderProblem(const Csv::Record& record) {
     for (int c = 0; c < FieldCount; ++c) {
         const std::string name = Csv::Trim(record.fields[c]);
         if (name != Header[c] && name != Csv::Trim(ChannelTexts::ColumnTitles[c].chinese)) {
-            return "column " + std::to_string(c + 1) + " of the header is \"" + name +
+            return "column " + std::to_string(c + 1) + " of the header is \"" + Csv::Shown(name) +
                    "\", not \"" + Header[c] + "\"";
         }
     }
@@ -98,7 +98,9 @@ Reason OptionProblem(const std::string& text, int column) {
     if (column == ColScram && IsScramblerOffText(text)) {
         return {}; // also the forms earlier versions wrote for scrambler 0
     }
-    return {"\"" + text + "\" is not one of: " + english, "“" + text + "”不是以下之一：" + chinese};
+    const std::string shown = Csv::Shown(text);
+    return {"\"" + shown + "\" is not one of: " + english,
+            "“" + shown + "”不是以下之一：" + chinese};
 }
 
 Reason NameProblem(const std::string& text) {
@@ -136,8 +138,9 @@ void CheckRecord(ChannelRecord& record, int line, const BandEdges& band,
     for (int column : {ColRxTone, ColTxTone}) {
         const std::string& tone = record[column];
         if (!tone.empty() && ToneTable::IndexOf(tone) < 0) {
-            report(column, {"\"" + tone + "\" is not OFF, empty or a tone of the tone table",
-                            "“" + tone + "”不是OFF、空白或信令表中的信令"});
+            const std::string shown = Csv::Shown(tone);
+            report(column, {"\"" + shown + "\" is not OFF, empty or a tone of the tone table",
+                            "“" + shown + "”不是OFF、空白或信令表中的信令"});
         }
     }
     for (int column = ColWidth; column <= ColScram; ++column) {
@@ -159,51 +162,78 @@ std::string Dump(const MemoryImage& image, Lang lang) {
 
 ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
     ImportResult result;
-    const Csv::ParseResult parsed = Csv::Parse(csv);
-    if (!parsed.ok) {
-        result.ok = false;
-        result.problems.push_back(RowProblem(parsed.errorLine, "", parsed.error));
-        return result;
-    }
+    // Records one at a time and only the first problems kept: a file of a
+    // million short rows costs no more memory than one of ten.
+    const auto add = [&](Problem problem) {
+        if (result.problems.size() < MaxListedProblems) {
+            result.problems.push_back(std::move(problem));
+        } else {
+            ++result.unlisted;
+        }
+    };
     const BandEdges band = DecodeBandLimits(image);
     MemoryImage staged = image;
     std::set<int> seen;
-    for (const Csv::Record& row : parsed.records) {
+    int channelRows = 0;
+    Csv::Reader reader(csv);
+    Csv::Record row;
+    while (reader.Next(row)) {
         if (Csv::IsBlank(row)) {
             continue;
         }
         if (IsHeader(row)) {
             if (std::string problem = HeaderProblem(row); !problem.empty()) {
-                result.problems.push_back(RowProblem(row.line, "", std::move(problem)));
+                add(RowProblem(row.line, "", std::move(problem)));
             }
             continue;
         }
+        ++channelRows;
         if (row.fields.size() != static_cast<std::size_t>(FieldCount)) {
-            result.problems.push_back(RowProblem(row.line, "",
-                                                 "expected " + std::to_string(FieldCount) +
-                                                     " fields, found " +
-                                                     std::to_string(row.fields.size())));
+            add(RowProblem(row.line, "",
+                           "expected " + std::to_string(FieldCount) + " fields, found " +
+                               std::to_string(row.fields.size())));
             continue;
         }
         const int channel = ChannelNumber(row.fields[0]);
         if (channel == 0) {
-            result.problems.push_back(RowProblem(
-                row.line, Header[0], "\"" + row.fields[0] + "\" is not a channel number 1-128"));
+            add(RowProblem(row.line, Header[0],
+                           "\"" + Csv::Shown(row.fields[0]) + "\" is not a channel number 1-128"));
             continue;
         }
         if (!seen.insert(channel).second) {
-            result.problems.push_back(RowProblem(
-                row.line, Header[0], "channel " + std::to_string(channel) + " is listed twice"));
+            add(RowProblem(row.line, Header[0],
+                           "channel " + std::to_string(channel) + " is listed twice"));
             continue;
         }
         ChannelRecord record;
         for (int column = 1; column < FieldCount; ++column) {
-            record[column] = row.fields[column];
+            record[column] = std::move(row.fields[column]);
         }
         if (check) {
-            CheckRecord(record, row.line, band, result.problems);
+            std::vector<Problem> cells;
+            CheckRecord(record, row.line, band, cells);
+            for (Problem& cell : cells) {
+                add(std::move(cell));
+            }
         }
         EncodeChannel(record, channel - 1, staged);
+        if (const Reason why = NameProblem(record[ColName]);
+            !check && !why.empty() && result.notices.size() < MaxListedProblems) {
+            const std::string stored = DecodeChannel(staged, channel - 1, Lang::English)[ColName];
+            result.notices.push_back(
+                {row.line, Header[ColName],
+                 "\"" + Csv::Shown(record[ColName]) + "\" " + why.english + "; stored as \"" +
+                     stored + "\"",
+                 ColName,
+                 "“" + Csv::Shown(record[ColName]) + "”" + why.chinese + "；存为“" + stored + "”"});
+        }
+    }
+    if (reader.Failed()) {
+        result.problems = {{reader.ErrorLine(), "", reader.Error(), -1, reader.ErrorChinese()}};
+        result.unlisted = 0;
+    } else if (channelRows == 0 && result.problems.empty()) {
+        result.problems.push_back(
+            {0, "", "no rows: the file lists no channel", -1, "没有数据行：文件中没有任何频道"});
     }
     result.ok = result.problems.empty();
     if (result.ok) {
@@ -216,23 +246,26 @@ std::vector<ChannelImport::Row> PreviewRows(std::string_view csv, const MemoryIm
                                             ChannelImport::Note& error) {
     MemoryImage staged = image;
     const ImportResult checked = Import(csv, staged, true);
-    const Csv::ParseResult parsed = Csv::Parse(csv);
     std::vector<ChannelImport::Row> rows;
-    if (!parsed.ok) {
-        error = {parsed.error, "CSV 格式错误：" + parsed.error};
-        return rows;
-    }
-    for (const Csv::Record& record : parsed.records) {
+    Csv::Reader reader(csv);
+    Csv::Record record;
+    while (reader.Next(record)) {
         if (Csv::IsBlank(record) || IsHeader(record)) {
             continue;
+        }
+        if (rows.size() == static_cast<std::size_t>(Csv::MaxRows)) {
+            const std::string most = std::to_string(Csv::MaxRows);
+            error = {"the file has more than " + most + " rows, far more than a channel list",
+                     "文件超过 " + most + " 行，远多于频道列表"};
+            return {};
         }
         ChannelImport::Row row;
         row.line = record.line;
         const bool complete = record.fields.size() == static_cast<std::size_t>(FieldCount);
         row.location = ChannelNumber(record.fields[0]);
         row.channel = row.location > 0 ? row.location : 0;
-        row.frequency = record.fields.size() > 1 ? record.fields[ColRxFrequency] : "";
-        row.name = complete ? record.fields[ColName] : "";
+        row.frequency = record.fields.size() > 1 ? Csv::Shown(record.fields[ColRxFrequency]) : "";
+        row.name = complete ? Csv::Shown(record.fields[ColName]) : "";
         for (int column = 1; complete && column < FieldCount; ++column) {
             row.record[column] = record.fields[column];
         }
@@ -249,15 +282,23 @@ std::vector<ChannelImport::Row> PreviewRows(std::string_view csv, const MemoryIm
         }
         rows.push_back(std::move(row));
     }
+    if (reader.Failed()) {
+        error = {reader.Error(), "CSV 格式错误：" + reader.ErrorChinese()};
+        return {};
+    }
     for (const Problem& p : checked.problems) {
-        // A problem of no channel row (the header's) refuses the file.
+        // A problem of no channel row (the header's, or no rows at all)
+        // refuses the file.
         bool ofARow = false;
         for (const ChannelImport::Row& row : rows) {
             ofARow = ofARow || row.line == p.line;
         }
         if (!ofARow && error.english.empty()) {
-            const std::string what = "line " + std::to_string(p.line) + ": " + p.reason;
-            error = {what, "CSV 文件有错误（" + what + "）"};
+            const std::string at = p.line > 0 ? "line " + std::to_string(p.line) + ": " : "";
+            const std::string atZh = p.line > 0 ? "第 " + std::to_string(p.line) + " 行：" : "";
+            error = {at + p.reason, "CSV 文件有错误（" + atZh +
+                                        (p.reasonChinese.empty() ? p.reason : p.reasonChinese) +
+                                        "）"};
         }
     }
     if (!checked.ok) {

@@ -31,14 +31,22 @@ struct Problem {
 
 struct ImportResult {
     bool ok = true;
-    std::vector<Problem> problems;
+    std::vector<Problem> problems; // the first MaxListedProblems of them
+    std::size_t unlisted = 0;      // the problems found beyond those
+    // Without the checks: each name that could not be stored as written, with
+    // what was stored instead.
+    std::vector<Problem> notices;
 };
+
+// A file of thousands of bad rows is told by its first problems and a count.
+inline constexpr std::size_t MaxListedProblems = 100;
 
 // Encodes each channel row of csv into image, as a commit of those rows
 // would; channels the CSV does not list keep their bytes. With check, every
 // cell must pass the editor's checks (frequencies are normalised on the way);
 // without it the texts are encoded as given. On any problem the image is left
-// untouched and every problem is listed.
+// untouched and every problem is listed (up to MaxListedProblems, then
+// counted). A file with no channel rows is a problem too: nothing to import.
 ImportResult Import(std::string_view csv, MemoryImage& image, bool check);
 
 // The checks import applies to one row's 13 texts: frequencies inside 67-521

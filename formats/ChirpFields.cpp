@@ -180,7 +180,11 @@ Power ParsePower(std::string_view raw) {
 std::string RadioName(std::string_view text) {
     std::string name;
     std::size_t count = 0;
-    for (char32_t c : Utf8::CodePoints(text)) {
+    // Character by character: a name cell may be megabytes long.
+    while (!text.empty()) {
+        const std::size_t length = Utf8::FirstCharLength(text);
+        char32_t c = Utf8::CodePoints(text.substr(0, length))[0];
+        text.remove_prefix(length);
         if (c >= U'a' && c <= U'z') {
             c = c - U'a' + U'A';
         }

@@ -17,13 +17,32 @@ bool IsComment(const Csv::Record& record) {
     return !record.fields.empty() && !record.fields[0].empty() && record.fields[0][0] == '#';
 }
 
-// The index of the header line among records, or records.size().
-std::size_t HeaderIndex(const std::vector<Csv::Record>& records) {
-    std::size_t i = 0;
-    while (i < records.size() && (IsComment(records[i]) || Csv::IsBlank(records[i]))) {
-        ++i;
+// Moves reader past comments and blank lines to the header line; false when
+// there is none.
+bool FindHeader(Csv::Reader& reader, Csv::Record& header) {
+    while (reader.Next(header)) {
+        if (!IsComment(header) && !Csv::IsBlank(header)) {
+            return true;
+        }
     }
-    return i;
+    return false;
+}
+
+// The names the header gives to more than one column, joined by ", ".
+std::string RepeatedNames(const Csv::Record& header) {
+    std::map<std::string, int> counts;
+    for (const std::string& field : header.fields) {
+        if (const std::string name = Csv::Trim(field); !name.empty()) {
+            ++counts[name];
+        }
+    }
+    std::string names;
+    for (const auto& [name, count] : counts) {
+        if (count > 1) {
+            names += (names.empty() ? "" : ", ") + Csv::Shown(name);
+        }
+    }
+    return names;
 }
 
 bool NamesLocation(const Csv::Record& header) {
@@ -55,23 +74,23 @@ int LocationOf(const Csv::Record& row, const ChirpRow::Columns& columns) {
 } // namespace
 
 bool LooksLikeChirp(std::string_view csv) {
-    const Csv::ParseResult parsed = Csv::Parse(csv);
-    const std::size_t header = HeaderIndex(parsed.records);
-    return header < parsed.records.size() && NamesLocation(parsed.records[header]);
+    Csv::Reader reader(csv);
+    Csv::Record header;
+    return FindHeader(reader, header) && NamesLocation(header);
 }
 
 ReadResult Read(std::string_view csv, const BandEdges& band) {
-    const Csv::ParseResult parsed = Csv::Parse(csv);
-    if (!parsed.ok) {
-        const bool unclosed = parsed.error.find("never closed") != std::string::npos;
-        return Refuse(parsed.errorLine,
-                      {parsed.error, unclosed ? "引号中的字段没有结束" : "结束引号之后还有文字"});
+    // Record by record: only the rows the import reports on are kept.
+    Csv::Reader reader(csv);
+    Csv::Record header;
+    const bool bHeader = FindHeader(reader, header);
+    if (reader.Failed()) {
+        return Refuse(reader.ErrorLine(), {reader.Error(), reader.ErrorChinese()});
     }
-    const std::size_t headerAt = HeaderIndex(parsed.records);
-    if (headerAt == parsed.records.size()) {
-        return Refuse(0, {"the file has no header line", "文件没有表头行"});
+    if (!bHeader) {
+        return Refuse(0, {"no rows: the file has no header line and no rows",
+                          "没有数据行：文件既没有表头行也没有数据行"});
     }
-    const Csv::Record& header = parsed.records[headerAt];
     const ChirpRow::Columns columns(header);
     for (const char* required : {"Location", "Frequency"}) {
         if (!columns.Has(required)) {
@@ -79,11 +98,22 @@ ReadResult Read(std::string_view csv, const BandEdges& band) {
                                         std::string("表头没有 ") + required + " 列"});
         }
     }
+    if (const std::string repeated = RepeatedNames(header); !repeated.empty()) {
+        return Refuse(header.line, {"the header names these columns more than once: " + repeated,
+                                    "表头中以下列名出现了不止一次：" + repeated});
+    }
     ReadResult result;
-    for (std::size_t i = headerAt + 1; i < parsed.records.size(); ++i) {
-        const Csv::Record& record = parsed.records[i];
-        if (IsComment(record)) {
+    Csv::Record record;
+    int rows = 0;
+    while (reader.Next(record)) {
+        if (IsComment(record) || Csv::IsBlank(record)) {
             continue;
+        }
+        if (++rows > Csv::MaxRows) {
+            const std::string most = std::to_string(Csv::MaxRows);
+            return Refuse(record.line,
+                          {"the file has more than " + most + " rows, far more than a channel list",
+                           "文件超过 " + most + " 行，远多于频道列表"});
         }
         const int location = LocationOf(record, columns);
         if (location >= 0 && (result.smallestLocation < 0 || location < result.smallestLocation)) {
@@ -93,11 +123,18 @@ ReadResult Read(std::string_view csv, const BandEdges& band) {
             result.rows.push_back(std::move(*row));
         }
     }
+    if (reader.Failed()) {
+        return Refuse(reader.ErrorLine(), {reader.Error(), reader.ErrorChinese()});
+    }
+    if (result.rows.empty()) {
+        return Refuse(header.line, {"no rows: the file has a header line but no rows",
+                                    "没有数据行：文件只有表头行"});
+    }
     return result;
 }
 
-std::vector<Row> Place(const ReadResult& read, ChannelImport::Placement placement) {
-    std::vector<Row> rows = read.rows;
+std::vector<Row> Place(ReadResult read, ChannelImport::Placement placement) {
+    std::vector<Row> rows = std::move(read.rows);
     if (!placement.byLocation) {
         int next = placement.start;
         for (Row& row : rows) {

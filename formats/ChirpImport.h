@@ -22,13 +22,15 @@ struct ReadResult {
     int smallestLocation = -1;            // over every row with a Location, -1 if none
 };
 
-// Reads every row against the frequency rules of band. Rows with no
-// frequency are dropped without a word, as CHIRP drops them.
+// Reads every row against the frequency rules of band; blank lines and
+// comments are passed over, every other row is reported. A file with no rows,
+// with a header that names a column twice or with more than Csv::MaxRows rows
+// is refused.
 ReadResult Read(std::string_view csv, const BandEdges& band);
 
 // The rows with the channel each storable row goes to. In file order they
 // fill channels from placement.start; by Location a list counted from 0 goes
 // one channel up, and a later row with the same Location wins.
-std::vector<ChannelImport::Row> Place(const ReadResult& read, ChannelImport::Placement placement);
+std::vector<ChannelImport::Row> Place(ReadResult read, ChannelImport::Placement placement);
 
 } // namespace ChirpImport

@@ -27,7 +27,8 @@ const std::map<std::string, std::string>& Defaults() {
 
 Note Quoted(const char* english, const std::string& value, const char* chinese,
             const char* chineseAfter = "") {
-    return {std::string(english) + " " + value, std::string(chinese) + value + chineseAfter};
+    const std::string shown = Csv::Shown(value);
+    return {std::string(english) + " " + shown, std::string(chinese) + shown + chineseAfter};
 }
 
 // The side of a tone setting: which column it is read from, or none.
@@ -140,8 +141,8 @@ std::optional<std::string> RowMapper::SideText(const ToneSide& side, char polari
     if (side.kind == ToneSide::Kind::Ctcss) {
         const std::optional<std::string> tone = ChirpFields::ToneText(value);
         if (!tone || ToneTable::IndexOf(*tone) < 0) {
-            m_Row.Skip({"tone " + value + " Hz is not in the radio's tone table",
-                        "亚音 " + value + " Hz 不在本机的信令表中"});
+            m_Row.Skip({"tone " + Csv::Shown(value) + " Hz is not in the radio's tone table",
+                        "亚音 " + Csv::Shown(value) + " Hz 不在本机的信令表中"});
             return std::nullopt;
         }
         return tone;
@@ -149,8 +150,8 @@ std::optional<std::string> RowMapper::SideText(const ToneSide& side, char polari
     const std::optional<std::string> code = ChirpFields::DcsCode(value);
     const std::string text = "D" + code.value_or("") + (polarity == 'R' ? "I" : "N");
     if (!code || ToneTable::IndexOf(text) < 0) {
-        m_Row.Skip({"DCS code " + value + " is not in the radio's tone table",
-                    "数字亚音 " + value + " 不在本机的信令表中"});
+        m_Row.Skip({"DCS code " + Csv::Shown(value) + " is not in the radio's tone table",
+                    "数字亚音 " + Csv::Shown(value) + " 不在本机的信令表中"});
         return std::nullopt;
     }
     return text;
@@ -205,8 +206,8 @@ bool RowMapper::Tones() {
         const bool valid = polarity.size() == 2 && (polarity[0] == 'N' || polarity[0] == 'R') &&
                            (polarity[1] == 'N' || polarity[1] == 'R');
         if (!valid) {
-            m_Row.Skip({"DCS polarity " + polarity + " is not NN, NR, RN or RR",
-                        "数字亚音极性 " + polarity + " 不是 NN、NR、RN 或 RR"});
+            m_Row.Skip({"DCS polarity " + Csv::Shown(polarity) + " is not NN, NR, RN or RR",
+                        "数字亚音极性 " + Csv::Shown(polarity) + " 不是 NN、NR、RN 或 RR"});
             return false;
         }
     }
@@ -239,7 +240,8 @@ bool RowMapper::Mode(std::int64_t rxHz) {
                     "136 MHz 以下的 Auto 模式即 AM，无法存储"});
         return false;
     }
-    m_Row.Skip({"mode " + mode + " cannot be stored", "无法存储模式 " + mode});
+    m_Row.Skip(
+        {"mode " + Csv::Shown(mode) + " cannot be stored", "无法存储模式 " + Csv::Shown(mode)});
     return false;
 }
 
@@ -269,20 +271,22 @@ bool RowMapper::Power() {
     }
     m_Row.record[ColPower] = power.high ? "High" : "Low";
     if (!power.exact) {
-        m_Row.Change(power.high
-                         ? Note{"power " + text + " taken as High", "功率 " + text + " 按“高”导入"}
-                         : Note{"power " + text + " taken as Low", "功率 " + text + " 按“低”导入"});
+        const std::string shown = Csv::Shown(text);
+        m_Row.Change(
+            power.high ? Note{"power " + shown + " taken as High", "功率 " + shown + " 按“高”导入"}
+                       : Note{"power " + shown + " taken as Low", "功率 " + shown + " 按“低”导入"});
     }
     return true;
 }
 
 void RowMapper::Name() {
-    const std::string given = Csv::Trim(m_Row.name);
+    const std::string given = Value("Name");
     const std::string stored = ChirpFields::RadioName(given);
     m_Row.record[ColName] = stored;
     if (stored != given) {
-        m_Row.Change({"name \"" + given + "\" stored as \"" + stored + "\"",
-                      "名称“" + given + "”存为“" + stored + "”"});
+        const std::string shown = Csv::Shown(given);
+        m_Row.Change({"name \"" + shown + "\" stored as \"" + stored + "\"",
+                      "名称“" + shown + "”存为“" + stored + "”"});
     }
 }
 
@@ -313,10 +317,12 @@ std::string Columns::Value(const Csv::Record& row, const std::string& name) cons
 std::optional<Row> Map(const Csv::Record& fields, const Columns& columns, const BandEdges& band) {
     Row row;
     row.line = fields.line;
-    row.frequency = columns.Value(fields, "Frequency");
-    row.name = columns.Value(fields, "Name");
+    const std::string frequency = columns.Value(fields, "Frequency");
+    // As the preview shows them: a cell of a megabyte would not help anyone.
+    row.frequency = Csv::Shown(frequency);
+    row.name = Csv::Shown(columns.Value(fields, "Name"));
     const std::string location = columns.Value(fields, "Location");
-    const Frequency rx = ChirpFields::ParseFrequency(row.frequency);
+    const Frequency rx = ChirpFields::ParseFrequency(frequency);
     bool blank = true;
     for (const std::string& field : fields.fields) {
         blank = blank && Csv::Trim(field).empty();
@@ -331,8 +337,19 @@ std::optional<Row> Map(const Csv::Record& fields, const Columns& columns, const 
                       std::to_string(columns.Count()) + " 个"});
         return row;
     }
-    if (rx.kind == Frequency::Kind::Empty || (rx.kind == Frequency::Kind::Ok && rx.hz == 0)) {
-        return std::nullopt;
+    if (rx.kind == Frequency::Kind::Empty) {
+        row.Skip({"no frequency", "没有频率"});
+        return row;
+    }
+    if (rx.kind == Frequency::Kind::Ok && rx.hz == 0) {
+        row.Skip({"frequency 0", "频率为 0"});
+        return row;
+    }
+    if (location.size() > 1 && location[0] == '-' && location.size() <= 7 &&
+        location.find_first_not_of("0123456789", 1) == std::string::npos) {
+        row.Skip(Quoted("Location must be 0 or more, not", location,
+                        "Location 必须为 0 或更大，而不是 "));
+        return row;
     }
     if (location.empty() || location.size() > 6 ||
         location.find_first_not_of("0123456789") != std::string::npos) {
@@ -341,7 +358,7 @@ std::optional<Row> Map(const Csv::Record& fields, const Columns& columns, const 
     }
     row.location = std::stoi(location);
     if (rx.kind != Frequency::Kind::Ok) {
-        row.Skip(Quoted("frequency is not a frequency:", row.frequency, "频率无法识别："));
+        row.Skip(Quoted("frequency is not a frequency:", frequency, "频率无法识别："));
         return row;
     }
     RowMapper mapper(fields, columns, band, row);

@@ -27,7 +27,7 @@ private:
     std::size_t m_Count = 0;
 };
 
-// nullopt for a row CHIRP drops without a word: no frequency, or zero.
+// nullopt for a blank line, which is no row at all.
 std::optional<ChannelImport::Row> Map(const Csv::Record& row, const Columns& columns,
                                       const BandEdges& band);
 

@@ -1,4 +1,4 @@
-// A channel file of any contents, loaded as the program loads one, then shown
+// A channel file of any contents and size, loaded as the program loads one, then shown
 // as the grid and the settings dialogs would show it.
 #include <cstdint>
 #include <cstdio>
@@ -32,12 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CProgramDoc doc;
     const MemoryImage before = doc.Image();
     const FileOutcome loaded = doc.LoadFile(path);
-    if (loaded.ok != (size >= MemoryImage::Size)) {
-        __builtin_trap(); // a channel file is any 4096 bytes or more
+    if (loaded.ok != (size == MemoryImage::Size)) {
+        __builtin_trap(); // a channel file is exactly 4096 bytes
     }
     if (!loaded.ok) {
-        if (doc.Image() != before || loaded.englishMessage.empty()) {
-            __builtin_trap(); // a refused file changes nothing and says why
+        if (doc.Image() != before || loaded.englishMessage.find(" " + std::to_string(size) +
+                                                                " bytes") == std::string::npos) {
+            __builtin_trap(); // a refused file changes nothing and says its size
         }
         return 0;
     }

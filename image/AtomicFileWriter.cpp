@@ -1,5 +1,6 @@
 #include "image/AtomicFileWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -22,34 +23,59 @@ std::string_view AtomicFileWriter::Portion(std::string_view data) {
     return part;
 }
 
+std::string AtomicFileWriter::TemporaryPrefix(const std::string& target) {
+    constexpr std::string_view Marker = ".saving-";
+    constexpr std::size_t RandomLength = 8; // what CreateUnique appends
+    const std::size_t slash = target.find_last_of(NativeFile::Separators);
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const std::size_t max = NativeFile::NameMax(target);
+    const std::size_t room =
+        max > Marker.size() + RandomLength + 1 ? max - Marker.size() - RandomLength : 1;
+    // A long name is cut, at a character's start, to leave room for the rest.
+    std::size_t end = std::min(target.size(), start + room);
+    while (end > start + 1 && end < target.size() &&
+           (static_cast<unsigned char>(target[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return target.substr(0, end) + std::string(Marker);
+}
+
 bool AtomicFileWriter::Examine(NativeFile::Target& target) {
     m_Failure = Failure::None;
     m_Reason.clear();
     target = NativeFile::Inspect(m_Path);
     m_bTargetExisted = target.kind != NativeFile::Kind::Missing;
+    if (target.bForeignLink) {
+        return Fail(Failure::ForeignLink, 0);
+    }
     if (target.error != 0) {
-        return Fail(Failure::Create, target.error);
+        return Fail(Failure::Unreachable, target.error);
     }
     if (target.kind == NativeFile::Kind::Other) {
         return Fail(Failure::NotRegular, 0);
     }
     if (target.kind == NativeFile::Kind::Regular && !target.bWritable) {
-        return Fail(Failure::ReadOnly, 0);
+        // Only a file no one may write is read-only; another user's file
+        // that its mode lets its owner write is closed to us, not read-only.
+        const bool bOwnerMayWrite = (target.permissions & 0200) != 0;
+        return Fail(target.bOthers && bOwnerMayWrite ? Failure::Forbidden : Failure::ReadOnly, 0);
     }
     return true;
 }
 
-bool AtomicFileWriter::Probe() {
+bool AtomicFileWriter::Probe(std::size_t bytes) {
     NativeFile::Target target;
     if (!Examine(target)) {
         return false;
     }
     std::string temp;
-    NativeFile out = NativeFile::CreateUnique(target.path + ".saving-", std::nullopt, temp);
+    NativeFile out = NativeFile::CreateUnique(TemporaryPrefix(target.path), std::nullopt, temp);
     if (out.IsOpen()) {
+        const bool ok = bytes == 0 || (out.WriteAll(std::string(bytes, '\0')) && out.Flush());
+        const int error = out.Error();
         out.Close();
         NativeFile::Remove(temp);
-        return true;
+        return ok || Fail(Failure::Write, error);
     }
     const int error = out.Error();
     if (m_bTargetExisted && (error == EACCES || error == EPERM) &&
@@ -67,7 +93,7 @@ bool AtomicFileWriter::Write(std::string_view data) {
     const std::optional<unsigned> permissions =
         m_bTargetExisted ? std::optional<unsigned>(target.permissions) : std::nullopt;
     std::string temp;
-    NativeFile out = NativeFile::CreateUnique(target.path + ".saving-", permissions, temp);
+    NativeFile out = NativeFile::CreateUnique(TemporaryPrefix(target.path), permissions, temp);
     if (!out.IsOpen()) {
         const int error = out.Error();
         if (m_bTargetExisted && (error == EACCES || error == EPERM)) {
@@ -76,6 +102,13 @@ bool AtomicFileWriter::Write(std::string_view data) {
             return WriteInPlace(target.path, data);
         }
         return Fail(Failure::Create, error);
+    }
+    if (m_bTargetExisted && !out.Adopt(target)) {
+        const int error = out.Error();
+        out.Close();
+        NativeFile::Remove(temp);
+        const bool bSetId = (target.permissions & 06000) != 0;
+        return Fail(bSetId ? Failure::SetId : Failure::Create, bSetId ? 0 : error);
     }
     const std::string_view part = Portion(data);
     if (!out.WriteAll(part) || part.size() != data.size() || !out.Flush() || !out.Close()) {

@@ -17,18 +17,26 @@
 // one saved, and the link stays. Only regular files are replaced; a folder,
 // device or pipe is refused. Renaming would get around a read-only target's
 // protection, so a target that is not writable is refused; an existing
-// target's permissions are kept, a new file gets the system's default. A
-// writable file in a folder this program cannot write is written in place.
+// target's permissions are kept, and its owner and group where this user may
+// set them (as root, or a group of the user's); set-id bits are kept only on
+// a file of the same owner and group, else the save is refused. A new file
+// gets the system's default. A writable file in a folder this program cannot
+// write is written in place. A link another user planted in a shared sticky
+// folder (/tmp) is not followed.
 class AtomicFileWriter {
 public:
     enum class Failure {
         None,
-        ReadOnly,   // the target is there but may not be written
-        NotRegular, // the target is a folder, a device or a pipe
-        Create,     // no file could be made beside the target: nothing changed
-        Write,      // writing the new file failed: the target is unchanged
-        Replace,    // the new file could not take the target's place
-        InPlace,    // writing the target in place failed part-way
+        ReadOnly,    // the target is there but may not be written
+        Forbidden,   // the target belongs to another user who does not let us write it
+        ForeignLink, // a link another user made in a shared folder
+        Unreachable, // the path cannot be followed (a loop of links, say)
+        SetId,       // the target's set-id bits could not be kept
+        NotRegular,  // the target is a folder, a device or a pipe
+        Create,      // no file could be made beside the target: nothing changed
+        Write,       // writing the new file failed: the target is unchanged
+        Replace,     // the new file could not take the target's place
+        InPlace,     // writing the target in place failed part-way
     };
 
     explicit AtomicFileWriter(std::string path);
@@ -36,7 +44,9 @@ public:
     bool Write(std::string_view data);
     // Tells, without changing anything, whether Write could save the file:
     // lets a long job check its output before it starts.
-    bool Probe();
+    // With bytes, a file of that many bytes is written and removed again, so
+    // that a full disk is found out too.
+    bool Probe(std::size_t bytes = 0);
 
     Failure LastFailure() const { return m_Failure; }
     // Whether a file was at the path when the last Write began.
@@ -54,6 +64,7 @@ private:
     bool Fail(Failure failure, int error);
     bool WriteInPlace(const std::string& target, std::string_view data);
     std::string_view Portion(std::string_view data);
+    static std::string TemporaryPrefix(const std::string& target);
 
     std::string m_Path;
     Failure m_Failure = Failure::None;

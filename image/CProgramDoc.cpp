@@ -28,16 +28,30 @@ void CProgramDoc::OnNewDocument() {
 }
 
 FileOutcome CProgramDoc::LoadFile(const std::string& path) {
-    // Only the first 4096 bytes matter; a longer file is read no further.
+    // A channel file is the image and nothing else: a file of another size is
+    // some other file, and saving it again would cut it to 4096 bytes.
     const FileContents file =
-        FileContents::Read(path, MemoryImage::Size, FileContents::Excess::Ignore);
+        FileContents::Read(path, MemoryImage::Size, FileContents::Excess::Refuse);
+    const std::string need = std::to_string(MemoryImage::Size);
     switch (file.failure) {
     case FileContents::Failure::None:
-    case FileContents::Failure::TooLarge:
         break;
+    case FileContents::Failure::TooLarge: {
+        // The size the system reports, unless it reports too little (as for
+        // files under /proc and /sys).
+        const std::string count =
+            file.size > MemoryImage::Size ? std::to_string(file.size) : "more than " + need;
+        const std::string countZh =
+            file.size > MemoryImage::Size ? std::to_string(file.size) : "超过 " + need;
+        return Failed("The file " + Quoted(path) + " holds " + count +
+                          " bytes, but a channel data file holds exactly " + need +
+                          " bytes. Nothing was loaded.",
+                      "文件" + QuotedZh(path) + "有 " + countZh + " 字节，频道数据文件应正好有 " +
+                          need + " 字节。未载入任何数据。");
+    }
     case FileContents::Failure::Missing:
-        return Failed("Cannot open the file " + Quoted(path) + ".",
-                      "无法打开文件" + QuotedZh(path) + "。");
+        return Failed("Cannot open the file " + Quoted(path) + " (" + file.reason + ").",
+                      "无法打开文件" + QuotedZh(path) + "（" + file.reason + "）。");
     case FileContents::Failure::NotRegular:
         return Failed("The file " + Quoted(path) +
                           " is a folder, a device or a pipe, not a channel data file. Nothing "
@@ -49,18 +63,11 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
                       "读取文件" + QuotedZh(path) + "失败（" + file.reason +
                           "）。未载入任何数据。");
     }
-    // A short file leaves the image exactly as it was, not half replaced.
+    // A short file leaves the image exactly as it was, not half replaced. The
+    // count is what was read: a size the system reports may be wrong (as for
+    // files under /sys, which all claim 4096 bytes).
     if (file.data.size() < MemoryImage::Size) {
-        // Long enough when opened but short when read: it changed meanwhile.
-        // Otherwise the count is what was read (a size the system reports
-        // may be wrong, as for /proc files).
-        if (file.size >= MemoryImage::Size) {
-            return Failed("The file " + Quoted(path) +
-                              " changed while it was being read. Nothing was loaded.",
-                          "文件" + QuotedZh(path) + "在读取过程中发生了变化。未载入任何数据。");
-        }
         const std::string count = std::to_string(file.data.size());
-        const std::string need = std::to_string(MemoryImage::Size);
         return Failed("The file " + Quoted(path) + " holds " + count +
                           " bytes, but a channel data file holds " + need +
                           " bytes. Nothing was loaded.",
@@ -81,7 +88,7 @@ FileOutcome CProgramDoc::SaveFile(const std::string& path) const {
 
 FileOutcome CProgramDoc::CheckSavable(const std::string& path) {
     AtomicFileWriter writer(path);
-    return writer.Probe() ? FileOutcome{} : SaveFailure(writer);
+    return writer.Probe(MemoryImage::Size) ? FileOutcome{} : SaveFailure(writer);
 }
 
 FileOutcome CProgramDoc::SaveFailure(const AtomicFileWriter& writer) {
@@ -98,6 +105,28 @@ FileOutcome CProgramDoc::SaveFailure(const AtomicFileWriter& writer) {
     case Failure::ReadOnly:
         return Failed("The file " + Quoted(path) + " is read-only. The file was not saved.",
                       "文件" + QuotedZh(path) + "是只读文件。文件未保存。");
+    case Failure::Forbidden:
+        return Failed("The file " + Quoted(path) +
+                          " belongs to another user, who does not let you write it. The file "
+                          "was not saved.",
+                      "文件" + QuotedZh(path) + "属于其他用户，该用户不允许您写入。文件未保存。");
+    case Failure::ForeignLink:
+        return Failed("The name " + Quoted(path) +
+                          " is a symbolic link that another user made in a shared folder; it is "
+                          "not followed. The file was not saved.",
+                      QuotedZh(path) +
+                          "是其他用户在共享文件夹中建立的符号链接，不予跟随。文件未保存。");
+    case Failure::Unreachable:
+        return Failed("The file " + Quoted(path) + " cannot be reached" + why +
+                          ". The file was not saved.",
+                      "无法访问文件" + QuotedZh(path) + whyZh + "。文件未保存。");
+    case Failure::SetId:
+        return Failed(
+            "The file " + Quoted(path) +
+                " has the set-user-ID or set-group-ID bit, which a save by this user "
+                "cannot keep. The file was left as it was before.",
+            "文件" + QuotedZh(path) +
+                "带有 set-user-ID 或 set-group-ID 位，当前用户保存时无法保留。原文件保持不变。");
     case Failure::NotRegular:
         return Failed("The file " + Quoted(path) +
                           " is a folder, a device or a pipe, not a regular file. The file was "

@@ -28,15 +28,17 @@ public:
     // Replaces the image with the new-document contents.
     void OnNewDocument();
 
-    // Reads the first 4096 bytes of a channel file into the image. A file that
-    // is shorter, cannot be read or is no regular file (a folder, a device, a
-    // pipe) is refused and the image stays as it was.
+    // Reads a channel file, exactly 4096 bytes, into the image. A file of
+    // another size, one that cannot be read or no regular file (a folder, a
+    // device, a pipe) is refused and the image stays as it was.
     FileOutcome LoadFile(const std::string& path);
 
     // Writes the 4096 image bytes by AtomicFileWriter: a failed save never
     // damages the old file, and the message says what became of it.
     FileOutcome SaveFile(const std::string& path) const;
-    // Whether SaveFile could write path, checked without changing anything.
+    // Whether SaveFile could write path, checked without changing anything:
+    // a file of 4096 bytes is written beside it and removed, so that a full
+    // disk is found out before a long job.
     static FileOutcome CheckSavable(const std::string& path);
 
 private:

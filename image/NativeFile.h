@@ -20,10 +20,26 @@ public:
         std::string path; // the file itself: where the path's links lead
         Kind kind = Kind::Missing;
         bool bWritable = false;   // a regular file this program may change
-        unsigned permissions = 0; // rwx bits of a regular file
-        int error = 0;            // nonzero when the path cannot be examined
+        bool bOthers = false;     // it belongs to another user
+        unsigned permissions = 0; // permission bits of a regular file, set-id bits included
+        unsigned owner = 0;       // its owner and group, where the system has them
+        unsigned group = 0;
+        // A link another user made in a shared folder (world-writable and
+        // sticky, as /tmp): not followed, as the system's own protection of
+        // such folders would not follow it.
+        bool bForeignLink = false;
+        int error = 0; // nonzero when the path cannot be examined
     };
     static Target Inspect(const std::string& path);
+
+    // How long a name in the folder of path may be, in bytes.
+    static std::size_t NameMax(const std::string& path);
+    // Where the folder part of a path ends: the separators of this system.
+#ifdef _WIN32
+    static constexpr const char* Separators = "/\\";
+#else
+    static constexpr const char* Separators = "/";
+#endif
 
     NativeFile() = default;
     NativeFile(NativeFile&& other) noexcept;
@@ -46,15 +62,23 @@ public:
     // refused (kind tells which it was) instead of being opened.
     static NativeFile OpenForReading(const std::string& path, Kind& kind);
 
-    bool IsOpen() const { return m_Handle >= 0; }
+    bool IsOpen() const {
+        return m_Handle >= 0;
+    }
     // The system's error number of the last call that failed.
-    int Error() const { return m_Error; }
+    int Error() const {
+        return m_Error;
+    }
 
     std::optional<std::uint64_t> Size();
     // Up to n bytes; 0 at the end of the file, -1 on an error.
     long long Read(char* buffer, std::size_t n);
     bool WriteAll(std::string_view data);
     bool Truncate(std::uint64_t size);
+    // Gives this new file the owner, group and permission bits of target, as
+    // far as this user may set them. False when set-id bits would survive on
+    // a file of another owner or group, or could not be kept at all.
+    bool Adopt(const Target& target);
     // Waits until the data is on the disk.
     bool Flush();
     bool Close();

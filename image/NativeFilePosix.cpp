@@ -1,14 +1,17 @@
 #include "image/NativeFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <limits.h>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,12 +27,42 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The system's rule for links in world-writable sticky folders (/tmp and the
+// like): another user's link there is followed only when the folder's owner
+// made it. This program follows links itself, so it keeps the rule itself.
+bool TrustedLink(const std::string& path, const struct stat& link) {
+    if (link.st_uid == ::geteuid()) {
+        return true;
+    }
+    const std::string folder = FolderOf(path);
+    struct stat st {};
+    if (::stat(folder.empty() ? "." : folder.c_str(), &st) != 0) {
+        return false;
+    }
+    const bool bShared = (st.st_mode & (S_ISVTX | S_IWOTH)) == (S_ISVTX | S_IWOTH);
+    return !bShared || st.st_uid == link.st_uid;
+}
+
+bool InGroup(gid_t group) {
+    if (group == ::getegid()) {
+        return true;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(0, ::getgroups(0, nullptr))));
+    const int n = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    return n > 0 && std::find(groups.begin(), groups.begin() + n, group) != groups.begin() + n;
+}
+
 // Where a chain of symbolic links ends, without touching the files.
-bool FollowLinks(std::string& path, int& error) {
+bool FollowLinks(std::string& path, int& error, bool& bForeign) {
     for (int hop = 0; hop < MaxLinkHops; ++hop) {
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
             return true;
+        }
+        if (!TrustedLink(path, st)) {
+            bForeign = true;
+            error = EACCES;
+            return false;
         }
         char target[PATH_MAX];
         const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
@@ -61,7 +94,7 @@ std::string RandomSuffix() {
 NativeFile::Target NativeFile::Inspect(const std::string& path) {
     Target target;
     target.path = path;
-    if (!FollowLinks(target.path, target.error)) {
+    if (!FollowLinks(target.path, target.error, target.bForeignLink)) {
         return target;
     }
     struct stat st {};
@@ -72,7 +105,10 @@ NativeFile::Target NativeFile::Inspect(const std::string& path) {
         return target;
     }
     target.kind = KindOf(st.st_mode);
-    target.permissions = static_cast<unsigned>(st.st_mode & 0777);
+    target.permissions = static_cast<unsigned>(st.st_mode & 07777);
+    target.owner = st.st_uid;
+    target.group = st.st_gid;
+    target.bOthers = st.st_uid != ::geteuid();
     target.bWritable = target.kind == Kind::Regular && (st.st_mode & S_IWUSR) != 0 &&
                        ::access(target.path.c_str(), W_OK) == 0;
     return target;
@@ -104,6 +140,12 @@ NativeFile NativeFile::CreateUnique(const std::string& prefix, std::optional<uns
         return file;
     }
     return file;
+}
+
+std::size_t NativeFile::NameMax(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const long max = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+    return max > 0 ? static_cast<std::size_t>(max) : NAME_MAX;
 }
 
 NativeFile NativeFile::CreateNew(const std::string& path) {
@@ -204,6 +246,40 @@ bool NativeFile::WriteAll(std::string_view data) {
 bool NativeFile::Truncate(std::uint64_t size) {
     if (::ftruncate(static_cast<int>(m_Handle), static_cast<off_t>(size)) != 0) {
         m_Error = errno;
+        return false;
+    }
+    return true;
+}
+
+bool NativeFile::Adopt(const Target& target) {
+    const int fd = static_cast<int>(m_Handle);
+    // Root may give the file back to its owner; anyone may hand it to a group
+    // of theirs. Otherwise the saver owns the new file.
+    const bool bRoot = ::geteuid() == 0;
+    const uid_t owner = bRoot ? static_cast<uid_t>(target.owner) : static_cast<uid_t>(-1);
+    const gid_t group = bRoot || InGroup(static_cast<gid_t>(target.group))
+                            ? static_cast<gid_t>(target.group)
+                            : static_cast<gid_t>(-1);
+    if (::fchown(fd, owner, group) != 0 && bRoot) {
+        m_Error = errno;
+        return false;
+    }
+    // After the owner: a change of owner clears the set-id bits.
+    if (::fchmod(fd, static_cast<mode_t>(target.permissions & 07777)) != 0) {
+        m_Error = errno;
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        m_Error = errno;
+        return false;
+    }
+    const unsigned setId = target.permissions & (S_ISUID | S_ISGID);
+    const bool bKept = (st.st_mode & (S_ISUID | S_ISGID)) == setId &&
+                       (!(setId & S_ISUID) || st.st_uid == target.owner) &&
+                       (!(setId & S_ISGID) || st.st_gid == target.group);
+    if (!bKept) {
+        m_Error = EPERM;
         return false;
     }
     return true;

@@ -303,6 +303,16 @@ bool NativeFile::Truncate(std::uint64_t size) {
     return true;
 }
 
+bool NativeFile::Adopt(const Target&) {
+    // The read-only flag, all there is of the old permissions here, was
+    // given at creation; owners and set-id bits do not exist.
+    return true;
+}
+
+std::size_t NativeFile::NameMax(const std::string&) {
+    return 255;
+}
+
 bool NativeFile::Flush() {
     if (!FlushFileBuffers(AsHandle(m_Handle))) {
         m_Error = LastError();

@@ -67,6 +67,64 @@ TEST(OrinctlHostileInput, CsvOfSeveralMegabytesIsRefused) {
     EXPECT_FALSE(fs::exists(dir.File("out.sin")));
 }
 
+TEST(OrinctlHostileInput, InputsThatUsedToPassSilentlyEndWithTheirMessage) {
+    ScratchDir dir;
+    dir.Write("big.sin", std::string(1000000, '\x5A'));
+    dir.Write("empty.csv", "");
+    dir.Write("bom.csv", "\xEF\xBB\xBF");
+    dir.Write("blank.csv", "\n\r\n  \n");
+    dir.Write("header.csv", "Location,Frequency\n");
+    dir.Write("twice.csv", "Location,Name,Frequency,Name\n1,A,146.52,B\n");
+    dir.Write("utf32.csv", std::string("\xFF\xFE\0\0", 4));
+    const struct {
+        std::vector<std::string> args;
+        std::string says;
+    } cases[] = {
+        {{"dump", "big.sin"}, "holds 1000000 bytes, but a channel data file holds exactly 4096"},
+        {{"settings", "big.sin"}, "holds 1000000 bytes"},
+        {{"import", "empty.csv", "-o", "out.sin"}, "no rows"},
+        {{"import", "bom.csv", "-o", "out.sin"}, "no rows"},
+        {{"import", "blank.csv", "-o", "out.sin"}, "no rows"},
+        {{"import", "header.csv", "-o", "out.sin"}, "no rows"},
+        {{"import", "twice.csv", "-o", "out.sin"}, "more than once: Name"},
+        {{"import", "utf32.csv", "-o", "out.sin"}, "UTF-32"},
+        {{"dump", "no-such.sin"}, "No such file or directory"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Orinctl(dir, c.args);
+        EXPECT_EQ(run.exitCode, 1) << c.args[1] << ": " << run.err;
+        EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(dir.File("out.sin")));
+    }
+}
+
+TEST(OrinctlHostileInput, Utf16CsvIsReadAndUnstorableNamesAreNamed) {
+    ScratchDir dir;
+    std::string utf16 = "\xFF\xFE";
+    for (char c : kRow) {
+        utf16 += {c, '\0'};
+    }
+    dir.Write("u16.csv", utf16);
+    CliRun run = Orinctl(dir, {"import", "u16.csv", "-o", "out.sin"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    run = Orinctl(dir, {"dump", "out.sin"});
+    EXPECT_NE(run.out.find("\n1,430.50000,430.50000,67.0,D023N,Wide"), std::string::npos)
+        << run.out.substr(0, 300);
+
+    dir.Write("names.csv", "1,430.5,430.5,67.0,D023N,Wide,Yes,High,DTMF,ON,Close,Forward,1,ab!\n");
+    run = Orinctl(dir, {"import", "names.csv", "-o", "out.sin", "--no-check"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.err.find("names.csv:1: Name: \"ab!\" holds a character"), std::string::npos)
+        << run.err;
+    EXPECT_EQ(std::system(("'" ORINCTL_PATH "' settings '" + dir.File("out.sin") +
+                           "' >/dev/full 2>'" + dir.File("err.txt") + "'")
+                              .c_str()) >>
+                  8,
+              1);
+    EXPECT_NE(ScratchDir::Read(dir.File("err.txt")).find("cannot write to standard output"),
+              std::string::npos);
+}
+
 TEST(OrinctlHostileInput, DumpOfAFolderDoesNotTalkOfBytes) {
     ScratchDir dir;
     fs::create_directory(dir.Path() / "d");

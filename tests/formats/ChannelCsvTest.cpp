@@ -153,6 +153,32 @@ TEST(ChannelCsvImport, NoCheckEncodesTheTextsAsGiven) {
     EXPECT_EQ(r[ColWidth], "Narrow");
     EXPECT_EQ(r[ColScram], "8");
     EXPECT_EQ(r[ColName], "");
+    // What the name became is said, not left to be found in the radio.
+    ASSERT_EQ(result.notices.size(), 1u);
+    EXPECT_EQ(result.notices[0].column, "Name");
+    EXPECT_EQ(result.notices[0].reason,
+              "\"ab\" holds a character outside 0-9, A-Z, \"-\" and space; stored as \"\"");
+}
+
+TEST(ChannelCsvImport, FileWithoutChannelRowsHasNoRowsAndManyProblemsAreCounted) {
+    for (const std::string& csv : {std::string(), std::string("\xEF\xBB\xBF"),
+                                   std::string("\n \r\n\r"), std::string(HeaderLine)}) {
+        MemoryImage image;
+        const auto result = ChannelCsv::Import(csv, image, true);
+        EXPECT_FALSE(result.ok);
+        ASSERT_EQ(result.problems.size(), 1u);
+        EXPECT_NE(result.problems[0].reason.find("no rows"), std::string::npos);
+        EXPECT_EQ(result.problems[0].line, 0);
+    }
+    std::string bad;
+    for (int i = 0; i < 5000; ++i) {
+        bad += "1\n";
+    }
+    MemoryImage image;
+    const auto result = ChannelCsv::Import(bad, image, true);
+    EXPECT_EQ(result.problems.size(), ChannelCsv::MaxListedProblems);
+    EXPECT_EQ(result.unlisted, 5000 - ChannelCsv::MaxListedProblems);
+    EXPECT_EQ(result.problems.back().line, int(ChannelCsv::MaxListedProblems));
 }
 
 TEST(ChannelCsvImport, MalformedRowsFailEvenWithoutChecks) {

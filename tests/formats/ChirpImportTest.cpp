@@ -2,6 +2,7 @@
 
 #include "ChirpTestRows.h"
 #include "formats/ChirpImport.h"
+#include "formats/Csv.h"
 
 using namespace ChirpTestRows;
 using ChannelImport::Row;
@@ -82,20 +83,65 @@ TEST(ChirpFile, WithoutLocationOrFrequencyColumnTheFileIsRefused) {
     EXPECT_EQ(unclosed.errorLine, 2);
 }
 
-TEST(ChirpFile, ShortRowsAreSkippedLongRowsKeptEmptyFrequenciesDroppedSilently) {
+TEST(ChirpFile, ShortRowsAndRowsWithoutAFrequencyAreSkippedLongRowsKept) {
     const std::string csv = HeaderLine() + "1,A,146.52\n" + "\n" + Line({{"Frequency", ""}}) +
                             Line({{"Frequency", "0.000000"}}) + Line({{"Location", "7"}});
     std::string longRow = Line({{"Location", "8"}});
     longRow.insert(longRow.size() - 1, ",extra,fields");
     const auto read = ChirpImport::Read(csv + longRow, WideBand);
     ASSERT_TRUE(read.ok);
-    ASSERT_EQ(read.rows.size(), 3u);
+    ASSERT_EQ(read.rows.size(), 5u); // the blank line is no row
     EXPECT_EQ(read.rows[0].line, 2);
     EXPECT_EQ(read.rows[0].status, Status::Skipped);
     EXPECT_EQ(Why(read.rows[0]), "the row has 3 fields, the header 21");
-    EXPECT_EQ(read.rows[1].location, 7);
-    EXPECT_EQ(read.rows[2].location, 8);
-    EXPECT_TRUE(read.rows[2].Storable());
+    EXPECT_EQ(Why(read.rows[1]), "no frequency");
+    EXPECT_EQ(Why(read.rows[2]), "frequency 0");
+    EXPECT_EQ(read.rows[2].line, 5);
+    EXPECT_EQ(read.rows[3].location, 7);
+    EXPECT_EQ(read.rows[4].location, 8);
+    EXPECT_TRUE(read.rows[4].Storable());
+}
+
+TEST(ChirpFile, FilesWithNoRowsOrRepeatedColumnsAreRefusedWithTheReason) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "no rows"},
+        {"\xEF\xBB\xBF", "no rows"},
+        {"\n\r\n\n", "no rows"},
+        {"# comment\nLocation,Frequency\n\n", "no rows"},
+        {"Location,Frequency,Name,Frequency\n1,146.52,A,146.52\n",
+         "names these columns more than once: Frequency"},
+        {"Location,Frequency\n" + std::string(Csv::MaxRows + 1, '\n') + "", "no rows"},
+        {[] {
+             std::string many = "Location,Frequency\n";
+             for (int i = 0; i <= Csv::MaxRows; ++i) {
+                 many += "1,146.52\n";
+             }
+             return many;
+         }(),
+         "more than 10000 rows"},
+    };
+    for (const auto& [csv, why] : cases) {
+        const auto read = ChirpImport::Read(csv, WideBand);
+        EXPECT_FALSE(read.ok) << csv.substr(0, 60);
+        EXPECT_NE(read.error.english.find(why), std::string::npos) << read.error.english;
+        EXPECT_FALSE(read.error.chinese.empty());
+    }
+}
+
+TEST(ChirpFile, CellsAreQuotedEscapedAndShortInTheReasons) {
+    const std::pair<Fields, std::string> cases[] = {
+        {{{"Location", "-1"}}, "Location must be 0 or more, not -1"},
+        {{{"Mode", "A\x1B[2J"}}, "mode A\\x1B[2J cannot be stored"},
+        {{{"Power", "\xFF\xFEW"}}, "power not understood: \\xFF\\xFEW"},
+        {{{"Tone", std::string(100000, 'T')}}, "unknown tone mode " + std::string(40, 'T') + "..."},
+    };
+    for (const auto& [fields, why] : cases) {
+        const Row row = One(fields);
+        EXPECT_EQ(row.status, Status::Skipped);
+        EXPECT_EQ(Why(row), why);
+    }
+    EXPECT_EQ(One({{"Name", "\x07" + std::string(5000, 'n')}}).name,
+              "\\x07" + std::string(39, 'n') + "...");
 }
 
 TEST(ChirpFile, RecognisedByItsLocationHeaderNotOurOwnCsv) {

@@ -47,9 +47,10 @@ TEST(ChirpPlacement, ByLocationCountsFromZeroOrOne) {
               (std::vector<int>{1, 6, 128}));
     EXPECT_EQ(Channels(ChirpImport::Place(ReadRows({At(1), At(5), At(128)}), {true, 1})),
               (std::vector<int>{1, 5, 128}));
-    // A row with no frequency still shows where the file counts from.
+    // A row with no frequency is skipped but still shows where the file
+    // counts from.
     EXPECT_EQ(Channels(ChirpImport::Place(ReadRows({At(0, ""), At(5)}), {true, 1})),
-              (std::vector<int>{6}));
+              (std::vector<int>{0, 6}));
 }
 
 TEST(ChirpPlacement, ByLocationOutsideTheChannelsOrRepeatedIsReported) {

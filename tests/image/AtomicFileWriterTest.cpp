@@ -193,6 +193,8 @@ TEST(AtomicFileWriter, FailedSaveOfANewFileDoesNotClaimAnOldOneWasKept) {
         const FileSizeLimit limit(1000); // the image is 4096 bytes: a full disk
         fresh = doc.SaveFile(dir.File("fresh.sin"));
         over = doc.SaveFile(existing);
+        // The check before a long job finds the full disk too.
+        EXPECT_FALSE(CProgramDoc::CheckSavable(dir.File("fresh.sin")).ok);
     }
     EXPECT_FALSE(fresh.ok);
     EXPECT_EQ(fresh.Message(Lang::English).find("left as it was"), std::string::npos)

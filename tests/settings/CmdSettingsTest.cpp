@@ -68,15 +68,15 @@ TEST_F(CmdSettings, PrintsOneLabelValueLinePerControl) {
     EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 30);
 }
 
-TEST_F(CmdSettings, ShortFileIsRefusedAndLongerFileUsesItsFirst4096Bytes) {
+TEST_F(CmdSettings, OnlyAFileOfExactly4096BytesIsRead) {
     MemoryImage image = ImageMap::NewDocumentImage();
     EXPECT_EQ(Orinctl("settings " + Write("short.sin", image.data(), 4095)).exitCode, 1);
 
     std::vector<std::uint8_t> longer(image.data(), image.data() + image.size());
     longer.resize(5000, 0x00);
     const CliRun run = Orinctl("settings " + Write("long.sin", longer.data(), longer.size()));
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_NE(run.out.find("Squelch Level=5\n"), std::string::npos);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(Orinctl("settings " + Write("exact.sin", image.data(), 4096)).exitCode, 0);
 }
 
 TEST_F(CmdSettings, MissingOrExtraArgumentsAreUsageErrors) {
