@@ -60,11 +60,18 @@ int PlacedCount(const std::vector<Row>& rows) {
     return count;
 }
 
+bool SaysTheSame(const ChannelRecord& record, const MemoryImage& image, int n) {
+    return record == DecodeChannel(image, n, Lang::English) ||
+           record == DecodeChannel(image, n, Lang::Chinese);
+}
+
 void Apply(const std::vector<Row>& rows, bool emptyOthers, MemoryImage& image) {
     std::vector<bool> filled(ImageMap::ChannelCount, false);
     for (const Row& row : rows) {
         if (row.channel >= 1 && row.channel <= ImageMap::ChannelCount && row.Storable()) {
-            EncodeChannel(row.record, row.channel - 1, image);
+            if (!SaysTheSame(row.record, image, row.channel - 1)) {
+                EncodeChannel(row.record, row.channel - 1, image);
+            }
             filled[row.channel - 1] = true;
         }
     }

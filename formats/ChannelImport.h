@@ -60,8 +60,14 @@ std::string NotesText(const Row& row, Lang lang);
 
 int PlacedCount(const std::vector<Row>& rows);
 
+// Whether record says what channel n (0-127) of image holds: the texts the
+// image shows in either language, exactly.
+bool SaysTheSame(const ChannelRecord& record, const MemoryImage& image, int n);
+
 // Encodes every placed row into its channel of image; with emptyOthers every
-// channel no row went to is emptied, otherwise it keeps its bytes.
+// channel no row went to is emptied, otherwise it keeps its bytes. A row that
+// says what its channel holds leaves the channel's bytes as they are, bits no
+// text shows included.
 void Apply(const std::vector<Row>& rows, bool emptyOthers, MemoryImage& image);
 
 } // namespace ChannelImport

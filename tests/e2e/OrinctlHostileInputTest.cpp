@@ -8,6 +8,7 @@
 
 #include "e2e/OrinctlRun.h"
 #include "image/ImageMap.h"
+#include "link/SimulatedRadio.h"
 #include "support/ScratchDir.h"
 
 namespace fs = std::filesystem;
@@ -123,6 +124,26 @@ TEST(OrinctlHostileInput, Utf16CsvIsReadAndUnstorableNamesAreNamed) {
               1);
     EXPECT_NE(ScratchDir::Read(dir.File("err.txt")).find("cannot write to standard output"),
               std::string::npos);
+}
+
+TEST(OrinctlRoundTrip, DumpImportedOverItsBaseLeavesEveryByte) {
+    ScratchDir dir;
+    const MemoryImage demo = SimulatedRadio::DemoMemory();
+    MemoryImage scramblerZero = demo;
+    scramblerZero[ImageMap::SlotAddress(3) + ImageMap::Slot::SignalByte] &= 0x0F;
+    for (const MemoryImage& image : {demo, MemoryImage{}, scramblerZero}) {
+        const std::string bytes(reinterpret_cast<const char*>(image.data()), image.size());
+        dir.Write("mine.sin", bytes);
+        for (const char* lang : {"en", "zh"}) {
+            const CliRun dump = Orinctl(dir, {"dump", "mine.sin", "--lang", lang});
+            ASSERT_EQ(dump.exitCode, 0) << dump.err;
+            dir.Write("l.csv", dump.out);
+            const CliRun run =
+                Orinctl(dir, {"import", "l.csv", "--base", "mine.sin", "-o", "out.sin"});
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_EQ(ScratchDir::Read(dir.File("out.sin")), bytes);
+        }
+    }
 }
 
 TEST(OrinctlHostileInput, DumpOfAFolderDoesNotTalkOfBytes) {

@@ -4,6 +4,7 @@
 #include "formats/Csv.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "link/SimulatedRadio.h"
 
 namespace {
 
@@ -55,11 +56,13 @@ TEST(ChannelCsvDump, ShowsTheGridTextsOfTheChosenLanguage) {
 }
 
 TEST(ChannelCsvImport, DumpImportsBackToTheSameChannelBytesInEitherLanguage) {
-    // Every channel of the source went through a commit, as a dump lists all 128.
-    MemoryImage source = VhfImage();
+    // Every channel of source and target went through a commit: an empty
+    // row over an empty channel keeps the target's bytes.
+    MemoryImage committed = VhfImage();
     for (int n = 0; n < 128; ++n) {
-        EncodeChannel(ChannelRecord{}, n, source);
+        EncodeChannel(ChannelRecord{}, n, committed);
     }
+    MemoryImage source = committed;
     ChannelRecord a;
     a[ColRxFrequency] = "145.5125";
     a[ColTxFrequency] = "150.0";
@@ -74,10 +77,33 @@ TEST(ChannelCsvImport, DumpImportsBackToTheSameChannelBytesInEitherLanguage) {
     EncodeChannel(a, 0, source);
     for (Lang lang : {Lang::English, Lang::Chinese}) {
         for (bool check : {true, false}) {
-            MemoryImage target = VhfImage();
+            MemoryImage target = committed;
             const auto result = ChannelCsv::Import(ChannelCsv::Dump(source, lang), target, check);
             ASSERT_TRUE(result.ok) << result.problems[0].column << result.problems[0].reason;
             EXPECT_EQ(target, source);
+        }
+    }
+}
+
+TEST(ChannelCsvImport, DumpImportedOverItsOwnBaseLeavesEveryByte) {
+    // Bits no text shows (an empty channel's bytes, scrambler 0, odd flags)
+    // stay too, because an unchanged row keeps the base's bytes.
+    MemoryImage zeros;
+    MemoryImage scramblerZero = SimulatedRadio::DemoMemory();
+    for (int n = 0; n < 16; ++n) {
+        scramblerZero[ImageMap::SlotAddress(n) + ImageMap::Slot::SignalByte] &= 0x0F;
+    }
+    MemoryImage pattern;
+    for (std::size_t i = 0; i < MemoryImage::Size; ++i) {
+        pattern[i] = static_cast<std::uint8_t>(i * 13 + 7);
+    }
+    for (const MemoryImage& base :
+         {SimulatedRadio::DemoMemory(), zeros, scramblerZero, pattern, VhfImage()}) {
+        for (Lang lang : {Lang::English, Lang::Chinese}) {
+            MemoryImage target = base;
+            const auto result = ChannelCsv::Import(ChannelCsv::Dump(base, lang), target, true);
+            EXPECT_TRUE(result.ok) << result.problems[0].reason;
+            EXPECT_EQ(target, base);
         }
     }
 }
