@@ -61,7 +61,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ChirpExport::ExportResult exported = ChirpExport::Export(placed);
         const ChirpImport::ReadResult again =
             ChirpImport::Read(exported.csv, DecodeBandLimits(placed));
-        if (!again.ok || again.rows.size() != channels.size()) {
+        // An export of no channel is a header alone, which is no list to import.
+        if (again.ok != !channels.empty() || again.rows.size() != channels.size()) {
             __builtin_trap();
         }
         for (const ChannelImport::Row& row : ChirpImport::Place(again, {true, 1})) {

@@ -12,13 +12,13 @@
 
 #include "app/FileCommands.h"
 #include "app/MainActions.h"
+#include "app/PortChoice.h"
 #include "app/ProfileFile.h"
+#include "app/TransferCommands.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelGrid.h"
-#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
-#include "app/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
@@ -171,6 +171,22 @@ TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRa
     EXPECT_TRUE(view->Channels().paste->isEnabled());
     EXPECT_EQ(view->Grid()->CellText(1, 13), QStringLiteral("PMR 1"));
     EXPECT_EQ(doc.Image()[0x850], 25); // 'P'
+}
+
+TEST_F(WindowTransferTest, AShortBlockReplyOffersRetryAndCancelKeepsTheDocument) {
+    // Block 20 holds channel 11's frequencies: a 10-byte reply used to pass
+    // and leave its Tx frequency blank.
+    commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(),
+                              {.shortReplyBlock = 20, .shortReplyLength = 10});
+    const MemoryImage before = doc.Image();
+    prompter.answers = {true, false}; // Retry once, then Cancel
+    ReadRadio();
+    ASSERT_EQ(prompter.questions.size(), 2);
+    EXPECT_TRUE(prompter.questions[0].contains(QStringLiteral("not received enough")));
+    EXPECT_EQ(prompter.questions[1], prompter.questions[0]);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('\n').toStdString();
+    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::ShortReply);
 }
 
 TEST_F(WindowTransferTest, ClosingTheWindowStopsARunningTransferFirst) {
