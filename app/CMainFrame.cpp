@@ -236,6 +236,8 @@ void CMainFrame::AttachTransfer(TransferCommands* transfer) {
     // and what was read belongs to no file until it is saved under a name.
     transfer->SetBeforeRead([this] { return m_Files->MaybeSave(); });
     connect(transfer, &TransferCommands::readCompleted, m_Files, &FileCommands::DetachFromFile);
+    connect(transfer, &TransferCommands::statusMessage, statusBar(),
+            [this](const QString& text) { statusBar()->showMessage(text); });
 }
 
 void CMainFrame::SetImageCommandsEnabled(bool enabled) {

@@ -13,6 +13,7 @@
 #include "app/SettingsLocation.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
+#include "base/ScreenFit.h"
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
 #include "image/ToneTable.h"
@@ -54,6 +55,12 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
         m_YaCode.append(QString::fromStdString(tone));
     }
     QApplication::setWindowIcon(AppIcon::Make());
+    // Every window and dialog opens inside the screen, at any scale.
+    static ScreenFit* fit = nullptr;
+    if (!fit) {
+        fit = new ScreenFit(qApp);
+        qApp->installEventFilter(fit);
+    }
 
     m_Doc = std::make_unique<CProgramDoc>();
     m_View = std::make_unique<CProgramView>(*m_Doc);

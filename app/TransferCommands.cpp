@@ -13,6 +13,7 @@
 #include "app/PortChoice.h"
 #include "base/ViewHooks.h"
 #include "compare/ImageCompare.h"
+#include "image/ImageMap.h"
 #include "link/InMemoryLink.h"
 #include "link/LoggingLink.h"
 #include "link/ProgressDialog.h"
@@ -221,6 +222,7 @@ void TransferCommands::StartTransfer() {
         job->log = link.Text();
     });
     connect(m_Thread, &QThread::finished, this, &TransferCommands::FinishTransfer);
+    m_StartedMs = QDateTime::currentMSecsSinceEpoch();
     SetBusy(true);
     m_Thread->start();
 }
@@ -271,6 +273,13 @@ void TransferCommands::FinishTransfer() {
                      : QStringLiteral("write"),
                  QString::fromStdString(job->port), QString::fromUtf8(OutcomeName(job->outcome)));
     TransferArchive::SaveLog(head + QString::fromStdString(job->log));
+    if (job->outcome == TransferOutcome::Completed) {
+        const double seconds = (QDateTime::currentMSecsSinceEpoch() - m_StartedMs) / 1000.0;
+        const QString said = bRead                  ? tr("Read %1 blocks in %2 s")
+                             : job->readBackOutcome ? tr("Wrote %1 blocks and read them back in %2 s")
+                                                    : tr("Wrote %1 blocks in %2 s");
+        emit statusMessage(said.arg(ImageMap::BlockCount).arg(seconds, 0, 'f', 1));
+    }
     SetBusy(false);
     if (job->bCompare && job->outcome == TransferOutcome::Completed) {
         emit radioReadForCompare(job->image);

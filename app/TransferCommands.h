@@ -80,6 +80,8 @@ signals:
     // outcome says): written is what was sent, radio what came back.
     void writeReadBack(TransferOutcome outcome, const MemoryImage& written,
                        const MemoryImage& radio);
+    // What the status bar tells after a transfer ("Read 397 blocks in 8.1 s").
+    void statusMessage(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -112,5 +114,6 @@ private:
     std::unique_ptr<DialogTransferHost> m_Host;
     TransferOutcome m_LastOutcome = TransferOutcome::Completed;
     std::function<bool()> m_BeforeRead;
+    qint64 m_StartedMs = 0;
     std::optional<MemoryImage> m_Answered; // the document the question was answered for
 };

@@ -1,6 +1,7 @@
 #include "link/ProgressDialog.h"
 
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -28,9 +29,17 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     m_Start->setAutoDefault(true);
     m_Cancel->setAutoDefault(false);
     m_Bar->setRange(0, BarMaximum);
-    m_Bar->setTextVisible(false);
+    m_Bar->setTextVisible(true);
+    m_Bar->setFormat(QStringLiteral("%p%"));
+    m_ProgressLabel->setBuddy(m_Bar);
+    m_Status->setWordWrap(true);
+    m_Status->setObjectName(QStringLiteral("progressStatus"));
+    m_Bar->setObjectName(QStringLiteral("progressBar"));
     connect(m_Start, &QPushButton::clicked, this, &ProgressDialog::OnStart);
     connect(m_Cancel, &QPushButton::clicked, this, &ProgressDialog::OnCancel);
+    auto steady = std::make_shared<QElapsedTimer>();
+    steady->start();
+    m_Clock = [steady] { return steady->elapsed(); };
     Retranslate();
 }
 
@@ -38,8 +47,34 @@ void ProgressDialog::Retranslate() {
     m_Start->setText(tr("Start"));
     m_Cancel->setText(tr("Cancel"));
     m_ProgressLabel->setText(tr("Progress："));
-    if (m_bStatusUntouched) {
-        m_Status->setText(tr("   Not start yet"));
+    m_Bar->setAccessibleName(tr("Transfer progress"));
+    m_Status->setAccessibleName(tr("Transfer status"));
+    ShowStatus();
+}
+
+QString ProgressDialog::BlockText(int position) const {
+    QString text = tr("Block %1 of %2, %3%")
+                       .arg(position)
+                       .arg(BarMaximum)
+                       .arg(position * 100 / BarMaximum);
+    // The time left, once enough blocks have gone to tell the pace.
+    const int done = position - m_FirstBlock;
+    const qint64 spent = m_Clock() - m_FirstMs;
+    if (m_FirstBlock >= 0 && done >= 5 && spent > 0 && position < BarMaximum) {
+        const qint64 leftMs = spent * (BarMaximum - position) / done;
+        text += tr(", about %1 s left").arg((leftMs + 999) / 1000);
+    }
+    return text;
+}
+
+void ProgressDialog::ShowStatus() {
+    if (m_Block >= 0) {
+        m_Status->setText(BlockText(m_Block));
+    } else if (m_StatusSource.isEmpty()) {
+        m_Status->setText(tr("Not started yet. Connect the radio, switch it on and press Start."));
+    } else {
+        // The transfer's own lines are looked up by their English text.
+        m_Status->setText(tr(m_StatusSource.toUtf8().constData()));
     }
 }
 
@@ -51,7 +86,9 @@ void ProgressDialog::Create(QWidget* centreOver) {
     m_Bar->setValue(0);
     m_bCancelRequested = false;
     m_Start->setEnabled(true);
-    m_bStatusUntouched = true;
+    m_StatusSource.clear();
+    m_Block = -1;
+    m_FirstBlock = -1;
     Retranslate();
     setWindowTitle(m_Title);
     adjustSize();
@@ -86,12 +123,31 @@ void ProgressDialog::SetPhase(const QString& phase) {
 }
 
 void ProgressDialog::SetStatusText(const QString& text) {
-    m_bStatusUntouched = false;
-    m_Status->setText(text);
+    bool bNumber = false;
+    text.toInt(&bNumber);
+    if (bNumber) {
+        return; // the block count; SetProgress tells it in words
+    }
+    m_StatusSource = text;
+    m_Block = -1;
+    ShowStatus();
 }
 
 void ProgressDialog::SetProgress(int position) {
     m_Bar->setValue(position);
+    if (position <= 0) {
+        // A new phase (the read-back of a verified write) measures its own pace.
+        m_FirstBlock = -1;
+        m_Block = -1;
+        ShowStatus();
+        return;
+    }
+    if (m_FirstBlock < 0) {
+        m_FirstBlock = position;
+        m_FirstMs = m_Clock();
+    }
+    m_Block = position;
+    ShowStatus();
 }
 
 void ProgressDialog::EnableStart() {
@@ -109,6 +165,7 @@ void ProgressDialog::OnStart() {
     }
     m_Start->setEnabled(false);
     m_bCancelRequested = false;
+    m_FirstBlock = -1; // a new attempt measures its own pace
     QMetaObject::invokeMethod(this, &ProgressDialog::startRequested, Qt::QueuedConnection);
 }
 

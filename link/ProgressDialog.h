@@ -2,13 +2,15 @@
 
 #include <QDialog>
 #include <atomic>
+#include <functional>
 
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
 // The modeless dialog of a transfer: Start, Cancel, a bar from 0 to 397 and a
-// status line. The object lives as long as the transfer commands; "creating"
+// status line that tells how far the transfer is ("Block 36 of 397", the
+// percentage and the time left). The object lives as long as the transfer commands; "creating"
 // and "destroying" its window are showing and hiding it.
 class ProgressDialog : public QDialog {
     Q_OBJECT
@@ -23,6 +25,9 @@ public:
     // (then nothing changes, the title included).
     void Create(QWidget* centreOver);
     bool IsCreated() const { return isVisible(); }
+    // Milliseconds since some fixed moment; the time left is measured with it.
+    using Clock = std::function<qint64()>;
+    void SetClock(Clock clock) { m_Clock = std::move(clock); }
 
     // Set by Cancel; the running transfer polls it.
     std::atomic<bool>& CancelRequested() { return m_bCancelRequested; }
@@ -31,6 +36,7 @@ public:
     QString StatusText() const;
     QPushButton* StartButton() const { return m_Start; }
     QPushButton* CancelButton() const { return m_Cancel; }
+    QProgressBar* Bar() const { return m_Bar; }
 
     QString Phase() const;
 
@@ -38,6 +44,8 @@ public slots:
     // A line above the bar naming the phase of a transfer in several phases;
     // empty hides it. Creating the window keeps it.
     void SetPhase(const QString& phase);
+    // text is one of the transfer's status lines in English; it is shown in
+    // the interface language.
     void SetStatusText(const QString& text);
     void SetProgress(int position);
     void EnableStart();
@@ -56,6 +64,8 @@ protected:
 
 private:
     void Retranslate();
+    void ShowStatus();
+    QString BlockText(int position) const;
 
     QString m_Title;
     std::atomic<bool> m_bCancelRequested{false};
@@ -65,5 +75,9 @@ private:
     QLabel* m_ProgressLabel;
     QLabel* m_Status;
     QLabel* m_Phase;
-    bool m_bStatusUntouched = true;
+    QString m_StatusSource;   // the status line as the transfer gave it; empty: idle
+    int m_Block = -1;         // the block the status line tells of; -1: none
+    Clock m_Clock;
+    qint64 m_FirstMs = 0;     // when the first block of this run was counted
+    int m_FirstBlock = -1;
 };

@@ -16,8 +16,36 @@
         <translation>进度：</translation>
     </message>
     <message>
-        <source>   Not start yet</source>
-        <translation>   尚未开始</translation>
+        <source>Not started yet. Connect the radio, switch it on and press Start.</source>
+        <translation>尚未开始。请连接对讲机、打开电源，然后按“开始”。</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>传输进度</translation>
+    </message>
+    <message>
+        <source>Transfer status</source>
+        <translation>传输状态</translation>
+    </message>
+    <message>
+        <source>Block %1 of %2, %3%</source>
+        <translation>第 %1 块，共 %2 块，%3%</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>，约剩 %1 秒</translation>
+    </message>
+    <message>
+        <source>Now are detecting Communication Port,Please wait...</source>
+        <translation>正在检测通信端口，请稍候...</translation>
+    </message>
+    <message>
+        <source>Waiting the response from radio....</source>
+        <translation>正在等待对讲机响应...</translation>
+    </message>
+    <message>
+        <source>Not start...</source>
+        <translation>未开始。请按“开始”重试。</translation>
     </message>
 </context>
 <context>
@@ -53,6 +81,18 @@
     <message>
         <source>Writing Data Progress</source>
         <translation>写入数据进度</translation>
+    </message>
+    <message>
+        <source>Read %1 blocks in %2 s</source>
+        <translation>已读取 %1 块，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Wrote %1 blocks in %2 s</source>
+        <translation>已写入 %1 块，用时 %2 秒</translation>
+    </message>
+    <message>
+        <source>Wrote %1 blocks and read them back in %2 s</source>
+        <translation>已写入 %1 块并读回核对，用时 %2 秒</translation>
     </message>
 </context>
 <context>

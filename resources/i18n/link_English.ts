@@ -16,8 +16,36 @@
         <translation>Progress：</translation>
     </message>
     <message>
-        <source>   Not start yet</source>
-        <translation>   Not start yet</translation>
+        <source>Not started yet. Connect the radio, switch it on and press Start.</source>
+        <translation>Not started yet. Connect the radio, switch it on and press Start.</translation>
+    </message>
+    <message>
+        <source>Transfer progress</source>
+        <translation>Transfer progress</translation>
+    </message>
+    <message>
+        <source>Transfer status</source>
+        <translation>Transfer status</translation>
+    </message>
+    <message>
+        <source>Block %1 of %2, %3%</source>
+        <translation>Block %1 of %2, %3%</translation>
+    </message>
+    <message>
+        <source>, about %1 s left</source>
+        <translation>, about %1 s left</translation>
+    </message>
+    <message>
+        <source>Now are detecting Communication Port,Please wait...</source>
+        <translation>Now are detecting Communication Port,Please wait...</translation>
+    </message>
+    <message>
+        <source>Waiting the response from radio....</source>
+        <translation>Waiting the response from radio....</translation>
+    </message>
+    <message>
+        <source>Not start...</source>
+        <translation>Not started. Press Start to try again.</translation>
     </message>
 </context>
 <context>
@@ -53,6 +81,18 @@
     <message>
         <source>Writing Data Progress</source>
         <translation>Writing Data Progress</translation>
+    </message>
+    <message>
+        <source>Read %1 blocks in %2 s</source>
+        <translation>Read %1 blocks in %2 s</translation>
+    </message>
+    <message>
+        <source>Wrote %1 blocks in %2 s</source>
+        <translation>Wrote %1 blocks in %2 s</translation>
+    </message>
+    <message>
+        <source>Wrote %1 blocks and read them back in %2 s</source>
+        <translation>Wrote %1 blocks and read them back in %2 s</translation>
     </message>
 </context>
 <context>

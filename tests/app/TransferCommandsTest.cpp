@@ -73,7 +73,8 @@ TEST_F(TransferCommandsTest, ReadCommandShowsTheDialogWaitingForStart) {
     EXPECT_EQ(Dialog().windowTitle(), "Reading Data Progress");
     EXPECT_EQ(Dialog().StartButton()->text(), "Start");
     EXPECT_EQ(Dialog().CancelButton()->text(), "Cancel");
-    EXPECT_EQ(Dialog().StatusText(), "   Not start yet");
+    EXPECT_EQ(Dialog().StatusText(),
+              "Not started yet. Connect the radio, switch it on and press Start.");
     EXPECT_TRUE(Dialog().IsStartEnabled());
     EXPECT_TRUE(Dialog().StartButton()->isDefault());
     EXPECT_EQ(Dialog().ProgressPosition(), 0);
@@ -99,7 +100,7 @@ TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplay
     EXPECT_EQ(view.cleanMarks, 1);
     EXPECT_FALSE(Dialog().IsCreated());
     EXPECT_EQ(Dialog().ProgressPosition(), 397);
-    EXPECT_EQ(Dialog().StatusText(), "397");
+    EXPECT_EQ(Dialog().StatusText(), "Block 397 of 397, 100%");
     EXPECT_TRUE(prompter.messages.isEmpty());
     ASSERT_EQ(busy.count(), 2);
     EXPECT_TRUE(busy[0][0].toBool());
@@ -287,7 +288,7 @@ TEST_F(TransferCommandsTest, ChineseModuleTranslatesTheCommandsAndTheDialog) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     EXPECT_EQ(readText, "从对讲机读取(&R)\tCtrl+R");
     EXPECT_EQ(start, "开始");
-    EXPECT_EQ(status, "   尚未开始");
+    EXPECT_EQ(status, "尚未开始。请连接对讲机、打开电源，然后按“开始”。");
     EXPECT_EQ(title, "读取数据进度");
     EXPECT_EQ(commands->ReadAction()->text(), "&Read From Radio\tCtrl+R");
     EXPECT_EQ(Dialog().StartButton()->text(), "Start");

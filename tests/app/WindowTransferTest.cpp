@@ -4,6 +4,8 @@
 #include <QDate>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
@@ -94,6 +96,15 @@ TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeSta
     // The read is one step back to what was there.
     frame->Actions().editUndo->trigger();
     EXPECT_EQ(view->ImageToSave(), opened);
+}
+
+TEST_F(WindowTransferTest, AFinishedReadSaysSoInTheStatusBarWithItsTime) {
+    ReadRadio();
+    const QString said = frame->statusBar()->currentMessage();
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Read 397 blocks in \\d+\\.\\d s$"))
+                    .match(said)
+                    .hasMatch())
+        << said.toStdString();
 }
 
 TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {

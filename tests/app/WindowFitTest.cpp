@@ -1,0 +1,69 @@
+// The main window and the dialogs open inside the screen, whatever its size
+// and scale: what a screen of 1280x1024 at scale 2 (640x512) or of 1024x768
+// leaves for them.
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTest>
+
+#include "base/ScreenFit.h"
+#include "editor/CProgramView.h"
+#include "settings/OptionalFeaturesDialog.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+class WindowFitTest : public ShellFixture<CProgramView> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        view = std::make_unique<CProgramView>(doc);
+        MakeFrame(*view);
+        qApp->installEventFilter(&fit);
+    }
+    void TearDown() override {
+        qApp->removeEventFilter(&fit);
+        ShellFixture::TearDown();
+        view.reset();
+    }
+
+    static bool Inside(const QRect& area, const QWidget& window) {
+        return area.contains(window.frameGeometry());
+    }
+
+    ScreenFit fit;
+    std::unique_ptr<CProgramView> view;
+};
+
+TEST_F(WindowFitTest, TheMainWindowOpensInsideAScreenSmallerThanItsSize) {
+    const QRect screen = ScreenFit::AvailableArea(frame.get());
+    ASSERT_LT(screen.width(), 1024); // the test screen is 800x600
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    EXPECT_TRUE(Inside(screen, *frame)) << frame->frameGeometry().width() << "x"
+                                        << frame->frameGeometry().height();
+}
+
+TEST_F(WindowFitTest, ADialogTooLargeForTheScreenScrollsAndKeepsEveryControl) {
+    for (const QRect area :
+         {QRect(0, 0, 1024, 768), QRect(0, 0, 640, 512), QRect(100, 50, 400, 300)}) {
+        MemoryImage image = doc.Image();
+        OptionalFeaturesDialog dialog(image, frame.get());
+        const QSize needed = dialog.minimumSizeHint();
+        const int controls = dialog.findChildren<QWidget*>().size();
+        ScreenFit::Fit(&dialog, area);
+        EXPECT_TRUE(area.contains(dialog.geometry())) << area.width();
+        const bool scrolls = dialog.findChild<QScrollArea*>() != nullptr;
+        EXPECT_EQ(scrolls, needed.height() > area.height() || needed.width() > area.width())
+            << area.width();
+        EXPECT_TRUE(scrolls || area.width() > 400);
+        // Every control is still there, inside the scroll area when there is one.
+        EXPECT_GE(dialog.findChildren<QWidget*>().size(), controls);
+        for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+            EXPECT_TRUE(dialog.isAncestorOf(button));
+        }
+    }
+}
+
+} // namespace

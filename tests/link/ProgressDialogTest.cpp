@@ -1,0 +1,54 @@
+// The transfer's progress dialog as the user reads it.
+#include <QAccessible>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "link/ProgressDialog.h"
+#include "tests/support/QtPrinters.h"
+
+namespace {
+
+QString AccessibleName(QObject* object) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+TEST(ProgressDialog, TheStatusTellsTheBlockThePercentageAndTheTimeLeft) {
+    ProgressDialog dialog;
+    qint64 now = 0;
+    dialog.SetClock([&now] { return now; });
+    dialog.Create(nullptr);
+    EXPECT_EQ(dialog.StatusText(),
+              QStringLiteral("Not started yet. Connect the radio, switch it on and press Start."));
+    dialog.SetStatusText(QStringLiteral("Waiting the response from radio...."));
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Waiting the response from radio...."));
+    now = 1000; // the wake-up took a while; the pace counts from the first block
+    dialog.SetProgress(1);
+    dialog.SetStatusText(QStringLiteral("1")); // the bare count is told in words
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Block 1 of 397, 0%"));
+    now = 1700;
+    dialog.SetProgress(36);
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Block 36 of 397, 9%, about 8 s left"));
+    EXPECT_EQ(dialog.Bar()->text(), QStringLiteral("9%"));
+    dialog.SetProgress(397);
+    EXPECT_EQ(dialog.StatusText(), QStringLiteral("Block 397 of 397, 100%"));
+    // A new window starts from the idle text again.
+    dialog.Destroy();
+    dialog.Create(nullptr);
+    EXPECT_EQ(dialog.StatusText(),
+              QStringLiteral("Not started yet. Connect the radio, switch it on and press Start."));
+}
+
+TEST(ProgressDialog, TheBarAndTheStatusAreNamedForAScreenReader) {
+    ProgressDialog dialog;
+    dialog.Create(nullptr);
+    EXPECT_EQ(AccessibleName(dialog.Bar()), QStringLiteral("Transfer progress"));
+    auto* status = dialog.findChild<QLabel*>(QStringLiteral("progressStatus"));
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(AccessibleName(status), QStringLiteral("Transfer status"));
+    EXPECT_EQ(AccessibleName(dialog.StartButton()), QStringLiteral("Start"));
+}
+
+} // namespace
