@@ -71,6 +71,7 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     Retranslate();
     connect(&context.view.History(), &EditHistory::Changed, this, &CMainFrame::ShowModifiedState);
     connect(m_Files, &FileCommands::DocumentReplaced, this, &CMainFrame::ShowTitle);
+    m_Print->SetDocumentName([this] { return m_Files->DocumentName(); });
     ShowModifiedState();
 
     setAcceptDrops(true);

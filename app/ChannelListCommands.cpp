@@ -146,6 +146,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
             return chirp ? ChirpImport::Place(read, placement) : ownRows;
         },
         m_Owner);
+    preview.SetBandEdges(band);
     if (ModalRunner::Run(preview) != QDialog::Accepted) {
         return false;
     }

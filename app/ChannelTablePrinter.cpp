@@ -6,6 +6,9 @@
 #include <QTextDocument>
 
 #include "base/ViewHooks.h"
+#include "image/BandLimits.h"
+#include "image/ImageMap.h"
+#include "image/MemoryImage.h"
 
 namespace {
 
@@ -20,13 +23,26 @@ bool RowHasContent(ViewHooks& view, int row) {
 
 } // namespace
 
-QString ChannelTablePrinter::Html(ViewHooks& view) {
+QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) {
+    const auto tr = [](const char* text) {
+        return QCoreApplication::translate("ChannelTablePrinter", text);
+    };
+    const MemoryImage image = view.ImageToSave();
+    const BandEdges band = DecodeBandLimits(image);
+    const QString type = image[ImageMap::RadioTypeCode] == ImageMap::RadioTypeBase
+                             ? QStringLiteral("Orin-6140D")
+                             : tr("unknown (code %1)").arg(image[ImageMap::RadioTypeCode]);
     QString html;
     html += QStringLiteral("<html><head><meta charset=\"utf-8\"></head><body>");
-    html +=
-        QStringLiteral("<h3>%1</h3>")
-            .arg(
-                QCoreApplication::translate("ChannelTablePrinter", "Channel List").toHtmlEscaped());
+    html += QStringLiteral("<h3>%1</h3>").arg(tr("Channel List").toHtmlEscaped());
+    // Which document the sheet is, so printouts of several radios stay apart.
+    const QString head =
+        tr("File: %1    Printed: %2    Radio type: %3    Band edges: %4-%5 MHz")
+            .arg(documentName,
+                 QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), type,
+                 QString::number(band.lower), QString::number(band.upper));
+    html += QStringLiteral("<p>%1</p>").arg(head.toHtmlEscaped().replace(
+        QStringLiteral("    "), QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;")));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
                            "width=\"100%\" style=\"border-collapse: collapse;\">");
     html += QStringLiteral("<thead><tr>");
@@ -58,11 +74,12 @@ QString ChannelTablePrinter::Html(ViewHooks& view) {
     return html;
 }
 
-void ChannelTablePrinter::Print(ViewHooks& view, QPrinter& printer) {
+void ChannelTablePrinter::Print(ViewHooks& view, const QString& documentName,
+                                QPrinter& printer) {
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSize(8);
     document.setDefaultFont(font);
-    document.setHtml(Html(view));
+    document.setHtml(Html(view, documentName));
     document.print(&printer);
 }

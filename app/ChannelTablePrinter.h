@@ -5,11 +5,13 @@
 class ViewHooks;
 class QPrinter;
 
-// The printout of the channel list: the grid's column titles and every
-// channel that holds anything, as a table over as many pages as it needs.
+// The printout of the channel list: a head that says which document it is
+// (file name, date, radio type, band edges), then the grid's column titles and
+// every channel that holds anything, as a table over as many pages as it needs.
 class ChannelTablePrinter {
 public:
-    // The printout as HTML (what Print lays out on the pages).
-    static QString Html(ViewHooks& view);
-    static void Print(ViewHooks& view, QPrinter& printer);
+    // The printout as HTML (what Print lays out on the pages); documentName is
+    // the file's name, or "Untitled".
+    static QString Html(ViewHooks& view, const QString& documentName);
+    static void Print(ViewHooks& view, const QString& documentName, QPrinter& printer);
 };

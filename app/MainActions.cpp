@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
+#include <QRegularExpression>
 
 #include "app/CommandIds.h"
 
@@ -11,6 +12,7 @@ namespace {
 // Menu text, then the status prompt and the tooltip separated by a line break.
 void SetTexts(QAction* action, const QString& text, const QString& promptAndTip) {
     action->setText(text);
+    action->setIconText(MainActions::ButtonName(text));
     const qsizetype cut = promptAndTip.indexOf(QLatin1Char('\n'));
     action->setStatusTip(cut < 0 ? promptAndTip : promptAndTip.left(cut));
     action->setToolTip(cut < 0 ? QString() : promptAndTip.mid(cut + 1));
@@ -68,6 +70,22 @@ QAction* MainActions::Make(int commandId, const char* objectName) {
     action->setObjectName(QLatin1String(objectName));
     m_All.append(action);
     return action;
+}
+
+QString MainActions::ButtonName(const QString& menuText) {
+    QString name = menuText.section(QLatin1Char('\t'), 0, 0);
+    // "读取(&R)" and "&Read": the mnemonic belongs to the menu only.
+    static const QRegularExpression mnemonic(QStringLiteral("\\(&.\\)"));
+    name.remove(mnemonic);
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    name.remove(QLatin1Char('&'));
+    name.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+    for (const QString& dots : {QStringLiteral("..."), QStringLiteral("…")}) {
+        if (name.endsWith(dots)) {
+            name.chop(dots.size());
+        }
+    }
+    return name.trimmed();
 }
 
 QAction* MainActions::ById(int commandId) const {

@@ -32,6 +32,10 @@ public:
     QAction* appAbout;
     QAction* helpContents; // Shift+F1, no menu item
 
+    // What a toolbar button and a screen reader call a command: its menu text
+    // without the shortcut text, the mnemonic and a trailing "...".
+    static QString ButtonName(const QString& menuText);
+
     // The action of a command id, nullptr when there is none.
     QAction* ById(int commandId) const;
     const QList<QAction*>& All() const { return m_All; }

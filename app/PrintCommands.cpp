@@ -22,17 +22,27 @@ QPrinter& PrintCommands::Printer() {
     return *m_Printer;
 }
 
+QString PrintCommands::DocumentName() const {
+    return m_DocumentName ? m_DocumentName() : QString();
+}
+
+QString PrintCommands::Html() const {
+    return ChannelTablePrinter::Html(m_View, DocumentName());
+}
+
 void PrintCommands::OnFilePrint() {
     QPrintDialog dialog(&Printer(), m_Owner);
     if (ModalRunner::Run(dialog) == QDialog::Accepted) {
-        ChannelTablePrinter::Print(m_View, Printer());
+        ChannelTablePrinter::Print(m_View, DocumentName(), Printer());
     }
 }
 
 void PrintCommands::OnFilePrintPreview() {
     QPrintPreviewDialog dialog(&Printer(), m_Owner);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* printer) { ChannelTablePrinter::Print(m_View, *printer); });
+            [this](QPrinter* printer) {
+                ChannelTablePrinter::Print(m_View, DocumentName(), *printer);
+            });
     dialog.resize(1000, 700);
     ModalRunner::Run(dialog);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
+#include <functional>
 #include <memory>
 
 class ViewHooks;
@@ -20,11 +22,17 @@ public:
     void OnFilePrintSetup();
 
     QPrinter& Printer();
+    // The name the printout's head gives the document.
+    void SetDocumentName(std::function<QString()> name) { m_DocumentName = std::move(name); }
+    // The printout as it would be laid out now.
+    QString Html() const;
 
 private:
+    QString DocumentName() const;
     ViewHooks& m_View;
     QWidget* m_Owner;
     // Made on first use: finding the system's printers takes time that start-up
     // should not spend.
     std::unique_ptr<QPrinter> m_Printer;
+    std::function<QString()> m_DocumentName;
 };

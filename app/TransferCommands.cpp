@@ -10,6 +10,7 @@
 #include <QThread>
 #include <QWidget>
 
+#include "app/MainActions.h"
 #include "app/PortChoice.h"
 #include "base/ViewHooks.h"
 #include "compare/ImageCompare.h"
@@ -90,9 +91,11 @@ void TransferCommands::Retranslate() {
     m_ReadAction->setText(tr("&Read From Radio\tCtrl+R"));
     m_ReadAction->setStatusTip(tr("Read Data From Radio"));
     m_ReadAction->setToolTip(tr("Read"));
+    m_ReadAction->setIconText(MainActions::ButtonName(m_ReadAction->text()));
     m_WriteAction->setText(tr("&Write To Radio\tCtrl+W"));
     m_WriteAction->setStatusTip(tr("Write Data to Radio "));
     m_WriteAction->setToolTip(tr("Write"));
+    m_WriteAction->setIconText(MainActions::ButtonName(m_WriteAction->text()));
 }
 
 bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {

@@ -35,8 +35,8 @@ constexpr BiText Set{"Set for Selected Channels", "为所选频道设置"};
 
 namespace Msg {
 constexpr BiText InsertRefused{
-    "Channel 128 is not empty and would be lost: delete or clear it first.",
-    "第128频道不是空的，插入会丢失它：请先删除或清除它。"};
+    "No channel below is empty, so one would be lost: delete or clear a channel first.",
+    "下方没有空频道，插入会丢失一个频道：请先删除或清除一个频道。"};
 constexpr BiText PastePastEnd{
     "%1 channels pasted from channel %2 on would run past channel 128. Nothing was pasted.",
     "从第%2频道起粘贴%1个频道会超出第128频道。未粘贴任何内容。"};

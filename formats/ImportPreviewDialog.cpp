@@ -34,6 +34,14 @@ QColor StatusColour(Status status) {
     }
 }
 
+// A frequency of the file outside the band edges (but one the radio could
+// hold with other edges).
+bool OutsideBand(const Row& row, const BandEdges& band) {
+    bool ok = false;
+    const double mhz = QString::fromStdString(row.frequency).trimmed().toDouble(&ok);
+    return ok && mhz >= 67 && mhz <= 521 && (mhz < band.lower || mhz > band.upper);
+}
+
 QString StatusCell(const Row& row) {
     QString text = QString::fromStdString(ChannelImport::StatusText(row.status, CurrentLang()));
     const std::string why = ChannelImport::NotesText(row, CurrentLang());
@@ -70,6 +78,10 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName, bool canPlace,
     m_EmptyOthers->setObjectName(QStringLiteral("emptyOthers"));
     m_Summary = new QLabel(this);
     m_Summary->setObjectName(QStringLiteral("importSummary"));
+    m_BandNote = new QLabel(this);
+    m_BandNote->setObjectName(QStringLiteral("bandNote"));
+    m_BandNote->setWordWrap(true);
+    m_BandNote->hide();
     m_Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* choices = new QGridLayout;
@@ -83,6 +95,7 @@ ImportPreviewDialog::ImportPreviewDialog(const QString& fileName, bool canPlace,
     layout->addWidget(m_Table, 1);
     layout->addLayout(choices);
     layout->addWidget(m_Summary);
+    layout->addWidget(m_BandNote);
     layout->addWidget(m_Buttons);
 
     m_InOrder->setEnabled(m_CanPlace);
@@ -122,7 +135,10 @@ void ImportPreviewDialog::FillTable() {
         const Row& row = m_Rows[r];
         const QString cells[ColCount] = {
             QString::number(row.line),
-            row.location >= 0 ? QString::number(row.location) : QString(),
+            // A row the file gives no number (too few fields, say) is found
+            // by its line.
+            row.location >= 0 ? QString::number(row.location)
+                              : ImportPreviewDialog::tr("line %1").arg(row.line),
             QString::fromStdString(row.frequency),
             QString::fromStdString(row.name),
             row.channel > 0 ? QString::number(row.channel) : QStringLiteral("-"),
@@ -144,6 +160,35 @@ void ImportPreviewDialog::FillTable() {
         tr("Rows into channels: %1; rows not imported: %2.").arg(placed).arg(reported));
     m_Summary->setAccessibleName(m_Summary->text());
     ImportButton()->setEnabled(placed > 0);
+    ShowBandNote();
+}
+
+void ImportPreviewDialog::SetBandEdges(const BandEdges& band) {
+    m_Band = band;
+    ShowBandNote();
+}
+
+void ImportPreviewDialog::ShowBandNote() {
+    if (!m_Band) {
+        return;
+    }
+    int outside = 0;
+    for (const Row& row : m_Rows) {
+        outside += OutsideBand(row, *m_Band) ? 1 : 0;
+    }
+    QString text = tr("Frequencies are checked against the band edges %1-%2 MHz (Type "
+                      "Setting, Field).")
+                       .arg(m_Band->lower)
+                       .arg(m_Band->upper);
+    if (outside > 0) {
+        text += QLatin1Char(' ') +
+                tr("Rows outside them: %1. To import them, change Field in the Type Setting bar "
+                   "above the channels first, then import again.")
+                    .arg(outside);
+    }
+    m_BandNote->setText(text);
+    m_BandNote->setAccessibleName(text);
+    m_BandNote->show();
 }
 
 void ImportPreviewDialog::Retranslate() {

@@ -2,9 +2,11 @@
 
 #include <QDialog>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "formats/ChannelImport.h"
+#include "image/BandLimits.h"
 
 class QCheckBox;
 class QDialogButtonBox;
@@ -27,6 +29,10 @@ public:
     ImportPreviewDialog(const QString& fileName, bool canPlace, Placer placer,
                         QWidget* parent = nullptr);
 
+    // The band edges the rows' frequencies were checked against; the dialog
+    // names them and counts the rows outside them.
+    void SetBandEdges(const BandEdges& band);
+
     const std::vector<ChannelImport::Row>& Rows() const { return m_Rows; }
     ChannelImport::Placement CurrentPlacement() const;
     bool EmptyOthers() const;
@@ -38,6 +44,7 @@ public:
     QCheckBox* EmptyOthersBox() const { return m_EmptyOthers; }
     QPushButton* ImportButton() const;
     QLabel* Summary() const { return m_Summary; }
+    QLabel* BandNote() const { return m_BandNote; }
 
     // Table columns.
     enum Column { ColLine, ColLocation, ColFrequency, ColName, ColChannel, ColStatus, ColCount };
@@ -49,6 +56,7 @@ private:
     void Replace();
     void FillTable();
     void Retranslate();
+    void ShowBandNote();
 
     QString m_FileName;
     bool m_CanPlace;
@@ -61,5 +69,7 @@ private:
     QSpinBox* m_Start = nullptr;
     QCheckBox* m_EmptyOthers = nullptr;
     QLabel* m_Summary = nullptr;
+    QLabel* m_BandNote = nullptr;
+    std::optional<BandEdges> m_Band;
     QDialogButtonBox* m_Buttons = nullptr;
 };

@@ -73,10 +73,17 @@ void Clear(MemoryImage& image, const Channels& channels) {
 }
 
 bool InsertEmpty(MemoryImage& image, int at) {
-    if (at < 0 || at >= Count || !IsEmptyChannel(image, Count - 1)) {
+    if (at < 0 || at >= Count) {
         return false;
     }
-    for (int n = Count - 1; n > at; --n) {
+    int gap = at;
+    while (gap < Count && !IsEmptyChannel(image, gap)) {
+        ++gap;
+    }
+    if (gap == Count) {
+        return false;
+    }
+    for (int n = gap; n > at; --n) {
         WriteRawChannel(image, n, ReadRawChannel(image, n - 1));
     }
     WriteRawChannel(image, at, EmptyRawChannel());

@@ -27,8 +27,10 @@ std::vector<RawChannel> Copy(const MemoryImage& image, const Channels& channels)
 // Empties the channels as a new document's channels are empty.
 void Clear(MemoryImage& image, const Channels& channels);
 
-// Channels from at onward move down by one and at becomes empty. Refused
-// (false, nothing changes) when channel 128 is not empty: it would be lost.
+// Channels from at onward move down by one, as far as the next empty channel,
+// which they fill; at becomes empty and the channels after that empty one stay
+// where they are. Refused (false, nothing changes) when no channel from at on
+// is empty: the last one would be lost.
 bool InsertEmpty(MemoryImage& image, int at);
 
 // Removes the channels; those below move up and empty channels fill the end.

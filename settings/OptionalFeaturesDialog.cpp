@@ -179,11 +179,15 @@ void OptionalFeaturesDialog::LayOut() {
         {QT_TR_NOOP("compander"), m_Compander},
         {QT_TR_NOOP("Pre/De-emphasis"), m_PreDeEmphasis},
     };
+    // No title on the form, but a name for a screen reader.
+    audio->setAccessibleName(tr("Audio"));
     // Three columns of two: label and list side by side in each column.
     for (int i = 0; i < 6; ++i) {
         const int row = i % 2;
         const int column = (i / 2) * 2;
-        audioGrid->addWidget(new QLabel(tr(audioControls[i].first), audio), row, column);
+        auto* label = new QLabel(tr(audioControls[i].first), audio);
+        label->setBuddy(audioControls[i].second);
+        audioGrid->addWidget(label, row, column);
         audioGrid->addWidget(audioControls[i].second, row, column + 1);
         audioGrid->setColumnStretch(column + 1, 1);
     }

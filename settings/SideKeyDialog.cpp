@@ -27,11 +27,15 @@ SideKeyDialog::SideKeyDialog(MemoryImage& image, QWidget* parent)
 
     auto* dialog = new QVBoxLayout(this);
     for (int key = 0; key < 2; ++key) {
-        auto* group = new QGroupBox(key == 0 ? tr("Side Key1") : tr("Side Key2"), this);
+        const QString title = key == 0 ? tr("Side Key1") : tr("Side Key2");
+        auto* group = new QGroupBox(title, this);
         auto* form = new QFormLayout(group);
         form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
         form->addRow(tr("Short Press"), m_Lists[key * 2]);
         form->addRow(tr("Long Press"), m_Lists[key * 2 + 1]);
+        // Named by key and press, so the two "Short Press" lists differ.
+        m_Lists[key * 2]->setAccessibleName(tr("%1, %2").arg(title, tr("Short Press")));
+        m_Lists[key * 2 + 1]->setAccessibleName(tr("%1, %2").arg(title, tr("Long Press")));
         dialog->addWidget(group);
     }
     dialog->addLayout(MakeOkCancelRow(this));

@@ -73,6 +73,14 @@ For programming the Orin-6140D radio only.</source>
         <source>No channel is programmed.</source>
         <translation>没有已设置的信道。</translation>
     </message>
+    <message>
+        <source>File: %1    Printed: %2    Radio type: %3    Band edges: %4-%5 MHz</source>
+        <translation>文件：%1    打印时间：%2    机型：%3    频段：%4-%5 MHz</translation>
+    </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>未知（代码 %1）</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

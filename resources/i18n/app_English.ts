@@ -73,6 +73,14 @@ For programming the Orin-6140D radio only.</translation>
         <source>No channel is programmed.</source>
         <translation>No channel is programmed.</translation>
     </message>
+    <message>
+        <source>File: %1    Printed: %2    Radio type: %3    Band edges: %4-%5 MHz</source>
+        <translation>File: %1    Printed: %2    Radio type: %3    Band edges: %4-%5 MHz</translation>
+    </message>
+    <message>
+        <source>unknown (code %1)</source>
+        <translation>unknown (code %1)</translation>
+    </message>
 </context>
 <context>
     <name>EditCommands</name>

@@ -75,6 +75,18 @@
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>Frequencies are checked against the band edges %1-%2 MHz (Type Setting, Field).</source>
+        <translation>频率按频段 %1-%2 MHz（整机设置中的“频段”）检查。</translation>
+    </message>
+    <message>
+        <source>Rows outside them: %1. To import them, change Field in the Type Setting bar above the channels first, then import again.</source>
+        <translation>超出频段的行：%1。要导入这些行，请先修改频道上方整机设置中的“频段”，然后重新导入。</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListCommands</name>

@@ -75,6 +75,18 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>Frequencies are checked against the band edges %1-%2 MHz (Type Setting, Field).</source>
+        <translation>Frequencies are checked against the band edges %1-%2 MHz (Type Setting, Field).</translation>
+    </message>
+    <message>
+        <source>Rows outside them: %1. To import them, change Field in the Type Setting bar above the channels first, then import again.</source>
+        <translation>Rows outside them: %1. To import them, change Field in the Type Setting bar above the channels first, then import again.</translation>
+    </message>
 </context>
 <context>
     <name>ChannelListCommands</name>

@@ -159,6 +159,10 @@
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Audio</source>
+        <translation>Audio</translation>
+    </message>
 </context>
 <context>
     <name>SideKeyDialog</name>
@@ -189,6 +193,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
     </message>
 </context>
 </TS>

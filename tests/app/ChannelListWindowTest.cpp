@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
@@ -89,6 +90,29 @@ protected:
     MemoryImage opened;
     QList<int> previews;
 };
+
+TEST_F(ChannelListWindowTest, ThePreviewNamesTheBandEdgesAndFindsRowsWithoutANumberByLine) {
+    // The document's band is 400-480 MHz: the 146 MHz row and the 520 MHz row
+    // fall outside it; line 4 has too few fields to have a Location.
+    chosen = WriteList("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
+                       "1,IN,442.100000,,0.000000,,88.5,88.5,FM\r\n"
+                       "2,LOW,146.520000,,0.000000,,88.5,88.5,FM\r\n"
+                       "3,SHORT,446.000000\r\n"
+                       "4,HIGH,520.000000,,0.000000,,88.5,88.5,FM\r\n");
+    QString note;
+    QString location;
+    AnswerPreview(
+        [&](ImportPreviewDialog& preview) {
+            note = preview.BandNote()->text();
+            location = preview.Table()->item(2, ImportPreviewDialog::ColLocation)->text();
+        },
+        false);
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_TRUE(note.contains(QStringLiteral("400-480 MHz"))) << note.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("Rows outside them: 2."))) << note.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("Type Setting"))) << note.toStdString();
+    EXPECT_EQ(location, QStringLiteral("line 4"));
+}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 // File New, Open, Save, Save As, the recent-file list and dropped files.
+#include <QDate>
 #include <QFile>
 #include <QMenu>
 #include <QMimeData>
@@ -11,6 +12,7 @@
 #include "app/MainActions.h"
 #include "app/PrintCommands.h"
 #include "app/RecentFileList.h"
+#include "image/BandLimits.h"
 #include "image/ImageMap.h"
 #include "tests/app/FakeFrameView.h"
 #include "tests/app/ShellFixture.h"
@@ -162,11 +164,30 @@ TEST_F(FileCommandsTest, ImageCommandsAreDisabledWhileATransferRuns) {
 TEST_F(FileCommandsTest, PrintoutListsTheTitlesAndOnlyProgrammedChannels) {
     view.SetCellText(3, 1, QStringLiteral("145.50000"));
     view.SetCellText(3, 13, QStringLiteral("A&B<1>"));
-    const QString html = ChannelTablePrinter::Html(view);
+    const QString html = ChannelTablePrinter::Html(view, QStringLiteral("x.sin"));
     EXPECT_TRUE(html.contains(QStringLiteral("<th>Col13</th>")));
     EXPECT_TRUE(html.contains(QStringLiteral("145.50000")));
     EXPECT_TRUE(html.contains(QStringLiteral("A&amp;B&lt;1&gt;")));
     EXPECT_EQ(html.count(QStringLiteral("<tr>")), 2); // titles and channel 3
+}
+
+TEST_F(FileCommandsTest, ThePrintoutHeadNamesTheFileTheDateTheRadioAndTheBand) {
+    ASSERT_TRUE(frame->Files().OpenPath(WriteFile(QStringLiteral("club.sin"), Image('\xFF'))));
+    MemoryImage image = view.ImageToSave();
+    image[ImageMap::RadioTypeCode] = ImageMap::RadioTypeBase;
+    EncodeBandLimits(136, 174, image);
+    view.ApplyImageChange(BiText{"Edit", "Edit"}, [&](MemoryImage& shown) {
+        shown = image;
+        return true;
+    });
+    const QString html = frame->Printing().Html();
+    const QString head = html.section(QStringLiteral("<table"), 0, 0);
+    EXPECT_TRUE(head.contains(QStringLiteral("club.sin"))) << head.toStdString();
+    EXPECT_TRUE(head.contains(QDate::currentDate().toString(Qt::ISODate)));
+    EXPECT_TRUE(head.contains(QStringLiteral("Orin-6140D")));
+    EXPECT_TRUE(head.contains(QStringLiteral("136-174 MHz")));
+    frame->Actions().fileNew->trigger();
+    EXPECT_TRUE(frame->Printing().Html().contains(QStringLiteral("File: Untitled")));
 }
 
 TEST_F(FileCommandsTest, PrintingToAFileProducesPages) {

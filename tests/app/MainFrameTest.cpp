@@ -1,4 +1,5 @@
 // The main window's command surface over a stand-in view.
+#include <QAccessible>
 #include <QAction>
 #include <QKeySequence>
 #include <QLabel>
@@ -129,6 +130,25 @@ TEST_F(MainFrameTest, ToolbarHoldsFileTransferPrintAndAboutButtons) {
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_FALSE(button->toolTip().isEmpty());
     }
+    frame.reset(); // before the actions go
+}
+
+TEST_F(MainFrameTest, ToolbarButtonsAreNamedWithoutShortcutOrMnemonic) {
+    auto read = std::make_unique<QAction>(QStringLiteral("&Read From Radio\tCtrl+R"));
+    read->setIconText(MainActions::ButtonName(read->text()));
+    auto write = std::make_unique<QAction>(QStringLiteral("&Write To Radio\tCtrl+W"));
+    write->setIconText(MainActions::ButtonName(write->text()));
+    frame->InstallTransferActions(read.get(), write.get());
+    QStringList names;
+    for (QAction* action : frame->ToolBar()->actions()) {
+        if (QWidget* button = frame->ToolBar()->widgetForAction(action); !action->isSeparator()) {
+            names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
+        }
+    }
+    EXPECT_EQ(names, (QStringList{"New", "Open", "Save", "Read From Radio", "Write To Radio",
+                                  "Print", "About Orin"}));
+    EXPECT_EQ(MainActions::ButtonName(QStringLiteral("从对讲机读取(&R)\tCtrl+R")),
+              QStringLiteral("从对讲机读取"));
     frame.reset(); // before the actions go
 }
 

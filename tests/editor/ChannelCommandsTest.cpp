@@ -95,7 +95,7 @@ TEST_F(ChannelCommandsTest, CutEmptiesAsANewDocumentAndClearDoesWithTheDeleteKey
     EXPECT_EQ(Selected(), (QList<int>{3, 4}));
 }
 
-TEST_F(ChannelCommandsTest, InsertMakesRoomAndIsRefusedWhenChannel128WouldFallOff) {
+TEST_F(ChannelCommandsTest, InsertShiftsToTheNextEmptyChannelAndIsRefusedWithoutOne) {
     OpenWithFive();
     const MemoryImage before = Saved();
     ClickNumber(2);
@@ -111,14 +111,25 @@ TEST_F(ChannelCommandsTest, InsertMakesRoomAndIsRefusedWhenChannel128WouldFallOf
     m_Prompter.messages.clear();
     Put(127, "440.5", "LAST");
     m_View->DisplayImage();
-    const MemoryImage full = Saved();
     ClickNumber(1);
+    Commands().insertChannel->trigger(); // channel 2 is the next empty one: only A moves
+    EXPECT_EQ(Names(8), (QStringList{"", "A", "B", "C", "D", "E", "", ""}));
+    EXPECT_EQ(Cell(128, ColName), QStringLiteral("LAST"));
+    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+
+    Saved();
+    for (int n = 6; n < 127; ++n) {
+        Put(n, "440.5", "F");
+    }
+    m_View->DisplayImage();
+    const MemoryImage full = Saved();
+    ClickNumber(2); // channel 1 above is empty, none below
     Commands().insertChannel->trigger();
     EXPECT_EQ(Saved(), full);
     ASSERT_EQ(m_Prompter.messages.size(), 1);
     EXPECT_EQ(m_Prompter.messages[0],
-              QStringLiteral("Channel 128 is not empty and would be lost: delete or clear it "
-                             "first."));
+              QStringLiteral("No channel below is empty, so one would be lost: delete or clear "
+                             "a channel first."));
 }
 
 TEST_F(ChannelCommandsTest, DeleteMovesTheRestUpAndMoveCarriesTheSelection) {

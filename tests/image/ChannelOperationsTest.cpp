@@ -111,22 +111,32 @@ TEST(ChannelOps, ClearEmptiesOnlyTheChosenChannels) {
     EXPECT_TRUE(SameOutsideChannels(image, before));
 }
 
-TEST(ChannelOps, InsertMakesRoomUnlessTheLastChannelWouldFallOff) {
+TEST(ChannelOps, InsertShiftsOnlyAsFarAsTheNextEmptyChannel) {
     MemoryImage image = FiveChannels();
+    Put(image, 6, "440.5", "G"); // index 5 stays empty between E and G
+    Put(image, 127, "440.5", "LAST");
     const MemoryImage before = image;
     ASSERT_TRUE(ChannelOps::InsertEmpty(image, 1));
-    EXPECT_EQ(Names(image, 6), (std::vector<std::string>{"A", "", "B", "C", "D", "E"}));
+    EXPECT_EQ(Names(image, 8),
+              (std::vector<std::string>{"A", "", "B", "C", "D", "E", "G", ""}));
     EXPECT_EQ(ReadRawChannel(image, 2), ReadRawChannel(before, 1)); // bytes move whole
+    EXPECT_EQ(ReadRawChannel(image, 6), ReadRawChannel(before, 6)); // past the gap: unmoved
+    EXPECT_EQ(Name(image, 127), "LAST");
     EXPECT_TRUE(SameOutsideChannels(image, before));
 
-    Put(image, 127, "440.5", "LAST");
+    // Refused only when no channel from the insertion point on is empty.
+    for (int n = 7; n < 127; ++n) {
+        Put(image, n, "440.5", "F");
+    }
     const MemoryImage full = image;
-    EXPECT_FALSE(ChannelOps::InsertEmpty(image, 0));
+    EXPECT_FALSE(ChannelOps::InsertEmpty(image, 2)); // the empty index 1 is above it
     EXPECT_EQ(image, full);
-    // A channel 128 that shows only a name is not empty either.
+    ASSERT_TRUE(ChannelOps::InsertEmpty(image, 0));
+    EXPECT_EQ(Names(image, 3), (std::vector<std::string>{"", "A", "B"}));
+    // A channel that shows only a name is not empty.
     ChannelRecord onlyName;
     onlyName[ColName] = "N";
-    EncodeChannel(onlyName, 127, image);
+    EncodeChannel(onlyName, 0, image);
     EXPECT_FALSE(ChannelOps::InsertEmpty(image, 0));
     EXPECT_FALSE(ChannelOps::InsertEmpty(image, 128));
 }
