@@ -28,9 +28,18 @@
 #include "app/SettingsCommands.h"
 #include "app/TransferCommands.h"
 #include "base/EditHistory.h"
+#include "base/AppLanguage.h"
+#include "base/Prompter.h"
 #include "base/ViewHooks.h"
+#include "image/BandLimits.h"
+#include "image/ChannelOperations.h"
 
 namespace {
+
+constexpr BiText OutsideBandQuestion{
+    "Outside the band edges %2-%3 MHz (Field in the Type Setting bar): channels %1. "
+    "The radio may not use them.\nWrite to the radio anyway?",
+    "超出频段 %2-%3 MHz（整机设置中的“频段”）的频道：%1。对讲机可能无法使用它们。\n仍然写入对讲机吗？"};
 
 // The first channel file among dropped or opened URLs, empty when there is none.
 QString FirstChannelFile(const QMimeData* data) {
@@ -236,9 +245,32 @@ void CMainFrame::AttachTransfer(TransferCommands* transfer) {
     // A read replaces the document: unsaved changes are asked about first,
     // and what was read belongs to no file until it is saved under a name.
     transfer->SetBeforeRead([this] { return m_Files->MaybeSave(); });
+    transfer->SetBeforeWrite([this](const MemoryImage& image) { return MayWrite(image); });
     connect(transfer, &TransferCommands::readCompleted, m_Files, &FileCommands::DetachFromFile);
     connect(transfer, &TransferCommands::statusMessage, statusBar(),
             [this](const QString& text) { statusBar()->showMessage(text); });
+}
+
+bool CMainFrame::MayWrite(const MemoryImage& image) {
+    // Channels the band edges no longer cover (after the edges were changed)
+    // are listed; the user may still write them.
+    const BandEdges band = DecodeBandLimits(image);
+    const ChannelOps::Channels outside = ChannelOps::OutsideBand(image, band);
+    if (outside.empty()) {
+        return true;
+    }
+    QStringList numbers;
+    for (int n : outside) {
+        if (numbers.size() == 20) {
+            numbers << QStringLiteral("…");
+            break;
+        }
+        numbers << QString::number(n + 1);
+    }
+    return CurrentPrompter().AskYesNo(
+        this, Tr(OutsideBandQuestion)
+                  .arg(numbers.join(QStringLiteral(", ")), QString::number(band.lower),
+                       QString::number(band.upper)));
 }
 
 void CMainFrame::SetImageCommandsEnabled(bool enabled) {

@@ -8,6 +8,7 @@ class EditCommands;
 class FileCommands;
 class HelpCommands;
 class LanguageSwitch;
+class MemoryImage;
 class MainActions;
 class PrintCommands;
 class QLabel;
@@ -82,6 +83,9 @@ private:
     void CentreOnScreen();
     void ShowModifiedState();
     void ShowTitle();
+    // Before a write: lists channels outside the band edges; false when the
+    // user chose not to write.
+    bool MayWrite(const MemoryImage& image);
 
     ShellContext m_Context;
     MainActions* m_Actions;

@@ -185,6 +185,10 @@ void TransferCommands::StartTransfer() {
         m_Hooks.CommitGrid();
     }
     job->image = m_Hooks.DocumentImage();
+    if (job->direction == TransferDirection::Write && m_BeforeWrite && !m_BeforeWrite(job->image)) {
+        m_Dialog->EnableStart();
+        return;
+    }
     if (job->direction == TransferDirection::Write) {
         TransferArchive::SaveBackup(job->image, QStringLiteral("before-write"));
     }

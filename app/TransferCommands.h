@@ -51,6 +51,11 @@ public:
     // Asked before a read replaces the document; false stops the read (the
     // user cancelled the question about unsaved changes).
     void SetBeforeRead(std::function<bool()> ask) { m_BeforeRead = std::move(ask); }
+    // Asked with the image about to be written; false stops the write (the
+    // user chose not to write channels outside the band edges, say).
+    void SetBeforeWrite(std::function<bool(const MemoryImage&)> ask) {
+        m_BeforeWrite = std::move(ask);
+    }
     // How transfers wait; tests put a virtual clock here.
     void SetSleeper(DialogTransferHost::Sleeper sleeper) { m_Sleeper = std::move(sleeper); }
 
@@ -114,6 +119,7 @@ private:
     std::unique_ptr<DialogTransferHost> m_Host;
     TransferOutcome m_LastOutcome = TransferOutcome::Completed;
     std::function<bool()> m_BeforeRead;
+    std::function<bool(const MemoryImage&)> m_BeforeWrite;
     qint64 m_StartedMs = 0;
     std::optional<MemoryImage> m_Answered; // the document the question was answered for
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "image/Channel.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 
@@ -70,6 +71,23 @@ void Clear(MemoryImage& image, const Channels& channels) {
     for (int n : Normalised(channels)) {
         WriteRawChannel(image, n, empty);
     }
+}
+
+Channels OutsideBand(const MemoryImage& image, const BandEdges& band) {
+    constexpr std::uint64_t UnitsPerMHz = 100000; // frequencies are kept in 10 Hz units
+    const std::uint64_t lower = band.lower * UnitsPerMHz;
+    const std::uint64_t upper = band.upper * UnitsPerMHz;
+    Channels outside;
+    for (int n = 0; n < Count; ++n) {
+        const Channel channel = ReadChannel(image, n);
+        for (const std::optional<std::uint32_t>& f : {channel.rxFrequency, channel.txFrequency}) {
+            if (f && (*f < lower || *f > upper)) {
+                outside.push_back(n);
+                break;
+            }
+        }
+    }
+    return outside;
 }
 
 bool InsertEmpty(MemoryImage& image, int at) {

@@ -53,6 +53,10 @@ bool Paste(MemoryImage& image, int first, const std::vector<RawChannel>& channel
 // The same with channel texts, encoded as a commit of those rows would.
 bool Paste(MemoryImage& image, int first, const std::vector<ChannelRecord>& records);
 
+// The channels whose receive or transmit frequency lies outside the band
+// edges (both edges inside), as after the edges were narrowed.
+Channels OutsideBand(const MemoryImage& image, const BandEdges& band);
+
 // True when the grid shows a receive or a transmit frequency for the channel.
 bool HasFrequency(const MemoryImage& image, int n);
 

@@ -21,6 +21,9 @@
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelGrid.h"
 #include "link/ProgressDialog.h"
+#include "image/BandLimits.h"
+#include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
@@ -129,6 +132,41 @@ TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
     EXPECT_TRUE(commands->Dialog()->IsStartEnabled());
     EXPECT_NE(view->ImageToSave(), changed); // the second change is still there
     EXPECT_TRUE(frame->isWindowModified());
+}
+
+TEST_F(WindowTransferTest, AWriteListsTheChannelsOutsideTheBandEdgesAndMayStillGoOn) {
+    MemoryImage image = ImageMap::NewDocumentImage();
+    ChannelRecord far;
+    far[ColRxFrequency] = "450.00000";
+    far[ColTxFrequency] = "450.00000";
+    EncodeChannel(far, 2, image);
+    far[ColRxFrequency] = "430.00000";
+    far[ColTxFrequency] = "430.00000";
+    EncodeChannel(far, 3, image);
+    EncodeBandLimits(400, 440, image); // narrowed after channel 3 was set
+    ASSERT_TRUE(frame->Files().OpenPath(WriteImage(QStringLiteral("narrow.sin"), image)));
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
+    const MemoryImage before = commands->BuiltInRadio().Memory();
+
+    prompter.answers = {false};
+    commands->WriteAction()->trigger();
+    commands->Dialog()->StartButton()->click();
+    QCoreApplication::processEvents();
+    ASSERT_EQ(prompter.questions.size(), 1);
+    EXPECT_TRUE(prompter.questions[0].startsWith(QStringLiteral(
+        "Outside the band edges 400-440 MHz (Field in the Type Setting bar): channels 3.")))
+        << prompter.questions[0].toStdString();
+    EXPECT_FALSE(commands->IsBusy());
+    EXPECT_TRUE(commands->Dialog()->IsStartEnabled());
+    EXPECT_EQ(commands->BuiltInRadio().Memory(), before);
+
+    prompter.answers = {true};
+    QSignalSpy finished(commands, &TransferCommands::transferFinished);
+    commands->Dialog()->StartButton()->click();
+    ASSERT_TRUE(finished.wait(20000));
+    EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    EXPECT_EQ(commands->BuiltInRadio().Memory()[ImageMap::SlotAddress(2)],
+              doc.Image()[ImageMap::SlotAddress(2)]);
 }
 
 TEST_F(WindowTransferTest, ThePortChosenIsTheOneTheNextStartUses) {

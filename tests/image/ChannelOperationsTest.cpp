@@ -141,6 +141,20 @@ TEST(ChannelOps, InsertShiftsOnlyAsFarAsTheNextEmptyChannel) {
     EXPECT_FALSE(ChannelOps::InsertEmpty(image, 128));
 }
 
+TEST(ChannelOps, OutsideBandNamesChannelsWithAFrequencyBeyondEitherEdge) {
+    MemoryImage image = Committed();
+    Put(image, 0, "400.0");     // on the lower edge: inside
+    Put(image, 1, "440.0");     // on the upper edge: inside
+    Put(image, 2, "440.00625"); // just above
+    Put(image, 3, "399.99375"); // just below
+    ChannelRecord txOnly;
+    txOnly[ColRxFrequency] = "430.0";
+    txOnly[ColTxFrequency] = "445.0";
+    EncodeChannel(txOnly, 4, image);
+    EXPECT_EQ(ChannelOps::OutsideBand(image, {400, 440}), (ChannelOps::Channels{2, 3, 4}));
+    EXPECT_TRUE(ChannelOps::OutsideBand(image, {300, 500}).empty());
+}
+
 TEST(ChannelOps, DeleteClosesTheGapsAndFillsTheEndWithEmptyChannels) {
     MemoryImage image = FiveChannels();
     Put(image, 127, "440.5", "LAST");
