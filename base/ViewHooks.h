@@ -25,8 +25,6 @@ public:
 
     // After New, Open and at start-up: set up the grid and show the image.
     virtual void OnInitialUpdate() = 0;
-    // Shows the document's image in the grid and the type bar.
-    virtual void DisplayImage() = 0;
     // Encodes every grid row and the type bar into the document's image:
     // before every save and at the start of every write to the radio.
     virtual void CommitGrid() = 0;

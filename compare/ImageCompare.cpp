@@ -285,14 +285,9 @@ int CountKind(const std::vector<Difference>& differences, bool (*counts)(Differe
 } // namespace
 
 MemoryImage AsCommitted(const MemoryImage& image) {
-    // Channels need nothing: their texts written back keep their bytes.
+    // The window keeps every byte of what it shows but the commit marker.
     MemoryImage out = image;
-    // No selection in the Type list is written as the entry before the first.
-    out[ImageMap::RadioTypeCode] =
-        static_cast<std::uint8_t>(ImageMap::RadioTypeBase - (ShowsType(image) ? 0 : 1));
     out[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
-    const BandEdges band = DecodeBandLimits(image);
-    EncodeBandLimits(band.lower, band.upper, out);
     return out;
 }
 

@@ -44,11 +44,9 @@ struct ImageComparison {
 ImageComparison CompareImages(const MemoryImage& before, const MemoryImage& after,
                               CompareScope scope, Lang lang);
 
-// The image a save would write right after the window showed this one: the
-// type bar, the band edges and the commit marker as the bar writes them (the
-// channels' texts written back keep their bytes). A document compared with a
-// radio taken through here shows what the user changed, not the bytes every
-// save rewrites.
+// The image a save would write right after the window showed this one: every
+// byte as it is but the commit marker. A document compared with a radio taken
+// through here shows what the user changed, not the byte every save writes.
 MemoryImage AsCommitted(const MemoryImage& image);
 
 // True for an address that a read or a write carries.

@@ -3,92 +3,141 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "base/AppLanguage.h"
-#include "editor/CellEditController.h"
-#include "editor/ChangeRecorder.h"
 #include "editor/ChannelCommands.h"
-#include "editor/ChannelDisplay.h"
-#include "editor/ChannelGrid.h"
-#include "editor/EnterKeyFilter.h"
-#include "editor/LanguageRelabeler.h"
+#include "editor/ChannelTable.h"
+#include "editor/ChannelTableModel.h"
 #include "editor/TypeSettingBar.h"
+#include "image/BandLimits.h"
 #include "image/CProgramDoc.h"
+#include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
+#include "image/ImageMap.h"
+#include "image/RawChannel.h"
 
 namespace {
+
+constexpr BiText EditBandStep{"Edit Band Edges", "编辑频段"};
+constexpr BiText EditTypeSettingStep{"Edit Type Setting", "编辑整机设置"};
 
 // The widest texts a column shows in either language, titles aside.
 const char* const WidestValues[ChannelColumnCount] = {
     "128",  "888.88888", "888.88888", "D754N",   "D754N",   "Narrow", "Yes",
-    "High", "MDC1200",   "OFF",       "Carrier", "Reverse", "Off",    "WWWWWW"};
+    "High", "MDC1200",   "OFF",       "Carrier", "Reverse", "OFF",    "WWWWWWWW"};
 
 constexpr int TextPadding = 6;
 constexpr int ListPadding = 20; // room for a list editor's arrow
 
+// The first cell whose text differs between two images; none when equal.
+GridCell FirstChangedCell(const MemoryImage& before, const MemoryImage& after) {
+    for (int n = 0; n < ImageMap::ChannelCount; ++n) {
+        if (ReadRawChannel(before, n) == ReadRawChannel(after, n)) {
+            continue;
+        }
+        const ChannelRecord a = DecodeChannel(before, n, Lang::English);
+        const ChannelRecord b = DecodeChannel(after, n, Lang::English);
+        for (int col = 1; col <= RecordTextCount; ++col) {
+            if (a[col] != b[col]) {
+                return {n + 1, col};
+            }
+        }
+        return {n + 1, 1};
+    }
+    return {};
+}
+
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent) : QWidget(parent), m_Doc(doc) {
+CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
+    : QWidget(parent), m_Doc(doc), m_History(*this, this) {
     setObjectName(QStringLiteral("ProgramView"));
+    m_Model = new ChannelTableModel(m_Doc.Image(), m_History, this);
+    m_Model->SetMessageOwner(this);
     m_Bar = new TypeSettingBar(this);
-    m_Grid = new ChannelGrid(this);
-    m_Grid->setProperty("controlId", 1007);
+    m_Table = new ChannelTable(*m_Model, this);
+    m_Model->SetBandSource([this](ChannelTableModel::CommitWay) {
+        m_Bar->MoveControlsToMembers();
+        return BandEdges{m_Bar->LowerBandEdge(), m_Bar->UpperBandEdge()};
+    });
 
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(4, 8, 4, 4);
     form->setSpacing(10);
     form->addWidget(m_Bar, 0, Qt::AlignLeft);
-    form->addWidget(m_Grid, 1);
-
-    setTabOrder(m_Bar->TypeList(), m_Grid);
-    setTabOrder(m_Grid, m_Bar->ManualList());
+    form->addWidget(m_Table, 1);
+    setTabOrder(m_Bar->TypeList(), m_Table);
+    setTabOrder(m_Table, m_Bar->ManualList());
     setTabOrder(m_Bar->ManualList(), m_Bar->LowerBox());
     setTabOrder(m_Bar->LowerBox(), m_Bar->UpperBox());
 
-    // The table reads a point smaller than the form, as grid controls do, so
-    // that all 14 columns fit the main window.
-    QFont gridFont = m_Grid->font();
+    // The table reads a point smaller than the form, so that all 14 columns
+    // fit the main window.
+    QFont gridFont = m_Table->font();
     gridFont.setPointSizeF(std::max(7.0, gridFont.pointSizeF() - 1));
-    m_Grid->setFont(gridFont);
-    m_Grid->horizontalHeader()->setFont(gridFont);
-    m_Grid->verticalHeader()->setFont(gridFont);
-    m_Grid->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 8);
-    m_Grid->horizontalHeader()->setDefaultSectionSize(BaseColumnWidth());
+    m_Table->setFont(gridFont);
+    m_Table->horizontalHeader()->setFont(gridFont);
+    m_Table->verticalHeader()->setFont(gridFont);
+    m_Table->verticalHeader()->setDefaultSectionSize(QFontMetrics(gridFont).height() + 8);
+    const int base = BaseColumnWidth();
+    m_Table->verticalHeader()->setFixedWidth(
+        static_cast<int>(base * ChannelTexts::ColumnWidthFactors[0]));
+    for (int column = 1; column < ChannelColumnCount; ++column) {
+        m_Table->setColumnWidth(column - 1,
+                                static_cast<int>(base * ChannelTexts::ColumnWidthFactors[column]));
+    }
 
-    m_Display = std::make_unique<ChannelDisplay>(*m_Grid, *m_Bar);
-    m_Relabeler = std::make_unique<LanguageRelabeler>(*m_Grid, *m_Bar, m_Editors);
-    m_Editing = new CellEditController(*m_Grid, *m_Bar, m_Editors, this);
-    m_Editing->Connect();
-    m_Keys = new EnterKeyFilter(*m_Editing, *m_Grid, *m_Bar, m_Editors, this);
-    m_Channels = new ChannelCommands(*this);
-    m_Recorder = new ChangeRecorder(m_Doc, *m_Grid, *m_Bar, *m_Display, *m_Editing, this);
-    m_Recorder->Connect();
+    m_Channels = new ChannelCommands(*this, *m_Table);
+    connect(m_Table, &ChannelTable::LeaveForward, this, [this] { MoveFocusOn(m_Table); });
+    connect(m_Bar->TypeList(), &QComboBox::activated, this, [this](int entry) {
+        ApplyImageChange(EditTypeSettingStep, [entry](MemoryImage& image) {
+            image[ImageMap::RadioTypeCode] =
+                static_cast<std::uint8_t>(entry + ImageMap::RadioTypeBase);
+            return true;
+        });
+    });
+    connect(m_Bar->ManualList(), &QComboBox::activated, this, [this](int entry) {
+        ApplyImageChange(EditTypeSettingStep, [entry](MemoryImage& image) {
+            std::uint8_t& manual = image[ImageMap::ManualSettingByte];
+            manual = static_cast<std::uint8_t>(entry == 0 ? manual | ImageMap::ManualSettingFlag
+                                                          : manual & ~ImageMap::ManualSettingFlag);
+            return true;
+        });
+    });
+    for (QLineEdit* box : {m_Bar->LowerBox(), m_Bar->UpperBox()}) {
+        connect(box, &QLineEdit::editingFinished, this, &CProgramView::CommitBandBoxes);
+    }
+    for (QWidget* control : std::array<QWidget*, 4>{m_Bar->TypeList(), m_Bar->ManualList(),
+                                                    m_Bar->LowerBox(), m_Bar->UpperBox()}) {
+        control->installEventFilter(this);
+    }
 }
 
 CProgramView::~CProgramView() {
-    // Closing the form moves the focus out of a bar box, which would record
-    // into a history whose display is already gone.
-    delete m_Recorder;
+    // Closing the form moves the focus out of a band box; nothing is recorded
+    // any more.
+    for (QLineEdit* box : {m_Bar->LowerBox(), m_Bar->UpperBox()}) {
+        disconnect(box, nullptr, this, nullptr);
+    }
 }
 
 int CProgramView::BaseColumnWidth() const {
-    const QFontMetrics metrics(m_Grid->font());
-    const QFontMetrics headerMetrics(m_Grid->horizontalHeader()->font());
+    const QFontMetrics metrics(m_Table->font());
+    const QFontMetrics headerMetrics(m_Table->horizontalHeader()->font());
     double base = 0;
     for (int column = 0; column < ChannelColumnCount; ++column) {
         int need = metrics.horizontalAdvance(QString::fromUtf8(WidestValues[column])) +
                    (column >= ColRxTone && column <= ColScram ? ListPadding : TextPadding);
-        for (const BiText* titles :
-             {ChannelTexts::ColumnTitles, ChannelTexts::SwitchedColumnTitles}) {
-            for (const Lang lang : {Lang::English, Lang::Chinese}) {
-                need = std::max(need, headerMetrics.horizontalAdvance(
-                                          QString::fromUtf8(titles[column].In(lang))) +
-                                          TextPadding);
-            }
+        for (const Lang lang : {Lang::English, Lang::Chinese}) {
+            need = std::max(need, headerMetrics.horizontalAdvance(QString::fromUtf8(
+                                      ChannelTexts::ColumnTitles[column].In(lang))) +
+                                      TextPadding);
         }
         base = std::max(base, need / ChannelTexts::ColumnWidthFactors[column]);
     }
@@ -96,83 +145,86 @@ int CProgramView::BaseColumnWidth() const {
 }
 
 void CProgramView::OnInitialUpdate() {
-    if (!m_bSetupDone) {
-        OneTimeSetup();
-    }
-
-    QLineEdit* frequency = m_Editors.FrequencyEdit();
-    frequency->clear();
-    frequency->hide();
-    QLineEdit* name = m_Editors.NameEdit();
-    name->clear();
-    name->hide();
-    name->setMaxLength(6);
-    for (QWidget* editor : m_Editors.All()) {
-        editor->hide();
-    }
-
-    m_Recorder->Unrecorded([this] { m_Display->Display(m_Doc.Image(), CurrentLang()); });
-
-    for (int column = 0; column < ChannelColumnCount; ++column) {
-        m_Grid->SetCellText(0, column, Tr(ChannelTexts::ColumnTitles[column]));
-    }
-    for (int row = 1; row < ChannelGrid::Rows; ++row) {
-        m_Grid->SetCellText(row, 0, QString::number(row));
-    }
+    m_Table->CancelEditor();
+    // Every save writes the commit marker; the document holds it from the start.
+    m_Doc.Image()[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
+    m_Table->ClearChannelSelection();
+    m_Model->Refresh();
+    ShowBar();
+    m_History.Reset(m_Doc.Image());
+    m_bShown = true;
     m_Bar->TypeList()->setFocus(Qt::OtherFocusReason);
-    m_Recorder->StartDocument();
 }
 
-void CProgramView::OneTimeSetup() {
-    m_Editors.Create(m_Grid->EditorParent(), CurrentLang());
-    for (int column = 0; column < m_Grid->ColumnCount(); ++column) {
-        m_Grid->SetColumnAlignment(column, ChannelGrid::AlignCentre);
-    }
-    m_bSetupDone = true;
-
-    const int base = m_Grid->ColumnWidth(ColTxFrequency); // read once
-    for (int column = 0; column < ChannelColumnCount; ++column) {
-        m_Grid->SetColumnWidth(column,
-                               static_cast<int>(base * ChannelTexts::ColumnWidthFactors[column]));
-    }
-
-    m_Bar->TypeList()->setCurrentIndex(0);
+void CProgramView::ShowBar() {
+    const MemoryImage& image = m_Doc.Image();
+    // Type codes above the known ones still show the one radio type; codes
+    // below it leave the list without a selection.
+    const int type = static_cast<int>(image[ImageMap::RadioTypeCode]) - ImageMap::RadioTypeBase;
+    const int typeEntry = type > 2 ? 0 : type;
+    m_Bar->TypeList()->setCurrentIndex(
+        typeEntry >= 0 && typeEntry < m_Bar->TypeList()->count() ? typeEntry : -1);
+    const bool manual = (image[ImageMap::ManualSettingByte] & ImageMap::ManualSettingFlag) != 0;
+    m_Bar->ManualList()->setCurrentIndex(manual ? 0 : 1);
+    const BandEdges band = DecodeBandLimits(image);
+    m_Bar->SetBandEdges(band.lower, band.upper);
     m_Bar->MoveMembersToControls();
-    m_Keys->Install();
-    m_Editing->WatchListPicks();
 }
 
-void CProgramView::DisplayImage() {
-    m_Recorder->Flush();
-    m_Recorder->Unrecorded([this] {
-        m_Display->Display(m_Doc.Image(), CurrentLang());
-        m_Editing->LoadCellEditor();
+void CProgramView::CommitBandBoxes() {
+    if (!m_bShown) {
+        return; // the boxes show no document yet
+    }
+    const BandEdges band = m_Bar->PeekBandEdges();
+    const BandEdges stored = DecodeBandLimits(m_Doc.Image());
+    if (band.lower == stored.lower && band.upper == stored.upper) {
+        return; // the bytes stay as they are, whatever form they have
+    }
+    ApplyImageChange(EditBandStep, [band](MemoryImage& image) {
+        EncodeBandLimits(band.lower, band.upper, image);
+        return true;
     });
 }
 
 void CProgramView::CommitGrid() {
-    m_Display->Commit(m_Doc.Image());
+    SettleEdits();
 }
 
 void CProgramView::CommitCellEdit() {
-    m_Editing->CommitCellEdit();
+    m_Table->CommitEditor();
+}
+
+void CProgramView::SettleEdits() {
+    CommitCellEdit();
+    CommitBandBoxes();
 }
 
 void CProgramView::RelabelForLanguage() {
-    m_Recorder->Flush();
-    const Lang lang = CurrentLang();
-    m_Recorder->Unrecorded([&] { m_Relabeler->Relabel(lang); });
-    // Undo puts back texts of the language now in force.
-    m_Recorder->History().ForEachChange([lang](CellChange& change) {
-        change.before = LanguageRelabeler::TranslatedText(change.col, change.before, lang);
-        change.after = LanguageRelabeler::TranslatedText(change.col, change.after, lang);
-    });
+    m_Model->Relabel();
+    m_Table->viewport()->update();
 }
 
 bool CProgramView::ApplyImageChange(const BiText& stepName,
                                     const std::function<bool(MemoryImage&)>& change,
                                     GridCell focus) {
-    return m_Recorder->ApplyImageChange(StepName::Of(stepName), change, focus);
+    CommitCellEdit();
+    const MemoryImage before = m_Doc.Image();
+    MemoryImage after = before;
+    if (!change(after)) {
+        return false;
+    }
+    after[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
+    if (after == before) {
+        return false;
+    }
+    if (focus.row <= 0) {
+        focus = FirstChangedCell(before, after);
+    }
+    m_Doc.Image() = after;
+    m_Model->Refresh();
+    ShowBar();
+    m_History.Record(StepName::Of(stepName), after, focus);
+    return true;
 }
 
 bool CProgramView::ApplyImageChange(const BiText& stepName,
@@ -180,37 +232,37 @@ bool CProgramView::ApplyImageChange(const BiText& stepName,
     return ApplyImageChange(stepName, change, GridCell{});
 }
 
-ImageHistory& CProgramView::History() {
-    return m_Recorder->History();
-}
-
 void CProgramView::Undo() {
-    m_Recorder->Undo();
+    SettleEdits();
+    m_History.Undo();
 }
 
 void CProgramView::Redo() {
-    m_Recorder->Redo();
+    SettleEdits();
+    m_History.Redo();
 }
 
-void CProgramView::SettleEdits() {
-    m_Recorder->Settle();
+void CProgramView::RestoreStep(const MemoryImage& image, GridCell focus) {
+    m_Doc.Image() = image;
+    m_Model->Refresh();
+    ShowBar();
+    if (focus.row > 0) {
+        m_Table->SetCurrentCell(focus.row, focus.col);
+        m_Table->scrollTo(m_Table->currentIndex());
+    }
 }
 
 void CProgramView::MarkClean() {
-    m_Recorder->MarkClean();
-}
-
-MemoryImage CProgramView::ImageToSave() {
-    m_Recorder->Settle();
-    return m_Recorder->History().Current();
+    m_History.MarkClean();
 }
 
 void CProgramView::MarkSafe(const MemoryImage& image) {
-    m_Recorder->MarkSafe(image);
+    m_History.MarkClean(image);
 }
 
-QWidget* CProgramView::EditorForColumn() const {
-    return m_Editing->EditorForColumn();
+MemoryImage CProgramView::ImageToSave() {
+    SettleEdits();
+    return m_Doc.Image();
 }
 
 void CProgramView::SetImageCommandsEnabled(bool enabled) {
@@ -226,17 +278,42 @@ MemoryImage& CProgramView::DocumentImage() {
 }
 
 QWidget* CProgramView::GridWidget() {
-    return m_Grid;
+    return m_Table;
 }
 
 int CProgramView::RowCount() {
-    return m_Grid->RowCount();
+    return ChannelTable::Rows;
 }
 
 int CProgramView::ColumnCount() {
-    return m_Grid->ColumnCount();
+    return ChannelTable::Columns;
 }
 
 QString CProgramView::CellText(int row, int col) {
-    return m_Grid->CellText(row, col);
+    return m_Table->CellText(row, col);
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            MoveFocusOn(qobject_cast<QWidget*>(watched));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void CProgramView::MoveFocusOn(QWidget* from) {
+    // The form's order: Type list, table, "Manul Setting", lower and upper
+    // band box, and round again.
+    const std::array<QWidget*, 5> stops = {m_Bar->TypeList(), m_Table, m_Bar->ManualList(),
+                                           m_Bar->LowerBox(), m_Bar->UpperBox()};
+    std::size_t at = 1;
+    for (std::size_t i = 0; i < stops.size(); ++i) {
+        if (from == stops[i]) {
+            at = i;
+        }
+    }
+    stops[(at + 1) % stops.size()]->setFocus(Qt::TabFocusReason);
 }

@@ -10,8 +10,8 @@
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "editor/CProgramView.h"
-#include "editor/ChannelGrid.h"
+#include "base/ViewHooks.h"
+#include "editor/ChannelTable.h"
 #include "formats/ChannelClipboard.h"
 #include "image/CProgramDoc.h"
 #include "image/ChannelOperations.h"
@@ -104,7 +104,8 @@ void ProblemsMessage(const std::vector<ChannelClipboard::PasteProblem>& problems
 
 } // namespace
 
-ChannelCommands::ChannelCommands(CProgramView& view) : QObject(&view), m_View(view) {
+ChannelCommands::ChannelCommands(ViewHooks& view, ChannelTable& table)
+    : QObject(view.Widget()), m_View(view), m_Table(table), m_Form(view.Widget()) {
     cut = Make("ID_EDIT_CUT", QKeySequence(Qt::CTRL | Qt::Key_X), &ChannelCommands::OnCut);
     copy = Make("ID_EDIT_COPY", QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelCommands::OnCopy);
     paste = Make("ID_EDIT_PASTE", QKeySequence(Qt::CTRL | Qt::Key_V), &ChannelCommands::OnPaste);
@@ -120,25 +121,19 @@ ChannelCommands::ChannelCommands(CProgramView& view) : QObject(&view), m_View(vi
     // keeps Ctrl+C, Ctrl+V, Ctrl+X and Delete for its own text.
     for (QAction* action : MenuActions()) {
         if (action) {
-            m_View.addAction(action);
+            m_Form->addAction(action);
         }
     }
-    ChannelGrid* grid = m_View.Grid();
-    connect(grid, &ChannelGrid::ChannelSelectionChanged, this, [this] {
-        // Selecting channels closes an open edit the way leaving its cell would.
-        if (m_View.Grid()->HasChannelSelection()) {
-            m_View.CommitCellEdit();
-        }
-        UpdateEnabled();
-    });
-    connect(grid, &ChannelGrid::ChannelMenuRequested, this,
+    connect(&m_Table, &ChannelTable::ChannelSelectionChanged, this,
+            &ChannelCommands::UpdateEnabled);
+    connect(&m_Table, &ChannelTable::ChannelMenuRequested, this,
             [this](int row, int col, const QPoint& global) {
                 if (QMenu* menu = BuildContextMenu(row, col)) {
                     menu->setAttribute(Qt::WA_DeleteOnClose);
                     menu->popup(global);
                 }
             });
-    m_View.installEventFilter(this);
+    m_Form->installEventFilter(this);
     Retranslate();
     UpdateEnabled();
 }
@@ -169,7 +164,7 @@ void ChannelCommands::AddTo(QMenu* menu) const {
 }
 
 bool ChannelCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &m_View && event->type() == QEvent::LanguageChange) {
+    if (watched == m_Form && event->type() == QEvent::LanguageChange) {
         Retranslate();
     }
     return QObject::eventFilter(watched, event);
@@ -204,28 +199,28 @@ void ChannelCommands::SetTransferRunning(bool running) {
 
 void ChannelCommands::UpdateEnabled() {
     const bool idle = !m_bTransferRunning;
-    const QList<int>& rows = m_View.Grid()->SelectedChannels();
+    const QList<int>& rows = m_Table.SelectedChannels();
     const bool selected = idle && !rows.isEmpty();
     for (QAction* action : {cut, copy, clear, insertChannel, deleteChannel}) {
         action->setEnabled(selected);
     }
     moveUp->setEnabled(selected && rows.first() > 1);
-    moveDown->setEnabled(selected && rows.last() < ChannelGrid::Rows - 1);
+    moveDown->setEnabled(selected && rows.last() < ChannelTable::Rows - 1);
     paste->setEnabled(idle);
     sort->setEnabled(idle);
 }
 
 std::vector<int> ChannelCommands::Selected() const {
     std::vector<int> channels;
-    for (int row : m_View.Grid()->SelectedChannels()) {
+    for (int row : m_Table.SelectedChannels()) {
         channels.push_back(row - 1);
     }
     return channels;
 }
 
 int ChannelCommands::PasteTarget() const {
-    const ChannelGrid* grid = m_View.Grid();
-    return (grid->HasChannelSelection() ? grid->SelectedChannels().first() : grid->CurrentRow()) -
+    return (m_Table.HasChannelSelection() ? m_Table.SelectedChannels().first()
+                                          : m_Table.CurrentRow()) -
            1;
 }
 
@@ -234,7 +229,7 @@ void ChannelCommands::SelectIndexes(const std::vector<int>& channels) {
     for (int n : channels) {
         rows.append(n + 1);
     }
-    m_View.Grid()->SelectChannels(rows);
+    m_Table.SelectChannels(rows);
 }
 
 bool ChannelCommands::Apply(const BiText& stepName, const Change& change) {
@@ -242,7 +237,7 @@ bool ChannelCommands::Apply(const BiText& stepName, const Change& change) {
 }
 
 void ChannelCommands::Message(const QString& text) {
-    CurrentPrompter().ShowMessage(&m_View, text);
+    CurrentPrompter().ShowMessage(m_Form, text);
 }
 
 void ChannelCommands::CopyToClipboard(const MemoryImage& image, const std::vector<int>& channels) {
@@ -325,7 +320,7 @@ void ChannelCommands::OnPaste() {
         return fits;
     });
     if (!refusal.isEmpty()) {
-        CurrentPrompter().ShowMessage(&m_View, refusal, details);
+        CurrentPrompter().ShowMessage(m_Form, refusal, details);
     }
     if (pasted) {
         SelectIndexes(Indexes(first, count));
@@ -458,15 +453,14 @@ void ChannelCommands::AddSetValues(QMenu* menu, int column) {
 }
 
 QMenu* ChannelCommands::BuildContextMenu(int row, int col) {
-    ChannelGrid* grid = m_View.Grid();
-    if (col != 0 && !grid->IsChannelSelected(row)) {
+    if (col != 0 && !m_Table.IsChannelSelected(row)) {
         return nullptr;
     }
-    auto* menu = new QMenu(&m_View);
+    auto* menu = new QMenu(m_Form);
     menu->setAccessibleName(tr("Channel commands"));
     AddTo(menu);
     const bool valuesForColumn = col == ColTxFrequency || (col >= ColRxTone && col <= ColScram);
-    if (grid->SelectedChannels().size() > 1 && valuesForColumn) {
+    if (m_Table.SelectedChannels().size() > 1 && valuesForColumn) {
         menu->addSeparator();
         const QString title =
             tr("Set %1 for Selected Channels").arg(Text(ChannelTexts::ColumnTitles[col]).trimmed());

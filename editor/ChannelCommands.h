@@ -10,8 +10,9 @@
 #include "base/Lang.h"
 #include "image/MemoryImage.h"
 
-class CProgramView;
+class ChannelTable;
 class QAction;
+class ViewHooks;
 class QMenu;
 
 // The commands on whole channels: Cut, Copy, Paste, Clear, Insert Empty
@@ -23,7 +24,7 @@ class QMenu;
 class ChannelCommands : public QObject {
     Q_OBJECT
 public:
-    explicit ChannelCommands(CProgramView& view);
+    ChannelCommands(ViewHooks& view, ChannelTable& table);
 
     QAction* cut;
     QAction* copy;
@@ -81,6 +82,8 @@ private:
     void SelectIndexes(const std::vector<int>& channels);
     void AddSetValues(QMenu* menu, int column);
 
-    CProgramView& m_View;
+    ViewHooks& m_View;
+    ChannelTable& m_Table;
+    QWidget* m_Form;
     bool m_bTransferRunning = false;
 };

@@ -13,13 +13,11 @@ void ImageHistory::Reset(const MemoryImage& state) {
     emit Changed();
 }
 
-void ImageHistory::Record(StepName name, const MemoryImage& after, std::vector<CellChange> changes,
-                          GridCell focus) {
+void ImageHistory::Record(StepName name, const MemoryImage& after, GridCell focus) {
     // An unchanged image shares the snapshot before it.
     ImageSnapshot next =
         after == *m_Current ? m_Current : std::make_shared<const MemoryImage>(after);
-    m_Stack.push(
-        new ImageStep(m_Restorer, std::move(name), m_Current, next, std::move(changes), focus));
+    m_Stack.push(new ImageStep(m_Restorer, std::move(name), m_Current, next, focus));
     SetCurrent(std::move(next));
 }
 
@@ -61,14 +59,6 @@ void ImageHistory::Redo() {
     const ImageStep* step = Step(m_Stack.index());
     m_Stack.redo();
     SetCurrent(step->After());
-}
-
-void ImageHistory::ForEachChange(const std::function<void(CellChange&)>& visit) {
-    for (int i = 0; i < m_Stack.count(); ++i) {
-        for (CellChange& change : Step(i)->Changes()) {
-            visit(change);
-        }
-    }
 }
 
 void ImageHistory::SetCurrent(ImageSnapshot state) {

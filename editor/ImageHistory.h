@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QUndoStack>
-#include <functional>
 
 #include "base/EditHistory.h"
 #include "editor/ImageStep.h"
@@ -22,8 +21,7 @@ public:
     // A new document: no steps, and state is both current and clean.
     void Reset(const MemoryImage& state);
     // Records a change already made: the state is now after.
-    void Record(StepName name, const MemoryImage& after, std::vector<CellChange> changes,
-                GridCell focus);
+    void Record(StepName name, const MemoryImage& after, GridCell focus);
     // The current state is now safe elsewhere.
     void MarkClean();
     // state is now safe elsewhere.
@@ -42,8 +40,6 @@ public:
 
     int StepCount() const { return m_Stack.count(); }
     const ImageStep* Step(int index) const;
-    // Rewrites the cell texts every step keeps, for a language switch.
-    void ForEachChange(const std::function<void(CellChange&)>& visit);
 
 private:
     void SetCurrent(ImageSnapshot state);

@@ -10,15 +10,14 @@ StepName StepName::Of(const BiText& text, int number) {
 }
 
 ImageStep::ImageStep(StepRestorer& restorer, StepName name, ImageSnapshot before,
-                     ImageSnapshot after, std::vector<CellChange> changes, GridCell focus)
+                     ImageSnapshot after, GridCell focus)
     : m_Restorer(restorer), m_Name(std::move(name)), m_Before(std::move(before)),
-      m_After(std::move(after)),
-      m_Changes(std::make_unique<std::vector<CellChange>>(std::move(changes))), m_Focus(focus) {
+      m_After(std::move(after)), m_Focus(focus) {
     setText(m_Name.english);
 }
 
 void ImageStep::undo() {
-    m_Restorer.RestoreStep(*m_Before, *m_Changes, false, m_Focus);
+    m_Restorer.RestoreStep(*m_Before, m_Focus);
 }
 
 void ImageStep::redo() {
@@ -27,5 +26,5 @@ void ImageStep::redo() {
         m_bPushing = false;
         return;
     }
-    m_Restorer.RestoreStep(*m_After, *m_Changes, true, m_Focus);
+    m_Restorer.RestoreStep(*m_After, m_Focus);
 }

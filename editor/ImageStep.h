@@ -3,7 +3,6 @@
 #include <QString>
 #include <QUndoCommand>
 #include <memory>
-#include <vector>
 
 #include "base/Lang.h"
 #include "image/MemoryImage.h"
@@ -12,15 +11,7 @@
 // the snapshot between them, so a step costs one image, not two.
 using ImageSnapshot = std::shared_ptr<const MemoryImage>;
 
-// One grid cell whose text a step changed.
-struct CellChange {
-    int row = 0;
-    int col = 0;
-    QString before;
-    QString after;
-};
-
-// A cell of the grid; row 0 means none.
+// A channel cell: row 1-128, column 1-13; row 0 means none.
 struct GridCell {
     int row = 0;
     int col = 0;
@@ -38,21 +29,19 @@ struct StepName {
     QString In(Lang lang) const { return lang == Lang::Chinese ? chinese : english; }
 };
 
-// Puts the document, the type bar and the grid into one side of a step.
+// Puts the document and what shows it into one side of a step.
 class StepRestorer {
 public:
     virtual ~StepRestorer() = default;
-    // image: what a save writes on that side; bAfter picks which texts of the
-    // changes to write; focus: the cell to make current.
-    virtual void RestoreStep(const MemoryImage& image, const std::vector<CellChange>& changes,
-                             bool bAfter, GridCell focus) = 0;
+    // image: the document on that side; focus: the cell to make current.
+    virtual void RestoreStep(const MemoryImage& image, GridCell focus) = 0;
 };
 
-// One undo step: the images before and after it and the cell texts it changed.
+// One undo step: the images before and after it.
 class ImageStep final : public QUndoCommand {
 public:
     ImageStep(StepRestorer& restorer, StepName name, ImageSnapshot before, ImageSnapshot after,
-              std::vector<CellChange> changes, GridCell focus);
+              GridCell focus);
 
     void undo() override;
     void redo() override;
@@ -60,16 +49,12 @@ public:
     const StepName& Name() const { return m_Name; }
     const ImageSnapshot& Before() const { return m_Before; }
     const ImageSnapshot& After() const { return m_After; }
-    // The texts stay editable through a const step: a language switch
-    // translates them together with the grid.
-    std::vector<CellChange>& Changes() const { return *m_Changes; }
 
 private:
     StepRestorer& m_Restorer;
     StepName m_Name;
     ImageSnapshot m_Before;
     ImageSnapshot m_After;
-    std::unique_ptr<std::vector<CellChange>> m_Changes;
     GridCell m_Focus;
     bool m_bPushing = true; // pushed after the change was already made
 };

@@ -1,6 +1,7 @@
 #include "editor/TypeSettingBar.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,12 +13,6 @@
 namespace {
 
 constexpr BiText NotUnsignedMessage{"Please enter an unsigned integer.", "请输入一个无符号整数。"};
-
-constexpr BiText SwitchedGroupTitle{"Type Setting", "整机设置"};
-constexpr BiText SwitchedTypeLabel{"TYPE", "机型"};
-constexpr BiText SwitchedFieldLabel{"Field", "频段"};
-constexpr BiText SwitchedManualLabel{"Manul Setting", "手动设置"};
-constexpr BiText SwitchedManualEntries[] = {{"YES", "是"}, {"NO", "否"}};
 
 QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -79,6 +74,10 @@ TypeSettingBar::TypeSettingBar(QWidget* parent) : QGroupBox(tr("Type Setting"), 
     row->addWidget(m_ManualList);
     row->addStretch(1);
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    m_TypeLabel->setBuddy(m_TypeList);
+    m_FieldLabel->setBuddy(m_LowerBox);
+    m_ManualLabel->setBuddy(m_ManualList);
+    Retranslate();
 }
 
 void TypeSettingBar::SetBandEdges(unsigned lower, unsigned upper) {
@@ -135,17 +134,25 @@ bool TypeSettingBar::ParseUnsigned(const QString& text, unsigned* value) {
     return true;
 }
 
-void TypeSettingBar::Relabel(Lang lang) {
-    setTitle(QString::fromUtf8(SwitchedGroupTitle.In(lang)));
-    m_TypeLabel->setText(QString::fromUtf8(SwitchedTypeLabel.In(lang)));
-    m_FieldLabel->setText(QString::fromUtf8(SwitchedFieldLabel.In(lang)));
-    m_ManualLabel->setText(QString::fromUtf8(SwitchedManualLabel.In(lang)));
+void TypeSettingBar::Retranslate() {
+    setTitle(tr("Type Setting"));
+    m_TypeLabel->setText(tr("Type"));
+    m_FieldLabel->setText(tr("Field"));
+    m_ManualLabel->setText(tr("Manul Setting"));
+    m_ManualList->setItemText(0, tr("Open"));
+    m_ManualList->setItemText(1, tr("Close"));
+    // Each control is named by its label.
+    m_TypeList->setAccessibleName(m_TypeLabel->text());
+    m_LowerBox->setAccessibleName(m_FieldLabel->text() + QStringLiteral(" (") + tr("lower edge") +
+                                  QLatin1Char(')'));
+    m_UpperBox->setAccessibleName(m_FieldLabel->text() + QStringLiteral(" (") + tr("upper edge") +
+                                  QLatin1Char(')'));
+    m_ManualList->setAccessibleName(m_ManualLabel->text());
+}
 
-    // Only the position is stored, so the selected position is kept.
-    const int selected = m_ManualList->currentIndex();
-    m_ManualList->clear();
-    for (const BiText& entry : SwitchedManualEntries) {
-        m_ManualList->addItem(QString::fromUtf8(entry.In(lang)));
+void TypeSettingBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        Retranslate();
     }
-    m_ManualList->setCurrentIndex(selected);
+    QGroupBox::changeEvent(event);
 }

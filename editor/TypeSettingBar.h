@@ -11,8 +11,8 @@ class QLabel;
 class QLineEdit;
 
 // The framed row above the channel grid: radio type, band edges and the
-// "Manul Setting" switch. It has no behaviour of its own; the view reads and
-// writes its values at fixed points (display, frequency check, commit).
+// "Manul Setting" switch. It has no behaviour of its own; the view shows the
+// image in it and writes what the user chooses or types back.
 class TypeSettingBar : public QGroupBox {
     Q_OBJECT
 public:
@@ -42,12 +42,15 @@ public:
     // without changing anything.
     BandEdges PeekBandEdges() const;
 
-    // The labels and the "Manul Setting" entries written by a language switch.
-    void Relabel(Lang lang);
+    // The bar's texts in the language now loaded.
+    void Retranslate();
 
     // An unsigned whole number with optional blanks around it, as the form's
     // exchange accepts it; nothing when the text is anything else.
     static bool ParseUnsigned(const QString& text, unsigned* value);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     bool ExchangeBox(QLineEdit* box, unsigned* member);

@@ -32,8 +32,23 @@
         <translation>Orin-6140D</translation>
     </message>
     <message>
+        <source>lower edge</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>upper edge</source>
+        <translation>上限</translation>
+    </message>
+    <message>
         <source>---</source>
         <translation>---</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTable</name>
+    <message>
+        <source>Channels</source>
+        <translation>频道</translation>
     </message>
 </context>
 </TS>

@@ -32,8 +32,23 @@
         <translation>Orin-6140D</translation>
     </message>
     <message>
+        <source>lower edge</source>
+        <translation>lower edge</translation>
+    </message>
+    <message>
+        <source>upper edge</source>
+        <translation>upper edge</translation>
+    </message>
+    <message>
         <source>---</source>
         <translation>---</translation>
+    </message>
+</context>
+<context>
+    <name>ChannelTable</name>
+    <message>
+        <source>Channels</source>
+        <translation>Channels</translation>
     </message>
 </context>
 </TS>

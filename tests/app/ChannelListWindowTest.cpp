@@ -18,7 +18,7 @@
 #include "app/ChannelListCommands.h"
 #include "app/FileCommands.h"
 #include "editor/CProgramView.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
 #include "editor/ImageHistory.h"
 #include "formats/ImportPreviewDialog.h"
 #include "image/ChannelCodec.h"
@@ -195,14 +195,14 @@ TEST_F(ChannelListWindowTest, AnOpenEditIsCommittedBeforeTheImport) {
     frame->show();
     frame->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    ChannelGrid& grid = *view->Grid();
+    ChannelTable& grid = *view->Grid();
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(1, ColName).center());
-    ASSERT_FALSE(view->Editors().NameEdit()->isHidden());
-    view->Editors().NameEdit()->setText(QStringLiteral("NEW"));
+    ASSERT_FALSE(!view->Grid()->OpenEditor());
+    qobject_cast<QLineEdit*>(view->Grid()->OpenEditor())->setText(QStringLiteral("NEW"));
     chosen = WriteList(kList);
     AnswerPreview([](ImportPreviewDialog& d) { d.StartBox()->setValue(10); }, true);
     frame->ChannelLists().ImportAction()->trigger();
-    EXPECT_TRUE(view->Editors().NameEdit()->isHidden());
+    EXPECT_TRUE(!view->Grid()->OpenEditor());
     EXPECT_EQ(Cell(1, ColName), QStringLiteral("NEW"));
     EXPECT_EQ(Cell(10, ColName), QStringLiteral("TOWN"));
     view->Undo();

@@ -12,7 +12,7 @@
 #include "app/MainActions.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
 #include "image/ChannelCodec.h"
 #include "image/RawChannel.h"
 #include "link/SimulatedRadio.h"

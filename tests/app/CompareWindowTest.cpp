@@ -13,7 +13,7 @@
 #include "app/TransferCommands.h"
 #include "compare/CompareDialog.h"
 #include "editor/CProgramView.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
 #include "editor/ImageHistory.h"
 #include "link/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
@@ -64,7 +64,7 @@ protected:
         // The progress dialog had the focus.
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-        ChannelGrid& grid = *view->Grid();
+        ChannelTable& grid = *view->Grid();
         grid.scrollTo(grid.model()->index(row - 1, col - 1));
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(row, col).center());
         QCoreApplication::processEvents();

@@ -25,7 +25,6 @@ public:
     QWidget* Widget() override { return &widget; }
     QWidget* GridWidget() override { return &widget; }
     void OnInitialUpdate() override { calls.append(QStringLiteral("OnInitialUpdate")); }
-    void DisplayImage() override { calls.append(QStringLiteral("DisplayImage")); }
     void CommitGrid() override { calls.append(QStringLiteral("CommitGrid")); }
     void CommitCellEdit() override { calls.append(QStringLiteral("CommitCellEdit")); }
     void RelabelForLanguage() override {
@@ -58,12 +57,11 @@ public:
         if (!change(image) || image == m_History.Current()) {
             return false;
         }
-        m_History.Record(StepName::Of(stepName), image, {}, {});
+        m_History.Record(StepName::Of(stepName), image, {});
         return true;
     }
-    void RestoreStep(const MemoryImage&, const std::vector<CellChange>&, bool bAfter,
-                     GridCell) override {
-        calls.append(bAfter ? QStringLiteral("RestoreAfter") : QStringLiteral("RestoreBefore"));
+    void RestoreStep(const MemoryImage&, GridCell) override {
+        calls.append(QStringLiteral("Restore"));
     }
 
     QWidget widget;

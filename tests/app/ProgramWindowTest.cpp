@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 
 #include "app/FileCommands.h"
@@ -10,12 +11,13 @@
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
 #include "app/MainActions.h"
+#include "app/PortChoice.h"
+#include "app/TransferCommands.h"
 #include "editor/CProgramView.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
-#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
 #include "app/CompareCommands.h"
@@ -49,7 +51,7 @@ protected:
         view.reset();
     }
 
-    ChannelGrid& Grid() { return *view->Grid(); }
+    ChannelTable& Grid() { return *view->Grid(); }
 
     std::unique_ptr<CProgramView> view;
     QString chosenFile;
@@ -128,7 +130,7 @@ TEST_F(ProgramWindowTest, OpenThenSaveChangesOnlyByte811AndReencodedChannels) {
 }
 
 TEST_F(ProgramWindowTest, OpenFailureKeepsTheShownChannels) {
-    Grid().SetCellText(5, 1, QStringLiteral("145.50000"));
+    Grid().SetCellText(5, 1, QStringLiteral("430.50000"));
     const QString path = TempPath(QStringLiteral("short.sin"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -136,16 +138,48 @@ TEST_F(ProgramWindowTest, OpenFailureKeepsTheShownChannels) {
     f.close();
     EXPECT_FALSE(frame->Files().OpenPath(path));
     EXPECT_EQ(prompter.messages.size(), 1);
-    EXPECT_EQ(Grid().CellText(5, 1), QStringLiteral("145.50000"));
+    EXPECT_EQ(Grid().CellText(5, 1), QStringLiteral("430.50000"));
 }
 
-TEST_F(ProgramWindowTest, LanguageSwitchRelabelsTheGridToo) {
+// Every text of the view as the user sees it: titles, cells, bar, and the
+// accessible names of the bar's controls.
+QStringList ViewTexts(CProgramView& view) {
+    QStringList texts;
+    for (int row = 0; row <= 128; ++row) {
+        for (int col = 0; col <= 13; ++col) {
+            texts << view.CellText(row, col);
+        }
+    }
+    for (QWidget* w : view.Bar()->findChildren<QWidget*>()) {
+        texts << w->accessibleName();
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            texts << label->text();
+        } else if (auto* list = qobject_cast<QComboBox*>(w)) {
+            for (int i = 0; i < list->count(); ++i) {
+                texts << list->itemText(i);
+            }
+        }
+    }
+    texts << view.Bar()->title() << view.Grid()->accessibleName();
+    return texts;
+}
+
+TEST_F(ProgramWindowTest, LanguageSwitchRelabelsTheGridAndSwitchingBackLooksAsAtStart) {
+    ASSERT_TRUE(frame->Files().OpenPath(
+        WriteImage(QStringLiteral("demo.sin"), SimulatedRadio::DemoMemory())));
+    const QStringList english = ViewTexts(*view);
     ASSERT_TRUE(frame->Language().SwitchLanguage());
     EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
-    EXPECT_EQ(view->Bar()->ManualList()->currentText(), QStringLiteral("是"));
-    ASSERT_TRUE(frame->Language().SwitchLanguage());
-    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("Receive(MHz)"));
-    EXPECT_EQ(view->Bar()->ManualList()->currentText(), QStringLiteral("YES"));
+    EXPECT_EQ(view->Bar()->ManualList()->currentText(), QStringLiteral("打开"));
+    const QStringList chinese = ViewTexts(*view);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(frame->Language().SwitchLanguage());
+        EXPECT_EQ(ViewTexts(*view), english);
+        ASSERT_TRUE(frame->Language().SwitchLanguage());
+        EXPECT_EQ(ViewTexts(*view), chinese);
+    }
+    EXPECT_EQ(Grid().accessibleName(), QStringLiteral("频道"));
+    EXPECT_EQ(view->Bar()->TypeList()->accessibleName(), QStringLiteral("机型"));
 }
 
 TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {

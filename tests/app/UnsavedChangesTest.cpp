@@ -15,8 +15,7 @@
 #include "app/LanguageSwitch.h"
 #include "app/MainActions.h"
 #include "editor/CProgramView.h"
-#include "editor/CellEditorSet.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
 #include "editor/ImageHistory.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
@@ -52,7 +51,7 @@ protected:
         view.reset();
     }
 
-    ChannelGrid& Grid() { return *view->Grid(); }
+    ChannelTable& Grid() { return *view->Grid(); }
     ImageHistory& History() { return view->History(); }
     static QWidget* Focus() { return QApplication::focusWidget(); }
 

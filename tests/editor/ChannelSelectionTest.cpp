@@ -26,7 +26,7 @@ TEST_F(ChannelSelection, ClickShiftClickAndCtrlClickOnTheNumbersSelectWholeChann
     // Selecting channels moves neither the current cell nor opens an editor.
     EXPECT_EQ(Grid().CurrentRow(), 1);
     EXPECT_EQ(Grid().CurrentCol(), 1);
-    EXPECT_TRUE(Editors().FrequencyEdit()->isHidden());
+    EXPECT_TRUE(!LineEditor());
 }
 
 TEST_F(ChannelSelection, ShiftSpaceTakesTheCurrentCellsChannelAndCtrlASelectsAll) {
@@ -50,14 +50,14 @@ TEST_F(ChannelSelection, AClickOnACellEndsItAndEditsAsBefore) {
     EXPECT_FALSE(RowShownSelected(2));
     EXPECT_FALSE(RowShownSelected(4));
     EXPECT_EQ(Grid().CurrentRow(), 3);
-    ASSERT_FALSE(Editors().FrequencyEdit()->isHidden());
-    EXPECT_EQ(Editors().FrequencyEdit()->text(), QStringLiteral("432.50000"));
+    ASSERT_FALSE(!LineEditor());
+    EXPECT_EQ(LineEditor()->text(), QStringLiteral("432.50000"));
 
     // Selecting channels while an edit is open commits it as leaving would.
-    Editors().FrequencyEdit()->selectAll();
+    LineEditor()->selectAll();
     Type(QStringLiteral("433.125"));
     ClickNumber(1);
-    EXPECT_TRUE(Editors().FrequencyEdit()->isHidden());
+    EXPECT_TRUE(!LineEditor());
     EXPECT_EQ(Cell(3, ColRxFrequency), QStringLiteral("433.12500"));
     EXPECT_EQ(Selected(), (QList<int>{1}));
 
@@ -76,7 +76,7 @@ TEST_F(ChannelSelection, TheRightButtonKeepsTheCellAndTheSelectionAndBringsTheMe
     EXPECT_EQ(Selected(), (QList<int>{1, 2, 3}));
     EXPECT_EQ(Grid().CurrentRow(), 5);
     EXPECT_EQ(Grid().CurrentCol(), ColName);
-    EXPECT_TRUE(Editors().PowerCombo()->isHidden());
+    EXPECT_TRUE(!Editor());
     EXPECT_TRUE(menu->actions().contains(Commands().paste));
     CloseMenus();
 

@@ -10,7 +10,7 @@ namespace {
 // A restorer that only counts; the history itself is under test.
 class CountingRestorer final : public StepRestorer {
 public:
-    void RestoreStep(const MemoryImage&, const std::vector<CellChange>&, bool, GridCell) override {
+    void RestoreStep(const MemoryImage&, GridCell) override {
         ++restores;
     }
     int restores = 0;
@@ -27,8 +27,7 @@ TEST(ImageHistoryTest, KeepsTheLastThousandStepsAndDropsOlderOnes) {
     ImageHistory history(restorer);
     history.Reset(MemoryImage());
     for (int i = 1; i <= 1005; ++i) {
-        history.Record(StepName::Of({"Step %1", "步骤%1"}, i), WithByte(0, std::uint8_t(i)), {},
-                       {});
+        history.Record(StepName::Of({"Step %1", "步骤%1"}, i), WithByte(0, std::uint8_t(i)), {});
     }
     EXPECT_EQ(restorer.restores, 0); // recording never re-applies a change
     EXPECT_EQ(history.StepCount(), ImageHistory::StepLimit);
@@ -46,10 +45,10 @@ TEST(ImageHistoryTest, ARecordAfterUndoDropsTheRedoSteps) {
     CountingRestorer restorer;
     ImageHistory history(restorer);
     history.Reset(MemoryImage());
-    history.Record(StepName::Of({"A", "A"}), WithByte(1, 1), {}, {});
-    history.Record(StepName::Of({"B", "B"}), WithByte(1, 2), {}, {});
+    history.Record(StepName::Of({"A", "A"}), WithByte(1, 1), {});
+    history.Record(StepName::Of({"B", "B"}), WithByte(1, 2), {});
     history.Undo();
-    history.Record(StepName::Of({"C", "C"}), WithByte(1, 3), {}, {});
+    history.Record(StepName::Of({"C", "C"}), WithByte(1, 3), {});
     EXPECT_FALSE(history.CanRedo());
     EXPECT_EQ(history.UndoName(Lang::English), QStringLiteral("C"));
     history.Undo();

@@ -11,7 +11,8 @@
 
 #include "base/AppLanguage.h"
 #include "editor/CProgramView.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
+#include "editor/ChannelTableModel.h"
 #include "editor/TypeSettingBar.h"
 #include "image/CProgramDoc.h"
 #include "support/QtPrinters.h"
@@ -43,17 +44,24 @@ protected:
         m_View->OnInitialUpdate();
     }
 
-    ChannelGrid& Grid() { return *m_View->Grid(); }
+    ChannelTable& Grid() { return *m_View->Grid(); }
     TypeSettingBar& Bar() { return *m_View->Bar(); }
-    CellEditorSet& Editors() { return m_View->Editors(); }
     QString Cell(int row, int col) { return Grid().CellText(row, col); }
+    // The open cell editor, if any.
+    QWidget* Editor() { return Grid().OpenEditor(); }
+    QLineEdit* LineEditor() { return qobject_cast<QLineEdit*>(Editor()); }
 
     void ClickCell(int row, int col, Qt::MouseButton button = Qt::LeftButton) {
         Grid().scrollTo(Grid().model()->index(row - 1, col - 1));
         QTest::mouseClick(Grid().viewport(), button, {}, Grid().CellRect(row, col).center());
     }
     static QWidget* Focus() { return QApplication::focusWidget(); }
-    static void Type(const QString& text) { QTest::keyClicks(Focus(), text); }
+    // Each key goes where the focus is then, as the user's keys do.
+    static void Type(const QString& text) {
+        for (const QChar ch : text) {
+            QTest::keyClicks(Focus(), QString(ch));
+        }
+    }
     static void Key(Qt::Key key) { QTest::keyClick(Focus(), key); }
 
     RecordingPrompter m_Prompter;

@@ -9,7 +9,7 @@
 
 #include "base/AppLanguage.h"
 #include "editor/CProgramView.h"
-#include "editor/ChannelGrid.h"
+#include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
 #include "image/CProgramDoc.h"
 #include "app/PortChoice.h"

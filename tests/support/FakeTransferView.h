@@ -23,7 +23,6 @@ public:
 
     void CommitCellEdit() override { ++cellCommits; }
     void CommitGrid() override { ++gridCommits; }
-    void DisplayImage() override { ++displays; }
     MemoryImage& DocumentImage() override { return image; }
     QWidget* GridWidget() override { return &grid; }
 
@@ -56,11 +55,10 @@ public:
         }
         image = changed;
         ++displays;
-        history.Record(StepName::Of(stepName), image, {}, {});
+        history.Record(StepName::Of(stepName), image, {});
         return true;
     }
-    void RestoreStep(const MemoryImage& state, const std::vector<CellChange>&, bool,
-                     GridCell) override {
+    void RestoreStep(const MemoryImage& state, GridCell) override {
         image = state;
     }
 };

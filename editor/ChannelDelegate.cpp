@@ -1,0 +1,285 @@
+#include "editor/ChannelDelegate.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QValidator>
+#include <algorithm>
+
+#include "base/AppLanguage.h"
+#include "editor/ChannelTableModel.h"
+#include "image/ChannelTexts.h"
+#include "image/ToneTable.h"
+
+namespace {
+
+constexpr const char* OriginalProperty = "originalText";
+constexpr int TypedNameLimit = 6;
+
+// Channel names hold digits, capital letters, "-" and blanks: letters are
+// turned into capitals as they are typed, anything else never gets in.
+class ChannelNameValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        for (const QChar ch : input) {
+            const bool allowed = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ||
+                                 (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ||
+                                 ch == QLatin1Char('-') || ch == QLatin1Char(' ');
+            if (!allowed) {
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+};
+
+bool IsToneColumn(int column) {
+    return column == ColRxTone || column == ColTxTone;
+}
+
+bool IsEditable(const QWidget* editor) {
+    if (qobject_cast<const QLineEdit*>(editor)) {
+        return true;
+    }
+    const auto* list = qobject_cast<const QComboBox*>(editor);
+    return list && list->isEditable();
+}
+
+// Keys that move between cells whatever the editor.
+bool MovesAlways(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        return !(key.modifiers() & Qt::AltModifier); // Alt+Down opens a list
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return key.modifiers() & Qt::ControlModifier;
+    default:
+        return false;
+    }
+}
+
+// Keys that move between cells from a list, but edit a text.
+bool MovesFromAList(const QKeyEvent& key) {
+    switch (key.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+QString ChannelDelegate::EditorName(int column) {
+    switch (column) {
+    case ColRxFrequency:
+    case ColTxFrequency:
+        return QStringLiteral("FrequencyEdit");
+    case ColRxTone:
+    case ColTxTone:
+        return QStringLiteral("ToneCombo");
+    case ColWidth:
+        return QStringLiteral("WidthCombo");
+    case ColScan:
+        return QStringLiteral("ScanCombo");
+    case ColPower:
+        return QStringLiteral("PowerCombo");
+    case ColOptSignal:
+        return QStringLiteral("OptSignalCombo");
+    case ColPttId:
+        return QStringLiteral("PttIdCombo");
+    case ColBusyLock:
+        return QStringLiteral("BusyLockCombo");
+    case ColRepeat:
+        return QStringLiteral("RepeatCombo");
+    case ColScram:
+        return QStringLiteral("ScramCombo");
+    default:
+        return QStringLiteral("NameEdit");
+    }
+}
+
+QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                       const QModelIndex& index) const {
+    const int column = ChannelTableModel::GridColumn(index);
+    QWidget* editor = nullptr;
+    if (column == ColRxFrequency || column == ColTxFrequency || column == ColName) {
+        auto* line = new QLineEdit(parent);
+        if (column == ColName) {
+            line->setValidator(new ChannelNameValidator(line));
+            // A longer name read from the radio or a file may be shortened
+            // by the user, but a name typed anew has at most six characters.
+            connect(line, &QLineEdit::textEdited, line, [line](const QString& text) {
+                line->setMaxLength(
+                    std::max(TypedNameLimit, std::min(line->maxLength(), int(text.size()))));
+            });
+        }
+        editor = line;
+    } else {
+        auto* list = new QComboBox(parent);
+        if (IsToneColumn(column)) {
+            list->setEditable(true);
+            // The field keeps what the user typed: no completion into another
+            // case, no new entries on Enter.
+            list->setCompleter(nullptr);
+            list->setInsertPolicy(QComboBox::NoInsert);
+            list->setMaxVisibleItems(16);
+            for (const std::string& text : ToneTable::Texts()) {
+                list->addItem(QString::fromStdString(text));
+            }
+        } else {
+            for (const BiText& entry : ChannelTexts::EntriesForColumn(column)) {
+                list->addItem(Tr(entry));
+            }
+        }
+        editor = list;
+    }
+    editor->setObjectName(EditorName(column));
+    editor->setAccessibleName(Tr(ChannelTexts::ColumnTitles[column]).trimmed() +
+                              QStringLiteral(", ") +
+                              index.model()->headerData(index.row(), Qt::Vertical).toString());
+    editor->setAutoFillBackground(true);
+    return editor;
+}
+
+void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+    const QString text = index.data(Qt::EditRole).toString();
+    editor->setProperty(OriginalProperty, text);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        if (line->objectName() == QLatin1String("NameEdit")) {
+            // A longer name read from the radio or a file stays whole.
+            line->setMaxLength(std::max<int>(TypedNameLimit, static_cast<int>(text.size())));
+        }
+        line->setText(text);
+        line->selectAll();
+        return;
+    }
+    auto* list = static_cast<QComboBox*>(editor);
+    if (list->isEditable()) {
+        const int entry = list->findText(text, Qt::MatchFixedString);
+        list->setCurrentIndex(entry);
+        list->setEditText(text);
+        list->lineEdit()->selectAll();
+        return;
+    }
+    // The first entry that begins with the cell's text: an empty cell (a
+    // channel without frequency) selects the first entry.
+    int entry = -1;
+    for (int i = 0; i < list->count() && entry < 0; ++i) {
+        if (list->itemText(i).startsWith(text, Qt::CaseInsensitive)) {
+            entry = i;
+        }
+    }
+    list->setCurrentIndex(entry);
+}
+
+QString ChannelDelegate::EditorValue(QWidget* editor, bool enter) {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        return line->text();
+    }
+    auto* list = qobject_cast<QComboBox*>(editor);
+    if (list == nullptr) {
+        return {};
+    }
+    if (list->isEditable()) {
+        // A typed tone is written as the list spells it. By Enter, anything
+        // that names no tone means no tone; by leaving, it changes nothing.
+        if (list->currentText() == editor->property(OriginalProperty).toString()) {
+            return list->currentText();
+        }
+        const int entry = list->findText(list->currentText(), Qt::MatchFixedString);
+        return entry >= 0 ? list->itemText(entry)
+                          : (enter ? QStringLiteral("OFF")
+                                   : editor->property(OriginalProperty).toString());
+    }
+    return list->currentIndex() >= 0 ? list->itemText(list->currentIndex())
+                                     : editor->property(OriginalProperty).toString();
+}
+
+void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                   const QModelIndex& index) const {
+    const QString value = EditorValue(editor, m_bEnter);
+    // An unchanged editor writes nothing: looking at a cell never changes it.
+    if (value == editor->property(OriginalProperty).toString()) {
+        return;
+    }
+    model->setData(index, value, m_bEnter ? ChannelTableModel::EnterRole : Qt::EditRole);
+    editor->setProperty(OriginalProperty, index.data(Qt::EditRole).toString());
+}
+
+void ChannelDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                           const QModelIndex&) const {
+    editor->setGeometry(option.rect); // exactly over the cell
+}
+
+void ChannelDelegate::Commit(QWidget* editor, bool enter) {
+    if (m_bCommitting) {
+        return;
+    }
+    m_bCommitting = true;
+    m_bEnter = enter;
+    emit commitData(editor);
+    m_bEnter = false;
+    m_bCommitting = false;
+}
+
+bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
+    auto* editor = qobject_cast<QWidget*>(object);
+    if (editor == nullptr) {
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        // A message box of the commit takes the focus; the edit is being
+        // committed already. A list's own pop-up is part of the editor.
+        if (m_bCommitting || static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
+            return false;
+        }
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus && (editor->isAncestorOf(focus) || focus == editor)) {
+            return false;
+        }
+        if (auto* list = qobject_cast<QComboBox*>(editor); list && list->view()->isVisible()) {
+            return false;
+        }
+        Commit(editor, false);
+        emit closeEditor(editor, NoHint);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    switch (key.key()) {
+    case Qt::Key_Escape:
+        emit closeEditor(editor, RevertModelCache);
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Commit(editor, true);
+        emit closeEditor(editor, NoHint);
+        emit EnterCommitted();
+        return true;
+    default:
+        break;
+    }
+    if (MovesAlways(key) || (!IsEditable(editor) && MovesFromAList(key))) {
+        Commit(editor, false);
+        emit closeEditor(editor, NoHint);
+        emit MoveRequested(key.key(), key.modifiers());
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,174 @@
+// The channel table by keyboard and mouse, as a user works it: typing starts
+// an edit, Enter walks the row, the spreadsheet keys move and commit, Escape
+// cancels, and the name editor never shortens a name it did not change.
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "editor/ViewFixture.h"
+#include "image/Channel.h"
+#include "image/ChannelTexts.h"
+
+namespace {
+
+class ChannelKeyboard : public ViewFixture {
+protected:
+    void SetUp() override {
+        ViewFixture::SetUp();
+        Open();
+        Bar().LowerBox()->setText(QStringLiteral("136"));
+        Bar().UpperBox()->setText(QStringLiteral("174"));
+    }
+    void FocusCell(int row, int col) {
+        Grid().SetCurrentCell(row, col);
+        Grid().setFocus();
+    }
+    QString EditorName() { return Editor() ? Editor()->objectName() : QString(); }
+};
+
+TEST_F(ChannelKeyboard, TypingADigitStartsTheEditWithItAndEnterWalksTheRow) {
+    FocusCell(1, 1);
+    Type(QStringLiteral("145.5"));
+    ASSERT_NE(LineEditor(), nullptr);
+    EXPECT_EQ(Cell(1, 1), QString()); // nothing written while typing
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("145.50000"));
+    EXPECT_EQ(Cell(1, 2), QStringLiteral("145.50000"));
+    // Enter goes on to the next column with its editor open, text selected.
+    EXPECT_EQ(Grid().CurrentCol(), 2);
+    ASSERT_NE(LineEditor(), nullptr);
+    EXPECT_EQ(LineEditor()->selectedText(), QStringLiteral("145.50000"));
+    const char* const editors[] = {"ToneCombo",   "ToneCombo",      "WidthCombo", "ScanCombo",
+                                   "PowerCombo",  "OptSignalCombo", "PttIdCombo", "BusyLockCombo",
+                                   "RepeatCombo", "ScramCombo",     "NameEdit"};
+    for (const char* name : editors) {
+        Key(Qt::Key_Return);
+        EXPECT_EQ(EditorName(), QLatin1String(name));
+        EXPECT_EQ(Focus(), Editor());
+    }
+    Type(QStringLiteral("ab"));
+    Key(Qt::Key_Return); // the name, then the next channel's Rx frequency
+    EXPECT_EQ(Cell(1, ColName), QStringLiteral("AB"));
+    EXPECT_EQ(Grid().CurrentRow(), 2);
+    EXPECT_EQ(Grid().CurrentCol(), 1);
+    EXPECT_EQ(EditorName(), QStringLiteral("FrequencyEdit"));
+    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+}
+
+TEST_F(ChannelKeyboard, ALetterOnAFrequencyAsksForANumberAndScramIsNotOpenedByTyping) {
+    FocusCell(1, 1);
+    Key(Qt::Key_A);
+    EXPECT_EQ(m_Prompter.messages, QStringList({"Please input Number"}));
+    EXPECT_EQ(EditorName(), QStringLiteral("FrequencyEdit"));
+    Key(Qt::Key_Escape);
+    FocusCell(1, ColScram);
+    Key(Qt::Key_3);
+    EXPECT_EQ(Editor(), nullptr);
+    FocusCell(1, ColName); // a name starts with a letter
+    Key(Qt::Key_Q);
+    ASSERT_NE(LineEditor(), nullptr);
+    EXPECT_EQ(LineEditor()->text(), QStringLiteral("Q"));
+    EXPECT_EQ(m_Prompter.messages.size(), 1);
+}
+
+TEST_F(ChannelKeyboard, EscapeCancelsTheEditAndRestoresTheCell) {
+    Grid().SetCellText(1, 1, QStringLiteral("145"));
+    ClickCell(1, 1);
+    Type(QStringLiteral("150"));
+    Key(Qt::Key_Escape);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Focus(), &Grid());
+    ClickCell(2, 1); // nothing typed before comes back later
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("145.00000"));
+}
+
+TEST_F(ChannelKeyboard, MovingKeysCommitTheOpenEditAndMoveInBothDirections) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int row; // where the current cell ends, from (5, 3)
+        int col;
+    };
+    const Case cases[] = {
+        {Qt::Key_Down, {}, 6, 3},
+        {Qt::Key_Up, {}, 4, 3},
+        {Qt::Key_Tab, {}, 5, 4},
+        {Qt::Key_Backtab, Qt::ShiftModifier, 5, 2},
+        {Qt::Key_Home, Qt::ControlModifier, 1, 1},
+        {Qt::Key_End, Qt::ControlModifier, 128, 13},
+    };
+    for (const Case& c : cases) {
+        Grid().SetCellText(5, 1, QStringLiteral("145"));
+        ClickCell(5, 3);
+        QComboBox* tone = qobject_cast<QComboBox*>(Editor());
+        ASSERT_NE(tone, nullptr);
+        tone->setEditText(QStringLiteral("d023n"));
+        QTest::keyClick(Focus(), c.key, c.modifiers);
+        EXPECT_EQ(Cell(5, 3), QStringLiteral("D023N")) << c.key;
+        EXPECT_EQ(Grid().CurrentRow(), c.row) << c.key;
+        EXPECT_EQ(Grid().CurrentCol(), c.col) << c.key;
+        EXPECT_EQ(Editor(), nullptr);
+        Grid().SetCellText(5, 3, QStringLiteral("OFF"));
+    }
+}
+
+TEST_F(ChannelKeyboard, TheWholeListCanBeWalkedBothWaysWithTabAndEditedOnTheWay) {
+    FocusCell(1, 1);
+    for (int i = 0; i < 128 * 13 - 1; ++i) {
+        Key(Qt::Key_Tab);
+    }
+    EXPECT_EQ(Grid().CurrentRow(), 128);
+    EXPECT_EQ(Grid().CurrentCol(), 13);
+    Key(Qt::Key_Tab); // the end of the list
+    EXPECT_EQ(Grid().CurrentRow(), 128);
+    for (int i = 0; i < 13 * 3 + 12; ++i) { // to channel 125's Rx frequency
+        Key(Qt::Key_Backtab);
+    }
+    EXPECT_EQ(Grid().CurrentRow(), 125);
+    Type(QStringLiteral("146"));
+    Key(Qt::Key_Backtab); // commits and goes back to channel 124's name
+    EXPECT_EQ(Cell(125, 1), QStringLiteral("146.00000"));
+    EXPECT_EQ(Grid().CurrentRow(), 124);
+    EXPECT_EQ(Grid().CurrentCol(), 13);
+    EXPECT_EQ(Focus(), &Grid());
+}
+
+TEST_F(ChannelKeyboard, AListOpensWithF4AndItsArrowsChooseWhileItIsOpen) {
+    Grid().SetCellText(2, 1, QStringLiteral("145"));
+    FocusCell(2, ColWidth);
+    Key(Qt::Key_F4);
+    auto* list = qobject_cast<QComboBox*>(Editor());
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->view()->isVisible());
+    QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_FALSE(list->view()->isVisible());
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(2, ColWidth), QStringLiteral("Narrow"));
+    EXPECT_EQ(Grid().CurrentCol(), ColScan);
+}
+
+TEST_F(ChannelKeyboard, AnUnchangedLongNameStaysWholeAndANewOneKeepsTheSixCharacterLimit) {
+    Grid().SetCellText(3, 1, QStringLiteral("145"));
+    Channel c = ReadChannel(m_Doc.Image(), 2);
+    c.name = "SECURITY";
+    WriteChannel(c, 2, m_Doc.Image());
+    ClickCell(3, ColName);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(3, ColName), QStringLiteral("SECURITY"));
+    ClickCell(3, ColName);
+    Key(Qt::Key_Backspace); // all selected: a new name
+    Type(QStringLiteral("abcdefgh"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(3, ColName), QStringLiteral("ABCDEF"));
+}
+
+TEST_F(ChannelKeyboard, FocusNeverLeavesWithAnUncommittedEditor) {
+    Grid().SetCellText(1, 1, QStringLiteral("145"));
+    ClickCell(1, 1);
+    Type(QStringLiteral("146"));
+    Bar().ManualList()->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("146.00000"));
+}
+
+} // namespace

@@ -1,0 +1,173 @@
+// The channel table's model over the document's image: what an edit of one
+// cell writes, the messages it shows, and that nothing else changes.
+#include <QLineEdit>
+
+#include "editor/ImageHistory.h"
+#include "editor/ViewFixture.h"
+#include "image/Channel.h"
+#include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
+#include "image/RawChannel.h"
+
+namespace {
+
+class ChannelTableModelTest : public ViewFixture {
+protected:
+    void SetUp() override {
+        ViewFixture::SetUp();
+        Open();
+        Bar().LowerBox()->setText(QStringLiteral("136"));
+        Bar().UpperBox()->setText(QStringLiteral("174"));
+    }
+    ChannelTableModel& Model() { return m_View->Model(); }
+    bool Set(int row, int col, const QString& text, bool enter = false) {
+        return Model().setData(Model().Cell(row, col), text,
+                               enter ? ChannelTableModel::EnterRole : Qt::EditRole);
+    }
+    QStringList Row(int row, int first = 1, int last = 13) {
+        QStringList texts;
+        for (int col = first; col <= last; ++col) {
+            texts << Cell(row, col);
+        }
+        return texts;
+    }
+    // Every byte outside channel n's own is as in before.
+    static void OnlyChannelChanged(const MemoryImage& before, const MemoryImage& after, int n) {
+        MemoryImage rest = after;
+        WriteRawChannel(rest, n, ReadRawChannel(before, n));
+        EXPECT_EQ(rest, before) << "a byte outside channel " << n + 1 << " changed";
+    }
+};
+
+TEST_F(ChannelTableModelTest, AFirstFrequencyMakesANewChannelWithTheDefaultsOfItsWay) {
+    struct Case {
+        int col;
+        bool enter;
+        bool chinese;
+        QStringList expected; // columns 1-13
+    };
+    const Case cases[] = {
+        {1,
+         false,
+         false,
+         {"145.50000", "145.50000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close",
+          "Forward", "1", ""}},
+        {2,
+         false,
+         false,
+         {"", "145.50000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close", "Forward",
+          "1", ""}},
+        {1,
+         false,
+         true,
+         {"145.50000", "145.50000", "OFF", "OFF", "宽", "是", "高", "DTMF", "开", "关闭", "正向",
+          "1", ""}},
+        // Enter goes on to the name itself and leaves it as it was.
+        {1,
+         true,
+         false,
+         {"145.50000", "145.50000", "OFF", "OFF", "Wide", "Yes", "High", "DTMF", "ON", "Close",
+          "Forward", "1", "KEEP"}},
+    };
+    int row = 1;
+    for (const Case& c : cases) {
+        SetLanguage(c.chinese);
+        Channel named = ReadChannel(m_Doc.Image(), row - 1);
+        named.name = "KEEP";
+        WriteChannel(named, row - 1, m_Doc.Image());
+        const MemoryImage before = m_Doc.Image();
+        ASSERT_TRUE(Set(row, c.col, QStringLiteral("145.5"), c.enter));
+        EXPECT_EQ(Row(row), c.expected) << "row " << row;
+        OnlyChannelChanged(before, m_Doc.Image(), row - 1);
+        ++row;
+    }
+    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+}
+
+TEST_F(ChannelTableModelTest, ARefusedFrequencyShowsItsMessageAndEmptiesTheCellAndItsTone) {
+    struct Case {
+        QString typed;
+        bool enter;
+        bool chinese;
+        QString message;
+    };
+    const Case cases[] = {
+        {"145.001", false, false,
+         "Error data Value，Please input according the step value(6.25K/5k/2.5k)"},
+        {"145.001", false, true, "输入数据错误，请按6.25K/5k/2.5k的倍数重新输入"},
+        {"145.001", true, true, "输入数据错误，请按6.25K/5k/2.5K的倍数重新输入"},
+        {"abc", false, false, "Error Data Format，Please input again"},
+        {"521.00001", false, true, "输入数据错误，请按正确的格式及大小重新输入"},
+        {"180", false, false, "Out Of Range"},
+        {"180", false, true, "超出范围"},
+    };
+    for (const Case& c : cases) {
+        SetLanguage(c.chinese);
+        m_Prompter.messages.clear();
+        Set(1, 1, QStringLiteral("145"));
+        Set(1, 2, QStringLiteral("146"));
+        Set(1, 3, QStringLiteral("67.0"));
+        Set(1, 1, c.typed, c.enter);
+        EXPECT_EQ(m_Prompter.messages, QStringList{c.message}) << c.typed.toStdString();
+        EXPECT_EQ(Row(1, 1, 3), QStringList({"", "146.00000", "OFF"})) << c.typed.toStdString();
+        EXPECT_FALSE(Cell(1, 5).isEmpty()); // the channel stays
+    }
+}
+
+TEST_F(ChannelTableModelTest, RemovingTheLastFrequencyEmptiesTheRow) {
+    Set(1, 1, QStringLiteral("145"));
+    Set(1, 13, QStringLiteral("AB"));
+    Set(1, 2, QString());
+    EXPECT_EQ(Cell(1, 5), QStringLiteral("Wide")); // Rx still there
+    Set(1, 1, QString());
+    EXPECT_EQ(Row(1), QStringList(QList<QString>(13)));
+}
+
+TEST_F(ChannelTableModelTest, ListsNamesAndTonesOnARowWithoutFrequencyWriteNothing) {
+    const MemoryImage before = m_Doc.Image();
+    EXPECT_FALSE(Set(7, 5, QStringLiteral("Narrow")));
+    EXPECT_FALSE(Set(7, 13, QStringLiteral("AB")));
+    EXPECT_FALSE(Set(7, 3, QStringLiteral("67.0")));
+    EXPECT_EQ(m_Doc.Image(), before);
+    EXPECT_EQ(m_View->History().StepCount(), 0);
+}
+
+TEST_F(ChannelTableModelTest, EachEditIsOneNamedStepAndChangesOnlyItsChannel) {
+    Set(3, 1, QStringLiteral("145"));
+    const MemoryImage before = m_Doc.Image();
+    const int steps = m_View->History().StepCount();
+    struct Case {
+        int col;
+        QString text;
+    };
+    const Case cases[] = {{3, "D023N"}, {5, "Narrow"}, {6, "No"},       {7, "Low"},
+                          {8, "CCIR"},  {9, "OFF"},    {10, "Carrier"}, {11, "Reverse"},
+                          {12, "OFF"},  {13, "AB-1"}};
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Set(3, c.col, c.text)) << c.col;
+        EXPECT_EQ(Cell(3, c.col), c.text);
+    }
+    EXPECT_EQ(m_View->History().StepCount(), steps + static_cast<int>(std::size(cases)));
+    EXPECT_EQ(m_View->History().UndoName(Lang::English), QStringLiteral("Edit Channel 3"));
+    EXPECT_EQ(m_View->History().UndoName(Lang::Chinese), QStringLiteral("编辑频道3"));
+    OnlyChannelChanged(before, m_Doc.Image(), 2);
+    EXPECT_EQ(m_Doc.Image()[ImageMap::SlotAddress(2) + 12] >> 4, 0); // scrambler off is 0
+}
+
+TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {
+    Set(1, 1, QStringLiteral("145"));
+    const MemoryImage before = m_Doc.Image();
+    const QStringList english = Row(1);
+    const QString title = Grid().CellText(0, 1);
+    SetLanguage(true);
+    m_View->RelabelForLanguage();
+    EXPECT_EQ(Row(1, 5, 7), QStringList({"宽", "是", "高"}));
+    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
+    SetLanguage(false);
+    m_View->RelabelForLanguage();
+    EXPECT_EQ(Row(1), english);
+    EXPECT_EQ(Grid().CellText(0, 1), title);
+    EXPECT_EQ(m_Doc.Image(), before);
+}
+
+} // namespace
