@@ -110,6 +110,12 @@ PastedText ParseText(std::string_view text, const BandEdges& band) {
         for (int column = 1; column <= TextColumns; ++column) {
             record[column] = row.fields[skipped + column - 1];
         }
+        // Names are upper-cased as typing and an import do: "rpt 1" comes in as "RPT 1".
+        for (char& c : record[ColName]) {
+            if (c >= 'a' && c <= 'z') {
+                c = static_cast<char>(c - 'a' + 'A');
+            }
+        }
         std::vector<ChannelCsv::Problem> cells;
         ChannelCsv::CheckRecord(record, row.line, band, cells);
         for (ChannelCsv::Problem& cell : cells) {

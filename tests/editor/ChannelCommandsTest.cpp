@@ -253,7 +253,7 @@ TEST_F(ChannelCommandsTest, ABadCellRefusesThePasteWithItsPosition) {
     const MemoryImage before = Saved();
     SetClipboardText(
         QStringLiteral("1\t430.5\t430.5\tOFF\tOFF\t宽\t是\t高\tDTMF\t开\t关闭\t正向\t1\tOK\n"
-                       "2\t430.5\t500.5\tOFF\tOFF\t宽\t是\t高\tDTMF\t开\t关闭\t正向\t1\tok\n"));
+                       "2\t430.5\t500.5\tOFF\tOFF\t宽\t是\t高\tDTMF\t开\t关闭\t正向\t1\to.k\n"));
     ClickNumber(1);
     GridKey(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(Saved(), before);

@@ -94,9 +94,16 @@ TEST(ChannelClipboardParse, TakesSpreadsheetTextWithTabsOrCommasWithOrWithoutNum
     EXPECT_EQ(commas.records[1][ColRxFrequency], "430.50000");
 }
 
+TEST(ChannelClipboardParse, NamesAreUpperCasedAsTypingAndImportDo) {
+    const PastedText pasted = ChannelClipboard::ParseText("430.5,,,,,,,,,,,,rpt-a 2\n", Uhf);
+    ASSERT_TRUE(pasted.problems.empty()) << pasted.problems[0].reason;
+    ASSERT_EQ(pasted.records.size(), 1u);
+    EXPECT_EQ(pasted.records[0][ColName], "RPT-A 2");
+}
+
 TEST(ChannelClipboardParse, ListsEveryBadCellByLineAndColumnInBothLanguages) {
     const PastedText pasted = ChannelClipboard::ParseText(
-        "1\t430.5\t145.5\tOFF\tOFF\tWide\tYes\tHigh\tDTMF\tON\tClose\tForward\t1\tok\n"
+        "1\t430.5\t145.5\tOFF\tOFF\tWide\tYes\tHigh\tDTMF\tON\tClose\tForward\t1\to.k\n"
         "430.001\t430.5\tOFF\tOFF\tWIDE\tYes\tHigh\tDTMF\tON\tClose\tForward\t1\tOK\n"
         "430.5\t430.5\n",
         Uhf);
