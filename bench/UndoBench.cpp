@@ -71,9 +71,8 @@ int main(int argc, char** argv) {
     clock.start();
     for (int i = 0; i < Steps; ++i) {
         const int row = i % (ChannelTable::Rows - 1) + 1;
-        edit(
-            row, // one step, as each user's edit
-            QStringLiteral("%1.%2").arg(406 + i / 128).arg(i % 100 * 125, 5, 10, QLatin1Char('0')));
+        edit(row, // one step, as each user's edit
+             QStringLiteral("%1.%2").arg(406 + i / 128).arg(i % 80 * 625, 5, 10, QLatin1Char('0')));
     }
     const double recordMs = PerStepMs(clock);
     const double heapAfter = HeapMegabytes();

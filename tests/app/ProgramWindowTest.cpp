@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/CompareCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
@@ -20,8 +21,6 @@
 #include "image/ImageMap.h"
 #include "link/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
-#include "app/CompareCommands.h"
-#include "app/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 #include <QMap>
 #include <QMenu>
@@ -103,29 +102,38 @@ TEST_F(ProgramWindowTest, SavingANewDocumentAtOnceWritesItsBytesUnchanged) {
     }
 }
 
-TEST_F(ProgramWindowTest, OpenThenSaveChangesOnlyByte811AndReencodedChannels) {
-    MemoryImage radio = SimulatedRadio::DemoMemory();
-    radio[0x811] = 0x5C;
+TEST_F(ProgramWindowTest, OpenThenSaveKeepsEveryByteButTheMarkerAndAnEditOnlyItsChannel) {
+    MemoryImage odd = SimulatedRadio::DemoMemory();
     for (int a = 0xC68; a <= 0xFEF; ++a) {
-        radio[a] = static_cast<std::uint8_t>(a * 7);
+        odd[a] = static_cast<std::uint8_t>(a * 7);
     }
-    for (int a = 0xFF3; a <= 0xFFF; ++a) {
-        radio[a] = static_cast<std::uint8_t>(a);
-    }
-    const QString path = WriteImage(QStringLiteral("radio.sin"), radio);
-    ASSERT_TRUE(frame->Files().OpenPath(path));
-    frame->Actions().fileSave->trigger();
-    const QByteArray bytes = ReadFile(path);
-    ASSERT_EQ(bytes.size(), 4096);
-
-    // What the re-encoding of the shown channels gives.
-    MemoryImage reencoded = radio;
     for (int n = 0; n < 128; ++n) {
-        EncodeChannel(DecodeChannel(radio, n, Lang::English), n, reencoded);
+        odd[ImageMap::SlotAddress(n) + 12] &= 0x0F; // scrambler 0 everywhere
     }
-    reencoded[0x811] = 0xA8;
-    for (int a = 0; a < 4096; ++a) {
-        ASSERT_EQ(static_cast<std::uint8_t>(bytes[a]), reencoded[a]) << "address " << a;
+    MemoryImage zero;
+    std::fill(zero.data(), zero.data() + MemoryImage::Size, std::uint8_t{0});
+    for (const MemoryImage& image : {SimulatedRadio::DemoMemory(), zero, odd}) {
+        const QString path = WriteImage(QStringLiteral("radio.sin"), image);
+        ASSERT_TRUE(frame->Files().OpenPath(path));
+        frame->Actions().fileSave->trigger();
+        const QByteArray bytes = ReadFile(path);
+        ASSERT_EQ(bytes.size(), 4096);
+        for (int a = 0; a < 4096; ++a) {
+            ASSERT_EQ(static_cast<std::uint8_t>(bytes[a]), a == 0x811 ? 0xA8 : image[a])
+                << "address " << a;
+        }
+        // One cell edited: only that channel's bytes differ.
+        Grid().SetCellText(4, ColName, QStringLiteral("EDIT"));
+        frame->Actions().fileSave->trigger();
+        MemoryImage saved;
+        const QByteArray after = ReadFile(path);
+        std::copy(after.begin(), after.end(), saved.data());
+        for (int a = 0; a < 4096; ++a) {
+            const bool name4 = a >= ImageMap::NameAddress(3) && a < ImageMap::NameAddress(4);
+            if (!name4 && a != 0x811) {
+                ASSERT_EQ(saved[a], image[a]) << "address " << a;
+            }
+        }
     }
 }
 

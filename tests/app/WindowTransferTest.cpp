@@ -5,9 +5,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStatusBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTest>
 #include <atomic>
 #include <thread>
@@ -20,11 +20,10 @@
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
-#include "app/PortChoice.h"
-#include "link/ProgressDialog.h"
 #include "image/BandLimits.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "link/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
@@ -68,6 +67,20 @@ protected:
     TransferCommands* commands = nullptr;
     std::uint8_t changes = 0;
 };
+
+TEST_F(WindowTransferTest, AReadThenAWriteLeavesTheRadioAsItWasOverWhatIsTransferred) {
+    const MemoryImage before = commands->BuiltInRadio().Memory();
+    ReadRadio();
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
+    QSignalSpy finished(commands, &TransferCommands::transferFinished);
+    commands->WriteAction()->trigger();
+    commands->Dialog()->StartButton()->click();
+    ASSERT_TRUE(finished.wait(20000));
+    const MemoryImage& after = commands->BuiltInRadio().Memory();
+    for (int a = 0; a <= ImageMap::TransferEnd; ++a) {
+        ASSERT_EQ(after[a], before[a]) << "address " << a;
+    }
+}
 
 TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeStaysAsItWas) {
     frame->show();
