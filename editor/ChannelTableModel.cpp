@@ -1,5 +1,7 @@
 #include "editor/ChannelTableModel.h"
 
+#include <QColor>
+
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "editor/ImageHistory.h"
@@ -61,9 +63,32 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         return Text(index.row() + 1, GridColumn(index));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    case Qt::BackgroundRole:
+    case Qt::ToolTipRole:
+        return OutsideBandMark(index, role);
     default:
         return {};
     }
+}
+
+QVariant ChannelTableModel::OutsideBandMark(const QModelIndex& index, int role) const {
+    // A frequency the band edges no longer cover (they were narrowed after it
+    // was set) is marked, so that it is seen before a write.
+    const int col = GridColumn(index);
+    if (col != ColRxFrequency && col != ColTxFrequency) {
+        return {};
+    }
+    const Channel c = ReadChannel(m_Image, index.row());
+    const std::optional<std::uint32_t>& f = col == ColRxFrequency ? c.rxFrequency : c.txFrequency;
+    const BandEdges band = DecodeBandLimits(m_Image);
+    constexpr std::uint64_t UnitsPerMHz = 100000;
+    if (!f || (*f >= band.lower * UnitsPerMHz && *f <= band.upper * UnitsPerMHz)) {
+        return {};
+    }
+    if (role == Qt::BackgroundRole) {
+        return QColor(255, 221, 221);
+    }
+    return tr("Outside the band edges %1-%2 MHz").arg(band.lower).arg(band.upper);
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -53,6 +53,8 @@ public:
     void Relabel();
 
 private:
+    // The colour and the tip of a frequency outside the band edges.
+    QVariant OutsideBandMark(const QModelIndex& index, int role) const;
     // Applies the rules of a frequency typed into gridColumn of channel c.
     void CommitFrequency(Channel& c, int gridColumn, std::string text, CommitWay way);
 

@@ -51,4 +51,11 @@
         <translation>频道</translation>
     </message>
 </context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <source>Outside the band edges %1-%2 MHz</source>
+        <translation>超出频段 %1-%2 MHz</translation>
+    </message>
+</context>
 </TS>

@@ -51,4 +51,11 @@
         <translation>Channels</translation>
     </message>
 </context>
+<context>
+    <name>ChannelTableModel</name>
+    <message>
+        <source>Outside the band edges %1-%2 MHz</source>
+        <translation>Outside the band edges %1-%2 MHz</translation>
+    </message>
+</context>
 </TS>

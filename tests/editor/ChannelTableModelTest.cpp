@@ -170,4 +170,21 @@ TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {
     EXPECT_EQ(m_Doc.Image(), before);
 }
 
+TEST_F(ChannelTableModelTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCoverThem) {
+    m_View->SettleEdits(); // the edges 136-174 MHz into the image
+    ASSERT_TRUE(Set(1, ColRxFrequency, QStringLiteral("150")));
+    ASSERT_TRUE(Set(2, ColRxFrequency, QStringLiteral("170")));
+    const QModelIndex inside = Model().Cell(1, ColRxFrequency);
+    const QModelIndex outside = Model().Cell(2, ColTxFrequency);
+    EXPECT_FALSE(Model().data(outside, Qt::BackgroundRole).isValid());
+    // The edges narrowed after the channels were set: 136-160 MHz.
+    Bar().UpperBox()->setText(QStringLiteral("160"));
+    m_View->SettleEdits();
+    EXPECT_FALSE(Model().data(inside, Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(Model().data(outside, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(Model().data(outside, Qt::ToolTipRole).toString(),
+              QStringLiteral("Outside the band edges 136-160 MHz"));
+    EXPECT_FALSE(Model().data(Model().Cell(2, ColName), Qt::BackgroundRole).isValid());
+}
+
 } // namespace
