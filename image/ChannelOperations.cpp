@@ -101,6 +101,9 @@ bool InsertEmpty(MemoryImage& image, int at) {
     if (gap == Count) {
         return false;
     }
+    if (gap == at) {
+        return true; // already empty: its bytes stay as they are
+    }
     for (int n = gap; n > at; --n) {
         WriteRawChannel(image, n, ReadRawChannel(image, n - 1));
     }

@@ -123,6 +123,11 @@ TEST(ChannelOps, InsertShiftsOnlyAsFarAsTheNextEmptyChannel) {
     EXPECT_EQ(ReadRawChannel(image, 6), ReadRawChannel(before, 6)); // past the gap: unmoved
     EXPECT_EQ(Name(image, 127), "LAST");
     EXPECT_TRUE(SameOutsideChannels(image, before));
+    // An insert at an empty channel moves nothing and leaves its bytes.
+    image[ImageMap::SlotAddress(1) + 15] = 0x77;
+    const MemoryImage gapKept = image;
+    ASSERT_TRUE(ChannelOps::InsertEmpty(image, 1));
+    EXPECT_EQ(image, gapKept);
 
     // Refused only when no channel from the insertion point on is empty.
     for (int n = 7; n < 127; ++n) {
