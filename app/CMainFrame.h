@@ -32,7 +32,6 @@ public:
 
     MainActions& Actions() const { return *m_Actions; }
     FileCommands& Files() const { return *m_Files; }
-    EditCommands& Edits() const { return *m_Edit; }
     HelpCommands& Help() const { return *m_Help; }
     PrintCommands& Printing() const { return *m_Print; }
     LanguageSwitch& Language() const { return *m_Language; }

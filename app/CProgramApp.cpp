@@ -16,7 +16,6 @@
 #include "base/ScreenFit.h"
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
-#include "image/ToneTable.h"
 #include "app/TransferCommands.h"
 
 CProgramApp::CProgramApp() = default;
@@ -51,9 +50,6 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
         return false;
     }
 
-    for (const std::string& tone : ToneTable::Texts()) {
-        m_YaCode.append(QString::fromStdString(tone));
-    }
     QApplication::setWindowIcon(AppIcon::Make());
     // Every window and dialog opens inside the screen, at any scale.
     static ScreenFit* fit = nullptr;

@@ -28,7 +28,6 @@ public:
                       const QString& userSettingsDir = {});
 
     CMainFrame* MainFrame() const { return m_Frame.get(); }
-    const QStringList& ToneTexts() const { return m_YaCode; }
     const LanguageModule& Module() const { return *m_Module; }
 
     // The one settings file (beside the program or in the user's configuration
@@ -36,7 +35,6 @@ public:
     static ProfileFile& Profile();
 
 private:
-    QStringList m_YaCode;
     std::unique_ptr<LanguageModule> m_Module;
     std::unique_ptr<CProgramDoc> m_Doc;
     std::unique_ptr<CProgramView> m_View;

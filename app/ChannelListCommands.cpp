@@ -42,7 +42,7 @@ QString DialogOpen(QWidget* owner) {
     dialog.setNameFilters({ChannelListCommands::tr("Channel lists (*.csv)"),
                            ChannelListCommands::tr("All files (*)")});
     dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (ModalRunner::Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
@@ -53,7 +53,7 @@ QString DialogSave(QWidget* owner, bool* chirp) {
     dialog.setNameFilters({ChirpFilter(), OwnFilter()});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (ModalRunner::Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     *chirp = dialog.selectedNameFilter() == ChirpFilter();

@@ -6,11 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/ModalRunner.h"
 #include "app/RecentFileList.h"
 #include "base/AppLanguage.h"
+#include "base/EditHistory.h"
 #include "base/Prompter.h"
 #include "base/ViewHooks.h"
-#include "base/EditHistory.h"
 #include "image/CProgramDoc.h"
 
 namespace {
@@ -32,7 +33,7 @@ QString DialogChoose(QWidget* owner, bool save, const QString& suggested) {
     if (!suggested.isEmpty()) {
         dialog.selectFile(suggested);
     }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    if (ModalRunner::Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
@@ -156,10 +157,9 @@ bool FileCommands::SaveTo(const QString& path) {
 
 void FileCommands::DetachFromFile() {
     const QString folder = m_Path.isEmpty() ? QString() : QFileInfo(m_Path).absolutePath();
-    const QString name =
-        QCoreApplication::translate("FileCommands", "Radio %1")
-            .arg(QDate::currentDate().toString(Qt::ISODate)) +
-        QStringLiteral(".sin");
+    const QString name = QCoreApplication::translate("FileCommands", "Radio %1")
+                             .arg(QDate::currentDate().toString(Qt::ISODate)) +
+                         QStringLiteral(".sin");
     m_Suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
     m_Path.clear();
     emit DocumentReplaced();

@@ -88,15 +88,6 @@ QString MainActions::ButtonName(const QString& menuText) {
     return name.trimmed();
 }
 
-QAction* MainActions::ById(int commandId) const {
-    for (QAction* a : m_All) {
-        if (a->data().toInt() == commandId) {
-            return a;
-        }
-    }
-    return nullptr;
-}
-
 void MainActions::Retranslate() {
     SetTexts(fileNew, tr("&New\tCtrl+N"), tr("Create a new document\nNew"));
     SetTexts(fileOpen, tr("&Open...\tCtrl+O"), tr("Open an existing document\nOpen"));

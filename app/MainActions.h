@@ -36,8 +36,6 @@ public:
     // without the shortcut text, the mnemonic and a trailing "...".
     static QString ButtonName(const QString& menuText);
 
-    // The action of a command id, nullptr when there is none.
-    QAction* ById(int commandId) const;
     const QList<QAction*>& All() const { return m_All; }
 
     void Retranslate();

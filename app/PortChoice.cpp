@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <string>
 
+#include "app/ModalRunner.h"
 #include "link/SystemSerialLink.h"
 
 const QString PortChoice::SimulatedPort = QStringLiteral("Simulated radio");
@@ -120,10 +121,13 @@ void PortChoice::FillMenu(QMenu* menu) {
 }
 
 void PortChoice::AskForDevicePath() {
-    bool ok = false;
-    const QString path = QInputDialog::getText(m_Owner, tr("Other port"), tr("Device path:"),
-                                               QLineEdit::Normal, m_PortName, &ok)
-                             .trimmed();
+    QInputDialog dialog(m_Owner);
+    dialog.setWindowTitle(tr("Other port"));
+    dialog.setLabelText(tr("Device path:"));
+    dialog.setTextValue(m_PortName);
+    dialog.setAccessibleName(tr("Other port"));
+    const bool ok = ModalRunner::Run(dialog) == QDialog::Accepted;
+    const QString path = dialog.textValue().trimmed();
     if (ok && !path.isEmpty()) {
         Choose(path);
     }

@@ -34,7 +34,6 @@ TransferOutcome TransferSession::Run(TransferDirection direction, const std::str
     m_Direction = direction;
     m_Start = image;
     m_Stage = image;
-    m_BlocksDone = 0;
     m_Outcome = TransferOutcome::Completed;
 
     if (!m_Link.Open(portName)) {
@@ -102,7 +101,6 @@ TransferOutcome TransferSession::Exchange() {
                 return TransferOutcome::ShortReply;
             }
             m_Stage = m_Start;
-            m_BlocksDone = 0;
             m_Host.SetProgress(0);
             m_FailureCounter = 1;
             step = Step::Detect;
@@ -214,7 +212,6 @@ TransferOutcome TransferSession::ReadBlocks() {
         for (std::size_t i = ReplyHeaderLength; i < BlockReplyLength; ++i) {
             m_Stage[address + i - ReplyHeaderLength] = m_Buffer[i];
         }
-        ++m_BlocksDone;
         AdvanceProgress();
 
         m_Host.Sleep(15);
@@ -249,7 +246,6 @@ TransferOutcome TransferSession::WriteBlocks() {
         if (!sent || !ack.ok || ack.count != 1 || m_Buffer[0] != Ack) {
             return TransferOutcome::BlockRefused;
         }
-        ++m_BlocksDone;
         AdvanceProgress();
         for (int i = 0; i < WriteBlockPumps; ++i) {
             if (m_Host.CancelRequested()) {

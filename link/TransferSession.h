@@ -54,9 +54,6 @@ public:
     TransferOutcome Run(TransferDirection direction, const std::string& portName,
                         MemoryImage& image);
 
-    // Blocks exchanged by the last Run.
-    int BlocksDone() const { return m_BlocksDone; }
-
 private:
     enum class Step { Detect, Identify, Confirm, CommunicationPrompt, Blocks, Finished };
 
@@ -84,5 +81,4 @@ private:
     int m_FailureCounter = 1;
     bool m_bCheckIdentity = true;
     TransferOutcome m_Outcome = TransferOutcome::Completed;
-    int m_BlocksDone = 0;
 };

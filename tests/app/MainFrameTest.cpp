@@ -94,8 +94,6 @@ TEST_F(MainFrameTest, EveryKeyAMenuNamesIsBoundToThatCommand) {
                 << action->objectName().toStdString();
         }
     }
-    EXPECT_EQ(a.ById(CommandId::OptionalFeatures), a.optionalFeatures);
-    EXPECT_EQ(a.ById(CommandId::SwitchLanguage), a.switchLanguage);
 }
 
 TEST_F(MainFrameTest, CtrlOOpensTheFileDialogNotOptionalFeatures) {
