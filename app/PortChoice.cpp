@@ -5,11 +5,11 @@
 #include <QEvent>
 #include <QInputDialog>
 #include <QMenu>
-#include <QSerialPortInfo>
 #include <QWidget>
 #include <string>
 
 #include "app/ModalRunner.h"
+#include "link/SerialPortList.h"
 #include "link/SystemSerialLink.h"
 
 const QString PortChoice::SimulatedPort = QStringLiteral("Simulated radio");
@@ -100,12 +100,10 @@ void PortChoice::FillMenu(QMenu* menu) {
         return action;
     };
     bool bListed = m_PortName == SimulatedPort || m_PortName.startsWith(QStringLiteral("COM"));
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-        const QString path = info.systemLocation();
-        const QString text = info.description().isEmpty()
-                                 ? path
-                                 : QStringLiteral("%1 (%2)").arg(path, info.description());
-        addChoice(text, path, tr("Use the serial port %1").arg(path));
+    for (const SerialPortEntry& port : ListSerialPorts()) {
+        const QString path = QString::fromStdString(port.name);
+        addChoice(QString::fromStdString(port.label), path,
+                  tr("Use the serial port %1").arg(path));
         bListed = bListed || path == m_PortName;
     }
     if (!bListed) {
