@@ -17,7 +17,8 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 } // namespace
 
 QString TransferArchive::Folder() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    // The local (not roaming) folder: backups and logs belong to this machine.
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
 QString TransferArchive::BackupFolder() {

@@ -4,8 +4,9 @@
 
 class MemoryImage;
 
-// Where the transfers leave their safety nets, in the user's data folder
-// (QStandardPaths::AppDataLocation): a time-stamped copy of the image after
+// Where the transfers leave their safety nets, in the user's local data folder
+// (QStandardPaths::AppLocalDataLocation: ~/.local/share/Orin/orinprog on
+// Linux, %LOCALAPPDATA%\Orin\orinprog on Windows): a time-stamped copy of the image after
 // every successful read and before every write, in "backups" (the newest 50
 // are kept), and the frame log of the last transfer, "last-transfer.log".
 class TransferArchive {
