@@ -102,6 +102,15 @@ void PortChoice::FillMenu(QMenu* menu) {
     bool bListed = m_PortName == SimulatedPort || m_PortName.startsWith(QStringLiteral("COM"));
     for (const SerialPortEntry& port : ListSerialPorts()) {
         const QString path = QString::fromStdString(port.name);
+        // Windows lists COM1-COM4 too: the entries above stand for them,
+        // unless the system knows more of the port (a cable's name).
+        bool bFixed = false;
+        for (int i = 1; i <= 4; ++i) {
+            bFixed = bFixed || path.compare(QStringLiteral("COM%1").arg(i), Qt::CaseInsensitive) == 0;
+        }
+        if (bFixed && port.label == port.name) {
+            continue;
+        }
         addChoice(QString::fromStdString(port.label), path,
                   tr("Use the serial port %1").arg(path));
         bListed = bListed || path == m_PortName;

@@ -37,7 +37,11 @@ TEST(PortChoice, MenuChecksExactlyTheChosenPort) {
     }
     EXPECT_EQ(actions[0]->statusTip(), "Choose Communication Port one ");
     EXPECT_EQ(actions[3]->statusTip(), "Choose Communication Port four ");
+#ifdef _WIN32
+    EXPECT_EQ(actions[2]->toolTip(), "Com3 (\\\\.\\COM3)");
+#else
     EXPECT_EQ(actions[2]->toolTip(), "Com3 (/dev/ttyS2)");
+#endif
     actions[2]->trigger();
     EXPECT_EQ(port.PortName(), "COM3");
     for (int i = 0; i < 4; ++i) {
