@@ -41,6 +41,30 @@ hash=$( (echo "$qt_version"; printf '%s\n' "${options[@]}") |
 cache="${ORIN_CACHE_DIR:-$HOME/.cache/orinprog}"
 prefix="$cache/qt-$qt_version-mingw-$hash"
 
+# The licence texts of Qt and of the libraries bundled into its DLLs, and how
+# this Qt was made (the LGPL asks that users can rebuild it): the Windows
+# packages ship them beside the DLLs.
+copy_licences() { # SOURCE-TREE DESTINATION
+    local from="$1" to="$2" f
+    mkdir -p "$to/3rdparty"
+    # Every licence Qt offers except the commercial one, which we do not hold.
+    find "$from/LICENSES" -name '*.txt' ! -name 'LicenseRef-Qt-Commercial.txt' -exec cp {} "$to/" \;
+    for f in "$from"/src/3rdparty/*/; do
+        # Not in a Windows build without OpenGL, network or D-Bus.
+        case "$(basename "$f")" in
+        android | gradle | wasm | xcb | VulkanMemoryAllocator | libpsl | forkfd | dbus-ifaces) continue ;;
+        esac
+        find "$f" -maxdepth 1 -type f \( -iname '*licen[cs]e*' -o -iname 'copying*' \
+            -o -name qt_attribution.json \) -exec sh -c \
+            'mkdir -p "$1" && cp "$2" "$1/"' _ "$to/3rdparty/$(basename "$f")" {} \;
+    done
+    {
+        echo "Qt $qt_version for Windows (x86_64, MinGW-w64, shared), built from Debian's"
+        echo "source package qt6-base $(basename "$from" | sed 's/^qt6-base-//') with CMake options:"
+        printf '  %s\n' "${options[@]}"
+    } >"$to/BUILD.txt"
+}
+
 if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
@@ -91,6 +115,7 @@ cmake --build "$build" >"$work/build.log" 2>&1 || {
     exit 1
 }
 cmake --install "$build" >"$work/install.log" 2>&1
+copy_licences "$src" "$prefix/licenses"
 touch "$prefix/.complete"
 echo "build-qt-windows: Qt $qt_version for Windows built in $(( $(date +%s) - started )) s" >&2
 # The build folder is large and no longer needed.
