@@ -20,7 +20,7 @@ namespace {
 class YesPrompter : public Prompter {
 public:
     void ShowMessage(QWidget*, const QString& text, const QString&) override {
-        std::printf("message: %s\n", qPrintable(text));
+        std::printf("message: %s\n", text.toUtf8().constData());
         bFailed = true;
     }
     bool AskYesNo(QWidget*, const QString&) override { return true; }
@@ -30,7 +30,7 @@ public:
 };
 
 void Report(const char* what, const QString& value) {
-    std::printf("%s: %s\n", what, qPrintable(value));
+    std::printf("%s: %s\n", what, value.toUtf8().constData());
 }
 
 } // namespace

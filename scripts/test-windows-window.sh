@@ -173,7 +173,7 @@ echo "Menu bar columns with 4+ strokes: English $english, Chinese $chinese"
 keys alt+F4
 wait "$app_pid" || fail "orinprog.exe ended with a failure"
 app_pid=""
-grep -qx "LANGUAGE=Chinese" "$(dirname "$app")/MAIN.ini" ||
+grep -qx "LANGUAGE=Chinese" "$(dirname "$app")/orinprog.ini" ||
     fail "the unpacked program did not keep its settings beside itself"
 
 # --- 5. The installer -----------------------------------------------------------
@@ -198,10 +198,10 @@ report=$(ORIN_SWITCH_LANGUAGE_AND_QUIT=1 timeout 120 "$wine" "$inst_win\\orinpro
     { echo "$report"; fail "the installed orinprog.exe failed its check"; }
 grep -qx "language module: $inst_win\\\\Chinese.qm" <<<"$report" ||
     { echo "$report"; fail "the installed program did not load its Chinese module"; }
-user_ini="$(user_data)/MAIN.ini"
+user_ini="$(user_data)/orinprog.ini"
 grep -qx "LANGUAGE=Chinese" "$user_ini" 2>/dev/null ||
     { echo "$report"; fail "the installed program kept no settings in $user_ini"; }
-[ ! -e "$inst/MAIN.ini" ] || fail "the installed program wrote MAIN.ini into Program Files"
+[ ! -e "$inst/orinprog.ini" ] || fail "the installed program wrote orinprog.ini into Program Files"
 echo "The installed program started and keeps its settings in the user's folder"
 
 cp "$saved" "$inst/my-channels.sin" # a file the user keeps there

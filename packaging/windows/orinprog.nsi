@@ -2,7 +2,7 @@
 ;   makensis -DVERSION=7.0.0 -DLISTS=<dir> -DICON=<orinprog.ico> -DOUTFILE=<setup.exe> orinprog.nsi
 ; LISTS holds install.nsh and uninstall.nsh, the program folder's files one by
 ; one, so that the uninstaller removes exactly what was installed and leaves
-; whatever the user made (a MAIN.ini, channel files). "setup.exe /S" installs
+; whatever the user made (an orinprog.ini, channel files). "setup.exe /S" installs
 ; without a question; "/D=C:\path" (last on the line) chooses the folder.
 ; A 64-bit installer for a 64-bit program (32-bit Windows cannot start it).
 Target amd64-unicode
