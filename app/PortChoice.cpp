@@ -106,13 +106,13 @@ void PortChoice::FillMenu(QMenu* menu) {
         // unless the system knows more of the port (a cable's name).
         bool bFixed = false;
         for (int i = 1; i <= 4; ++i) {
-            bFixed = bFixed || path.compare(QStringLiteral("COM%1").arg(i), Qt::CaseInsensitive) == 0;
+            bFixed =
+                bFixed || path.compare(QStringLiteral("COM%1").arg(i), Qt::CaseInsensitive) == 0;
         }
         if (bFixed && port.label == port.name) {
             continue;
         }
-        addChoice(QString::fromStdString(port.label), path,
-                  tr("Use the serial port %1").arg(path));
+        addChoice(QString::fromStdString(port.label), path, tr("Use the serial port %1").arg(path));
         bListed = bListed || path == m_PortName;
     }
     if (!bListed) {

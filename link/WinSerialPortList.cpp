@@ -49,7 +49,8 @@ std::vector<std::string> MappedPorts() {
 // The devices of the Ports class with their port name and friendly name.
 std::vector<SerialPortEntry> FriendlyPorts() {
     std::vector<SerialPortEntry> ports;
-    const HDEVINFO devices = SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO devices =
+        SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (devices == INVALID_HANDLE_VALUE) {
         return ports;
     }
@@ -57,7 +58,8 @@ std::vector<SerialPortEntry> FriendlyPorts() {
     device.cbSize = sizeof device;
     for (DWORD i = 0; SetupDiEnumDeviceInfo(devices, i, &device); ++i) {
         std::string portName;
-        const HKEY key = SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+        const HKEY key =
+            SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
         if (key != INVALID_HANDLE_VALUE) {
             wchar_t name[64];
             DWORD bytes = sizeof name - sizeof(wchar_t);

@@ -76,7 +76,9 @@ TEST_F(StartupTest, ForcedLowerCaseEnglishFindsTheEnglishModule) {
     const StartupDecision d = Decide(SystemLanguageChinese);
     EXPECT_EQ(d.language.lang, Lang::English);
     EXPECT_EQ(d.language.languageName, "english");
-    EXPECT_EQ(QFileInfo(d.modulePath).fileName(), QStringLiteral("English.qm"));
+    // The module as it is on disk (Windows' file names ignore case anyway).
+    EXPECT_TRUE(QFileInfo(d.modulePath).isFile()) << d.modulePath.toStdString();
+    EXPECT_EQ(QFileInfo(d.modulePath).fileName().compare("English.qm", Qt::CaseInsensitive), 0);
 }
 
 TEST_F(StartupTest, ForcedWithoutLanguageKeyFindsNoModule) {

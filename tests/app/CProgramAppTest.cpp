@@ -91,7 +91,8 @@ TEST_F(CProgramAppTest, InstallCheckSwitchesReportsAndWritesTheSettingsFile) {
     EXPECT_TRUE(lines.contains(QStringLiteral("switched to: Chinese")));
     EXPECT_TRUE(lines.contains("language module: " + programDir + "/Chinese.qm"));
     EXPECT_TRUE(lines.contains(QStringLiteral("help book: Orin6140_CH")));
-    EXPECT_TRUE(lines.contains("settings file: " + programDir + "/MAIN.ini"));
+    EXPECT_TRUE(
+        lines.contains("settings file: " + QDir::toNativeSeparators(programDir + "/MAIN.ini")));
     QFile settings(programDir + QStringLiteral("/MAIN.ini"));
     ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
     EXPECT_TRUE(settings.readAll().contains("LANGUAGE=Chinese"));

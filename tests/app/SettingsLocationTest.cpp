@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -70,12 +71,22 @@ TEST(SettingsLocationInspect, SeesAWritableFolderAndAWritableFile) {
             .bFolderWritable);
 }
 
-TEST(SettingsLocationInspect, TheUsrTreeIsASystemFolder) {
-    EXPECT_TRUE(SettingsLocation::Inspect(QStringLiteral("/usr/bin"), QStringLiteral("MAIN.ini"))
-                    .bSystemFolder);
+// A folder of the system's program tree that every machine has.
+QString SystemProgramFolder() {
+#ifdef _WIN32
+    return QDir::fromNativeSeparators(qEnvironmentVariable("ProgramFiles")) + "/Common Files";
+#else
+    return QStringLiteral("/usr/bin");
+#endif
+}
+
+TEST(SettingsLocationInspect, TheSystemsProgramTreeIsASystemFolder) {
     EXPECT_TRUE(
-        SettingsLocation::Inspect(QStringLiteral("/usr/bin/../lib"), QStringLiteral("MAIN.ini"))
-            .bSystemFolder);
+        SettingsLocation::Inspect(SystemProgramFolder(), QStringLiteral("MAIN.ini")).bSystemFolder);
+    // A path that reaches it through "..".
+    const QString dotted =
+        SystemProgramFolder() + "/../" + QFileInfo(SystemProgramFolder()).fileName();
+    EXPECT_TRUE(SettingsLocation::Inspect(dotted, QStringLiteral("MAIN.ini")).bSystemFolder);
 }
 
 TEST(SettingsLocationChoose, WithoutAUserFolderTheFileStaysBesideTheProgram) {
@@ -118,16 +129,17 @@ TEST_F(SettingsPlaceTest, ProgramInAWritableFolderKeepsItsSettingsBesideItself) 
 TEST_F(SettingsPlaceTest, InstalledProgramMakesTheUsersFolderAndKeepsTheChoiceThere) {
     {
         ProfileFile profile;
-        const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
+        const StartupDecision d = Decide(SystemProgramFolder() + "/orinprog", profile);
         EXPECT_EQ(d.settingsDirectory, QDir::cleanPath(userDir));
-        EXPECT_EQ(QString::fromStdString(profile.Path()), userDir + "/MAIN.ini");
+        EXPECT_EQ(QString::fromStdString(profile.Path()),
+                  QDir::toNativeSeparators(userDir + "/MAIN.ini"));
         profile.SetValue("MAIN", "LANGUAGE_FORCE", "1");
         profile.SetValue("MAIN", "LANGUAGE", "Chinese");
     }
-    EXPECT_FALSE(QFile::exists(QStringLiteral("/usr/bin/MAIN.ini")));
+    EXPECT_FALSE(QFile::exists(SystemProgramFolder() + "/MAIN.ini"));
     // The next start finds the choice in the user's file.
     ProfileFile profile;
-    const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
+    const StartupDecision d = Decide(SystemProgramFolder() + "/orinprog", profile);
     EXPECT_EQ(d.language.lang, Lang::Chinese);
     EXPECT_EQ(d.language.languageName, "Chinese");
 }
@@ -138,7 +150,7 @@ TEST_F(SettingsPlaceTest, UserFolderThatCannotBeMadeLeavesTheDefaults) {
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     ProfileFile profile;
-    const StartupDecision d = Decide(QStringLiteral("/usr/bin/orinprog"), profile);
+    const StartupDecision d = Decide(SystemProgramFolder() + "/orinprog", profile);
     EXPECT_TRUE(profile.Path().empty());
     EXPECT_EQ(d.language.lang, Lang::English);
     EXPECT_EQ(d.language.languageName, "English");

@@ -46,10 +46,7 @@ TEST(SerialPortList, MergesMapAndFriendlyNames) {
          {},
          {{"COM9", "COM9"}, {"\\\\.\\CNCA0", "\\\\.\\CNCA0"}}},
         {"a device without a port name is left out", {}, {{"", "Modem"}}, {}},
-        {"an empty friendly name leaves the port's name",
-         {},
-         {{"COM6", ""}},
-         {{"COM6", "COM6"}}},
+        {"an empty friendly name leaves the port's name", {}, {{"COM6", ""}}, {{"COM6", "COM6"}}},
     };
     for (const MergeCase& c : cases) {
         const auto merged = MergeComPorts(c.mapped, c.friendly);
