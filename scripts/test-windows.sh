@@ -102,9 +102,9 @@ passed=$(grep -oE '\[  PASSED  \] [0-9]+ test' "$work/ctest.log" | awk '{s += $4
 skipped=$(grep -oE '\[  SKIPPED \] [0-9]+ test' "$work/ctest.log" | awk '{s += $4} END {print s + 0}')
 echo "Tests under Wine: $passed passed, $skipped skipped in $(elapsed "$step") ms"
 # Each skipped test with the reason it gave.
-awk '/^[0-9]+: .*: Skipped$/ {getline reason; pending = reason}
-     /^[0-9]+: \[  SKIPPED \] [^ ]+ \(/ {sub(/^[0-9]+: /, ""); print "  skipped: " $3 ": " pending}' \
-    "$work/ctest.log" | sed 's/: [0-9]*: /: /' | sort -u
+tr -d '\r' <"$work/ctest.log" | sed 's/^[0-9]*: //' |
+    awk '/: Skipped$/ {getline reason} /^\[  SKIPPED \] [^ ]+ \(/ {print "  skipped: " $4 ": " reason}' |
+    sort -u
 
 # --- orinctl.exe against the simulated radio ----------------------------------
 fail() {
