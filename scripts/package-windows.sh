@@ -56,7 +56,7 @@ mkdir -p "$stage"
 
 # --- The programs and what they load ------------------------------------------
 cp "$build/bin/orinprog.exe" "$build/bin/orinctl.exe" "$build/bin/English.qm" \
-    "$build/bin/Chinese.qm" "$stage/"
+    "$build/bin/Chinese.qm" "$build/bin/qtbase_zh_CN.qm" "$stage/"
 # Plugins Qt loads by name, beside the program (Qt looks in the program's
 # folder): the window system, the native widget style and the printers.
 for plugin in platforms/qwindows.dll styles/qwindowsvistastyle.dll \
