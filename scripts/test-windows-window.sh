@@ -142,21 +142,22 @@ cmp -s "$(compgen -G "$backups/orin-*-read.sin" | head -1)" "$radio" ||
     fail "the read's backup does not hold the radio's bytes"
 [ -f "$(user_data)/last-transfer.log" ] || fail "no transfer log in the local application-data folder"
 # File > Save: a read makes a new document, so Save asks for the file name
-# (Windows' own dialog). The saved channels are compared as orinctl lists them.
+# (Windows' own dialog). The saved file must hold the radio's bytes.
+visible() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+visible >"$work/windows-before"
 keys ctrl+s
+# The Save As window is the one that was not there before (it has no name).
 save_dialog=""
-# The dialog takes the keyboard focus, into its file name box.
-save_dialog=""
-find_save_dialog() { save_dialog=$(xdotool getwindowfocus 2>/dev/null); [ -n "$save_dialog" ] && [ "$save_dialog" != "$window" ]; }
+find_save_dialog() { save_dialog=$(visible | comm -13 "$work/windows-before" - | head -1); [ -n "$save_dialog" ]; }
 wait_for 30 "the Save As window" find_save_dialog
-xdotool key ctrl+a
+xdotool windowfocus --sync "$save_dialog" 2>/dev/null || true
+xdotool key Home shift+End # the suggested name, replaced
 xdotool type --delay 30 'C:\work\saved.sin'
 xdotool key Return
 saved="$WINEPREFIX/drive_c/work/saved.sin"
-saved_equal() { [ -f "$saved" ] && [ "$(saved_channels 'C:\work\saved.sin')" = "$expected_channels" ]; }
-wait_for 30 "File > Save to write the radio's channels into saved.sin" saved_equal
-cmp "$saved" "$radio" >/dev/null || echo "note: saved.sin differs from the radio in $(cmp -l "$saved" "$radio" | wc -l) bytes"
-echo "The window read COM1 and saved the radio's channels"
+saved_equal() { cmp -s "$saved" "$radio" || { cmp "$saved" "$radio" >"$work/cmp.txt" 2>&1; false; }; }
+wait_for 30 "File > Save to write the radio's bytes into saved.sin" saved_equal
+echo "The window read COM1 and saved the radio's bytes"
 
 # --- 4. Chinese -----------------------------------------------------------------
 # Counts the columns of the window's menu bar whose dark pixels form three or
