@@ -14,9 +14,7 @@ class ChannelKeyboard : public ViewFixture {
 protected:
     void SetUp() override {
         ViewFixture::SetUp();
-        Open();
-        Bar().LowerBox()->setText(QStringLiteral("136"));
-        Bar().UpperBox()->setText(QStringLiteral("174"));
+        OpenWithVhfBand();
     }
     void FocusCell(int row, int col) {
         Grid().SetCurrentCell(row, col);

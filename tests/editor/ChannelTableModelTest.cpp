@@ -15,9 +15,7 @@ class ChannelTableModelTest : public ViewFixture {
 protected:
     void SetUp() override {
         ViewFixture::SetUp();
-        Open();
-        Bar().LowerBox()->setText(QStringLiteral("136"));
-        Bar().UpperBox()->setText(QStringLiteral("174"));
+        OpenWithVhfBand();
     }
     ChannelTableModel& Model() { return m_View->Model(); }
     bool Set(int row, int col, const QString& text, bool enter = false) {

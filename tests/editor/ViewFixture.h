@@ -44,6 +44,14 @@ protected:
         m_View->OnInitialUpdate();
     }
 
+    // Opens the view with band edges 136-174, where the VHF frequencies the
+    // table tests type are in range.
+    void OpenWithVhfBand() {
+        Open();
+        Bar().LowerBox()->setText(QStringLiteral("136"));
+        Bar().UpperBox()->setText(QStringLiteral("174"));
+    }
+
     ChannelTable& Grid() { return *m_View->Grid(); }
     TypeSettingBar& Bar() { return *m_View->Bar(); }
     QString Cell(int row, int col) { return Grid().CellText(row, col); }
