@@ -2,6 +2,18 @@
 
 #include <algorithm>
 
+#include "image/ImageMap.h"
+
+std::optional<int> ChannelNumberArg(const std::string& text) {
+    const bool digits = !text.empty() && text.size() <= 3 &&
+                        text.find_first_not_of("0123456789") == std::string::npos;
+    const int n = digits ? std::stoi(text) : 0;
+    if (n < 1 || n > ImageMap::ChannelCount) {
+        return std::nullopt;
+    }
+    return n;
+}
+
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
                                     std::initializer_list<const char*> valueOptions,
                                     std::initializer_list<const char*> flagOptions,

@@ -30,6 +30,9 @@ struct CliArgs {
     }
 };
 
+// A channel number 1-128 as given on the command line, or nothing.
+std::optional<int> ChannelNumberArg(const std::string& text);
+
 // Parses args (without the program and subcommand names). valueOptions and
 // flagOptions name the accepted options, with their dashes ("-o", "--base").
 // On an unknown or incomplete option, returns nullopt and sets error.

@@ -8,7 +8,6 @@
 #include "image/BandLimits.h"
 #include "image/CProgramDoc.h"
 #include "image/FileContents.h"
-#include "image/ImageMap.h"
 
 namespace {
 
@@ -102,12 +101,11 @@ std::string PlacementFromArgs(const CliArgs& args, ChannelImport::Placement& pla
         if (placement.byLocation) {
             return "--start and --by-location exclude each other";
         }
-        const bool digits = !start->empty() && start->size() <= 3 &&
-                            start->find_first_not_of("0123456789") == std::string::npos;
-        placement.start = digits ? std::stoi(*start) : 0;
-        if (placement.start < 1 || placement.start > ImageMap::ChannelCount) {
+        const std::optional<int> channel = ChannelNumberArg(*start);
+        if (!channel) {
             return "--start takes a channel 1-128, not " + *start;
         }
+        placement.start = *channel;
     }
     return {};
 }

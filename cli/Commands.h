@@ -13,4 +13,6 @@ int RunDiff(const std::vector<std::string>& args);
 int RunVerify(const std::vector<std::string>& args);
 int RunRead(const std::vector<std::string>& args);
 int RunWrite(const std::vector<std::string>& args);
+int RunPlan(const std::vector<std::string>& args);
+int RunCheck(const std::vector<std::string>& args);
 int RunSimulate(const std::vector<std::string>& args);

@@ -26,6 +26,8 @@ const Command kCommands[] = {
     {"read", RunRead, "read a radio into a channel file"},
     {"write", RunWrite, "write a channel file into a radio"},
     {"verify", RunVerify, "compare a radio with a channel file"},
+    {"plan", RunPlan, "insert a licence-free channel plan, or list the plans"},
+    {"check", RunCheck, "check the channels of a channel file against a licence"},
     {"simulate", RunSimulate, "run a simulated radio on a pseudo-terminal"},
 };
 
