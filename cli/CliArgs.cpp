@@ -17,7 +17,8 @@ std::optional<int> ChannelNumberArg(const std::string& text) {
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
                                     std::initializer_list<const char*> valueOptions,
                                     std::initializer_list<const char*> flagOptions,
-                                    std::string& error) {
+                                    std::string& error,
+                                    std::initializer_list<const char*> listOptions) {
     auto isIn = [](std::initializer_list<const char*> list, const std::string& name) {
         return std::any_of(list.begin(), list.end(), [&](const char* o) { return name == o; });
     };
@@ -38,20 +39,23 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
             name = a.substr(0, eq);
             inlineValue = a.substr(eq + 1);
         }
-        if (isIn(valueOptions, name)) {
+        const bool bList = isIn(listOptions, name);
+        if (bList || isIn(valueOptions, name)) {
             // Two values for one option leave the user's intent unclear
             // (which file is written?): refused rather than one dropped.
             if (out.values.count(name)) {
                 error = "option " + name + " given more than once";
                 return std::nullopt;
             }
-            if (inlineValue) {
-                out.values[name] = *inlineValue;
-            } else if (i + 1 < args.size()) {
-                out.values[name] = args[++i];
-            } else {
+            if (!inlineValue && i + 1 >= args.size()) {
                 error = "option " + name + " needs a value";
                 return std::nullopt;
+            }
+            const std::string value = inlineValue ? *inlineValue : args[++i];
+            if (bList) {
+                out.lists[name].push_back(value);
+            } else {
+                out.values[name] = value;
             }
         } else if (isIn(flagOptions, name) && !inlineValue) {
             out.flags.insert(name);

@@ -17,10 +17,13 @@ inline constexpr int ExitUsage = 2;
 struct CliArgs {
     std::vector<std::string> positional;
     std::map<std::string, std::string> values;
+    std::map<std::string, std::vector<std::string>> lists; // options that may repeat
     std::set<std::string> flags;
     bool help = false;
 
-    bool Has(const std::string& name) const { return values.count(name) || flags.count(name); }
+    bool Has(const std::string& name) const {
+        return values.count(name) || flags.count(name) || lists.count(name);
+    }
     std::optional<std::string> Value(const std::string& name) const {
         auto it = values.find(name);
         if (it == values.end()) {
@@ -34,9 +37,12 @@ struct CliArgs {
 std::optional<int> ChannelNumberArg(const std::string& text);
 
 // Parses args (without the program and subcommand names). valueOptions and
-// flagOptions name the accepted options, with their dashes ("-o", "--base").
-// On an unknown or incomplete option, returns nullopt and sets error.
+// flagOptions name the accepted options, with their dashes ("-o", "--base");
+// listOptions those with a value that may be given more than once ("--port A
+// --port B"), collected in lists. On an unknown or incomplete option, returns
+// nullopt and sets error.
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
                                     std::initializer_list<const char*> valueOptions,
                                     std::initializer_list<const char*> flagOptions,
-                                    std::string& error);
+                                    std::string& error,
+                                    std::initializer_list<const char*> listOptions = {});

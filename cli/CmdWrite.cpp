@@ -3,6 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ComparePrint.h"
+#include "cli/FleetWriteCommand.h"
 #include "cli/TransferCommand.h"
 #include "compare/CompareTexts.h"
 #include "image/CProgramDoc.h"
@@ -12,7 +13,10 @@ namespace {
 
 void WriteUsage(std::ostream& out) {
     out << "usage: orinctl write --port PORT [--retries N] [--verify [--lang en|zh]\n"
-           "                     [--format text|csv]] IN.sin\n\n"
+           "                     [--format text|csv]] IN.sin\n"
+           "       orinctl write --port PORT [--port PORT ...] [--number FIELD=FIRST]\n"
+           "                     [--verify] [--log RECORD.csv] [--next] [--retries N]\n"
+           "                     [--lang en|zh] IN.sin\n\n"
            "Writes IN.sin, as stored, into the radio on PORT. The communication-error\n"
            "prompt is answered Retry N times (default 0), then Cancel. Progress and\n"
            "messages go to stderr.\n\n"
@@ -20,6 +24,7 @@ void WriteUsage(std::ostream& out) {
            "with IN.sin over the bytes a transfer carries; every channel column and\n"
            "setting the radio holds differently is printed as orinctl diff prints it, and\n"
            "the command fails (exit status 1).\n\n"
+        << FleetWriteHelp << '\n'
         << PortNamesHelp;
 }
 
@@ -27,8 +32,8 @@ void WriteUsage(std::ostream& out) {
 
 int RunWrite(const std::vector<std::string>& args) {
     std::string error;
-    const auto parsed =
-        ParseCliArgs(args, {"--port", "--retries", "--lang", "--format"}, {"--verify"}, error);
+    const auto parsed = ParseCliArgs(args, {"--retries", "--lang", "--format", "--number", "--log"},
+                                     {"--verify", "--next"}, error, {"--port"});
     CompareOutput output;
     if (!parsed || !ParseCompareOutput(*parsed, output, error)) {
         std::cerr << "orinctl write: " << error << '\n';
@@ -46,14 +51,20 @@ int RunWrite(const std::vector<std::string>& args) {
         WriteUsage(std::cerr);
         return ExitUsage;
     }
-    if (!parsed->Value("--port") || parsed->positional.size() != 1) {
+    const std::vector<std::string> ports =
+        parsed->lists.count("--port") ? parsed->lists.at("--port") : std::vector<std::string>{};
+    if (ports.empty() || parsed->positional.size() != 1) {
         std::cerr << "orinctl write: "
-                  << (!parsed->Value("--port")     ? "missing --port PORT"
+                  << (ports.empty()                ? "missing --port PORT"
                       : parsed->positional.empty() ? "missing IN.sin"
                                                    : "more than one file given")
                   << '\n';
         WriteUsage(std::cerr);
         return ExitUsage;
+    }
+    if (ports.size() > 1 || parsed->Has("--number") || parsed->Has("--log") ||
+        parsed->Has("--next")) {
+        return RunFleetWrite(*parsed, ports, retries, output.lang, WriteUsage);
     }
     CProgramDoc doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
@@ -61,7 +72,7 @@ int RunWrite(const std::vector<std::string>& args) {
         std::cerr << "orinctl write: " << loaded.englishMessage << '\n';
         return ExitFailure;
     }
-    const std::string port = *parsed->Value("--port");
+    const std::string port = ports.front();
     const TransferOutcome outcome =
         RunConsoleTransfer(TransferDirection::Write, port, retries, doc.Image());
     if (outcome != TransferOutcome::Completed) {

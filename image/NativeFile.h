@@ -58,6 +58,10 @@ public:
     static NativeFile CreateNew(const std::string& path);
     // An existing regular file, for writing in place; not truncated.
     static NativeFile OpenExistingForWriting(const std::string& path);
+    // A regular file for adding to its end, made when missing (bCreated then
+    // says so). Every write lands at the end as one piece, so lines that two
+    // programs add at the same time are all kept, none cut into another.
+    static NativeFile OpenForAppending(const std::string& path, bool& bCreated);
     // A regular file for reading. Never waits: a pipe, a device or a folder is
     // refused (kind tells which it was) instead of being opened.
     static NativeFile OpenForReading(const std::string& path, Kind& kind);

@@ -173,6 +173,27 @@ NativeFile NativeFile::OpenExistingForWriting(const std::string& path) {
     return file;
 }
 
+NativeFile NativeFile::OpenForAppending(const std::string& path, bool& bCreated) {
+    NativeFile file;
+    const int flags = O_WRONLY | O_APPEND | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
+    bCreated = fd >= 0;
+    if (fd < 0 && errno == EEXIST) {
+        fd = ::open(path.c_str(), flags);
+    }
+    if (fd < 0) {
+        file.m_Error = errno;
+        return file;
+    }
+    file.m_Handle = fd;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || KindOf(st.st_mode) != Kind::Regular) {
+        file.Close();
+        file.m_Error = EINVAL;
+    }
+    return file;
+}
+
 NativeFile NativeFile::OpenForReading(const std::string& path, Kind& kind) {
     NativeFile file;
     kind = Kind::Missing;

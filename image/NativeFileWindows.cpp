@@ -229,6 +229,35 @@ NativeFile NativeFile::OpenExistingForWriting(const std::string& path) {
     return file;
 }
 
+NativeFile NativeFile::OpenForAppending(const std::string& path, bool& bCreated) {
+    NativeFile file;
+    bCreated = false;
+    if (IsDeviceName(path)) {
+        file.m_Error = EINVAL;
+        return file;
+    }
+    // Append access alone: the system puts every write at the end in one piece.
+    const std::wstring wide = WinText::Wide(path);
+    const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
+    HANDLE h = CreateFileW(wide.c_str(), FILE_APPEND_DATA, share, nullptr, CREATE_NEW,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    bCreated = h != INVALID_HANDLE_VALUE;
+    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
+        h = CreateFileW(wide.c_str(), FILE_APPEND_DATA, share, nullptr, OPEN_EXISTING,
+                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    }
+    if (h == INVALID_HANDLE_VALUE) {
+        file.m_Error = LastError();
+        return file;
+    }
+    file.m_Handle = reinterpret_cast<std::intptr_t>(h);
+    if (!IsRegularFile(h)) {
+        file.Close();
+        file.m_Error = EINVAL;
+    }
+    return file;
+}
+
 NativeFile NativeFile::OpenForReading(const std::string& path, Kind& kind) {
     NativeFile file;
     kind = Kind::Missing;

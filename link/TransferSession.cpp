@@ -46,6 +46,7 @@ TransferOutcome TransferSession::Run(TransferDirection direction, const std::str
     m_FailureCounter = 1;
     m_Buffer.fill(0);
     m_bCheckIdentity = true;
+    m_Identity.reset();
 
     const TransferOutcome outcome = Exchange();
     // The one place that closes the port: every way out of Exchange comes here.
@@ -150,8 +151,18 @@ TransferSession::Step TransferSession::Identify() {
     }
     // The buffer is deliberately not cleared: a missing reply leaves the
     // wake-up acknowledgement in byte 0, which fails the model check below.
-    if (!m_Link.Read(m_Buffer.data(), IdentityReplyLength).ok) {
+    const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), IdentityReplyLength);
+    if (!reply.ok) {
         return Step::CommunicationPrompt;
+    }
+    if (reply.count > VersionIndex) {
+        RadioIdentity identity;
+        for (std::size_t i = 0; i < VersionIndex; ++i) {
+            const std::uint8_t c = m_Buffer[i];
+            identity.model += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?';
+        }
+        identity.version = m_Buffer[VersionIndex];
+        m_Identity = identity;
     }
     if (!m_bCheckIdentity) {
         return Step::Confirm;

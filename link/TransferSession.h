@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "image/MemoryImage.h"
@@ -10,6 +11,12 @@
 #include "link/TransferHost.h"
 
 enum class TransferDirection { Read, Write };
+
+// What the radio said about itself in its identity reply.
+struct RadioIdentity {
+    std::string model;        // bytes 0-3, anything unprintable as '?'
+    std::uint8_t version = 0; // byte 4
+};
 
 // How a transfer ended.
 enum class TransferOutcome {
@@ -54,6 +61,9 @@ public:
     TransferOutcome Run(TransferDirection direction, const std::string& portName,
                         MemoryImage& image);
 
+    // The identity reply of the last Run, when a whole one arrived.
+    const std::optional<RadioIdentity>& Identity() const { return m_Identity; }
+
 private:
     enum class Step { Detect, Identify, Confirm, CommunicationPrompt, Blocks, Finished };
 
@@ -80,5 +90,6 @@ private:
     std::array<std::uint8_t, 20> m_Buffer{};
     int m_FailureCounter = 1;
     bool m_bCheckIdentity = true;
+    std::optional<RadioIdentity> m_Identity;
     TransferOutcome m_Outcome = TransferOutcome::Completed;
 };

@@ -11,15 +11,16 @@ allowed() {
     formats | link | settings) echo "base image $1" ;;
     compare) echo "base image settings compare" ;;
     plans) echo "base image formats plans" ;;
+    fleet) echo "base image formats link settings compare fleet" ;;
     editor) echo "base image formats editor" ;;
-    app) echo "base image formats link settings compare plans editor app" ;;
-    cli) echo "base image formats link settings compare plans cli" ;;
+    app) echo "base image formats link settings compare plans editor fleet app" ;;
+    cli) echo "base image formats link settings compare plans fleet cli" ;;
     *) echo "" ;;
     esac
 }
 
 bad=0
-for from in base image formats link settings compare plans editor app cli; do
+for from in base image formats link settings compare plans editor fleet app cli; do
     [ -d "$from" ] || continue
     while IFS=: read -r file include; do
         to=${include#\#include \"}
