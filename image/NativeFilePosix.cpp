@@ -22,6 +22,20 @@ NativeFile::Kind KindOf(mode_t mode) {
     return S_ISREG(mode) ? NativeFile::Kind::Regular : NativeFile::Kind::Other;
 }
 
+// Opens path with flags (new files get the default permissions): the
+// descriptor of a regular file, or -1 with error set.
+int OpenRegular(const std::string& path, int flags, int& error) {
+    const int fd = ::open(path.c_str(), flags, 0666);
+    error = fd < 0 ? errno : 0;
+    struct stat st {};
+    if (fd >= 0 && (::fstat(fd, &st) != 0 || KindOf(st.st_mode) != NativeFile::Kind::Regular)) {
+        ::close(fd);
+        error = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
 std::string FolderOf(const std::string& path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -159,37 +173,18 @@ NativeFile NativeFile::CreateNew(const std::string& path) {
 NativeFile NativeFile::OpenExistingForWriting(const std::string& path) {
     NativeFile file;
     // Non-blocking, so that a pipe put in the file's place cannot hold the open.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        file.m_Error = errno;
-        return file;
-    }
-    file.m_Handle = fd;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || KindOf(st.st_mode) != Kind::Regular) {
-        file.Close();
-        file.m_Error = EINVAL;
-    }
+    file.m_Handle =
+        OpenRegular(path, O_WRONLY | O_NOCTTY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, file.m_Error);
     return file;
 }
 
 NativeFile NativeFile::OpenForAppending(const std::string& path, bool& bCreated) {
     NativeFile file;
     const int flags = O_WRONLY | O_APPEND | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-    int fd = ::open(path.c_str(), flags | O_CREAT | O_EXCL | O_NOFOLLOW, 0666);
-    bCreated = fd >= 0;
-    if (fd < 0 && errno == EEXIST) {
-        fd = ::open(path.c_str(), flags);
-    }
-    if (fd < 0) {
-        file.m_Error = errno;
-        return file;
-    }
-    file.m_Handle = fd;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || KindOf(st.st_mode) != Kind::Regular) {
-        file.Close();
-        file.m_Error = EINVAL;
+    file.m_Handle = OpenRegular(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, file.m_Error);
+    bCreated = file.m_Handle >= 0;
+    if (!bCreated && file.m_Error == EEXIST) {
+        file.m_Handle = OpenRegular(path, flags, file.m_Error);
     }
     return file;
 }

@@ -121,6 +121,28 @@ bool IsRegularFile(HANDLE h) {
            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// Opens a regular file that is no device name: its handle as a number, or -1
+// with error set.
+std::intptr_t OpenRegular(const std::string& path, DWORD access, DWORD share, DWORD disposition,
+                          int& error) {
+    error = EINVAL;
+    if (IsDeviceName(path)) {
+        return -1;
+    }
+    const HANDLE h = CreateFileW(WinText::Wide(path).c_str(), access, share, nullptr, disposition,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) {
+        error = LastError();
+        return -1;
+    }
+    if (!IsRegularFile(h)) {
+        CloseHandle(h);
+        return -1;
+    }
+    error = 0;
+    return reinterpret_cast<std::intptr_t>(h);
+}
+
 } // namespace
 
 NativeFile::Target NativeFile::Inspect(const std::string& path) {
@@ -211,49 +233,18 @@ NativeFile NativeFile::CreateNew(const std::string& path) {
 
 NativeFile NativeFile::OpenExistingForWriting(const std::string& path) {
     NativeFile file;
-    if (IsDeviceName(path)) {
-        file.m_Error = EINVAL;
-        return file;
-    }
-    const HANDLE h = CreateFileW(WinText::Wide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        file.m_Error = LastError();
-        return file;
-    }
-    file.m_Handle = reinterpret_cast<std::intptr_t>(h);
-    if (!IsRegularFile(h)) {
-        file.Close();
-        file.m_Error = EINVAL;
-    }
+    file.m_Handle = OpenRegular(path, GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING, file.m_Error);
     return file;
 }
 
 NativeFile NativeFile::OpenForAppending(const std::string& path, bool& bCreated) {
     NativeFile file;
-    bCreated = false;
-    if (IsDeviceName(path)) {
-        file.m_Error = EINVAL;
-        return file;
-    }
     // Append access alone: the system puts every write at the end in one piece.
-    const std::wstring wide = WinText::Wide(path);
     const DWORD share = FILE_SHARE_READ | FILE_SHARE_WRITE;
-    HANDLE h = CreateFileW(wide.c_str(), FILE_APPEND_DATA, share, nullptr, CREATE_NEW,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    bCreated = h != INVALID_HANDLE_VALUE;
-    if (h == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) {
-        h = CreateFileW(wide.c_str(), FILE_APPEND_DATA, share, nullptr, OPEN_EXISTING,
-                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    }
-    if (h == INVALID_HANDLE_VALUE) {
-        file.m_Error = LastError();
-        return file;
-    }
-    file.m_Handle = reinterpret_cast<std::intptr_t>(h);
-    if (!IsRegularFile(h)) {
-        file.Close();
-        file.m_Error = EINVAL;
+    file.m_Handle = OpenRegular(path, FILE_APPEND_DATA, share, CREATE_NEW, file.m_Error);
+    bCreated = file.m_Handle >= 0;
+    if (!bCreated && file.m_Error == EEXIST) {
+        file.m_Handle = OpenRegular(path, FILE_APPEND_DATA, share, OPEN_EXISTING, file.m_Error);
     }
     return file;
 }
