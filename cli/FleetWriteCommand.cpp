@@ -23,7 +23,8 @@ const char* const FleetWriteHelp =
     "radio that failed is tried again with the same ID.\n"
     "Exit status: 0 every radio written (and verified), 1 any failed (the others\n"
     "still finish), 2 a usage error (bad field or first ID, a port given twice, a\n"
-    "port that cannot be opened), and then nothing is written.\n";
+    "port that cannot be opened, a record that cannot be written), and then no\n"
+    "radio is touched.\n";
 
 namespace {
 
@@ -104,6 +105,10 @@ int RunFleetWrite(const CliArgs& args, const std::vector<std::string>& ports, in
         return refuse(bad);
     }
     const std::optional<std::string> log = args.Value("--log");
+    if (FleetText error; log && !FleetRecord::Prepare(*log, lang, error)) {
+        std::cerr << "orinctl write: " << error.In(lang) << '\n';
+        return ExitUsage;
+    }
 
     FleetWriter writer(doc.Image(), options,
                        [](const std::string&) { return std::make_unique<SystemSerialLink>(); });

@@ -46,20 +46,32 @@ std::string BesideDocument(const std::string& documentPath) {
     return documentPath.substr(0, dot) + "-fleet.csv";
 }
 
-bool Append(const std::string& path, const FleetResult& result, Lang lang, FleetText& error) {
+namespace {
+
+// Adds lines to the record in one write, after the header when the file is new.
+bool AddLines(const std::string& path, std::string lines, Lang lang, FleetText& error) {
     bool bCreated = false;
     NativeFile file = NativeFile::OpenForAppending(path, bCreated);
-    std::string text = Csv::Line(Fields(result, lang));
     if (bCreated) {
-        text = Csv::Line(Header(lang)) + text;
+        lines = Csv::Line(Header(lang)) + lines;
     }
-    if (file.IsOpen() && file.WriteAll(text) && file.Close()) {
+    if (file.IsOpen() && (lines.empty() || file.WriteAll(lines)) && file.Close()) {
         return true;
     }
     const std::string why = NativeFile::Describe(file.Error());
     error = {"The record " + path + " cannot be written: " + why,
              "无法写入记录 " + path + "：" + why};
     return false;
+}
+
+} // namespace
+
+bool Append(const std::string& path, const FleetResult& result, Lang lang, FleetText& error) {
+    return AddLines(path, Csv::Line(Fields(result, lang)), lang, error);
+}
+
+bool Prepare(const std::string& path, Lang lang, FleetText& error) {
+    return AddLines(path, {}, lang, error);
 }
 
 } // namespace FleetRecord

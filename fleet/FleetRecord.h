@@ -38,5 +38,8 @@ std::string BesideDocument(const std::string& documentPath);
 // two programs adding to one record keep every line. False with a reason in
 // both languages when the file cannot be written.
 bool Append(const std::string& path, const FleetResult& result, Lang lang, FleetText& error);
+// Makes sure the record can be added to before any radio is touched: a new
+// file gets its header now.
+bool Prepare(const std::string& path, Lang lang, FleetText& error);
 
 } // namespace FleetRecord
