@@ -15,6 +15,7 @@
 
 #include "app/ChannelListCommands.h"
 #include "app/CompareCommands.h"
+#include "app/FleetCommands.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
 #include "app/HelpCommands.h"
@@ -238,6 +239,8 @@ void CMainFrame::AttachTransfer(TransferCommands* transfer) {
     m_FileMenu->insertAction(
         fileActions.value(fileActions.indexOf(m_ChannelLists->ExportAction()) + 1),
         m_Compare->CompareFileAction());
+    m_Fleet = new FleetCommands(m_Context.view, *m_Files, *transfer, this);
+    m_ProgramMenu->insertAction(m_ProgramSeparator, m_Fleet->Action());
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->CompareRadioAction());
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->VerifyAction());
     connect(transfer, &TransferCommands::busyChanged, this,

@@ -18,6 +18,7 @@ class RecentFileList;
 class SettingsCommands;
 class ChannelListCommands;
 class CompareCommands;
+class FleetCommands;
 class TransferCommands;
 
 // The main window: menu bar, toolbar and status bar around the channel view.
@@ -97,6 +98,7 @@ private:
     ChannelListCommands* m_ChannelLists;
     TransferCommands* m_Transfer = nullptr;
     CompareCommands* m_Compare = nullptr;
+    FleetCommands* m_Fleet = nullptr;
     RecentFileList* m_Recent = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QMenu* m_FileMenu = nullptr;

@@ -56,6 +56,8 @@ public:
     void SetBeforeWrite(std::function<bool(const MemoryImage&)> ask) {
         m_BeforeWrite = std::move(ask);
     }
+    // Whether the image may be written (the question SetBeforeWrite installed).
+    bool MayWrite(const MemoryImage& image) const { return !m_BeforeWrite || m_BeforeWrite(image); }
     // How transfers wait; tests put a virtual clock here.
     void SetSleeper(DialogTransferHost::Sleeper sleeper) { m_Sleeper = std::move(sleeper); }
 
