@@ -41,6 +41,7 @@ public:
     // Compare With File, Compare With Radio, Verify After Write; nullptr until
     // AttachTransfer.
     CompareCommands* Compare() const { return m_Compare; }
+    FleetCommands* Fleet() const { return m_Fleet; }
 
     QToolBar* ToolBar() const { return m_wndToolBar; }
     QMenu* FileMenu() const { return m_FileMenu; }

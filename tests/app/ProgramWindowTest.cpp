@@ -8,6 +8,7 @@
 
 #include "app/CompareCommands.h"
 #include "app/FileCommands.h"
+#include "app/FleetCommands.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
@@ -194,12 +195,13 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
     auto* transfer = new TransferCommands(*view, frame.get());
     frame->AttachTransfer(transfer);
     const QList<QAction*> program = frame->ProgramMenu()->actions();
-    ASSERT_GE(program.size(), 7);
+    ASSERT_GE(program.size(), 8);
     EXPECT_EQ(program[0], transfer->ReadAction());
     EXPECT_EQ(program[1], transfer->WriteAction());
-    EXPECT_EQ(program[2], frame->Compare()->CompareRadioAction());
-    EXPECT_EQ(program[3], frame->Compare()->VerifyAction());
-    EXPECT_TRUE(program[4]->isSeparator());
+    EXPECT_EQ(program[2], frame->Fleet()->Action());
+    EXPECT_EQ(program[3], frame->Compare()->CompareRadioAction());
+    EXPECT_EQ(program[4], frame->Compare()->VerifyAction());
+    EXPECT_TRUE(program[5]->isSeparator());
     EXPECT_TRUE(frame->ToolBar()->actions().contains(transfer->ReadAction()));
     EXPECT_TRUE(frame->ToolBar()->actions().contains(transfer->WriteAction()));
     emit frame->PortMenu()->aboutToShow();
