@@ -128,11 +128,19 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     ChannelImport::Note error;
     ChirpImport::ReadResult read;
     std::vector<ChannelImport::Row> ownRows;
+    // The same file against the widest band edges tells which refused rows a
+    // change of the edges would bring in.
+    std::vector<ChannelImport::Row> widest;
     if (chirp) {
         read = ChirpImport::Read(csv, band);
         error = read.error;
+        widest = ChirpImport::Read(csv, ChannelImport::WidestBand).rows;
     } else {
         ownRows = ChannelCsv::PreviewRows(csv, current, error);
+        MemoryImage widened = current;
+        EncodeBandLimits(ChannelImport::WidestBand.lower, ChannelImport::WidestBand.upper, widened);
+        ChannelImport::Note ignored;
+        widest = ChannelCsv::PreviewRows(csv, widened, ignored);
     }
     const QString name = QFileInfo(path).fileName();
     if (!error.english.empty()) {
@@ -146,7 +154,8 @@ bool ChannelListCommands::ImportFile(const QString& path) {
             return chirp ? ChirpImport::Place(read, placement) : ownRows;
         },
         m_Owner);
-    preview.SetBandEdges(band);
+    preview.SetBandEdges(band,
+                         ChannelImport::AdmittedByWidestBand(chirp ? read.rows : ownRows, widest));
     if (ModalRunner::Run(preview) != QDialog::Accepted) {
         return false;
     }

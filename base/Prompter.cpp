@@ -10,27 +10,28 @@ namespace {
 constexpr BiText SaveButton{"&Save", "保存(&S)"};
 constexpr BiText DiscardButton{"&Discard", "不保存(&N)"};
 constexpr BiText CancelButton{"Cancel", "取消"};
+// The main window's own title, in the interface language.
+constexpr BiText BoxTitle{"Orin Programing Software", "Orin 写频软件"};
 
 class MessageBoxPrompter final : public Prompter {
 public:
     void ShowMessage(QWidget* owner, const QString& text, const QString& details) override {
-        QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, owner);
-        box.setWindowTitle(QStringLiteral("Orin Programing Software"));
+        QMessageBox box(QMessageBox::NoIcon, Tr(BoxTitle), text, QMessageBox::Ok, owner);
         if (!details.isEmpty()) {
             box.setDetailedText(details);
         }
         box.exec();
     }
     bool AskYesNo(QWidget* owner, const QString& text) override {
-        return QMessageBox::question(owner, QStringLiteral("Orin Programing Software"), text,
+        return QMessageBox::question(owner, Tr(BoxTitle), text,
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     bool AskRetryCancel(QWidget* owner, const QString& text) override {
-        return QMessageBox::warning(owner, QStringLiteral("Orin Programing Software"), text,
+        return QMessageBox::warning(owner, Tr(BoxTitle), text,
                                     QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
     }
     SaveChoice AskSaveChanges(QWidget* owner, const QString& text) override {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Orin Programing Software"), text,
+        QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
         // The standard buttons, named in the interface language whatever
         // translations Qt itself has.

@@ -17,7 +17,7 @@ void VerifyUsage(std::ostream& out) {
            "it with FILE.sin over the bytes a transfer carries. Differences are printed as\n"
            "orinctl diff prints them, radio on the right. The communication-error prompt is\n"
            "answered Retry N times (default 0), then Cancel. Progress and messages go to\n"
-           "stderr.\n\n"
+           "stderr, in the language of --lang.\n\n"
            "Exit status: 0 the same, 1 different, 2 trouble (the read failed, a file that\n"
            "cannot be read, a usage error).\n\n"
         << PortNamesHelp;

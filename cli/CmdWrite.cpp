@@ -74,7 +74,7 @@ int RunWrite(const std::vector<std::string>& args) {
     }
     const std::string port = ports.front();
     const TransferOutcome outcome =
-        RunConsoleTransfer(TransferDirection::Write, port, retries, doc.Image());
+        RunConsoleTransfer(TransferDirection::Write, port, retries, doc.Image(), output.lang);
     if (outcome != TransferOutcome::Completed) {
         return ExitFailure;
     }

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "image/ImageMap.h"
+#include "link/TransferTexts.h"
 
 namespace {
 
@@ -17,7 +18,8 @@ void OnInterrupt(int) {
 
 } // namespace
 
-ConsoleTransferHost::ConsoleTransferHost(int retries) : m_RetriesLeft(retries) {}
+ConsoleTransferHost::ConsoleTransferHost(int retries, Lang lang)
+    : m_RetriesLeft(retries), m_Lang(lang) {}
 
 void ConsoleTransferHost::CatchInterrupts() {
     std::signal(SIGINT, OnInterrupt);
@@ -32,8 +34,18 @@ void ConsoleTransferHost::SetStatusText(const std::string& text) {
         if (block % 50 != 0 && block != ImageMap::BlockCount) {
             return;
         }
-        std::cerr << "block " << block << " of " << ImageMap::BlockCount << '\n';
+        const std::string count = std::to_string(block);
+        const std::string all = std::to_string(ImageMap::BlockCount);
+        std::cerr << BiText{"block ", "第 "}.In(m_Lang) << count
+                  << BiText{" of ", " 块，共 "}.In(m_Lang) << all << BiText{"", " 块"}.In(m_Lang)
+                  << '\n';
         return;
+    }
+    for (const BiText& line : TransferTexts::StatusLines) {
+        if (text == line.english) {
+            std::cerr << line.In(m_Lang) << '\n';
+            return;
+        }
     }
     std::cerr << text << '\n';
 }
@@ -47,9 +59,9 @@ void ConsoleTransferHost::Sleep(int ms) {
 }
 
 void ConsoleTransferHost::ShowMessage(const HostMessage& message) {
-    std::cerr << message.text.english << '\n';
+    std::cerr << message.text.In(m_Lang) << '\n';
     if (message.note) {
-        std::cerr << message.note->english << '\n';
+        std::cerr << message.note->In(m_Lang) << '\n';
     }
     if (!message.details.empty()) {
         std::cerr << message.details << '\n';
@@ -57,10 +69,10 @@ void ConsoleTransferHost::ShowMessage(const HostMessage& message) {
 }
 
 bool ConsoleTransferHost::AskRetryCancel(const BiText& text) {
-    std::cerr << text.english << '\n';
+    std::cerr << text.In(m_Lang) << '\n';
     if (m_RetriesLeft > 0) {
         --m_RetriesLeft;
-        std::cerr << "retrying\n";
+        std::cerr << BiText{"retrying", "重试"}.In(m_Lang) << '\n';
         return true;
     }
     return false;

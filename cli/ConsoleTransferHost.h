@@ -5,12 +5,12 @@
 
 #include "link/TransferHost.h"
 
-// The TransferHost of orinctl: progress and messages on stderr in English,
-// real sleeps, Ctrl+C as Cancel, and the communication prompt answered Retry
-// as many times as --retries allows.
+// The TransferHost of orinctl: progress and messages on stderr in the
+// language of --lang (English by default), real sleeps, Ctrl+C as Cancel, and the communication
+// prompt answered Retry as many times as --retries allows.
 class ConsoleTransferHost final : public TransferHost {
 public:
-    explicit ConsoleTransferHost(int retries);
+    explicit ConsoleTransferHost(int retries, Lang lang = Lang::English);
 
     void SetStatusText(const std::string& text) override;
     int ProgressPosition() override { return m_Progress; }
@@ -29,5 +29,6 @@ public:
 
 private:
     int m_RetriesLeft;
+    Lang m_Lang;
     int m_Progress = 0;
 };

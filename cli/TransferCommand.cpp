@@ -6,14 +6,14 @@
 #include "link/SystemSerialLink.h"
 
 TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::string& port,
-                                   int retries, MemoryImage& image) {
+                                   int retries, MemoryImage& image, Lang lang) {
     ConsoleTransferHost::CatchInterrupts();
-    ConsoleTransferHost host(retries);
+    ConsoleTransferHost host(retries, lang);
     SystemSerialLink link;
     TransferSession session(link, host);
     const TransferOutcome outcome = session.Run(direction, port, image);
     if (outcome == TransferOutcome::Cancelled) {
-        std::cerr << "cancelled\n";
+        std::cerr << BiText{"cancelled", "已取消"}.In(lang) << '\n';
     }
     return outcome;
 }
@@ -33,7 +33,7 @@ TransferOutcome ReadBackAndCompare(const std::string& port, int retries, const M
     // ones can differ.
     MemoryImage radio = written;
     const TransferOutcome outcome =
-        RunConsoleTransfer(TransferDirection::Read, port, retries, radio);
+        RunConsoleTransfer(TransferDirection::Read, port, retries, radio, lang);
     comparison.reset();
     if (outcome == TransferOutcome::Completed) {
         comparison = CompareImages(written, radio, CompareScope::Transferred, lang);

@@ -9,9 +9,9 @@
 #include "link/TransferSession.h"
 
 // What orinctl read and orinctl write share: one transfer over the serial
-// link with a console host.
+// link with a console host that reports in lang.
 TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::string& port,
-                                   int retries, MemoryImage& image);
+                                   int retries, MemoryImage& image, Lang lang = Lang::English);
 
 // Each retry may take minutes against a dead line; more than this is a typo.
 inline constexpr int MaxRetries = 100;

@@ -30,10 +30,11 @@ CompareDialog::CompareDialog(const ImageComparison& comparison, Lang lang, const
 
     auto* headingLabel = new QLabel(heading, this);
     headingLabel->setWordWrap(true);
-    headingLabel->setAccessibleName(tr("What is compared"));
+    // The headlines are read as shown; what they are goes in the description.
+    headingLabel->setAccessibleDescription(tr("What is compared"));
     const QString summary = Q(ComparisonSummary(comparison, lang));
     m_Summary->setText(summary);
-    m_Summary->setAccessibleName(tr("Number of differences"));
+    m_Summary->setAccessibleDescription(tr("Number of differences"));
     QFont bold = m_Summary->font();
     bold.setBold(true);
     m_Summary->setFont(bold);

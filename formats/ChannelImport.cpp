@@ -1,5 +1,6 @@
 #include "formats/ChannelImport.h"
 
+#include <set>
 #include <vector>
 
 #include "image/ImageMap.h"
@@ -56,6 +57,20 @@ int PlacedCount(const std::vector<Row>& rows) {
     int count = 0;
     for (const Row& row : rows) {
         count += row.channel > 0 ? 1 : 0;
+    }
+    return count;
+}
+
+int AdmittedByWidestBand(const std::vector<Row>& rows, const std::vector<Row>& widest) {
+    std::set<int> refused;
+    for (const Row& row : rows) {
+        if (!row.Storable()) {
+            refused.insert(row.line);
+        }
+    }
+    int count = 0;
+    for (const Row& row : widest) {
+        count += row.Storable() && refused.count(row.line) ? 1 : 0;
     }
     return count;
 }

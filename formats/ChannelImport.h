@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "base/Lang.h"
+#include "image/BandLimits.h"
 #include "image/ChannelCodec.h"
 #include "image/MemoryImage.h"
 
@@ -59,6 +60,13 @@ std::string StatusText(Status status, Lang lang);
 std::string NotesText(const Row& row, Lang lang);
 
 int PlacedCount(const std::vector<Row>& rows);
+
+// The widest band edges a channel file can hold, whole MHz.
+inline constexpr BandEdges WidestBand{67, 521};
+// How many rows that cannot be stored now (rows) could be stored when the same
+// file is read against WidestBand (widest), matched by their line: the rows a
+// change of the band edges would bring in, and no row refused for another reason.
+int AdmittedByWidestBand(const std::vector<Row>& rows, const std::vector<Row>& widest);
 
 // Whether record says what channel n (0-127) of image holds: the texts the
 // image shows in either language, exactly.

@@ -34,14 +34,6 @@ QColor StatusColour(Status status) {
     }
 }
 
-// A frequency of the file outside the band edges (but one the radio could
-// hold with other edges).
-bool OutsideBand(const Row& row, const BandEdges& band) {
-    bool ok = false;
-    const double mhz = QString::fromStdString(row.frequency).trimmed().toDouble(&ok);
-    return ok && mhz >= 67 && mhz <= 521 && (mhz < band.lower || mhz > band.upper);
-}
-
 QString StatusCell(const Row& row) {
     QString text = QString::fromStdString(ChannelImport::StatusText(row.status, CurrentLang()));
     const std::string why = ChannelImport::NotesText(row, CurrentLang());
@@ -163,8 +155,9 @@ void ImportPreviewDialog::FillTable() {
     ShowBandNote();
 }
 
-void ImportPreviewDialog::SetBandEdges(const BandEdges& band) {
+void ImportPreviewDialog::SetBandEdges(const BandEdges& band, int admittedByWiderBand) {
     m_Band = band;
+    m_AdmittedByWiderBand = admittedByWiderBand;
     ShowBandNote();
 }
 
@@ -172,10 +165,7 @@ void ImportPreviewDialog::ShowBandNote() {
     if (!m_Band) {
         return;
     }
-    int outside = 0;
-    for (const Row& row : m_Rows) {
-        outside += OutsideBand(row, *m_Band) ? 1 : 0;
-    }
+    const int outside = m_AdmittedByWiderBand;
     QString text = tr("Frequencies are checked against the band edges %1-%2 MHz (Type "
                       "Setting, Field).")
                        .arg(m_Band->lower)

@@ -29,9 +29,9 @@ public:
     ImportPreviewDialog(const QString& fileName, bool canPlace, Placer placer,
                         QWidget* parent = nullptr);
 
-    // The band edges the rows' frequencies were checked against; the dialog
-    // names them and counts the rows outside them.
-    void SetBandEdges(const BandEdges& band);
+    // The band edges the rows' frequencies were checked against and how many
+    // refused rows wider edges would bring in; the dialog names both.
+    void SetBandEdges(const BandEdges& band, int admittedByWiderBand);
 
     const std::vector<ChannelImport::Row>& Rows() const { return m_Rows; }
     ChannelImport::Placement CurrentPlacement() const;
@@ -71,5 +71,6 @@ private:
     QLabel* m_Summary = nullptr;
     QLabel* m_BandNote = nullptr;
     std::optional<BandEdges> m_Band;
+    int m_AdmittedByWiderBand = 0;
     QDialogButtonBox* m_Buttons = nullptr;
 };

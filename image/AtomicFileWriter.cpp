@@ -11,6 +11,7 @@ AtomicFileWriter::AtomicFileWriter(std::string path) : m_Path(std::move(path)) {
 bool AtomicFileWriter::Fail(Failure failure, int error) {
     m_Failure = failure;
     m_Reason = error != 0 ? NativeFile::Describe(error) : std::string();
+    m_ReasonChinese = error != 0 ? NativeFile::Describe(error, Lang::Chinese) : std::string();
     return false;
 }
 
@@ -43,6 +44,7 @@ std::string AtomicFileWriter::TemporaryPrefix(const std::string& target) {
 bool AtomicFileWriter::Examine(NativeFile::Target& target) {
     m_Failure = Failure::None;
     m_Reason.clear();
+    m_ReasonChinese.clear();
     target = NativeFile::Inspect(m_Path);
     m_bTargetExisted = target.kind != NativeFile::Kind::Missing;
     if (target.bForeignLink) {

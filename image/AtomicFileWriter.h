@@ -53,6 +53,7 @@ public:
     bool TargetExisted() const { return m_bTargetExisted; }
     // The system's reason for the last failure, when it gave one.
     const std::string& Reason() const { return m_Reason; }
+    const std::string& ReasonChinese() const { return m_ReasonChinese; }
     const std::string& Path() const { return m_Path; }
 
     // Makes the next Write stop after this many bytes, as a full disk or a
@@ -70,5 +71,6 @@ private:
     Failure m_Failure = Failure::None;
     bool m_bTargetExisted = false;
     std::string m_Reason;
+    std::string m_ReasonChinese;
     std::optional<std::size_t> m_InterruptAfter;
 };

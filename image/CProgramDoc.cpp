@@ -51,7 +51,7 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
     }
     case FileContents::Failure::Missing:
         return Failed("Cannot open the file " + Quoted(path) + " (" + file.reason + ").",
-                      "无法打开文件" + QuotedZh(path) + "（" + file.reason + "）。");
+                      "无法打开文件" + QuotedZh(path) + "（" + file.reasonChinese + "）。");
     case FileContents::Failure::NotRegular:
         return Failed("The file " + Quoted(path) +
                           " is a folder, a device or a pipe, not a channel data file. Nothing "
@@ -60,7 +60,7 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
     case FileContents::Failure::ReadError:
         return Failed("Reading the file " + Quoted(path) + " failed (" + file.reason +
                           "). Nothing was loaded.",
-                      "读取文件" + QuotedZh(path) + "失败（" + file.reason +
+                      "读取文件" + QuotedZh(path) + "失败（" + file.reasonChinese +
                           "）。未载入任何数据。");
     }
     // A short file leaves the image exactly as it was, not half replaced. The
@@ -95,7 +95,7 @@ FileOutcome CProgramDoc::SaveFailure(const AtomicFileWriter& writer) {
     using Failure = AtomicFileWriter::Failure;
     const std::string& path = writer.Path();
     const std::string why = writer.Reason().empty() ? "" : " (" + writer.Reason() + ")";
-    const std::string whyZh = writer.Reason().empty() ? "" : "（" + writer.Reason() + "）";
+    const std::string whyZh = writer.Reason().empty() ? "" : "（" + writer.ReasonChinese() + "）";
     // What became of the file on disk: a save that failed before replacing
     // anything leaves an existing file as it was and creates no new one.
     const std::string kept =

@@ -2,13 +2,18 @@
 
 #include "image/NativeFile.h"
 
+void FileContents::Explain(int error) {
+    reason = NativeFile::Describe(error);
+    reasonChinese = NativeFile::Describe(error, Lang::Chinese);
+}
+
 FileContents FileContents::Read(const std::string& path, std::size_t limit, Excess excess) {
     FileContents result;
     NativeFile::Kind kind = NativeFile::Kind::Missing;
     NativeFile file = NativeFile::OpenForReading(path, kind);
     if (!file.IsOpen()) {
         result.failure = kind == NativeFile::Kind::Other ? Failure::NotRegular : Failure::Missing;
-        result.reason = NativeFile::Describe(file.Error());
+        result.Explain(file.Error());
         return result;
     }
     result.size = file.Size().value_or(0);
@@ -25,7 +30,7 @@ FileContents FileContents::Read(const std::string& path, std::size_t limit, Exce
         const long long n = file.Read(result.data.data() + got, want - got);
         if (n < 0) {
             result.failure = Failure::ReadError;
-            result.reason = NativeFile::Describe(file.Error());
+            result.Explain(file.Error());
             result.data.clear();
             return result;
         }

@@ -20,11 +20,15 @@ struct FileContents {
 
     Failure failure = Failure::None;
     std::string data;
-    std::uint64_t size = 0; // the file's size when it was opened
-    std::string reason;     // the system's words for Missing and ReadError
+    std::uint64_t size = 0;    // the file's size when it was opened
+    std::string reason;        // the system's words for Missing and ReadError
+    std::string reasonChinese; // the same in Chinese, where there are Chinese words
 
     bool Ok() const { return failure == Failure::None; }
 
     // Reads at most limit bytes of the file at path.
     static FileContents Read(const std::string& path, std::size_t limit, Excess excess);
+
+private:
+    void Explain(int error);
 };

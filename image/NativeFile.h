@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/Lang.h"
+
 // The few file calls whose safe form differs between operating systems, behind
 // one small class so that each system has its own implementation file beside
 // the others (NativeFilePosix.cpp, NativeFileWindows.cpp; NativeFile.cpp holds
@@ -90,8 +92,9 @@ public:
     // Renames from over to within one folder, replacing to in one step.
     static bool Replace(const std::string& from, const std::string& to, int& error);
     static void Remove(const std::string& path);
-    // The system's words for an error number.
-    static std::string Describe(int error);
+    // The system's words for an error number; for Chinese, the Chinese words
+    // where there are any.
+    static std::string Describe(int error, Lang lang = Lang::English);
 
 private:
     explicit NativeFile(std::intptr_t handle) : m_Handle(handle) {}

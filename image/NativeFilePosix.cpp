@@ -1,4 +1,5 @@
 #include "image/NativeFile.h"
+#include "image/SystemErrorText.h"
 
 #include <algorithm>
 #include <atomic>
@@ -333,6 +334,7 @@ void NativeFile::Remove(const std::string& path) {
     ::unlink(path.c_str());
 }
 
-std::string NativeFile::Describe(int error) {
-    return std::strerror(error);
+std::string NativeFile::Describe(int error, Lang lang) {
+    const std::string chinese = lang == Lang::Chinese ? ChineseSystemError(error) : std::string();
+    return chinese.empty() ? std::string(std::strerror(error)) : chinese;
 }

@@ -1,4 +1,5 @@
 #include "image/NativeFile.h"
+#include "image/SystemErrorText.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -367,7 +368,13 @@ void NativeFile::Remove(const std::string& path) {
     DeleteFileW(WinText::Wide(path).c_str());
 }
 
-std::string NativeFile::Describe(int error) {
+std::string NativeFile::Describe(int error, Lang lang) {
+    const std::string chinese = lang == Lang::Chinese && error < WindowsErrorBase
+                                    ? ChineseSystemError(error)
+                                    : std::string();
+    if (!chinese.empty()) {
+        return chinese;
+    }
     if (error < WindowsErrorBase) {
         return std::strerror(error);
     }

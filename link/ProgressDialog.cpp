@@ -30,7 +30,6 @@ ProgressDialog::ProgressDialog(QWidget* parent)
     m_Cancel->setAutoDefault(false);
     m_Bar->setRange(0, BarMaximum);
     m_Bar->setTextVisible(true);
-    m_Bar->setFormat(QStringLiteral("%p%"));
     m_ProgressLabel->setBuddy(m_Bar);
     m_Status->setWordWrap(true);
     m_Status->setObjectName(QStringLiteral("progressStatus"));
@@ -48,15 +47,18 @@ void ProgressDialog::Retranslate() {
     m_Cancel->setText(tr("Cancel"));
     m_ProgressLabel->setText(tr("Progress："));
     m_Bar->setAccessibleName(tr("Transfer progress"));
-    m_Status->setAccessibleName(tr("Transfer status"));
+    // The line's name is its text (what is shown is what a screen reader
+    // hears); the description says what the line is.
+    m_Status->setAccessibleDescription(tr("Transfer status"));
     ShowStatus();
 }
 
+int ProgressDialog::Percent(int position) {
+    return position * 100 / BarMaximum;
+}
+
 QString ProgressDialog::BlockText(int position) const {
-    QString text = tr("Block %1 of %2, %3%")
-                       .arg(position)
-                       .arg(BarMaximum)
-                       .arg(position * 100 / BarMaximum);
+    QString text = tr("Block %1 of %2, %3%").arg(position).arg(BarMaximum).arg(Percent(position));
     // The time left, once enough blocks have gone to tell the pace.
     const int done = position - m_FirstBlock;
     const qint64 spent = m_Clock() - m_FirstMs;
@@ -83,7 +85,9 @@ void ProgressDialog::Create(QWidget* centreOver) {
         return;
     }
     m_Bar->setRange(0, BarMaximum);
-    m_Bar->setValue(0);
+    ShowBar(0);
+    // A phase belongs to the transfer that set it, not to the next one.
+    SetPhase(QString());
     m_bCancelRequested = false;
     m_Start->setEnabled(true);
     m_StatusSource.clear();
@@ -118,7 +122,6 @@ QString ProgressDialog::Phase() const {
 
 void ProgressDialog::SetPhase(const QString& phase) {
     m_Phase->setText(phase);
-    m_Phase->setAccessibleName(phase);
     m_Phase->setVisible(!phase.isEmpty());
 }
 
@@ -133,8 +136,14 @@ void ProgressDialog::SetStatusText(const QString& text) {
     ShowStatus();
 }
 
-void ProgressDialog::SetProgress(int position) {
+void ProgressDialog::ShowBar(int position) {
+    // The bar tells the same percentage as the status line, rounded the same way.
+    m_Bar->setFormat(QStringLiteral("%1%").arg(Percent(position)));
     m_Bar->setValue(position);
+}
+
+void ProgressDialog::SetProgress(int position) {
+    ShowBar(position);
     if (position <= 0) {
         // A new phase (the read-back of a verified write) measures its own pace.
         m_FirstBlock = -1;

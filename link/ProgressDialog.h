@@ -42,7 +42,7 @@ public:
 
 public slots:
     // A line above the bar naming the phase of a transfer in several phases;
-    // empty hides it. Creating the window keeps it.
+    // empty hides it. Creating the window clears it.
     void SetPhase(const QString& phase);
     // text is one of the transfer's status lines in English; it is shown in
     // the interface language.
@@ -65,6 +65,8 @@ protected:
 private:
     void Retranslate();
     void ShowStatus();
+    void ShowBar(int position);
+    static int Percent(int position);
     QString BlockText(int position) const;
 
     QString m_Title;
@@ -75,9 +77,9 @@ private:
     QLabel* m_ProgressLabel;
     QLabel* m_Status;
     QLabel* m_Phase;
-    QString m_StatusSource;   // the status line as the transfer gave it; empty: idle
-    int m_Block = -1;         // the block the status line tells of; -1: none
+    QString m_StatusSource; // the status line as the transfer gave it; empty: idle
+    int m_Block = -1;       // the block the status line tells of; -1: none
     Clock m_Clock;
-    qint64 m_FirstMs = 0;     // when the first block of this run was counted
+    qint64 m_FirstMs = 0; // when the first block of this run was counted
     int m_FirstBlock = -1;
 };

@@ -10,6 +10,13 @@ inline constexpr const char* StatusDetecting =
     "Now are detecting Communication Port,Please wait...";
 inline constexpr const char* StatusWaiting = "Waiting the response from radio....";
 inline constexpr const char* StatusNotStarted = "Not start...";
+// The status lines in Chinese, for a console that cannot look them up in the
+// window's translations (the window's own Chinese words).
+inline constexpr BiText StatusLines[] = {
+    {StatusDetecting, "正在检测通信端口，请稍候..."},
+    {StatusWaiting, "正在等待对讲机响应..."},
+    {StatusNotStarted, "未开始。"},
+};
 
 inline constexpr BiText PortNotOpened{
     "Could not Open the Port,Please check whether the Port are occupied or the device are ok",

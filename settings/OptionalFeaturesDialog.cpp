@@ -13,8 +13,8 @@
 
 #include "base/AppLanguage.h"
 #include "settings/DialogUnits.h"
-#include "settings/OkCancelRow.h"
 #include "settings/IdEdit.h"
+#include "settings/OkCancelRow.h"
 #include "settings/SettingsMap.h"
 #include "settings/TimeoutTimerSpin.h"
 
@@ -150,6 +150,10 @@ void OptionalFeaturesDialog::LayOut() {
     frequentForm->addRow(tr("Repeat Invert"), m_RepeatInvert);
 
     auto* idGroup = new QGroupBox(tr(" ID"), this);
+    // A group inside a group would be read by the outer one's title; and the
+    // title's leading blank is for the eye only.
+    idGroup->setAccessibleName(idGroup->title().trimmed());
+    frequentMode->setAccessibleName(frequentMode->title());
     auto* idColumn = new QVBoxLayout(idGroup);
     auto* idForm = new QFormLayout;
     idForm->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);

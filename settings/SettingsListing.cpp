@@ -64,7 +64,7 @@ std::vector<SettingField> ListSettingFields(const MemoryImage& image, Lang lang)
          VoxSwitchBit},
         {Features, {"Vox Gain Level", "声控灵敏度"}, s.voxGainText, VoxGainLevel, 1, 0xFF},
         {Features,
-         {"Priority Channel", "优先信道"},
+         {"Priority Channel", "优先频道"},
          EntryAt(PriorityEntries(), s.priorityChannel),
          PriorityChannel,
          1,

@@ -46,7 +46,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Orin programming tool maintainers"
 LangString ShortcutName ${LANG_ENGLISH} "Orin Programming Software"
 LangString ShortcutName ${LANG_SIMPCHINESE} "Orin 写频软件"
 LangString FileTypeName ${LANG_ENGLISH} "Orin channel file"
-LangString FileTypeName ${LANG_SIMPCHINESE} "Orin 信道文件"
+LangString FileTypeName ${LANG_SIMPCHINESE} "Orin 频道文件"
 
 Section "Install"
     SetShellVarContext all

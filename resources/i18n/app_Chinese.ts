@@ -67,11 +67,11 @@ For programming the Orin-6140D radio only.</source>
     <name>ChannelTablePrinter</name>
     <message>
         <source>Channel List</source>
-        <translation>信道列表</translation>
+        <translation>频道列表</translation>
     </message>
     <message>
         <source>No channel is programmed.</source>
-        <translation>没有已设置的信道。</translation>
+        <translation>没有已设置的频道。</translation>
     </message>
     <message>
         <source>File: %1    Printed: %2    Radio type: %3    Band edges: %4-%5 MHz</source>
@@ -121,7 +121,7 @@ For programming the Orin-6140D radio only.</source>
     <name>FileCommands</name>
     <message>
         <source>Channel Data (*.sin)</source>
-        <translation>信道数据 (*.sin)</translation>
+        <translation>频道数据 (*.sin)</translation>
     </message>
     <message>
         <source>Write Data</source>

@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Priority Channel</source>
-        <translation>优先信道</translation>
+        <translation>优先频道</translation>
     </message>
     <message>
         <source>Roger</source>

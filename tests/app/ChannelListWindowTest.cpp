@@ -93,12 +93,15 @@ protected:
 
 TEST_F(ChannelListWindowTest, ThePreviewNamesTheBandEdgesAndFindsRowsWithoutANumberByLine) {
     // The document's band is 400-480 MHz: the 146 MHz row and the 520 MHz row
-    // fall outside it; line 4 has too few fields to have a Location.
+    // fall outside it and would come in with wider edges; the airband row and
+    // the 600 MHz row would not; line 4 has too few fields to have a Location.
     chosen = WriteList("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode\r\n"
                        "1,IN,442.100000,,0.000000,,88.5,88.5,FM\r\n"
                        "2,LOW,146.520000,,0.000000,,88.5,88.5,FM\r\n"
                        "3,SHORT,446.000000\r\n"
-                       "4,HIGH,520.000000,,0.000000,,88.5,88.5,FM\r\n");
+                       "4,HIGH,520.000000,,0.000000,,88.5,88.5,FM\r\n"
+                       "5,AIR,121.500000,,0.000000,,88.5,88.5,AM\r\n"
+                       "6,UHF,600.000000,,0.000000,,88.5,88.5,FM\r\n");
     QString note;
     QString location;
     AnswerPreview(

@@ -1,5 +1,7 @@
 // Compare With File, Compare With Radio and Verify After Write in the main
 // window over the real channel view and the built-in simulated radio.
+#include <QAccessible>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -43,7 +45,13 @@ protected:
             dialogs.append(dialog.windowTitle());
             if (auto* compare = qobject_cast<CompareDialog*>(&dialog)) {
                 shown.append(compare->Summary() + QLatin1Char('\n') + compare->Text());
+                // What a screen reader hears of the list and the headlines.
                 accessible = compare->List()->accessibleName();
+                for (QLabel* label : compare->findChildren<QLabel*>()) {
+                    accessible +=
+                        QLatin1Char('|') +
+                        QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+                }
             }
             return 0;
         });
@@ -96,7 +104,8 @@ TEST_F(CompareWindowTest, CompareWithRadioListsTheTwoEditedChannelsAndLeavesTheD
               "2 channels differ\n"
               "channel 2: Name: PMR 22 -> PMR 2\n"
               "channel 9: Rx Frequency: 435.50000 -> 435.00000\n");
-    EXPECT_EQ(accessible, QStringLiteral("Differences"));
+    EXPECT_EQ(accessible, QStringLiteral("Differences|2 channels differ|The channel data as it "
+                                         "stands, against what the radio holds."));
     EXPECT_EQ(view->History().StepCount(), steps);
     EXPECT_EQ(doc.Image(), image);
     EXPECT_TRUE(frame->isWindowModified());

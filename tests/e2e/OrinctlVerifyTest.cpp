@@ -53,6 +53,14 @@ TEST_F(OrinctlVerify, ACorruptedBlockFailsTheWriteAndNamesTheChannelItHolds) {
     run = Orinctl(m_Dir, {"verify", "--port", pty, "mine.sin", "--lang", "zh"});
     EXPECT_EQ(run.exitCode, 1) << run.err;
     EXPECT_EQ(run.out, "频道 3: 接收频率: 446.00625 -> 446.00624\n");
+    // The progress is in the language of the comparison, none of it in English.
+    for (const char* said :
+         {"正在等待对讲机响应...", "第 50 块，共 397 块", "第 397 块，共 397 块"}) {
+        EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+    }
+    for (const char* english : {"Waiting", "block "}) {
+        EXPECT_EQ(run.err.find(english), std::string::npos) << run.err;
+    }
 }
 
 TEST_F(OrinctlVerify, ASoundRadioPassesBothAndATroubledReadIsExitTwo) {

@@ -129,13 +129,19 @@ TEST(ProgramDocLoad, FileThatCannotBeOpenedSaysWhy) {
     const std::string secret = dir.Write("secret.sin", Pattern(4096));
     std::filesystem::permissions(secret, std::filesystem::perms::owner_read |
                                              std::filesystem::perms::owner_write);
-    for (const auto& [name, why] :
-         {std::pair<const char*, const char*>{"dangling.sin", "No such file"},
-          {"loop-a", "Too many levels of symbolic links"}}) {
+    // The system's words in the English message, their Chinese in the Chinese one.
+    const struct {
+        const char* name;
+        const char* why;
+        const char* whyChinese;
+    } cases[] = {{"dangling.sin", "No such file", "（没有那个文件或目录）"},
+                 {"loop-a", "Too many levels of symbolic links", "（符号链接层次太多）"}};
+    for (const auto& c : cases) {
         CProgramDoc doc;
-        const FileOutcome outcome = doc.LoadFile(dir.File(name));
-        EXPECT_NE(outcome.englishMessage.find(why), std::string::npos) << outcome.englishMessage;
-        EXPECT_NE(outcome.chineseMessage.find(why), std::string::npos) << outcome.chineseMessage;
+        const FileOutcome outcome = doc.LoadFile(dir.File(c.name));
+        EXPECT_NE(outcome.englishMessage.find(c.why), std::string::npos) << outcome.englishMessage;
+        EXPECT_NE(outcome.chineseMessage.find(c.whyChinese), std::string::npos)
+            << outcome.chineseMessage;
     }
     EXPECT_TRUE(AsUnprivilegedUser([&] {
         CProgramDoc doc;
