@@ -1,5 +1,6 @@
 #include "app/ProfileFile.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "image/AtomicFileWriter.h"
@@ -34,6 +35,60 @@ std::string CutComment(std::string value) {
         const auto at = value.find(marker);
         if (at != std::string::npos) {
             value.erase(at);
+        }
+    }
+    return value;
+}
+
+// A value is written as it is unless it could be read back as something else:
+// a line break in it would start a line of its own (a file name with "\n[MAIN]"
+// in it must not set the language), blanks at its ends would be stripped and
+// comment markers cut. Such a value is written in double quotes, with '%',
+// '"', '/' and every control character as %XX; plain values, Windows paths
+// with their backslashes included, keep the form older files have.
+bool NeedsQuotes(const std::string& value) {
+    if (value.empty()) {
+        return false;
+    }
+    const bool bControl = std::any_of(value.begin(), value.end(), [](char c) {
+        return static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
+    });
+    return bControl || value != Strip(value) || value.front() == '"' || CutComment(value) != value;
+}
+
+std::string Quote(const std::string& value) {
+    static const char Hex[] = "0123456789ABCDEF";
+    std::string quoted = "\"";
+    for (const char c : value) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '%' || c == '"' || c == '/') {
+            quoted += {'%', Hex[byte >> 4], Hex[byte & 15]};
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + '"';
+}
+
+bool IsQuoted(const std::string& text) {
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"' &&
+           text.find('"', 1) == text.size() - 1;
+}
+
+int HexDigit(char c) {
+    return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+}
+
+std::string Unquote(const std::string& text) {
+    std::string value;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        const int high = i + 3 < text.size() && text[i] == '%' ? HexDigit(text[i + 1]) : -1;
+        const int low = high >= 0 ? HexDigit(text[i + 2]) : -1;
+        if (low >= 0) {
+            value += static_cast<char>(high << 4 | low);
+            i += 2;
+        } else {
+            value += text[i];
         }
     }
     return value;
@@ -117,17 +172,19 @@ std::string ProfileFile::GetValue(const std::string& section, const std::string&
     // The last entry of a repeated key wins.
     for (std::size_t i = sec.keys.size(); i-- > 0;) {
         if (Equal(sec.keys[i], key)) {
-            return CutComment(sec.values[i]);
+            const std::string& text = sec.values[i];
+            return IsQuoted(text) ? Unquote(text) : CutComment(text);
         }
     }
     return Strip(defaultValue);
 }
 
 void ProfileFile::SetValue(const std::string& section, const std::string& key,
-                           const std::string& value) {
+                           const std::string& plain) {
     if (m_Path.empty()) {
         return;
     }
+    const std::string value = NeedsQuotes(plain) ? Quote(plain) : plain;
     int s = FindSection(section);
     if (s < 0) {
         m_Sections.push_back(Section{section, {}, {}});

@@ -37,30 +37,6 @@ namespace {
 
 constexpr BiText ReadStep{"Read From Radio", "从对讲机读取"};
 
-const char* OutcomeName(TransferOutcome outcome) {
-    switch (outcome) {
-    case TransferOutcome::Completed:
-        return "completed";
-    case TransferOutcome::PortNotOpened:
-        return "port not opened";
-    case TransferOutcome::SyncFailed:
-        return "synchronization error";
-    case TransferOutcome::ModelMismatch:
-        return "model mismatch";
-    case TransferOutcome::CommunicationFailed:
-        return "communication error";
-    case TransferOutcome::ShortReply:
-        return "short reply";
-    case TransferOutcome::AcknowledgeLost:
-        return "acknowledgement lost";
-    case TransferOutcome::BlockRefused:
-        return "block refused";
-    case TransferOutcome::Cancelled:
-        return "cancelled";
-    }
-    return "?";
-}
-
 } // namespace
 
 TransferCommands::TransferCommands(ViewHooks& hooks, QWidget* parent)
@@ -282,9 +258,10 @@ void TransferCommands::FinishTransfer() {
     TransferArchive::SaveLog(head + QString::fromStdString(job->log));
     if (job->outcome == TransferOutcome::Completed) {
         const double seconds = (QDateTime::currentMSecsSinceEpoch() - m_StartedMs) / 1000.0;
-        const QString said = bRead                  ? tr("Read %1 blocks in %2 s")
-                             : job->readBackOutcome ? tr("Wrote %1 blocks and read them back in %2 s")
-                                                    : tr("Wrote %1 blocks in %2 s");
+        const QString said = bRead ? tr("Read %1 blocks in %2 s")
+                             : job->readBackOutcome
+                                 ? tr("Wrote %1 blocks and read them back in %2 s")
+                                 : tr("Wrote %1 blocks in %2 s");
         emit statusMessage(said.arg(ImageMap::BlockCount).arg(seconds, 0, 'f', 1));
     }
     SetBusy(false);

@@ -25,11 +25,16 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
     CliArgs out;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a == "--") {
+            // Everything after it is a file name, even one that starts with '-'.
+            out.positional.insert(out.positional.end(), args.begin() + long(i) + 1, args.end());
+            break;
+        }
         if (a == "--help" || a == "-h") {
             out.help = true;
             continue;
         }
-        if (a.size() < 2 || a[0] != '-' || a == "--") {
+        if (a.size() < 2 || a[0] != '-') {
             out.positional.push_back(a);
             continue;
         }
@@ -47,15 +52,20 @@ std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
                 error = "option " + name + " given more than once";
                 return std::nullopt;
             }
-            if (!inlineValue && i + 1 >= args.size()) {
+            const std::optional<std::string> value = inlineValue ? inlineValue
+                                                     : i + 1 < args.size()
+                                                         ? std::optional<std::string>(args[++i])
+                                                         : std::nullopt;
+            // An empty value names no file, port or choice: "-o ''" is a
+            // slip, found out before a radio is touched.
+            if (!value || value->empty()) {
                 error = "option " + name + " needs a value";
                 return std::nullopt;
             }
-            const std::string value = inlineValue ? *inlineValue : args[++i];
             if (bList) {
-                out.lists[name].push_back(value);
+                out.lists[name].push_back(*value);
             } else {
-                out.values[name] = value;
+                out.values[name] = *value;
             }
         } else if (isIn(flagOptions, name) && !inlineValue) {
             out.flags.insert(name);

@@ -39,8 +39,9 @@ std::optional<int> ChannelNumberArg(const std::string& text);
 // Parses args (without the program and subcommand names). valueOptions and
 // flagOptions name the accepted options, with their dashes ("-o", "--base");
 // listOptions those with a value that may be given more than once ("--port A
-// --port B"), collected in lists. On an unknown or incomplete option, returns
-// nullopt and sets error.
+// --port B"), collected in lists. "--" ends the options: what follows is
+// positional. On an unknown option, or one whose value is missing or empty,
+// returns nullopt and sets error.
 std::optional<CliArgs> ParseCliArgs(const std::vector<std::string>& args,
                                     std::initializer_list<const char*> valueOptions,
                                     std::initializer_list<const char*> flagOptions,

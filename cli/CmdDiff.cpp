@@ -49,7 +49,7 @@ int RunDiff(const std::vector<std::string>& args) {
     }
     const ImageComparison comparison =
         CompareImages(files[0].Image(), files[1].Image(), CompareScope::WholeImage, output.lang);
-    if (!PrintComparison(comparison, output, std::cout)) {
+    if (!PrintComparison(comparison, output, std::cout, "diff")) {
         return ExitUsage;
     }
     return comparison.Same() ? ExitOk : ExitFailure;

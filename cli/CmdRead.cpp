@@ -1,10 +1,12 @@
 #include <ctime>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/TransferCommand.h"
+#include "image/AtomicFileWriter.h"
 #include "image/CProgramDoc.h"
 #include "image/ImageMap.h"
 #include "image/NativeFile.h"
@@ -17,8 +19,8 @@ void ReadUsage(std::ostream& out) {
            "Reads the radio on PORT into OUT.sin. The bytes the radio does not send come\n"
            "from BASE.sin, or from a new channel file. OUT.sin is written only when the\n"
            "whole read succeeded. The communication-error prompt is answered Retry N times\n"
-           "(default 0, at most 100), then Cancel. A block reply cut short is such an\n"
-           "error too. Progress and messages go to stderr.\n\n"
+           "(default 0, at most 100), then Cancel. A block reply cut short or out of\n"
+           "step is such an error too. Progress and messages go to stderr.\n\n"
         << PortNamesHelp;
 }
 
@@ -30,8 +32,10 @@ void KeepUnsaved(const CProgramDoc& doc, const std::string& out) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     for (const std::string& path : {out + "-unsaved-" + stamp + ".sin",
                                     (folder / ("orinctl-read-" + stamp + ".sin")).string()}) {
-        if (NativeFile::Inspect(path).kind == NativeFile::Kind::Missing && doc.SaveFile(path).ok) {
-            std::cerr << "orinctl read: the image read from the radio was kept in \"" << path
+        const std::string_view bytes(reinterpret_cast<const char*>(doc.Image().data()),
+                                     doc.Image().size());
+        if (const auto kept = AtomicFileWriter::WriteNewFile(path, bytes)) {
+            std::cerr << "orinctl read: the image read from the radio was kept in \"" << *kept
                       << "\"\n";
             return;
         }

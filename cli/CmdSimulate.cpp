@@ -1,5 +1,6 @@
 #include <csignal>
 #include <iostream>
+#include <limits>
 #include <sstream>
 #include <unistd.h>
 
@@ -21,10 +22,12 @@ void SimulateUsage(std::ostream& out) {
            "memory to --save-to. --line-timing paces every byte as a 9600-baud line would.\n"
            "LIST is a comma-separated list of faults:\n"
            "  never-answer      no answer at all\n"
-           "  answer-from=N     ignore the wake-up frames before the N-th\n"
+           "  answer-from=N     ignore the wake-up frames before the N-th (1-2147483647)\n"
            "  wrong-model       a model identifier other than T426\n"
            "  version=HEX       this version byte (37 and FF are accepted, e.g. 36, 38)\n"
            "  short-reply=K[:L] read: reply to block K (0-396) with L bytes (0-11, default 9)\n"
+           "  extra-byte=K[:P]  read: send byte P (0-11, default 4) of block K's reply twice\n"
+           "  wrong-block=K     read: answer block K with the next block's header and data\n"
            "  no-ack=K          no acknowledgement for block K\n"
            "  refuse=K          answer block K with 0x15 instead of 0x06\n"
            "  corrupt-write=K   write: acknowledge block K but store a wrong first byte\n";
@@ -55,6 +58,14 @@ bool ParseBlock(const std::string& text, long& block) {
     return ParseNumber(text, 10, block) && block < ImageMap::BlockCount;
 }
 
+// K or K:N, a block and a byte count or position in its 12-byte reply.
+bool ParseBlockAndByte(const std::string& text, long& block, long& byte) {
+    const std::size_t colon = text.find(':');
+    return ParseBlock(text.substr(0, colon), block) &&
+           (colon == std::string::npos ||
+            (ParseNumber(text.substr(colon + 1), 10, byte) && byte < 12));
+}
+
 bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::string& error) {
     std::stringstream items(list);
     std::string item;
@@ -69,24 +80,31 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         } else if (name == "wrong-model" && value.empty()) {
             options.bWrongModel = true;
         } else if (name == "answer-from") {
-            ok = ParseNumber(value, 10, number) && number >= 1;
+            // The radio counts wake-ups in an int: a larger N would never come.
+            ok = ParseNumber(value, 10, number) && number >= 1 &&
+                 number <= std::numeric_limits<int>::max();
             options.answerFromWakeUp = static_cast<int>(number);
         } else if (name == "version") {
             ok = ParseNumber(value, 16, number) && number <= 0xFF;
             options.version = static_cast<std::uint8_t>(number);
         } else if (name == "short-reply") {
-            const std::size_t colon = value.find(':');
             long length = 9;
-            ok = ParseBlock(value.substr(0, colon), number) &&
-                 (colon == std::string::npos ||
-                  (ParseNumber(value.substr(colon + 1), 10, length) && length < 12));
+            ok = ParseBlockAndByte(value, number, length);
             options.shortReplyBlock = static_cast<int>(number);
             options.shortReplyLength = static_cast<std::size_t>(length);
+        } else if (name == "extra-byte") {
+            long position = 4;
+            ok = ParseBlockAndByte(value, number, position);
+            options.extraByteBlock = static_cast<int>(number);
+            options.extraBytePosition = static_cast<std::size_t>(position);
+        } else if (name == "wrong-block") {
+            ok = ParseBlock(value, number);
+            options.wrongBlock = static_cast<int>(number);
         } else if (name == "no-ack") {
             ok = ParseBlock(value, number);
             options.noAckBlock = static_cast<int>(number);
         } else if (name == "corrupt-write") {
-            ok = ParseNumber(value, 10, number);
+            ok = ParseBlock(value, number);
             options.corruptWriteBlock = static_cast<int>(number);
         } else if (name == "refuse") {
             ok = ParseBlock(value, number);
@@ -96,7 +114,8 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         }
         if (!ok) {
             error = "unknown or malformed fault '" + item +
-                    "' (blocks are 0-396, a short reply 0-11 bytes)";
+                    "' (blocks are 0-396, a short reply 0-11 bytes, a byte position 0-11, "
+                    "answer-from 1-2147483647)";
             return false;
         }
     }

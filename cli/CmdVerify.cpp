@@ -57,11 +57,14 @@ int RunVerify(const std::vector<std::string>& args) {
         return ExitUsage;
     }
     std::optional<ImageComparison> comparison;
-    if (ReadBackAndCompare(*parsed->Value("--port"), retries, doc.Image(), output.lang,
-                           comparison) != TransferOutcome::Completed) {
+    // A read that failed compared nothing: trouble, never "the radio differs".
+    if (const TransferOutcome outcome = ReadBackAndCompare(*parsed->Value("--port"), retries,
+                                                           doc.Image(), output.lang, comparison);
+        outcome != TransferOutcome::Completed) {
+        std::cerr << "orinctl verify: the read failed (" << OutcomeName(outcome) << ")\n";
         return ExitUsage;
     }
-    if (!PrintComparison(*comparison, output, std::cout)) {
+    if (!PrintComparison(*comparison, output, std::cout, "verify")) {
         return ExitUsage;
     }
     std::cerr << (comparison->Same() ? std::string(CompareTexts::RadioSameAsFile.In(output.lang))

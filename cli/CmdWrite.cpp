@@ -85,12 +85,14 @@ int RunWrite(const std::vector<std::string>& args) {
                      output.lang)
               << '\n';
     std::optional<ImageComparison> comparison;
-    if (ReadBackAndCompare(port, retries, doc.Image(), output.lang, comparison) !=
-        TransferOutcome::Completed) {
-        std::cerr << CompareTexts::ReadBackFailed.In(output.lang) << '\n';
+    if (const TransferOutcome readBack =
+            ReadBackAndCompare(port, retries, doc.Image(), output.lang, comparison);
+        readBack != TransferOutcome::Completed) {
+        std::cerr << CompareTexts::ReadBackFailed.In(output.lang) << " (" << OutcomeName(readBack)
+                  << ")\n";
         return ExitFailure;
     }
-    if (!PrintComparison(*comparison, output, std::cout)) {
+    if (!PrintComparison(*comparison, output, std::cout, "write")) {
         return ExitFailure;
     }
     std::cerr << (comparison->Same() ? std::string(CompareTexts::WriteVerified.In(output.lang))

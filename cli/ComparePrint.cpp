@@ -1,5 +1,7 @@
 #include "cli/ComparePrint.h"
 
+#include <iostream>
+
 #include "formats/Csv.h"
 
 bool ParseCompareOutput(const CliArgs& args, CompareOutput& output, std::string& error) {
@@ -19,7 +21,7 @@ bool ParseCompareOutput(const CliArgs& args, CompareOutput& output, std::string&
 }
 
 bool PrintComparison(const ImageComparison& comparison, const CompareOutput& output,
-                     std::ostream& out) {
+                     std::ostream& out, const char* command) {
     const Lang lang = output.lang;
     if (output.bCsv && !comparison.Same()) {
         out << Csv::Line({BiText{"Where", "位置"}.In(lang), BiText{"Field", "项目"}.In(lang),
@@ -32,5 +34,9 @@ bool PrintComparison(const ImageComparison& comparison, const CompareOutput& out
             out << DifferenceLine(d, lang) << '\n';
         }
     }
-    return static_cast<bool>(out.flush());
+    if (!out.flush()) {
+        std::cerr << "orinctl " << command << ": cannot write to standard output\n";
+        return false;
+    }
+    return true;
 }

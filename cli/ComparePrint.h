@@ -17,6 +17,7 @@ struct CompareOutput {
 bool ParseCompareOutput(const CliArgs& args, CompareOutput& output, std::string& error);
 
 // Text: one line per difference. CSV: a header and one record per
-// difference. Nothing at all when there is none. False when the output could not be written.
+// difference. Nothing at all when there is none. False, with the reason on
+// stderr under the command's name, when the output could not be written.
 bool PrintComparison(const ImageComparison& comparison, const CompareOutput& output,
-                     std::ostream& out);
+                     std::ostream& out, const char* command);

@@ -1,9 +1,14 @@
-// A read from a radio whose replies the input cuts short: each byte below 12
-// cuts the next block or closing reply to that many bytes. Whatever is cut,
-// a read either brings every byte the radio holds or leaves the image as it
-// was; a cut reply never passes as data.
+// A read from a radio whose block replies the input spoils: each request takes
+// one byte that cuts the reply short, makes it run on with more bytes, doubles
+// one of its bytes, or puts a reply of any length and content in its place.
+// Whatever comes, a read either leaves the image as it was or completes with
+// exactly the data bytes of twelve-byte replies that answered in step: a reply
+// cut short, run on or shifted never passes as data, and once the first
+// replies echo the block address, every one must.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <map>
 
 #include "image/ImageMap.h"
 #include "link/InMemoryLink.h"
@@ -33,6 +38,47 @@ private:
     int m_Progress = 0;
 };
 
+// The input, byte by byte; zeros once it has run out.
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : m_Data(data), m_Size(size) {}
+    std::uint8_t Next() { return m_At < m_Size ? m_Data[m_At++] : 0; }
+    bool Left() const { return m_At < m_Size; }
+
+private:
+    const std::uint8_t* m_Data;
+    std::size_t m_Size;
+    std::size_t m_At = 0;
+};
+
+using Bytes = InMemoryLink::Bytes;
+
+void Spoil(Bytes& reply, Input& input) {
+    const std::uint8_t op = input.Next();
+    if (op < 12) {
+        reply.resize(std::min<std::size_t>(op, reply.size()));
+    } else if (op < 0x40) {
+        for (int i = 0; i < op - 11; ++i) {
+            reply.push_back(input.Next());
+        }
+    } else if (op < 0x60) {
+        if (!reply.empty()) {
+            const auto at = reply.begin() + (op % reply.size());
+            reply.insert(at, *at);
+        }
+    } else if (op < 0x80) {
+        reply.assign(input.Next() % 24, 0);
+        for (std::uint8_t& b : reply) {
+            b = input.Next();
+        }
+    }
+    // Anything else: the reply as the radio gave it.
+}
+
+bool Echoes(const Bytes& reply, unsigned address) {
+    return reply.size() >= 3 && reply[1] == (address >> 8) && reply[2] == (address & 0xFF);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -44,16 +90,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         memory[i] = static_cast<std::uint8_t>(memory[i] ^ (i * 31));
     }
     SimulatedRadio radio(memory);
-    std::size_t next = 1;
+    Input input(data + 1, size - 1);
+    std::map<unsigned, Bytes> lastReply; // by address, of the latest attempt
     InMemoryLink link(
         [&](const InMemoryLink::Bytes& written) {
-            InMemoryLink::Bytes reply = radio.Receive(written);
-            const bool bRequest = written.size() == 4 && written[0] == 'R';
-            if (bRequest && next < size) {
-                const std::uint8_t cut = data[next++];
-                if (cut < 12 && cut < reply.size()) {
-                    reply.resize(cut);
-                }
+            Bytes reply = radio.Receive(written);
+            if (written.size() == 4 && written[0] == 'R' && input.Left()) {
+                Spoil(reply, input);
+            }
+            if (written.size() == 4 && written[0] == 'R') {
+                lastReply[static_cast<unsigned>(written[1] << 8 | written[2])] = reply;
             }
             return reply;
         },
@@ -72,10 +118,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
-    if (std::memcmp(image.data(), memory.data(), ImageMap::TransferEnd + 1) != 0 ||
-        std::memcmp(image.data() + ImageMap::BandLimits, memory.data() + ImageMap::BandLimits,
-                    ImageMap::BandLimitsSize) != 0) {
-        __builtin_trap(); // a completed read that does not hold the radio's bytes
+    int echoes = 0;
+    for (unsigned a = 0; a < TransferSession::EchoProbeBlocks * ImageMap::BlockLength; a += 8) {
+        echoes += Echoes(lastReply[a], a) ? 1 : 0;
     }
+    const bool bEchoes = echoes >= TransferSession::EchoesNeeded;
+    auto taken = [&](unsigned address, unsigned to, std::size_t count) {
+        const Bytes& reply = lastReply[address];
+        if (reply.size() != 12 || (bEchoes && !Echoes(reply, address))) {
+            __builtin_trap(); // a reply too long, too short or out of step was taken
+        }
+        if (std::memcmp(image.data() + to, reply.data() + 4, count) != 0) {
+            __builtin_trap(); // the image does not hold the reply's data bytes
+        }
+    };
+    for (unsigned a = 0; a <= ImageMap::TransferEnd; a += ImageMap::BlockLength) {
+        taken(a, a, ImageMap::BlockLength);
+    }
+    taken(TransferSession::ClosingAddress, ImageMap::BandLimits, ImageMap::BandLimitsSize);
     return 0;
 }

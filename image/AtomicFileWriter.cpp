@@ -2,11 +2,15 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "image/NativeFile.h"
 
-AtomicFileWriter::AtomicFileWriter(std::string path) : m_Path(std::move(path)) {}
+AtomicFileWriter::AtomicFileWriter(std::string path, Links links)
+    : m_Path(std::move(path)), m_Links(links) {}
 
 bool AtomicFileWriter::Fail(Failure failure, int error) {
     m_Failure = failure;
@@ -24,9 +28,77 @@ std::string_view AtomicFileWriter::Portion(std::string_view data) {
     return part;
 }
 
+namespace {
+
+namespace fs = std::filesystem;
+
+// Paths are UTF-8 inside the program; std::filesystem reads a plain string in
+// the system's code page on Windows, so they go through char8_t.
+fs::path PathOf(const std::string& utf8) {
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+std::string Utf8Of(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+} // namespace
+
+std::optional<std::string> AtomicFileWriter::WriteNewFile(const std::string& path,
+                                                          std::string_view data) {
+    const std::size_t dot = path.find_last_of('.');
+    const std::size_t slash = path.find_last_of(NativeFile::Separators);
+    const bool bExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const std::string stem = bExtension ? path.substr(0, dot) : path;
+    const std::string extension = bExtension ? path.substr(dot) : std::string();
+    std::string created;
+    NativeFile file = NativeFile::CreateUnique(stem + "-", std::nullopt, created);
+    if (!file.IsOpen()) {
+        return std::nullopt;
+    }
+    if (!file.WriteAll(data) || !file.Flush() || !file.Close()) {
+        file.Close();
+        NativeFile::Remove(created);
+        return std::nullopt;
+    }
+    // The extension comes after the random part, so that name is unforeseen
+    // too; should it be taken all the same, the file keeps its first name.
+    int error = 0;
+    if (!extension.empty() &&
+        NativeFile::Inspect(created + extension).kind == NativeFile::Kind::Missing &&
+        NativeFile::Replace(created, created + extension, error)) {
+        created += extension;
+    }
+    return created;
+}
+
+void AtomicFileWriter::RemoveLeftovers(const std::string& prefix) {
+    // A save that was killed between creating its new file and renaming it
+    // leaves that file behind. Only a name this writer makes (the prefix and
+    // RandomLength letters or digits) and only one nobody has touched for a
+    // while: another window may be saving the same file right now.
+    const std::string folderText =
+        prefix.substr(0, prefix.find_last_of(NativeFile::Separators) + 1);
+    const fs::path folder = PathOf(folderText.empty() ? "." : folderText);
+    const std::string namePrefix = prefix.substr(folderText.size());
+    const auto cutoff = fs::file_time_type::clock::now() - LeftoverAge;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = Utf8Of(it->path().filename());
+        const bool bOurs =
+            name.size() == namePrefix.size() + RandomLength && name.starts_with(namePrefix) &&
+            std::all_of(name.begin() + static_cast<long>(namePrefix.size()), name.end(),
+                        [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); });
+        std::error_code ignored;
+        if (bOurs && it->is_regular_file(ignored) && !it->is_symlink(ignored) &&
+            it->last_write_time(ignored) < cutoff) {
+            NativeFile::Remove(Utf8Of(it->path()));
+        }
+    }
+}
+
 std::string AtomicFileWriter::TemporaryPrefix(const std::string& target) {
     constexpr std::string_view Marker = ".saving-";
-    constexpr std::size_t RandomLength = 8; // what CreateUnique appends
     const std::size_t slash = target.find_last_of(NativeFile::Separators);
     const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
     const std::size_t max = NativeFile::NameMax(target);
@@ -47,7 +119,8 @@ bool AtomicFileWriter::Examine(NativeFile::Target& target) {
     m_ReasonChinese.clear();
     target = NativeFile::Inspect(m_Path);
     m_bTargetExisted = target.kind != NativeFile::Kind::Missing;
-    if (target.bForeignLink) {
+    if (target.bForeignLink ||
+        (m_Links == Links::OwnOnly && NativeFile::ForeignLinkOnPath(m_Path))) {
         return Fail(Failure::ForeignLink, 0);
     }
     if (target.error != 0) {
@@ -124,6 +197,7 @@ bool AtomicFileWriter::Write(std::string_view data) {
         NativeFile::Remove(temp);
         return Fail(Failure::Replace, error);
     }
+    RemoveLeftovers(TemporaryPrefix(target.path));
     return true;
 }
 

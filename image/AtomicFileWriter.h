@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -22,9 +23,14 @@
 // a file of the same owner and group, else the save is refused. A new file
 // gets the system's default. A writable file in a folder this program cannot
 // write is written in place. A link another user planted in a shared sticky
-// folder (/tmp) is not followed.
+// folder (/tmp) is not followed. A new file that a killed save left beside
+// the target is removed by the next save of that target.
 class AtomicFileWriter {
 public:
+    static constexpr std::size_t RandomLength = 8; // what CreateUnique appends
+    // A new file untouched for this long is a killed save's, not one in progress.
+    static constexpr std::chrono::minutes LeftoverAge{1};
+
     enum class Failure {
         None,
         ReadOnly,    // the target is there but may not be written
@@ -39,7 +45,18 @@ public:
         InPlace,     // writing the target in place failed part-way
     };
 
-    explicit AtomicFileWriter(std::string path);
+    // Which symbolic links on the way to the file are followed: those a save
+    // of the user's own choice follows, or, for files that are this user's
+    // own (logs, backups), none that another user made anywhere on the path.
+    enum class Links { AsSaved, OwnOnly };
+
+    explicit AtomicFileWriter(std::string path, Links links = Links::AsSaved);
+
+    // Writes data to a new file named like path with random letters before
+    // its extension ("out-k3v9x2qa.sin" for "out.sin"), created exclusively
+    // as mkstemp does: nobody can foresee the name, so nothing planted in a
+    // shared folder can take the data's place. Returns the name, or nothing.
+    static std::optional<std::string> WriteNewFile(const std::string& path, std::string_view data);
 
     bool Write(std::string_view data);
     // Tells, without changing anything, whether Write could save the file:
@@ -66,8 +83,10 @@ private:
     bool WriteInPlace(const std::string& target, std::string_view data);
     std::string_view Portion(std::string_view data);
     static std::string TemporaryPrefix(const std::string& target);
+    static void RemoveLeftovers(const std::string& prefix);
 
     std::string m_Path;
+    Links m_Links;
     Failure m_Failure = Failure::None;
     bool m_bTargetExisted = false;
     std::string m_Reason;

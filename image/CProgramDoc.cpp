@@ -19,6 +19,17 @@ std::string QuotedZh(const std::string& path) {
     return "“" + path + "”";
 }
 
+// A file too short or too long: one message for both, with the count.
+FileOutcome WrongSize(const std::string& path, const std::string& count,
+                      const std::string& countZh) {
+    const std::string need = std::to_string(MemoryImage::Size);
+    return Failed("The file " + Quoted(path) + " holds " + count +
+                      " bytes, but a channel data file holds exactly " + need +
+                      " bytes. Nothing was loaded.",
+                  "文件" + QuotedZh(path) + countZh + " 字节，频道数据文件应正好有 " + need +
+                      " 字节。未载入任何数据。");
+}
+
 } // namespace
 
 CProgramDoc::CProgramDoc() : m_Image(ImageMap::NewDocumentImage()) {}
@@ -42,12 +53,8 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
         const std::string count =
             file.size > MemoryImage::Size ? std::to_string(file.size) : "more than " + need;
         const std::string countZh =
-            file.size > MemoryImage::Size ? std::to_string(file.size) : "超过 " + need;
-        return Failed("The file " + Quoted(path) + " holds " + count +
-                          " bytes, but a channel data file holds exactly " + need +
-                          " bytes. Nothing was loaded.",
-                      "文件" + QuotedZh(path) + "有 " + countZh + " 字节，频道数据文件应正好有 " +
-                          need + " 字节。未载入任何数据。");
+            file.size > MemoryImage::Size ? "有 " + std::to_string(file.size) : "有超过 " + need;
+        return WrongSize(path, count, countZh);
     }
     case FileContents::Failure::Missing:
         return Failed("Cannot open the file " + Quoted(path) + " (" + file.reason + ").",
@@ -68,11 +75,7 @@ FileOutcome CProgramDoc::LoadFile(const std::string& path) {
     // files under /sys, which all claim 4096 bytes).
     if (file.data.size() < MemoryImage::Size) {
         const std::string count = std::to_string(file.data.size());
-        return Failed("The file " + Quoted(path) + " holds " + count +
-                          " bytes, but a channel data file holds " + need +
-                          " bytes. Nothing was loaded.",
-                      "文件" + QuotedZh(path) + "只有 " + count + " 字节，频道数据文件应有 " +
-                          need + " 字节。未载入任何数据。");
+        return WrongSize(path, count, "只有 " + count);
     }
     MemoryImage::Bytes staged{};
     std::copy(file.data.begin(), file.data.end(), reinterpret_cast<char*>(staged.data()));

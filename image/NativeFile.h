@@ -33,6 +33,10 @@ public:
         int error = 0; // nonzero when the path cannot be examined
     };
     static Target Inspect(const std::string& path);
+    // Whether any part of path, the last one included, is a symbolic link
+    // that neither this user nor the system made: for files that are this
+    // user's own (logs, backups), which no other user's link may redirect.
+    static bool ForeignLinkOnPath(const std::string& path);
 
     // How long a name in the folder of path may be, in bytes.
     static std::size_t NameMax(const std::string& path);

@@ -129,6 +129,20 @@ NativeFile::Target NativeFile::Inspect(const std::string& path) {
     return target;
 }
 
+bool NativeFile::ForeignLinkOnPath(const std::string& path) {
+    for (std::size_t end = path.find('/', 1);; end = path.find('/', end + 1)) {
+        const std::string part = path.substr(0, end);
+        struct stat st {};
+        if (!part.empty() && ::lstat(part.c_str(), &st) == 0 && S_ISLNK(st.st_mode) &&
+            st.st_uid != ::geteuid() && st.st_uid != 0) {
+            return true;
+        }
+        if (end == std::string::npos) {
+            return false;
+        }
+    }
+}
+
 NativeFile NativeFile::CreateUnique(const std::string& prefix, std::optional<unsigned> permissions,
                                     std::string& createdPath) {
     NativeFile file;

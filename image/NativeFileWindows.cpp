@@ -364,6 +364,12 @@ bool NativeFile::Replace(const std::string& from, const std::string& to, int& er
     return true;
 }
 
+bool NativeFile::ForeignLinkOnPath(const std::string&) {
+    // Making a symbolic link takes an administrator or developer mode here,
+    // and a user's profile folders are closed to other users.
+    return false;
+}
+
 void NativeFile::Remove(const std::string& path) {
     DeleteFileW(WinText::Wide(path).c_str());
 }

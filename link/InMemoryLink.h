@@ -30,6 +30,7 @@ public:
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t n) override;
+    std::size_t Waiting() override { return m_bOpen ? m_Incoming.size() : 0; }
     void Close() override;
 
     // Fault injection: Open fails with this reason (empty: Open succeeds).

@@ -40,6 +40,15 @@ RadioLink::ReadResult LoggingLink::Read(std::uint8_t* buffer, std::size_t n) {
     return result;
 }
 
+std::size_t LoggingLink::Waiting() {
+    const std::size_t waiting = m_Inner.Waiting();
+    // Only bytes nobody asked for are worth a line in the log.
+    if (waiting > 0) {
+        Add("waiting", {}, std::to_string(waiting) + " bytes beyond the reply");
+    }
+    return waiting;
+}
+
 void LoggingLink::Close() {
     m_Inner.Close();
     Add("close", {}, "");

@@ -25,6 +25,7 @@ public:
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t n) override;
+    std::size_t Waiting() override;
     void Close() override;
 
     const std::vector<Entry>& Entries() const { return m_Entries; }

@@ -49,5 +49,8 @@ public:
     // Returns on n bytes, on a gap of 30 ms after the first byte, or when the
     // total timeout of 500 ms per byte + 90 ms has run out.
     virtual ReadResult Read(std::uint8_t* buffer, std::size_t n) = 0;
+    // How many received bytes wait to be read, without waiting for more: lets
+    // the protocol see a reply that went on after its last byte.
+    virtual std::size_t Waiting() = 0;
     virtual void Close() = 0;
 };

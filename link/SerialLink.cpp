@@ -209,6 +209,13 @@ RadioLink::ReadResult SerialLink::Read(std::uint8_t* buffer, std::size_t n) {
     return {true, got};
 }
 
+std::size_t SerialLink::Waiting() {
+    int waiting = 0;
+    return m_Fd >= 0 && ::ioctl(m_Fd, FIONREAD, &waiting) == 0 && waiting > 0
+               ? static_cast<std::size_t>(waiting)
+               : 0;
+}
+
 void SerialLink::Close() {
     if (m_Fd >= 0) {
         ::close(m_Fd);

@@ -157,14 +157,24 @@ void SimulatedRadio::AnswerRead(unsigned address, std::vector<std::uint8_t>& out
     const int block = static_cast<int>(address / ImageMap::BlockLength);
     m_bClosingRead = address == ClosingAddress;
     m_LastReadBlock = m_bClosingRead ? -1 : block;
-    std::vector<std::uint8_t> reply = {WriteCommand, static_cast<std::uint8_t>(address >> 8),
-                                       static_cast<std::uint8_t>(address & 0xFF),
+    unsigned from = address;
+    if (!m_bClosingRead && block == m_Options.wrongBlock) {
+        from = block + 1 < ImageMap::BlockCount ? address + ImageMap::BlockLength
+                                                : address - ImageMap::BlockLength;
+    }
+    std::vector<std::uint8_t> reply = {WriteCommand, static_cast<std::uint8_t>(from >> 8),
+                                       static_cast<std::uint8_t>(from & 0xFF),
                                        ImageMap::BlockLength};
     for (unsigned i = 0; i < ImageMap::BlockLength; ++i) {
-        reply.push_back(m_Memory[(address + i) % MemoryImage::Size]);
+        reply.push_back(m_Memory[(from + i) % MemoryImage::Size]);
     }
     if (!m_bClosingRead && block == m_Options.shortReplyBlock) {
         reply.resize(m_Options.shortReplyLength);
+    }
+    if (!m_bClosingRead && block == m_Options.extraByteBlock &&
+        m_Options.extraBytePosition < reply.size()) {
+        const auto at = reply.begin() + static_cast<long>(m_Options.extraBytePosition);
+        reply.insert(at, *at);
     }
     out.insert(out.end(), reply.begin(), reply.end());
 }

@@ -15,6 +15,13 @@ struct SimulatedRadioOptions {
     std::uint8_t version = 0x37;
     int shortReplyBlock = -1; // read: the reply to this block is cut short
     std::size_t shortReplyLength = 9;
+    // read: the reply to this block has its byte at extraBytePosition twice,
+    // as a noisy cable may double a byte
+    int extraByteBlock = -1;
+    std::size_t extraBytePosition = 4;
+    // read: this block is answered with the header and data of the next one
+    // (the last block with those of the one before)
+    int wrongBlock = -1;
     int noAckBlock = -1;  // this block gets no acknowledgement
     int refuseBlock = -1; // this block is answered with 0x15 instead of 0x06
     // write: this block is acknowledged, but its first byte is stored with

@@ -2,16 +2,26 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QSaveFile>
 #include <QStandardPaths>
 
+#include "image/AtomicFileWriter.h"
 #include "image/MemoryImage.h"
+#include "image/NativeFile.h"
 
 namespace {
 
+// A new file renamed into place, as every save is made; and since these are
+// the user's own files, through no link another user made: with HOME in
+// someone else's folder, root must not write where their links point.
 bool WriteFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    AtomicFileWriter writer(path.toStdString(), AtomicFileWriter::Links::OwnOnly);
+    return writer.Write(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+// Folders are made only where no other user's link leads.
+bool MakeFolder(const QString& path) {
+    return !NativeFile::ForeignLinkOnPath(path.toStdString()) && QDir().mkpath(path);
 }
 
 } // namespace
@@ -31,7 +41,7 @@ QString TransferArchive::LogPath() {
 
 QString TransferArchive::SaveBackup(const MemoryImage& image, const QString& what) {
     QDir dir(BackupFolder());
-    if (!dir.mkpath(QStringLiteral("."))) {
+    if (!MakeFolder(dir.path())) {
         return {};
     }
     const QString stamp =
@@ -56,7 +66,7 @@ QString TransferArchive::SaveBackup(const MemoryImage& image, const QString& wha
 }
 
 bool TransferArchive::SaveLog(const QString& text) {
-    if (!QDir().mkpath(Folder())) {
+    if (!MakeFolder(Folder())) {
         return false;
     }
     return WriteFile(LogPath(), text.toUtf8());

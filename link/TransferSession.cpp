@@ -26,6 +26,32 @@ std::uint8_t Low(unsigned address) {
 
 } // namespace
 
+const char* OutcomeName(TransferOutcome outcome) {
+    switch (outcome) {
+    case TransferOutcome::Completed:
+        return "completed";
+    case TransferOutcome::PortNotOpened:
+        return "port not opened";
+    case TransferOutcome::SyncFailed:
+        return "synchronization error";
+    case TransferOutcome::ModelMismatch:
+        return "model mismatch";
+    case TransferOutcome::CommunicationFailed:
+        return "communication error";
+    case TransferOutcome::ShortReply:
+        return "short reply";
+    case TransferOutcome::OutOfStep:
+        return "reply out of step";
+    case TransferOutcome::AcknowledgeLost:
+        return "acknowledgement lost";
+    case TransferOutcome::BlockRefused:
+        return "block refused";
+    case TransferOutcome::Cancelled:
+        return "cancelled";
+    }
+    return "?";
+}
+
 TransferSession::TransferSession(RadioLink& link, TransferHost& host)
     : m_Link(link), m_Host(host) {}
 
@@ -87,19 +113,21 @@ TransferOutcome TransferSession::Exchange() {
                 CloseWrite();
                 return outcome;
             }
-            // Band edges that did not arrive would be kept from the old image
-            // without a word: a cut closing reply fails the read as well.
-            const bool bEdges = CloseRead();
-            const TransferOutcome result = outcome == TransferOutcome::Completed && !bEdges
-                                               ? TransferOutcome::ShortReply
-                                               : outcome;
-            if (result != TransferOutcome::ShortReply) {
+            // Band edges that did not arrive whole would be kept from the old
+            // image, or taken from the wrong bytes, without a word: a bad
+            // closing reply fails the read as well.
+            const TransferOutcome edges = CloseRead();
+            const TransferOutcome result = outcome == TransferOutcome::Completed ? edges : outcome;
+            if (result != TransferOutcome::ShortReply && result != TransferOutcome::OutOfStep) {
                 return result;
             }
-            // A reply cut short is a failing line, not data: the user may try
-            // the whole read again, as after any other communication error.
-            if (!m_Host.AskRetryCancel(TransferTexts::ShortReplyPrompt)) {
-                return TransferOutcome::ShortReply;
+            // A reply cut short or out of step is a failing line, not data:
+            // the user may try the whole read again, as after any other
+            // communication error.
+            if (!m_Host.AskRetryCancel(result == TransferOutcome::ShortReply
+                                           ? TransferTexts::ShortReplyPrompt
+                                           : TransferTexts::OutOfStepPrompt)) {
+                return result;
             }
             m_Stage = m_Start;
             m_Host.SetProgress(0);
@@ -209,14 +237,41 @@ TransferSession::Step TransferSession::Confirm() {
     return Step::CommunicationPrompt;
 }
 
+TransferOutcome TransferSession::CheckReply(unsigned address, const RadioLink::ReadResult& reply) {
+    // Every byte of the block must arrive: a reply cut short would leave
+    // the positions it lacks at what the image held, silently wrong.
+    if (!reply.ok || reply.count < BlockReplyLength) {
+        return TransferOutcome::ShortReply;
+    }
+    // A reply goes on past its twelfth byte only when the line has lost step
+    // (a byte doubled on a noisy cable): then its data bytes are shifted.
+    if (m_Link.Waiting() > 0) {
+        return TransferOutcome::OutOfStep;
+    }
+    const bool bEcho = m_Buffer[1] == High(address) && m_Buffer[2] == Low(address);
+    const int block = static_cast<int>(address / ImageMap::BlockLength);
+    if (address != ClosingAddress && block < EchoProbeBlocks) {
+        m_EchoesSeen += bEcho ? 1 : 0;
+        if (block + 1 == EchoProbeBlocks) {
+            m_bEchoes = m_EchoesSeen >= EchoesNeeded;
+            // The first blocks themselves are held to what they taught.
+            if (m_bEchoes && m_EchoesSeen < EchoProbeBlocks) {
+                return TransferOutcome::OutOfStep;
+            }
+        }
+        return TransferOutcome::Completed;
+    }
+    return m_bEchoes && !bEcho ? TransferOutcome::OutOfStep : TransferOutcome::Completed;
+}
+
 TransferOutcome TransferSession::ReadBlocks() {
+    m_EchoesSeen = 0;
+    m_bEchoes = false;
     for (int block = 0; block < ImageMap::BlockCount; ++block) {
         const unsigned address = static_cast<unsigned>(block * ImageMap::BlockLength);
         m_Link.Purge(false);
         Send({ReadCommand, High(address), Low(address), ImageMap::BlockLength});
         const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
-        // Every byte of the block must arrive: a reply cut short would leave
-        // the positions it lacks at what the image held, silently wrong.
         if (!reply.ok || reply.count < BlockReplyLength) {
             return TransferOutcome::ShortReply;
         }
@@ -225,7 +280,13 @@ TransferOutcome TransferSession::ReadBlocks() {
         }
         AdvanceProgress();
 
+        // The sleep before the acknowledgement gives a reply that runs on
+        // time to show its extra bytes.
         m_Host.Sleep(15);
+        if (const TransferOutcome checked = CheckReply(address, reply);
+            checked != TransferOutcome::Completed) {
+            return checked;
+        }
         m_Link.Purge(false);
         Send({Ack});
         const RadioLink::ReadResult ack = m_Link.Read(m_Buffer.data(), 1);
@@ -269,19 +330,19 @@ TransferOutcome TransferSession::WriteBlocks() {
     return TransferOutcome::Completed;
 }
 
-bool TransferSession::CloseRead() {
+TransferOutcome TransferSession::CloseRead() {
     Send({ReadCommand, High(ClosingAddress), Low(ClosingAddress), ImageMap::BlockLength});
     const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
-    // Band edges only from bytes that really arrived.
-    const bool bEdges = reply.ok && reply.count >= ReplyHeaderLength + ImageMap::BandLimitsSize;
-    if (bEdges) {
+    // Band edges only from a whole reply in step.
+    const TransferOutcome checked = CheckReply(ClosingAddress, reply);
+    if (checked == TransferOutcome::Completed) {
         for (std::size_t i = 0; i < ImageMap::BandLimitsSize; ++i) {
             m_Stage[ImageMap::BandLimits + i] = m_Buffer[ReplyHeaderLength + i];
         }
     }
     Send({Ack});
     m_Link.Read(m_Buffer.data(), 1);
-    return bEdges;
+    return checked;
 }
 
 void TransferSession::CloseWrite() {
@@ -325,6 +386,7 @@ TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& im
         m_Host.DestroyDialog();
         break;
     case TransferOutcome::ShortReply: // the Retry/Cancel prompt said it all
+    case TransferOutcome::OutOfStep:
     case TransferOutcome::CommunicationFailed:
     case TransferOutcome::PortNotOpened:
         m_Host.DestroyDialog();

@@ -26,10 +26,14 @@ enum class TransferOutcome {
     ModelMismatch,
     CommunicationFailed, // the user answered Cancel to the communication prompt
     ShortReply,          // read: a reply cut short, and the user answered Cancel
-    AcknowledgeLost,     // read: no acknowledgement after a block
-    BlockRefused,        // write: a block was not acknowledged
+    OutOfStep,       // read: a reply too long or for another block, and the user answered Cancel
+    AcknowledgeLost, // read: no acknowledgement after a block
+    BlockRefused,    // write: a block was not acknowledged
     Cancelled,
 };
+
+// How a transfer ended, in a few English words for logs and orinctl.
+const char* OutcomeName(TransferOutcome outcome);
 
 // The programming protocol: wake-up, identity check, acknowledgement, 397
 // blocks of 8 bytes and the closing exchange of the band edges. Every byte
@@ -51,6 +55,11 @@ public:
     // failure, which the user may retry.
     static constexpr int MaxAckSends = 4;
     static constexpr std::uint16_t ClosingAddress = 0x0FF0;
+    // The radio's replies count as echoing the request when most of the
+    // first blocks' replies carry the block address; a header that happens
+    // to hold 00 00 for block 0 is not enough.
+    static constexpr int EchoProbeBlocks = 3;
+    static constexpr int EchoesNeeded = 2;
 
     TransferSession(RadioLink& link, TransferHost& host);
 
@@ -73,7 +82,10 @@ private:
     Step Confirm();
     TransferOutcome ReadBlocks();
     TransferOutcome WriteBlocks();
-    bool CloseRead(); // false when the band edges did not arrive
+    // Completed, ShortReply or OutOfStep: whether the reply to the read
+    // request for address, reply.count bytes in the buffer, may be taken.
+    TransferOutcome CheckReply(unsigned address, const RadioLink::ReadResult& reply);
+    TransferOutcome CloseRead(); // Completed when the band edges arrived whole
     void CloseWrite();
     bool PumpWithSleep(int cycles); // false when Cancel was seen
     void AdvanceProgress();
@@ -91,5 +103,9 @@ private:
     int m_FailureCounter = 1;
     bool m_bCheckIdentity = true;
     std::optional<RadioIdentity> m_Identity;
+    // Whether this radio's replies echo the block address in header bytes 1
+    // and 2, as learnt from the first EchoProbeBlocks blocks of a read.
+    int m_EchoesSeen = 0;
+    bool m_bEchoes = false;
     TransferOutcome m_Outcome = TransferOutcome::Completed;
 };

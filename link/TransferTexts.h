@@ -36,6 +36,15 @@ inline constexpr BiText ShortReplyPrompt{
     "radio power\nThe data in the program were left as they were before the read.",
     "未收到足够字节\n通讯错误，请检查连接线是否接触良好或对讲机电源是否开启\n"
     "程序中的数据保持读取前的内容，未作任何改动。"};
+// Retry/Cancel after a reply that went on past its twelfth byte or answered
+// for another block: its bytes cannot be trusted, the read is not taken.
+inline constexpr BiText OutOfStepPrompt{
+    "The radio's reply was out of step (too long, or for another block)\nCommunication "
+    "Error，Please check all the connections and the radio power\nThe data in the program were "
+    "left as they were before the read.",
+    "对讲机的应答错位（字节过多，或不是所请求的数据块）\n通讯错误，请检查连接线是否接触良好或对讲机"
+    "电源是否开启\n"
+    "程序中的数据保持读取前的内容，未作任何改动。"};
 inline constexpr BiText AcknowledgeLost{"Error had happen,please try again",
                                         "接收出错中断，请重试"};
 inline constexpr BiText BlockRefused{" Program Interrupt，Please reset the radio and try again",

@@ -145,6 +145,12 @@ RadioLink::ReadResult WinSerialLink::Read(std::uint8_t* buffer, std::size_t n) {
     return {ok, got};
 }
 
+std::size_t WinSerialLink::Waiting() {
+    DWORD errors = 0;
+    COMSTAT status{};
+    return m_Handle != nullptr && ClearCommError(m_Handle, &errors, &status) ? status.cbInQue : 0;
+}
+
 void WinSerialLink::Close() {
     if (m_Handle != nullptr) {
         CloseHandle(m_Handle);

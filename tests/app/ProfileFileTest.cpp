@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -191,6 +192,39 @@ TEST(ProfileFileSetValue, NewSectionAndKeyAreAppendedInOrder) {
     }
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")),
               "TOP=1\n[A]\nX=1\nY=2\n[MAIN]\nLANGUAGE_FORCE=1\nLANGUAGE=Chinese\n");
+}
+
+TEST(ProfileFileSetValue, NoValueAddsALineAndEachReadsBackAsItWasSet) {
+    const struct {
+        std::string value;
+        bool bQuoted;
+    } cases[] = {
+        {"radio\n[MAIN]\nLANGUAGE=Chinese", true},
+        {"radio\r\n[MAIN]\rLANGUAGE=Chinese", true},
+        {" padded.sin ", true},
+        {"/home/me//radio.sin", true},
+        {"/home/me/a/*b.sin", true},
+        {"tab\t;semicolon.sin", true},
+        {"\"quoted\" 100% /x", true},
+        {"/home/me/radio 100%.sin", false},
+        {"C:\\Users\\me\\radio.sin", false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        {
+            ProfileFile profile;
+            OpenWith(profile, dir, "[MAIN]\nLANGUAGE=English\n");
+            profile.SetValue("Recent File List", "File1", c.value);
+        }
+        const std::string text = ScratchDir::Read(dir.File("orin.ini"));
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4) << text;
+        EXPECT_EQ(text.find("File1=\"") != std::string::npos, c.bQuoted) << text;
+        ProfileFile again;
+        ASSERT_TRUE(again.Open(dir.Path().string(), "orin.ini", false, true));
+        EXPECT_EQ(again.GetValue("Recent File List", "File1", "none"), c.value) << text;
+        EXPECT_EQ(again.GetValue("MAIN", "LANGUAGE", "none"), "English") << text;
+    }
 }
 
 TEST(ProfileFileSave, NothingIsWrittenWithoutSaveOnClose) {

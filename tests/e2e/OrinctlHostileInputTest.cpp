@@ -99,6 +99,41 @@ TEST(OrinctlHostileInput, InputsThatUsedToPassSilentlyEndWithTheirMessage) {
     }
 }
 
+TEST(OrinctlHostileInput, SlipsOnTheCommandLineAreNamedAndDashesEndTheOptions) {
+    ScratchDir dir;
+    dir.Write("a.sin", std::string(4096, '\xFF'));
+    dir.Write("-b.sin", std::string(4095, '\xFF') + '\x00');
+    dir.Write("short.sin", std::string(100, '\xFF'));
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string says; // on stderr, or on stdout when the command succeeds
+    } cases[] = {
+        // Before any radio is looked for: the port does not even exist.
+        {{"read", "--port", "/dev/no-such-port", "-o", ""}, 2, "option -o needs a value"},
+        {{"read", "--port", "/dev/no-such-port", "--base=", "-o", "x.sin"},
+         2,
+         "option --base needs a value"},
+        {{"diff", "--", "a.sin", "-b.sin"}, 1, "bytes 0x0FFF: FF -> 00"},
+        {{"dump", "short.sin"}, 1, "holds 100 bytes, but a channel data file holds exactly 4096"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = Orinctl(dir, c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args[0] << ": " << run.err;
+        EXPECT_NE((c.exitCode == 1 && c.args[0] == "diff" ? run.out : run.err).find(c.says),
+                  std::string::npos)
+            << run.out << run.err;
+    }
+    // An output that cannot take the differences says so, as dump does.
+    const std::string command = "cd '" + dir.Path().string() +
+                                "' && '" ORINCTL_PATH "' diff a.sin ./-b.sin >/dev/full 2>err.txt";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
+    EXPECT_NE(
+        ScratchDir::Read(dir.File("err.txt")).find("orinctl diff: cannot write to standard output"),
+        std::string::npos);
+}
+
 TEST(OrinctlHostileInput, Utf16CsvIsReadAndUnstorableNamesAreNamed) {
     ScratchDir dir;
     std::string utf16 = "\xFF\xFE";

@@ -8,6 +8,7 @@
 
 #include "e2e/ChildProcess.h"
 #include "image/ImageMap.h"
+#include "link/SimulatedRadio.h"
 #include "link/TransferTexts.h"
 
 namespace {
@@ -164,6 +165,28 @@ TEST_F(OrinctlTransfer, ShortBlockReplyFailsTheReadAfterItsRetries) {
     EXPECT_FALSE(fs::exists(Path("out.sin")));
 }
 
+TEST_F(OrinctlTransfer, ReplyOutOfStepFailsTheReadAndVerifyCallsItTrouble) {
+    // A byte doubled in channel 1's Rx frequency, and a block answered with
+    // the next block's reply: both used to pass with wrong channels.
+    for (const char* fault : {"extra-byte=0:5", "wrong-block=20"}) {
+        const std::string pty = StartRadio({"--fault", fault});
+        ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
+        EXPECT_EQ(read.Wait(60s), 1) << fault << read.Stderr();
+        EXPECT_NE(read.Stderr().find(TransferTexts::OutOfStepPrompt.english), std::string::npos)
+            << fault << read.Stderr();
+        EXPECT_FALSE(fs::exists(Path("out.sin"))) << fault;
+
+        Store(Path("radio.sin"), SimulatedRadio::DemoMemory());
+        ChildProcess verify({Orinctl, "verify", "--port", pty, Path("radio.sin")});
+        EXPECT_EQ(verify.Wait(60s), 2) << fault << verify.Stderr();
+        EXPECT_NE(verify.Stderr().find("orinctl verify: the read failed (reply out of step)"),
+                  std::string::npos)
+            << fault << verify.Stderr();
+        m_Radio->Terminate();
+        m_Radio->Wait(10s);
+    }
+}
+
 TEST_F(OrinctlTransfer, SimulatorRefusesFaultsThatCannotFireAndAnUnwritableSaveTo) {
     const struct {
         std::vector<std::string> args;
@@ -175,6 +198,10 @@ TEST_F(OrinctlTransfer, SimulatorRefusesFaultsThatCannotFireAndAnUnwritableSaveT
         {{"--fault", "short-reply=3:12"}, 2, "short-reply=3:12"},
         {{"--fault", "no-ack=400"}, 2, "no-ack=400"},
         {{"--fault", "refuse=1000000"}, 2, "refuse=1000000"},
+        {{"--fault", "corrupt-write=397"}, 2, "corrupt-write=397"},
+        {{"--fault", "extra-byte=3:12"}, 2, "extra-byte=3:12"},
+        {{"--fault", "wrong-block=397"}, 2, "wrong-block=397"},
+        {{"--fault", "answer-from=4294967297"}, 2, "answer-from=4294967297"},
         {{"--save-to", Path("no/such/folder/radio.sin")}, 1, "no/such/folder/radio.sin"},
     };
     for (const auto& c : cases) {

@@ -68,6 +68,52 @@ TEST(AtomicFileWriter, InterruptedWriteKeepsTheOldFileWholeAndLeavesNoTemporary)
     EXPECT_EQ(ScratchDir::Read(path), "new");
 }
 
+TEST(AtomicFileWriter, NextSaveRemovesTheNewFileAKilledSaveLeftAndNothingElse) {
+    ScratchDir dir;
+    const std::string path = dir.Write("radio.sin", "old");
+    const auto now = fs::file_time_type::clock::now();
+    const struct {
+        const char* name;
+        fs::file_time_type written;
+        bool bRemoved;
+    } files[] = {
+        {"radio.sin.saving-ab12cd34", now - std::chrono::hours(1), true},
+        {"radio.sin.saving-zz99zz99", now, false},                        // a save in progress
+        {"radio.sin.saving-ab12cd3", now - std::chrono::hours(1), false}, // not our name
+        {"radio.sin.saving-AB12CD34", now - std::chrono::hours(1), false},
+        {"other.sin.saving-ab12cd34", now - std::chrono::hours(1), false},
+    };
+    for (const auto& f : files) {
+        fs::last_write_time(dir.Write(f.name, "left"), f.written);
+    }
+    ASSERT_TRUE(AtomicFileWriter(path).Write("new"));
+    for (const auto& f : files) {
+        EXPECT_EQ(fs::exists(dir.File(f.name)), !f.bRemoved) << f.name;
+    }
+    EXPECT_EQ(ScratchDir::Read(path), "new");
+}
+
+TEST(AtomicFileWriter, NewFileGetsAnUnforeseenNameThatNothingPlantedCanTake) {
+    ScratchDir dir;
+    const std::string elsewhere = dir.Write("elsewhere", "theirs");
+    // Whatever waits under the names one could guess stays as it is.
+    fs::create_symlink(elsewhere, dir.File("image.sin"));
+    fs::create_symlink(elsewhere, dir.File("image-.sin"));
+    const auto first = AtomicFileWriter::WriteNewFile(dir.File("image.sin"), "data");
+    const auto second = AtomicFileWriter::WriteNewFile(dir.File("image.sin"), "data");
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    for (const std::string& name : {*first, *second}) {
+        const std::string file = fs::path(name).filename().string();
+        EXPECT_EQ(file.size(), std::string("image-.sin").size() + AtomicFileWriter::RandomLength);
+        EXPECT_TRUE(file.starts_with("image-") && file.ends_with(".sin")) << file;
+        EXPECT_EQ(ScratchDir::Read(name), "data");
+        EXPECT_FALSE(fs::is_symlink(name));
+    }
+    EXPECT_EQ(ScratchDir::Read(elsewhere), "theirs");
+    EXPECT_FALSE(AtomicFileWriter::WriteNewFile(dir.File("no/such/folder/image.sin"), "data"));
+}
+
 TEST(AtomicFileWriter, ReadOnlyTargetIsRefusedAndOtherPermissionsAreKept) {
     ScratchDir dir;
     const std::string locked = dir.Write("locked.sin", "old");

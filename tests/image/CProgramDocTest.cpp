@@ -114,7 +114,7 @@ TEST(ProgramDocLoad, ShortFileMessageCountsTheBytesReallyRead) {
         const FileOutcome outcome = doc.LoadFile(path);
         EXPECT_FALSE(outcome.ok);
         EXPECT_NE(outcome.englishMessage.find(" " + std::to_string(holds) +
-                                              " bytes, but a channel data file holds 4096"),
+                                              " bytes, but a channel data file holds exactly 4096"),
                   std::string::npos)
             << outcome.englishMessage;
     }

@@ -121,6 +121,47 @@ TEST(SaveOwnership, LinksInASharedStickyFolderAreFollowedOnlyAsTheSystemWould) {
     }
 }
 
+TEST(SaveOwnership, OwnFilesFollowNoLinkAnotherUserMadeAnywhereOnTheirPath) {
+    // The transfer log and the backups, with HOME in another user's folder:
+    // their links, at the file or at a folder on its way, lead nowhere.
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs links of another user";
+    }
+    const struct {
+        const char* link; // made in the home folder, leading to "elsewhere"
+        const char* file; // what is saved, below the home folder
+        uid_t linkOwner;
+        bool bFollowed;
+    } cases[] = {
+        {"last-transfer.log", "last-transfer.log", Nobody, false},
+        {"backups", "backups/orin.sin", Nobody, false},
+        {"last-transfer.log", "last-transfer.log", 0, true},
+        {"backups", "backups/orin.sin", 0, true},
+    };
+    for (const auto& c : cases) {
+        ScratchDir dir;
+        fs::create_directories(dir.Path() / "home");
+        fs::create_directories(dir.Path() / "elsewhere");
+        const std::string victim = dir.Write("elsewhere/orin.sin", "precious");
+        dir.Write("elsewhere/last-transfer.log", "precious");
+        const std::string link = (dir.Path() / "home" / c.link).string();
+        const fs::path target =
+            dir.Path() / "elsewhere" / (fs::path(c.link) == "backups" ? "" : c.link);
+        fs::create_symlink(target, link);
+        ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, 0), 0);
+        const std::string file = (dir.Path() / "home" / c.file).string();
+        AtomicFileWriter writer(file, AtomicFileWriter::Links::OwnOnly);
+        EXPECT_EQ(writer.Write("log"), c.bFollowed) << c.file;
+        const std::string reached =
+            (dir.Path() / "elsewhere" / fs::path(c.file).filename()).string();
+        EXPECT_EQ(ScratchDir::Read(reached), c.bFollowed ? "log" : "precious") << c.file;
+        if (!c.bFollowed) {
+            EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::ForeignLink);
+            EXPECT_TRUE(AtomicFileWriter(file).Write("log")) << "a save of the user's choice";
+        }
+    }
+}
+
 TEST(SaveOwnership, AnotherUsersFileIsReadOnlyOnlyWhenNobodyMayWriteIt) {
     ScratchDir dir;
     const std::string theirs = dir.Write("theirs.sin", "old");

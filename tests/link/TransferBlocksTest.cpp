@@ -1,6 +1,7 @@
 // The block exchanges and the closing exchange of reads and writes: what goes
 // over the line, what the image and the radio end up holding, and how
 // failures, Cancel and timing come out.
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "TransferRig.h"
@@ -100,7 +101,7 @@ TEST(ReadBlocks, AnyShortReplyStopsTheReadAndOffersRetry) {
         std::size_t requests; // sent until the prompt: blocks 0-4 or 0-396, then closing
     };
     for (const Case c : {Case{0, false, 6}, Case{9, false, 6}, Case{10, false, 6},
-                         Case{11, false, 6}, Case{6, true, 398}}) {
+                         Case{11, false, 6}, Case{6, true, 398}, Case{11, true, 398}}) {
         TransferRig rig({.shortReplyBlock = 4, .shortReplyLength = c.length});
         if (c.bClosing) {
             rig.radio = SimulatedRadio();
@@ -122,6 +123,85 @@ TEST(ReadBlocks, AnyShortReplyStopsTheReadAndOffersRetry) {
         ASSERT_EQ(requests.size(), c.requests) << c.length;
         EXPECT_EQ(requests.back(), (Bytes{0x52, 0x0F, 0xF0, 0x08}));
         EXPECT_EQ(rig.host.destroys, 1);
+        EXPECT_EQ(rig.link.Closes(), 1);
+    }
+}
+
+TEST(ReadBlocks, AReplyOutOfStepFailsTheReadAndOffersRetry) {
+    // The radio's replies echo the block address: a reply that runs past its
+    // twelfth byte, or one for another block, is not taken.
+    const Bytes closing{0x52, 0x0F, 0xF0, 0x08};
+    struct Case {
+        const char* what;
+        SimulatedRadioOptions options;
+        std::function<Bytes(const Bytes&, Bytes)> filter;
+        TransferOutcome outcome;
+    };
+    auto atRequest = [](Bytes request, std::function<void(Bytes&)> change) {
+        return [=](const Bytes& written, Bytes reply) {
+            if (written == request) {
+                change(reply);
+            }
+            return reply;
+        };
+    };
+    const Case cases[] = {
+        {"exact", {}, nullptr, TransferOutcome::Completed},
+        {"a data byte doubled",
+         {.extraByteBlock = 4, .extraBytePosition = 7},
+         nullptr,
+         TransferOutcome::OutOfStep},
+        {"a byte after the twelfth",
+         {},
+         atRequest({0x52, 0x01, 0x00, 0x08}, [](Bytes& r) { r.push_back(0x06); }),
+         TransferOutcome::OutOfStep},
+        {"a shifted header",
+         {.extraByteBlock = 0, .extraBytePosition = 0},
+         nullptr,
+         TransferOutcome::OutOfStep},
+        {"another block's reply", {.wrongBlock = 30}, nullptr, TransferOutcome::OutOfStep},
+        {"another block's reply among the first",
+         {.wrongBlock = 1},
+         nullptr,
+         TransferOutcome::OutOfStep},
+        {"the last block answered as the one before",
+         {.wrongBlock = 396},
+         nullptr,
+         TransferOutcome::OutOfStep},
+        {"an echo broken in its low byte",
+         {},
+         atRequest({0x52, 0x03, 0x18, 0x08}, [](Bytes& r) { r[2] ^= 0x08; }),
+         TransferOutcome::OutOfStep},
+        {"a closing reply too long",
+         {},
+         atRequest(closing, [](Bytes& r) { r.push_back(0); }),
+         TransferOutcome::OutOfStep},
+        {"a closing reply for another address",
+         {},
+         atRequest(closing, [](Bytes& r) { r[1] = 0x0C; }),
+         TransferOutcome::OutOfStep},
+        {"a closing reply of 8 bytes",
+         {},
+         atRequest(closing, [](Bytes& r) { r.resize(8); }),
+         TransferOutcome::ShortReply},
+    };
+    for (const Case& c : cases) {
+        TransferRig rig(c.options);
+        rig.filter = c.filter;
+        const MemoryImage before = Pattern();
+        MemoryImage image = before;
+        EXPECT_EQ(rig.Run(Read, image), c.outcome) << c.what;
+        if (c.outcome == TransferOutcome::Completed) {
+            EXPECT_TRUE(SameRange(image, rig.radio.Memory(), 0, ImageMap::TransferEnd));
+            EXPECT_TRUE(rig.host.asked.empty()) << c.what;
+            continue;
+        }
+        EXPECT_EQ(image, before) << c.what;
+        const BiText& prompt = c.outcome == TransferOutcome::OutOfStep
+                                   ? TransferTexts::OutOfStepPrompt
+                                   : TransferTexts::ShortReplyPrompt;
+        EXPECT_EQ(rig.host.asked, std::vector<std::string>{prompt.english}) << c.what;
+        EXPECT_EQ(rig.Requests().back(), closing) << c.what;
         EXPECT_EQ(rig.link.Closes(), 1);
     }
 }

@@ -38,6 +38,7 @@ public:
         m_Trace.push_back("read " + std::to_string(n));
         return m_Link.Read(buffer, n);
     }
+    std::size_t Waiting() override { return m_Link.Waiting(); }
     void Close() override { m_Link.Close(); }
 
 private:
