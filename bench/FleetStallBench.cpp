@@ -14,6 +14,7 @@
 #include <memory>
 #include <thread>
 
+#include "StallMeter.h"
 #include "fleet/FleetDialog.h"
 #include "image/ImageMap.h"
 #include "link/PtyRadioServer.h"
@@ -49,22 +50,12 @@ int main(int argc, char** argv) {
             ImageMap::NewDocumentImage(), QString(), ports,
             [](const std::string&) { return std::make_unique<SystemSerialLink>(); }, nullptr);
         dialog.show();
-        QElapsedTimer clock;
-        qint64 last = 0;
-        qint64 longest = 0;
-        QTimer heartbeat;
-        heartbeat.setInterval(5);
-        QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-            const qint64 now = clock.nsecsElapsed();
-            longest = std::max(longest, now - last);
-            last = now;
-        });
+        StallMeter meter;
         QSignalSpy finished(&dialog, &FleetDialog::runFinished);
-        clock.start();
-        heartbeat.start();
+        meter.Start();
         dialog.StartButton()->click();
         finished.wait(300000);
-        heartbeat.stop();
+        meter.Stop();
         int verified = 0;
         for (int row = 0; row < dialog.Table()->rowCount(); ++row) {
             const QTableWidgetItem* result = dialog.Table()->item(row, 3);
@@ -72,9 +63,9 @@ int main(int argc, char** argv) {
         }
         std::printf("%d radios written and read back, %d verified, in %.1f s; longest "
                     "interface-thread stall %.1f ms (timer every 5 ms)\n",
-                    count, verified, clock.elapsed() / 1000.0, longest / 1e6);
-        status = longest / 1e6 < 50.0 && verified == count ? 0 : 1;
-        std::printf("target stall < 50 ms: %s\n", longest / 1e6 < 50.0 ? "met" : "NOT met");
+                    count, verified, meter.Seconds(), meter.LongestMs());
+        status = meter.LongestMs() < 50.0 && verified == count ? 0 : 1;
+        std::printf("target stall < 50 ms: %s\n", meter.LongestMs() < 50.0 ? "met" : "NOT met");
     }
     for (auto& server : servers) {
         server->Stop();

@@ -13,12 +13,13 @@
 #include <cstdlib>
 #include <thread>
 
+#include "StallMeter.h"
+#include "app/PortChoice.h"
+#include "app/TransferCommands.h"
 #include "base/Prompter.h"
 #include "image/ImageMap.h"
-#include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/PtyRadioServer.h"
-#include "app/TransferCommands.h"
 #include "tests/support/FakeTransferView.h"
 
 namespace {
@@ -38,28 +39,18 @@ public:
 
 double Run(TransferCommands& commands, bool bWrite) {
     bWrite ? commands.OnWrite() : commands.OnRead();
-    QElapsedTimer clock;
-    qint64 last = 0;
-    qint64 longest = 0;
-    QTimer heartbeat;
-    heartbeat.setInterval(5);
-    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-    });
+    StallMeter meter;
     QSignalSpy finished(&commands, &TransferCommands::transferFinished);
-    clock.start();
-    heartbeat.start();
+    meter.Start();
     commands.Dialog()->StartButton()->click();
     finished.wait(120000);
-    const double seconds = clock.elapsed() / 1000.0;
-    heartbeat.stop();
+    const double seconds = meter.Seconds();
+    meter.Stop();
     std::printf("%-5s %s in %.1f s; longest interface-thread stall %.1f ms (timer every 5 ms)\n",
                 bWrite ? "write" : "read",
                 commands.LastOutcome() == TransferOutcome::Completed ? "completed" : "FAILED",
-                seconds, longest / 1e6);
-    return longest / 1e6;
+                seconds, meter.LongestMs());
+    return meter.LongestMs();
 }
 
 } // namespace
