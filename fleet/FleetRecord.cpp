@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <mutex>
 
 #include "formats/Csv.h"
 #include "image/NativeFile.h"
@@ -49,7 +50,13 @@ std::string BesideDocument(const std::string& documentPath) {
 namespace {
 
 // Adds lines to the record in one write, after the header when the file is new.
+// The radios of one fleet finish on their own threads: one at a time opens,
+// writes and closes, so the header stays first and no line is lost even where
+// appending is not one indivisible write (Wine puts each write at the size it
+// read just before).
 bool AddLines(const std::string& path, std::string lines, Lang lang, FleetText& error) {
+    static std::mutex oneAtATime;
+    const std::lock_guard<std::mutex> lock(oneAtATime);
     bool bCreated = false;
     NativeFile file = NativeFile::OpenForAppending(path, bCreated);
     if (bCreated) {
