@@ -29,7 +29,7 @@ QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) 
     };
     const MemoryImage image = view.ImageToSave();
     const BandEdges band = DecodeBandLimits(image);
-    const QString type = image[ImageMap::RadioTypeCode] == ImageMap::RadioTypeBase
+    const QString type = ImageMap::IsKnownRadioType(image[ImageMap::RadioTypeCode])
                              ? QStringLiteral("Orin-6140D")
                              : tr("unknown (code %1)").arg(image[ImageMap::RadioTypeCode]);
     QString html;
@@ -41,8 +41,9 @@ QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) 
             .arg(documentName,
                  QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")), type,
                  QString::number(band.lower), QString::number(band.upper));
-    html += QStringLiteral("<p>%1</p>").arg(head.toHtmlEscaped().replace(
-        QStringLiteral("    "), QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;")));
+    html += QStringLiteral("<p>%1</p>")
+                .arg(head.toHtmlEscaped().replace(QStringLiteral("    "),
+                                                  QStringLiteral("&nbsp;&nbsp;&nbsp;&nbsp;")));
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
                            "width=\"100%\" style=\"border-collapse: collapse;\">");
     html += QStringLiteral("<thead><tr>");
@@ -74,8 +75,7 @@ QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) 
     return html;
 }
 
-void ChannelTablePrinter::Print(ViewHooks& view, const QString& documentName,
-                                QPrinter& printer) {
+void ChannelTablePrinter::Print(ViewHooks& view, const QString& documentName, QPrinter& printer) {
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSize(8);

@@ -165,15 +165,8 @@ void CompareChannels(const MemoryImage& a, const MemoryImage& b, Lang lang, BitM
     }
 }
 
-// The Type list's one entry, or no selection, as the bar shows the code:
-// codes above the known ones still show the one radio type.
-bool ShowsType(const MemoryImage& image) {
-    const int type = image[ImageMap::RadioTypeCode] - ImageMap::RadioTypeBase;
-    return type == 0 || type > 2;
-}
-
 std::string TypeText(const MemoryImage& image, Lang lang) {
-    return ShowsType(image) ? TypeEntry.In(lang) : "";
+    return ImageMap::IsKnownRadioType(image[ImageMap::RadioTypeCode]) ? TypeEntry.In(lang) : "";
 }
 
 std::string ManualText(const MemoryImage& image, Lang lang) {

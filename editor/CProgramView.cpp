@@ -158,12 +158,8 @@ void CProgramView::OnInitialUpdate() {
 
 void CProgramView::ShowBar() {
     const MemoryImage& image = m_Doc.Image();
-    // Type codes above the known ones still show the one radio type; codes
-    // below it leave the list without a selection.
-    const int type = static_cast<int>(image[ImageMap::RadioTypeCode]) - ImageMap::RadioTypeBase;
-    const int typeEntry = type > 2 ? 0 : type;
     m_Bar->TypeList()->setCurrentIndex(
-        typeEntry >= 0 && typeEntry < m_Bar->TypeList()->count() ? typeEntry : -1);
+        ImageMap::IsKnownRadioType(image[ImageMap::RadioTypeCode]) ? 0 : -1);
     const bool manual = (image[ImageMap::ManualSettingByte] & ImageMap::ManualSettingFlag) != 0;
     m_Bar->ManualList()->setCurrentIndex(manual ? 0 : 1);
     const BandEdges band = DecodeBandLimits(image);

@@ -10,7 +10,9 @@
 
 #include "base/AppLanguage.h"
 #include "editor/ChannelTableModel.h"
+#include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
+#include "image/ImageMap.h"
 #include "image/ToneTable.h"
 
 namespace {
@@ -26,10 +28,7 @@ public:
     State validate(QString& input, int&) const override {
         input = input.toUpper();
         for (const QChar ch : input) {
-            const bool allowed = (ch >= QLatin1Char('0') && ch <= QLatin1Char('9')) ||
-                                 (ch >= QLatin1Char('A') && ch <= QLatin1Char('Z')) ||
-                                 ch == QLatin1Char('-') || ch == QLatin1Char(' ');
-            if (!allowed) {
+            if (NameCharToCode(ch.unicode()) == ImageMap::NameEnd) {
                 return Invalid;
             }
         }
@@ -120,12 +119,6 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         auto* line = new QLineEdit(parent);
         if (column == ColName) {
             line->setValidator(new ChannelNameValidator(line));
-            // A longer name read from the radio or a file may be shortened
-            // by the user, but a name typed anew has at most six characters.
-            connect(line, &QLineEdit::textEdited, line, [line](const QString& text) {
-                line->setMaxLength(
-                    std::max(TypedNameLimit, std::min(line->maxLength(), int(text.size()))));
-            });
         }
         editor = line;
     } else {
@@ -160,7 +153,8 @@ void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
     editor->setProperty(OriginalProperty, text);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         if (line->objectName() == QLatin1String("NameEdit")) {
-            // A longer name read from the radio or a file stays whole.
+            // A name typed anew has at most six characters; a longer name
+            // read as data keeps its own length while it is edited.
             line->setMaxLength(std::max<int>(TypedNameLimit, static_cast<int>(text.size())));
         }
         line->setText(text);
@@ -186,7 +180,7 @@ void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
     list->setCurrentIndex(entry);
 }
 
-QString ChannelDelegate::EditorValue(QWidget* editor, bool enter) {
+QString ChannelDelegate::EditorValue(QWidget* editor, bool) {
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         return line->text();
     }
@@ -195,15 +189,7 @@ QString ChannelDelegate::EditorValue(QWidget* editor, bool enter) {
         return {};
     }
     if (list->isEditable()) {
-        // A typed tone is written as the list spells it. By Enter, anything
-        // that names no tone means no tone; by leaving, it changes nothing.
-        if (list->currentText() == editor->property(OriginalProperty).toString()) {
-            return list->currentText();
-        }
-        const int entry = list->findText(list->currentText(), Qt::MatchFixedString);
-        return entry >= 0 ? list->itemText(entry)
-                          : (enter ? QStringLiteral("OFF")
-                                   : editor->property(OriginalProperty).toString());
+        return list->currentText(); // the channel rules read a typed tone
     }
     return list->currentIndex() >= 0 ? list->itemText(list->currentIndex())
                                      : editor->property(OriginalProperty).toString();

@@ -16,17 +16,16 @@
 #include "base/Prompter.h"
 #include "editor/ChannelDelegate.h"
 #include "editor/ChannelTableModel.h"
+#include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
+#include "image/ImageMap.h"
 
 namespace {
 
 constexpr BiText InputNumberMessage{"Please input Number", "请输入数字"};
 
 bool IsNameCharacter(QChar ch) {
-    const QChar up = ch.toUpper();
-    return (up >= QLatin1Char('0') && up <= QLatin1Char('9')) ||
-           (up >= QLatin1Char('A') && up <= QLatin1Char('Z')) || up == QLatin1Char('-') ||
-           up == QLatin1Char(' ');
+    return NameCharToCode(ch.toUpper().unicode()) != ImageMap::NameEnd;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "editor/ImageHistory.h"
 #include "image/Channel.h"
 #include "image/ChannelCodec.h"
+#include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
 #include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
@@ -22,10 +23,6 @@ QString RangeMessage() {
     using FrequencyMessages::Range;
     return QString::fromUtf8(LanguageName() == QLatin1String("English") ? Range.english
                                                                         : Range.chinese);
-}
-
-Tone& ToneOf(Channel& c, int frequencyColumn) {
-    return frequencyColumn == ColRxFrequency ? c.rxTone : c.txTone;
 }
 
 } // namespace
@@ -110,94 +107,26 @@ Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
                            : Qt::NoItemFlags;
 }
 
-void ChannelTableModel::CommitFrequency(Channel& c, int col, std::string text, CommitWay way) {
-    if (!text.empty()) {
-        const BandEdges band = m_Band ? m_Band(way) : BandEdges{0, 0};
-        const FrequencyCheckResult check = CheckFrequency(text, band.lower, band.upper);
-        QString message;
-        switch (check.verdict) {
-        case FrequencyVerdict::Accepted:
-            text = check.text;
-            break;
-        case FrequencyVerdict::Empty:
-            text.clear();
-            break;
-        case FrequencyVerdict::Format:
-            message = Tr(FrequencyMessages::Format);
-            break;
-        case FrequencyVerdict::Range:
-            message = RangeMessage();
-            break;
-        case FrequencyVerdict::Step:
-            message = Tr(way == CommitWay::Leave ? FrequencyMessages::StepOnLeave
-                                                 : FrequencyMessages::StepOnEnter);
-            break;
-        }
-        if (!message.isEmpty()) {
-            CurrentPrompter().ShowMessage(m_Owner, message);
-            text.clear();
-        }
-    }
-
-    if (!text.empty()) {
-        const bool newChannel = !c.HasFrequency() && c.rxTone.kind == Tone::Kind::None &&
-                                c.txTone.kind == Tone::Kind::None;
-        if (newChannel) {
-            // Enter goes on to the Name cell itself, so it leaves the name alone.
-            const int last = way == CommitWay::Leave ? ColName : ColScram;
-            for (int column = ColRxTone; column <= last; ++column) {
-                ParseChannelText(c, column,
-                                 ChannelTexts::NewChannelDefaults[column - ColRxTone].english);
-            }
-            if (col == ColRxFrequency) {
-                ParseChannelText(c, ColTxFrequency, text); // Tx starts equal to Rx
-            }
-        }
-        ParseChannelText(c, col, text);
-        return;
-    }
-    // A frequency and its tone go together.
-    ParseChannelText(c, col, "");
-    ToneOf(c, col) = {};
-    const bool emptied = way == CommitWay::Enter
-                             ? !c.HasFrequency()
-                             : !c.HasFrequency() && c.rxTone.kind == Tone::Kind::None &&
-                                   c.txTone.kind == Tone::Kind::None;
-    if (emptied) {
-        c.ClearOptions();
-    }
-}
-
 bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || (role != Qt::EditRole && role != EnterRole)) {
         return false;
     }
     const int row = index.row() + 1;
     const int col = GridColumn(index);
-    const std::string text = value.toString().toStdString();
-    const Channel was = ReadChannel(m_Image, row - 1);
-    Channel c = was;
-    switch (col) {
-    case ColRxFrequency:
-    case ColTxFrequency:
-        CommitFrequency(c, col, text, role == EnterRole ? CommitWay::Enter : CommitWay::Leave);
-        break;
-    case ColRxTone:
-    case ColTxTone:
-        // A channel without a frequency has no tone.
-        ParseChannelText(c, col, c.HasFrequency() ? text : std::string());
-        break;
-    case ColName:
-        ParseChannelText(c, col, c.HasFrequency() ? text : std::string());
-        break;
-    default:
-        if (!c.HasFrequency()) {
-            return false; // a list value on a row without a frequency stays empty
-        }
-        ParseChannelText(c, col, text);
-        break;
+    const CommitWay way = role == EnterRole ? CommitWay::Enter : CommitWay::Leave;
+    Channel c = ReadChannel(m_Image, row - 1);
+    const bool frequency = col == ColRxFrequency || col == ColTxFrequency;
+    const BandEdges band = frequency && m_Band ? m_Band(way) : BandEdges{0, 0};
+    const ChannelRules::Outcome outcome =
+        ChannelRules::Type(c, col, value.toString().toStdString(), way, band);
+    if (outcome.Refused()) {
+        CurrentPrompter().ShowMessage(m_Owner,
+                                      outcome.refusal == ChannelRules::Refusal::Range
+                                          ? RangeMessage()
+                                          : QString::fromStdString(outcome.Message(CurrentLang())));
+        return false;
     }
-    if (c.SameFields(was)) {
+    if (!outcome.changed) {
         return false;
     }
     WriteChannel(c, row - 1, m_Image);

@@ -5,6 +5,7 @@
 
 #include "editor/ImageStep.h"
 #include "image/BandLimits.h"
+#include "image/ChannelRules.h"
 #include "image/MemoryImage.h"
 
 class ImageHistory;
@@ -16,13 +17,14 @@ struct Channel;
 // one copy of the data: data() shows its texts in the current language, and
 // setData() checks a value as the editor always has, changes only the bytes
 // of that field (and what the rules tie to it) and records one undo step.
+// The rules themselves are ChannelRules::Type, shared with every other path.
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // How an edit is committed: by leaving the cell, or by Enter in it. The
     // two differ in a step message and in what a new channel's first
     // frequency fills in.
-    enum class CommitWay { Leave, Enter };
+    using CommitWay = ChannelRules::Way;
     // setData with this role commits as Enter does; Qt::EditRole as leaving.
     static constexpr int EnterRole = Qt::UserRole + 1;
 
@@ -55,8 +57,6 @@ public:
 private:
     // The colour and the tip of a frequency outside the band edges.
     QVariant OutsideBandMark(const QModelIndex& index, int role) const;
-    // Applies the rules of a frequency typed into gridColumn of channel c.
-    void CommitFrequency(Channel& c, int gridColumn, std::string text, CommitWay way);
 
     MemoryImage& m_Image;
     ImageHistory& m_History;

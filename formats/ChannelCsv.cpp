@@ -5,6 +5,7 @@
 
 #include "formats/Csv.h"
 #include "image/ChannelCodec.h"
+#include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
 #include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
@@ -136,11 +137,16 @@ void CheckRecord(ChannelRecord& record, int line, const BandEdges& band,
         }
     }
     for (int column : {ColRxTone, ColTxTone}) {
-        const std::string& tone = record[column];
-        if (!tone.empty() && ToneTable::IndexOf(tone) < 0) {
-            const std::string shown = Csv::Shown(tone);
-            report(column, {"\"" + shown + "\" is not OFF, empty or a tone of the tone table",
-                            "“" + shown + "”不是OFF、空白或信令表中的信令"});
+        std::string& tone = record[column];
+        if (tone.empty()) {
+            continue;
+        }
+        // A tone named numerically ("67", "d23n") is the table's tone, as typed.
+        if (const int index = ToneTable::IndexOfNamed(tone); index >= 0) {
+            tone = ToneTable::Texts()[static_cast<std::size_t>(index)];
+        } else {
+            ChannelRules::Outcome why = ChannelRules::ToneRefusal(Csv::Shown(tone));
+            report(column, {std::move(why.english), std::move(why.chinese)});
         }
     }
     for (int column = ColWidth; column <= ColScram; ++column) {
@@ -221,7 +227,7 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
                 add(std::move(cell));
             }
         }
-        EncodeChannel(record, channel - 1, staged);
+        ChannelRules::ApplyRow(record, channel - 1, staged);
         if (const Reason why = NameProblem(record[ColName]);
             !check && !why.empty() && result.notices.size() < MaxListedProblems) {
             const std::string stored = DecodeChannel(staged, channel - 1, Lang::English)[ColName];

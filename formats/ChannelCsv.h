@@ -41,8 +41,9 @@ struct ImportResult {
 // A file of thousands of bad rows is told by its first problems and a count.
 inline constexpr std::size_t MaxListedProblems = 100;
 
-// Encodes each channel row of csv into image, as a commit of those rows
-// would; channels the CSV does not list keep their bytes. With check, every
+// Takes each channel row of csv into image by the channel rules for rows of
+// data (ChannelRules::ApplyRow); channels the CSV does not list keep their
+// bytes. With check, every
 // cell must pass the editor's checks (frequencies are normalised on the way);
 // without it the texts are encoded as given. On any problem the image is left
 // untouched and every problem is listed (up to MaxListedProblems, then

@@ -3,6 +3,7 @@
 #include <set>
 #include <vector>
 
+#include "image/ChannelRules.h"
 #include "image/ImageMap.h"
 
 namespace ChannelImport {
@@ -84,16 +85,14 @@ void Apply(const std::vector<Row>& rows, bool emptyOthers, MemoryImage& image) {
     std::vector<bool> filled(ImageMap::ChannelCount, false);
     for (const Row& row : rows) {
         if (row.channel >= 1 && row.channel <= ImageMap::ChannelCount && row.Storable()) {
-            if (!SaysTheSame(row.record, image, row.channel - 1)) {
-                EncodeChannel(row.record, row.channel - 1, image);
-            }
+            ChannelRules::ApplyRow(row.record, row.channel - 1, image);
             filled[row.channel - 1] = true;
         }
     }
     if (emptyOthers) {
         for (int n = 0; n < ImageMap::ChannelCount; ++n) {
             if (!filled[n]) {
-                EncodeChannel(ChannelRecord{}, n, image);
+                ChannelRules::ApplyRow(ChannelRecord{}, n, image);
             }
         }
     }

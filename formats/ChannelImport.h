@@ -72,7 +72,8 @@ int AdmittedByWidestBand(const std::vector<Row>& rows, const std::vector<Row>& w
 // image shows in either language, exactly.
 bool SaysTheSame(const ChannelRecord& record, const MemoryImage& image, int n);
 
-// Encodes every placed row into its channel of image; with emptyOthers every
+// Takes every placed row into its channel of image by the channel rules for
+// rows of data (ChannelRules::ApplyRow); with emptyOthers every
 // channel no row went to is emptied, otherwise it keeps its bytes. A row that
 // says what its channel holds leaves the channel's bytes as they are, bits no
 // text shows included.

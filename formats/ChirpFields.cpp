@@ -2,12 +2,14 @@
 
 #include "formats/Csv.h"
 #include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
 #include "image/Utf8.h"
 
 namespace ChirpFields {
 namespace {
 
-constexpr std::size_t NameLength = 6; // what the name editor allows
+// A name that comes as data keeps the eight characters the radio holds.
+constexpr std::size_t NameLength = ImageMap::ChannelNameSize;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';

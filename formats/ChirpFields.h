@@ -40,7 +40,8 @@ struct Power {
 Power ParsePower(std::string_view text);
 
 // A name the radio can store: letters upper-cased, characters outside 0-9,
-// A-Z, "-" and space dropped, at most 6 characters, no spaces at either end.
+// A-Z, "-" and space dropped, at most the 8 characters the radio holds, no
+// spaces at either end.
 std::string RadioName(std::string_view text);
 
 } // namespace ChirpFields

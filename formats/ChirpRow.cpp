@@ -366,11 +366,10 @@ std::optional<Row> Map(const Csv::Record& fields, const Columns& columns, const 
     // band or the frequency steps refuse.
     if (mapper.Mode(rx.hz) && mapper.Tones() && mapper.Frequencies(rx.hz) && mapper.Scan() &&
         mapper.Power()) {
+        // The columns a CHIRP file does not carry stay blank: a channel that
+        // holds data keeps its values, an empty one takes the new-channel
+        // defaults (ChannelRules::ApplyRow).
         mapper.Name();
-        const auto& defaults = ChannelTexts::NewChannelDefaults;
-        for (int column : {ColOptSignal, ColPttId, ColBusyLock, ColRepeat, ColScram}) {
-            row.record[column] = defaults[column - ColRxTone].english;
-        }
     }
     return row;
 }

@@ -31,3 +31,33 @@ void EncodeBandLimits(unsigned lower, unsigned upper, MemoryImage& image) {
     image[ImageMap::BandLimits + 2] =
         static_cast<std::uint8_t>(((lower % 10) * 16 + upper % 10) & 0xFF);
 }
+
+std::optional<BandEdges> ParseBandEdges(std::string_view lower, std::string_view upper) {
+    constexpr unsigned Lowest = 67;
+    constexpr unsigned Highest = 521;
+    const auto whole = [](std::string_view text) -> std::optional<unsigned> {
+        while (!text.empty() && text.front() == ' ') {
+            text.remove_prefix(1);
+        }
+        while (!text.empty() && text.back() == ' ') {
+            text.remove_suffix(1);
+        }
+        if (text.empty() || text.size() > 3) {
+            return std::nullopt;
+        }
+        unsigned value = 0;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                return std::nullopt;
+            }
+            value = value * 10 + static_cast<unsigned>(c - '0');
+        }
+        return value;
+    };
+    const std::optional<unsigned> low = whole(lower);
+    const std::optional<unsigned> high = whole(upper);
+    if (!low || !high || *low < Lowest || *high > Highest || *low > *high) {
+        return std::nullopt;
+    }
+    return BandEdges{*low, *high};
+}

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "image/Channel.h"
+#include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 
@@ -186,29 +187,29 @@ bool Paste(MemoryImage& image, int first, const std::vector<ChannelRecord>& reco
         return false;
     }
     for (std::size_t i = 0; i < records.size(); ++i) {
-        EncodeChannel(records[i], first + static_cast<int>(i), image);
+        ChannelRules::ApplyRow(records[i], first + static_cast<int>(i), image);
     }
     return true;
 }
 
 bool HasFrequency(const MemoryImage& image, int n) {
-    const ChannelRecord record = DecodeChannel(image, n, Lang::English);
-    return !record[ColRxFrequency].empty() || !record[ColTxFrequency].empty();
+    return ReadChannel(image, n).HasFrequency();
 }
 
 int SetColumnText(MemoryImage& image, const Channels& channels, int column, std::string_view text,
-                  Lang lang) {
+                  Lang) {
     if (column < ColRxTone || column > ColScram) {
         return 0;
     }
     int written = 0;
     for (int n : Normalised(channels)) {
-        if (!HasFrequency(image, n)) {
+        Channel c = ReadChannel(image, n);
+        if (!c.HasFrequency()) {
             continue; // a list value on a row without a frequency stays empty
         }
-        ChannelRecord record = DecodeChannel(image, n, lang);
-        record[column] = std::string(text);
-        EncodeChannel(record, n, image);
+        if (ChannelRules::Type(c, column, text, ChannelRules::Way::Leave, {}).changed) {
+            WriteChannel(c, n, image);
+        }
         ++written;
     }
     return written;
@@ -218,19 +219,19 @@ TxFromRxResult SetTxToRx(MemoryImage& image, const Channels& channels, const Ban
     TxFromRxResult result;
     MemoryImage staged = image;
     for (int n : Normalised(channels)) {
-        ChannelRecord record = DecodeChannel(staged, n, Lang::English);
-        if (record[ColRxFrequency].empty()) {
+        Channel c = ReadChannel(staged, n);
+        const ChannelRules::Outcome outcome = ChannelRules::TxFromRx(c, band);
+        if (outcome.Refused()) {
+            result.refused.push_back(
+                {n, outcome.refusal == ChannelRules::Refusal::Range  ? FrequencyVerdict::Range
+                    : outcome.refusal == ChannelRules::Refusal::Step ? FrequencyVerdict::Step
+                                                                     : FrequencyVerdict::Format});
             continue;
         }
-        const FrequencyCheckResult check =
-            CheckFrequency(record[ColRxFrequency], band.lower, band.upper);
-        if (check.verdict != FrequencyVerdict::Accepted) {
-            result.refused.push_back({n, check.verdict});
-            continue;
+        if (c.rxFrequency) {
+            WriteChannel(c, n, staged);
+            ++result.written;
         }
-        record[ColTxFrequency] = check.text;
-        EncodeChannel(record, n, staged);
-        ++result.written;
     }
     if (result.refused.empty()) {
         image = staged;

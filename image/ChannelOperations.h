@@ -50,7 +50,7 @@ void SortByRxFrequency(MemoryImage& image, const Channels& channels);
 // Writes the records from channel first onward, over what is there. Refused
 // (false, nothing changes) when they would run past channel 128.
 bool Paste(MemoryImage& image, int first, const std::vector<RawChannel>& channels);
-// The same with channel texts, encoded as a commit of those rows would.
+// The same with rows of channel texts, taken by the channel rules for data.
 bool Paste(MemoryImage& image, int first, const std::vector<ChannelRecord>& records);
 
 // The channels whose receive or transmit frequency lies outside the band
@@ -61,7 +61,8 @@ Channels OutsideBand(const MemoryImage& image, const BandEdges& band);
 bool HasFrequency(const MemoryImage& image, int n);
 
 // Writes text into column (3-12) of every channel that has a frequency, as if
-// chosen in that column's list on each; returns how many channels took it.
+// chosen in that column's list on each (the texts of either language);
+// returns how many channels took it.
 int SetColumnText(MemoryImage& image, const Channels& channels, int column, std::string_view text,
                   Lang lang);
 

@@ -56,6 +56,13 @@ constexpr Address NameAddress(int channel) {
 inline constexpr Address Uninterpreted80A = 0x80A;
 inline constexpr Address RadioTypeCode = 0x80B;
 inline constexpr std::uint8_t RadioTypeBase = 0x38;
+// Whether a type code names the one radio type: the base code, and codes
+// more than two above it; the others (below it, base + 1, base + 2) name
+// none. The type bar, Compare and the printout all read the code here.
+constexpr bool IsKnownRadioType(std::uint8_t code) {
+    const int type = code - RadioTypeBase;
+    return type == 0 || type > 2;
+}
 inline constexpr Address CommitMarker = 0x811;
 inline constexpr std::uint8_t CommitMarkerValue = 0xA8;
 inline constexpr Address ManualSettingByte = 0x812;

@@ -41,11 +41,7 @@ RawChannel EmptyRawChannel() {
     RawChannel empty;
     empty.slot.fill(0xFF);
     empty.name.fill(ImageMap::NameEnd);
-    // MSK, scrambler 0; narrow, no scan, low power, QT/DQT, reverse; PTT ID off.
-    empty.slot[ImageMap::Slot::SignalByte] = 0x00;
-    empty.slot[ImageMap::Slot::FlagsByte] = 0xC4;
-    empty.slot[ImageMap::Slot::PttIdByte] = 0xFE;
-    empty.scan = false;
+    empty.scan = true; // the scan list of a new file is all ones
     return empty;
 }
 

@@ -21,9 +21,9 @@ struct RawChannel {
 RawChannel ReadRawChannel(const MemoryImage& image, int n);
 void WriteRawChannel(MemoryImage& image, int n, const RawChannel& channel);
 
-// An empty channel as Clear writes it: no frequencies, tones or name, and the
-// option bits an empty row has always been saved with (MSK, narrow, no scan,
-// low, QT/DQT, reverse, PTT ID off, scrambler off), out of the scan list.
+// An empty channel as a new file holds it and as Clear, Cut, Delete Channel
+// and an emptied row leave it: sixteen 0xFF, name 0xFF, and its bit of the
+// scan list set, so that comparing it with a new file shows no difference.
 RawChannel EmptyRawChannel();
 
 // True when the grid would show all 13 texts of the channel empty.

@@ -1,5 +1,7 @@
 #include "image/ToneTable.h"
 
+#include <algorithm>
+
 namespace {
 
 // The CTCSS tones in Hz, ascending.
@@ -41,9 +43,88 @@ std::vector<std::string> Build() {
     return texts;
 }
 
+bool AllDigits(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Digits without their leading zeros, at least one digit kept.
+std::string_view WithoutLeadingZeros(std::string_view digits) {
+    while (digits.size() > 1 && digits.front() == '0') {
+        digits.remove_prefix(1);
+    }
+    return digits;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// "D" + code + polarity as the table spells it, from d, digits and an
+// optional n/i; empty when text is no DCS form.
+std::string DcsText(std::string_view text) {
+    if (text.size() < 2 || (text[0] != 'D' && text[0] != 'd')) {
+        return {};
+    }
+    text.remove_prefix(1);
+    char polarity = 'N';
+    if (const char last = text.back(); !AllDigits(text.substr(text.size() - 1))) {
+        if (last != 'N' && last != 'n' && last != 'I' && last != 'i') {
+            return {};
+        }
+        polarity = last == 'I' || last == 'i' ? 'I' : 'N';
+        text.remove_suffix(1);
+    }
+    const std::string_view code = WithoutLeadingZeros(text);
+    if (text.empty() || !AllDigits(text) || code.size() > 3) {
+        return {};
+    }
+    return "D" + std::string(3 - code.size(), '0') + std::string(code) + polarity;
+}
+
+// "int.d" as the table spells a CTCSS tone, from digits with an optional
+// fraction whose digits after the first are zeros; empty otherwise.
+std::string CtcssText(std::string_view text) {
+    const std::size_t point = text.find('.');
+    std::string_view whole = text.substr(0, point);
+    std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (whole.empty() || !AllDigits(whole) || !AllDigits(fraction) ||
+        (point != std::string_view::npos && fraction.empty())) {
+        return {};
+    }
+    const char tenth = fraction.empty() ? '0' : fraction.front();
+    if (!fraction.empty() && fraction.find_first_not_of('0', 1) != std::string_view::npos) {
+        return {};
+    }
+    return std::string(WithoutLeadingZeros(whole)) + "." + tenth;
+}
+
 } // namespace
 
 namespace ToneTable {
+
+int IndexOfNamed(std::string_view text) {
+    text = Trimmed(text);
+    if (const int exact = IndexOf(text); exact >= 0) {
+        return exact;
+    }
+    if (text.size() == 3 && (text[0] == 'o' || text[0] == 'O') &&
+        (text[1] == 'f' || text[1] == 'F') && (text[2] == 'f' || text[2] == 'F')) {
+        return 0;
+    }
+    const std::string dcs = DcsText(text);
+    if (!dcs.empty()) {
+        return IndexOf(dcs);
+    }
+    const std::string ctcss = CtcssText(text);
+    return ctcss.empty() ? -1 : IndexOf(ctcss);
+}
 
 const std::vector<std::string>& Texts() {
     static const std::vector<std::string> texts = Build();

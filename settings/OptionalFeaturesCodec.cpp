@@ -190,12 +190,13 @@ OptionalFeaturesState Open(const MemoryImage& image, Lang lang) {
 }
 
 void Accept(const OptionalFeaturesState& s, MemoryImage& image) {
-    // The language code takes the whole byte; the flags below are set into it
-    // afterwards, so bits 3, 5 and 7 end as 0 (bit 7 is restored by the next
-    // grid commit from the type bar).
+    // The language code takes the byte but for bit 7, the type bar's "Manul
+    // Setting", which stays as it is; the flags below are set into it
+    // afterwards, so bits 3 and 5 end as 0.
     static constexpr std::uint8_t LanguageCodes[] = {LanguageChinese, LanguageEnglish, LanguageOff};
     if (s.languageChoose >= 0 && s.languageChoose < 3) {
-        image[FeatureFlags] = LanguageCodes[s.languageChoose];
+        image[FeatureFlags] = static_cast<std::uint8_t>(
+            LanguageCodes[s.languageChoose] | (image[FeatureFlags] & ImageMap::ManualSettingFlag));
     }
     SetBit(image, FeatureFlags, BeepBit, s.beep);
     SetBit(image, FeatureFlags, BatterySaveBit, s.batterySave);

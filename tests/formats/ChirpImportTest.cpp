@@ -3,6 +3,7 @@
 #include "ChirpTestRows.h"
 #include "formats/ChirpImport.h"
 #include "formats/Csv.h"
+#include "image/ImageMap.h"
 
 using namespace ChirpTestRows;
 using ChannelImport::Row;
@@ -42,7 +43,7 @@ TEST(ChirpFile, ReadsBomCrlfCommentsQuotesAndColumnsInAnyOrder) {
     EXPECT_EQ(read.rows[0].line, 4);
     EXPECT_EQ(read.rows[0].location, 4);
     EXPECT_EQ(read.rows[0].record[ColRxFrequency], "145.50000");
-    EXPECT_EQ(read.rows[0].record[ColName], "HILL T");
+    EXPECT_EQ(read.rows[0].record[ColName], "HILL TOP");
 }
 
 TEST(ChirpFile, MissingColumnsTakeChirpDefaults) {
@@ -318,13 +319,30 @@ TEST(ChirpFrequencyRules, RxMustLieInTheRadioTheBandAndOnAStep) {
     EXPECT_EQ(One({{"Frequency", "abc"}}).status, Status::Skipped);
 }
 
-TEST(ChirpFrequencyRules, OtherColumnsGetTheNewChannelDefaults) {
-    const Row row = One({});
-    EXPECT_EQ(row.record[ColOptSignal], "DTMF");
-    EXPECT_EQ(row.record[ColPttId], "ON");
-    EXPECT_EQ(row.record[ColBusyLock], "Close");
-    EXPECT_EQ(row.record[ColRepeat], "Forward");
-    EXPECT_EQ(row.record[ColScram], "1");
+TEST(ChirpFrequencyRules, UncarriedColumnsKeepTheChannelOrTakeTheNewChannelDefaults) {
+    Row row = One({});
+    row.channel = 1;
+    const auto uncarried = [](const MemoryImage& image) {
+        const ChannelRecord r = DecodeChannel(image, 0, Lang::English);
+        return r[ColOptSignal] + "|" + r[ColPttId] + "|" + r[ColBusyLock] + "|" + r[ColRepeat] +
+               "|" + r[ColScram];
+    };
+    MemoryImage image = ImageMap::NewDocumentImage();
+    ChannelImport::Apply({row}, false, image);
+    EXPECT_EQ(uncarried(image), "DTMF|ON|Close|Forward|1") << "an empty channel";
+    for (const auto& [column, text] : {std::pair{ColOptSignal, "None"},
+                                       {ColPttId, "OFF"},
+                                       {ColBusyLock, "QT/DQT"},
+                                       {ColRepeat, "Reverse"},
+                                       {ColScram, "OFF"}}) {
+        ChannelRecord r = DecodeChannel(image, 0, Lang::English);
+        r[column] = text;
+        EncodeChannel(r, 0, image);
+    }
+    row.record[ColPower] = "Low"; // the row says something new
+    ChannelImport::Apply({row}, false, image);
+    EXPECT_EQ(uncarried(image), "None|OFF|QT/DQT|Reverse|OFF") << "a channel that holds data";
+    EXPECT_EQ(DecodeChannel(image, 0, Lang::English)[ColPower], "Low");
 }
 
 TEST(ChirpReport, OneLinePerReportedRowInEitherLanguage) {

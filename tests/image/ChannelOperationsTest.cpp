@@ -84,14 +84,9 @@ TEST(RawChannel, TravelsWithItsNameAndScanBitAndTouchesNoNeighbour) {
     EXPECT_EQ(Name(target, 10), "");
 }
 
-TEST(RawChannel, EmptyIsWhatSavingANewDocumentWrites) {
+TEST(RawChannel, EmptyIsWhatANewFileHolds) {
     const RawChannel empty = EmptyRawChannel();
-    const std::array<std::uint8_t, 16> slot = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                               0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0xC4, 0xFE, 0xFF};
-    EXPECT_EQ(empty.slot, slot);
-    EXPECT_EQ(empty.name,
-              (std::array<std::uint8_t, 8>{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_FALSE(empty.scan);
+    EXPECT_EQ(empty, ReadRawChannel(ImageMap::NewDocumentImage(), 5));
     EXPECT_TRUE(IsEmptyChannel(empty));
     EXPECT_TRUE(IsEmptyChannel(ImageMap::NewDocumentImage(), 5));
     MemoryImage named = Committed();
@@ -117,8 +112,7 @@ TEST(ChannelOps, InsertShiftsOnlyAsFarAsTheNextEmptyChannel) {
     Put(image, 127, "440.5", "LAST");
     const MemoryImage before = image;
     ASSERT_TRUE(ChannelOps::InsertEmpty(image, 1));
-    EXPECT_EQ(Names(image, 8),
-              (std::vector<std::string>{"A", "", "B", "C", "D", "E", "G", ""}));
+    EXPECT_EQ(Names(image, 8), (std::vector<std::string>{"A", "", "B", "C", "D", "E", "G", ""}));
     EXPECT_EQ(ReadRawChannel(image, 2), ReadRawChannel(before, 1)); // bytes move whole
     EXPECT_EQ(ReadRawChannel(image, 6), ReadRawChannel(before, 6)); // past the gap: unmoved
     EXPECT_EQ(Name(image, 127), "LAST");

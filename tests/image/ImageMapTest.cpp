@@ -33,3 +33,14 @@ TEST(ImageMap, LayoutAddressesAreTheRadios) {
     EXPECT_EQ(ImageMap::BandLimits, 0xFF0u);
     EXPECT_EQ(ImageMap::RadioTypeCode, 0x80Bu);
 }
+
+TEST(ImageMap, TheTypeCodeNamesTheRadioTypeForTheBaseAndCodesAboveTheKnownOnes) {
+    const struct {
+        std::uint8_t code;
+        bool known;
+    } cases[] = {{0x00, false}, {0x37, false}, {0x38, true}, {0x39, false},
+                 {0x3A, false}, {0x3B, true},  {0xFF, true}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(ImageMap::IsKnownRadioType(c.code), c.known) << int(c.code);
+    }
+}

@@ -87,14 +87,15 @@ TEST(OptionalFeaturesOpening, NeverProgrammedSettingsOpenWithFallbacksAndEmptyLi
     EXPECT_EQ(s.repeatInvert, 0);
 }
 
-TEST(OptionalFeaturesAccepting, NewDocumentAcceptedUnchangedOnlyClearsTheManualSettingBit) {
-    const MemoryImage before = ImageMap::NewDocumentImage();
-    for (Lang lang : {Lang::English, Lang::Chinese}) {
-        MemoryImage after = before;
-        Accept(Open(after, lang), after);
-        EXPECT_EQ(after[0x812], 0x44);
-        after[0x812] = before[0x812];
-        EXPECT_TRUE(after == before);
+TEST(OptionalFeaturesAccepting, AcceptedUnchangedChangesNothingWhateverTheManualSettingBit) {
+    for (const std::uint8_t flags : {0xC4, 0x44}) {
+        MemoryImage before = ImageMap::NewDocumentImage();
+        before[0x812] = flags;
+        for (Lang lang : {Lang::English, Lang::Chinese}) {
+            MemoryImage after = before;
+            Accept(Open(after, lang), after);
+            EXPECT_TRUE(after == before) << int(flags);
+        }
     }
 }
 
@@ -205,7 +206,7 @@ TEST(OptionalFeaturesLanguageChoose, StoredCodesOpenAsTheirEntriesAndOneAsChines
     EXPECT_EQ(AcceptedWith(image, [](auto&) {})[0x812] & 0x03, 3);
 }
 
-TEST(OptionalFeaturesLanguageChoose, TheCodeTakesTheWholeByteBeforeTheFlagsAreSet) {
+TEST(OptionalFeaturesLanguageChoose, TheCodeTakesTheByteButBit7BeforeTheFlagsAreSet) {
     MemoryImage image = ImageMap::NewDocumentImage();
     image[0x812] = 0xFF;
     const auto with = [&](int language, bool beep, bool battery, int scrambler) {
@@ -216,10 +217,11 @@ TEST(OptionalFeaturesLanguageChoose, TheCodeTakesTheWholeByteBeforeTheFlagsAreSe
             s.scramblerActivation = scrambler;
         })[0x812];
     };
-    EXPECT_EQ(with(0, false, false, 0), 0x03);
-    EXPECT_EQ(with(1, true, false, 0), 0x42);
-    EXPECT_EQ(with(2, false, true, 1), 0x14);
-    EXPECT_EQ(with(2, false, false, NoSelection), 0x00) << "no selection is Off";
+    // Bit 7 is the type bar's and stays.
+    EXPECT_EQ(with(0, false, false, 0), 0x83);
+    EXPECT_EQ(with(1, true, false, 0), 0xC2);
+    EXPECT_EQ(with(2, false, true, 1), 0x94);
+    EXPECT_EQ(with(2, false, false, NoSelection), 0x80) << "no selection is Off";
     // Without a language the byte is kept and only the three flags change.
     EXPECT_EQ(with(NoSelection, false, false, 0), 0xAB);
 }
