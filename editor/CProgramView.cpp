@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "base/AppLanguage.h"
+#include "base/Prompter.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
@@ -62,9 +63,12 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
     m_Model->SetMessageOwner(this);
     m_Bar = new TypeSettingBar(this);
     m_Table = new ChannelTable(*m_Model, this);
+    // A frequency is checked against the edges the boxes show, or the stored
+    // ones while the boxes hold something they will refuse.
     m_Model->SetBandSource([this](ChannelTableModel::CommitWay) {
-        m_Bar->MoveControlsToMembers();
-        return BandEdges{m_Bar->LowerBandEdge(), m_Bar->UpperBandEdge()};
+        return ParseBandEdges(m_Bar->LowerBox()->text().toStdString(),
+                              m_Bar->UpperBox()->text().toStdString())
+            .value_or(DecodeBandLimits(m_Doc.Image()));
     });
 
     auto* form = new QVBoxLayout(this);
@@ -171,11 +175,22 @@ void CProgramView::CommitBandBoxes() {
     if (!m_bShown) {
         return; // the boxes show no document yet
     }
-    const BandEdges band = m_Bar->PeekBandEdges();
     const BandEdges stored = DecodeBandLimits(m_Doc.Image());
-    if (band.lower == stored.lower && band.upper == stored.upper) {
+    const QString lower = m_Bar->LowerBox()->text().trimmed();
+    const QString upper = m_Bar->UpperBox()->text().trimmed();
+    if (lower == QString::number(stored.lower) && upper == QString::number(stored.upper)) {
         return; // the bytes stay as they are, whatever form they have
     }
+    const std::optional<BandEdges> typed = ParseBandEdges(lower.toStdString(), upper.toStdString());
+    if (!typed || (typed->lower == stored.lower && typed->upper == stored.upper)) {
+        // The boxes show the stored edges again before a message takes the focus.
+        ShowBar();
+        if (!typed) {
+            CurrentPrompter().ShowMessage(this, Tr(BandEdgesMessage));
+        }
+        return;
+    }
+    const BandEdges band = *typed;
     ApplyImageChange(EditBandStep, [band](MemoryImage& image) {
         EncodeBandLimits(band.lower, band.upper, image);
         return true;

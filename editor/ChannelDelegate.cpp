@@ -18,6 +18,9 @@
 namespace {
 
 constexpr const char* OriginalProperty = "originalText";
+constexpr const char* RefusedProperty = "refusedText";
+constexpr const char* RefusedRowProperty = "refusedRow";
+constexpr const char* RefusedColumnProperty = "refusedColumn";
 constexpr int TypedNameLimit = 6;
 
 // Channel names hold digits, capital letters, "-" and blanks: letters are
@@ -119,6 +122,12 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         auto* line = new QLineEdit(parent);
         if (column == ColName) {
             line->setValidator(new ChannelNameValidator(line));
+            // A name emptied in the editor is typed anew: six characters.
+            connect(line, &QLineEdit::textEdited, line, [line](const QString& text) {
+                if (text.isEmpty()) {
+                    line->setMaxLength(TypedNameLimit);
+                }
+            });
         }
         editor = line;
     } else {
@@ -195,14 +204,37 @@ QString ChannelDelegate::EditorValue(QWidget* editor, bool) {
                                      : editor->property(OriginalProperty).toString();
 }
 
+bool ChannelDelegate::IsRefused(const QWidget* editor) {
+    return editor && editor->property(RefusedProperty).isValid();
+}
+
+QModelIndex ChannelDelegate::RefusedCell(const QWidget* editor, const QAbstractItemModel* model) {
+    return IsRefused(editor) ? model->index(editor->property(RefusedRowProperty).toInt(),
+                                            editor->property(RefusedColumnProperty).toInt())
+                             : QModelIndex();
+}
+
 void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                    const QModelIndex& index) const {
     const QString value = EditorValue(editor, m_bEnter);
     // An unchanged editor writes nothing: looking at a cell never changes it.
     if (value == editor->property(OriginalProperty).toString()) {
+        editor->setProperty(RefusedProperty, QVariant());
+        return;
+    }
+    // A refused text is told once; it waits in the editor to be corrected.
+    if (IsRefused(editor) && editor->property(RefusedProperty).toString() == value) {
         return;
     }
     model->setData(index, value, m_bEnter ? ChannelTableModel::EnterRole : Qt::EditRole);
+    const auto* channels = qobject_cast<const ChannelTableModel*>(model);
+    if (channels && channels->LastEditRefused()) {
+        editor->setProperty(RefusedProperty, value);
+        editor->setProperty(RefusedRowProperty, index.row());
+        editor->setProperty(RefusedColumnProperty, index.column());
+        return;
+    }
+    editor->setProperty(RefusedProperty, QVariant());
     editor->setProperty(OriginalProperty, index.data(Qt::EditRole).toString());
 }
 
@@ -255,6 +287,9 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         Commit(editor, true);
+        if (IsRefused(editor)) {
+            return true; // the text stays to be corrected
+        }
         emit closeEditor(editor, NoHint);
         emit EnterCommitted();
         return true;
@@ -263,6 +298,9 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
     }
     if (MovesAlways(key) || (!IsEditable(editor) && MovesFromAList(key))) {
         Commit(editor, false);
+        if (IsRefused(editor)) {
+            return true;
+        }
         emit closeEditor(editor, NoHint);
         emit MoveRequested(key.key(), key.modifiers());
         return true;

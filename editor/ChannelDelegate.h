@@ -24,6 +24,12 @@ public:
     // when it would commit nothing.
     static QString EditorValue(QWidget* editor, bool enter);
 
+    // Whether the editor holds a text the channel rules refused; it stays
+    // open on its cell until the text passes or Escape gives the old value.
+    static bool IsRefused(const QWidget* editor);
+    // The cell (row, column from 0) of an editor whose text was refused.
+    static QModelIndex RefusedCell(const QWidget* editor, const QAbstractItemModel* model);
+
     // The object names of the editors, by grid column (1-13).
     static QString EditorName(int gridColumn);
 

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionHeader>
 #include <algorithm>
 
@@ -141,6 +142,33 @@ void ChannelTable::currentChanged(const QModelIndex& current, const QModelIndex&
     if (current != previous) {
         ClearChannelSelection();
     }
+}
+
+void ChannelTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    if (hint == QAbstractItemDelegate::RevertModelCache || !ChannelDelegate::IsRefused(editor)) {
+        QTableView::closeEditor(editor, hint);
+        return;
+    }
+    // The refused text stays in its editor: once the move or click that
+    // left the cell is done, the cell is current again and the editor has
+    // the focus.
+    const QPersistentModelIndex cell = ChannelDelegate::RefusedCell(editor, model());
+    QMetaObject::invokeMethod(
+        this,
+        [this, cell, held = QPointer<QWidget>(editor)] {
+            if (!held || !cell.isValid()) {
+                return;
+            }
+            if (currentIndex() != cell) {
+                if (QWidget* other = OpenEditor(); other && other != held) {
+                    QTableView::closeEditor(other, QAbstractItemDelegate::RevertModelCache);
+                }
+                selectionModel()->setCurrentIndex(cell, QItemSelectionModel::NoUpdate);
+                setState(EditingState);
+            }
+            held->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
 }
 
 void ChannelTable::changeEvent(QEvent* event) {

@@ -119,7 +119,8 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const BandEdges band = frequency && m_Band ? m_Band(way) : BandEdges{0, 0};
     const ChannelRules::Outcome outcome =
         ChannelRules::Type(c, col, value.toString().toStdString(), way, band);
-    if (outcome.Refused()) {
+    m_bRefused = outcome.Refused();
+    if (m_bRefused) {
         CurrentPrompter().ShowMessage(m_Owner,
                                       outcome.refusal == ChannelRules::Refusal::Range
                                           ? RangeMessage()

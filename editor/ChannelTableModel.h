@@ -42,6 +42,8 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    // Whether the last setData refused its text (and showed why).
+    bool LastEditRefused() const { return m_bRefused; }
 
     // The grid column (1-13) of an index, and back.
     static int GridColumn(const QModelIndex& index) { return index.column() + 1; }
@@ -62,4 +64,5 @@ private:
     ImageHistory& m_History;
     std::function<BandEdges(CommitWay)> m_Band;
     QWidget* m_Owner = nullptr;
+    bool m_bRefused = false;
 };

@@ -3,6 +3,7 @@
 // cancels, and the name editor never shortens a name it did not change.
 #include <QComboBox>
 #include <QLineEdit>
+#include <functional>
 
 #include "editor/ViewFixture.h"
 #include "image/Channel.h"
@@ -65,6 +66,47 @@ TEST_F(ChannelKeyboard, ALetterOnAFrequencyAsksForANumberAndScramIsNotOpenedByTy
     Key(Qt::Key_Q);
     ASSERT_NE(LineEditor(), nullptr);
     EXPECT_EQ(LineEditor()->text(), QStringLiteral("Q"));
+    EXPECT_EQ(m_Prompter.messages.size(), 1);
+}
+
+TEST_F(ChannelKeyboard, ARefusedFrequencyStaysInItsEditorUntilCorrectedOrEscaped) {
+    Grid().SetCellText(1, 1, QStringLiteral("145"));
+    const struct {
+        const char* leave;
+        std::function<void()> by;
+    } ways[] = {
+        {"Tab", [] { Key(Qt::Key_Tab); }},
+        {"Enter", [] { Key(Qt::Key_Return); }},
+        {"a click on another cell", [this] { ClickCell(3, 2); }},
+    };
+    for (const auto& way : ways) {
+        m_Prompter.messages.clear();
+        const MemoryImage before = m_Doc.Image();
+        FocusCell(1, 1);
+        Type(QStringLiteral("44"));
+        way.by();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(m_Prompter.messages, QStringList({"Error Data Format，Please input again"}))
+            << way.leave;
+        ASSERT_NE(LineEditor(), nullptr) << way.leave;
+        EXPECT_EQ(LineEditor()->text(), QStringLiteral("44")) << way.leave;
+        EXPECT_EQ(Focus(), LineEditor()) << way.leave;
+        EXPECT_EQ(Grid().CurrentRow(), 1) << way.leave;
+        EXPECT_EQ(Grid().CurrentCol(), 1) << way.leave;
+        EXPECT_EQ(m_Doc.Image(), before) << way.leave;
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(Editor(), nullptr) << way.leave;
+        EXPECT_EQ(Cell(1, 1), QStringLiteral("145.00000")) << way.leave;
+    }
+    m_Prompter.messages.clear();
+    FocusCell(1, 1);
+    Type(QStringLiteral("44"));
+    Key(Qt::Key_Return);
+    ASSERT_NE(LineEditor(), nullptr);
+    LineEditor()->selectAll();
+    Type(QStringLiteral("146"));
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("146.00000"));
     EXPECT_EQ(m_Prompter.messages.size(), 1);
 }
 
@@ -151,6 +193,12 @@ TEST_F(ChannelKeyboard, AnUnchangedLongNameStaysWholeAndANewOneKeepsTheSixCharac
     c.name = "SECURITY";
     WriteChannel(c, 2, m_Doc.Image());
     ClickCell(3, ColName);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Cell(3, ColName), QStringLiteral("SECURITY"));
+    ClickCell(3, ColName);
+    Key(Qt::Key_End);
+    Key(Qt::Key_Backspace); // the name keeps its own length while edited
+    Type(QStringLiteral("y"));
     Key(Qt::Key_Return);
     EXPECT_EQ(Cell(3, ColName), QStringLiteral("SECURITY"));
     ClickCell(3, ColName);

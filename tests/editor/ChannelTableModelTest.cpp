@@ -1,9 +1,11 @@
 // The channel table's model over the document's image: what an edit of one
 // cell writes, the messages it shows, and that nothing else changes.
 #include <QLineEdit>
+#include <string>
 
 #include "editor/ImageHistory.h"
 #include "editor/ViewFixture.h"
+#include "image/BandLimits.h"
 #include "image/Channel.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
@@ -150,6 +152,34 @@ TEST_F(ChannelTableModelTest, EachEditIsOneNamedStepAndChangesOnlyItsChannel) {
     EXPECT_EQ(m_View->History().UndoName(Lang::Chinese), QStringLiteral("编辑频道3"));
     OnlyChannelChanged(before, m_Doc.Image(), 2);
     EXPECT_EQ(m_Doc.Image()[ImageMap::SlotAddress(2) + 12] >> 4, 0); // scrambler off is 0
+}
+
+TEST_F(ChannelTableModelTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper) {
+    m_View->SettleEdits(); // 136-174 MHz stored
+    const struct {
+        const char* lower;
+        const char* upper;
+        bool taken;
+    } cases[] = {{"140", "170", true}, {"490", "480", false}, {"600", "60", false},
+                 {"x1", "170", false}, {"66", "170", false},  {"67", "521", true},
+                 {"", "521", false},   {"480", "480", true}};
+    for (const auto& c : cases) {
+        m_Prompter.messages.clear();
+        const BandEdges before = DecodeBandLimits(m_Doc.Image());
+        Bar().LowerBox()->setText(QString::fromLatin1(c.lower));
+        Bar().UpperBox()->setText(QString::fromLatin1(c.upper));
+        m_View->SettleEdits();
+        const BandEdges after = DecodeBandLimits(m_Doc.Image());
+        const BandEdges expected =
+            c.taken ? BandEdges{unsigned(std::stoul(c.lower)), unsigned(std::stoul(c.upper))}
+                    : before;
+        EXPECT_EQ(after.lower, expected.lower) << c.lower << "-" << c.upper;
+        EXPECT_EQ(after.upper, expected.upper) << c.lower << "-" << c.upper;
+        EXPECT_EQ(m_Prompter.messages.size(), c.taken ? 0 : 1) << c.lower << "-" << c.upper;
+        // The boxes never show other edges than the stored ones.
+        EXPECT_EQ(Bar().LowerBox()->text(), QString::number(after.lower));
+        EXPECT_EQ(Bar().UpperBox()->text(), QString::number(after.upper));
+    }
 }
 
 TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {

@@ -147,7 +147,7 @@ TEST(ChannelCsvImport, CheckListsEveryBadCellAndLeavesTheImageUntouched) {
     const std::string csv =
         std::string(HeaderLine) +
         "1,430.5,145.5,67.0,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,OK\n"
-        "2,abc,430.001,D999N,off,wide,Si,High,None,ON,Close,Forward,9,lower\n"
+        "2,abc,430.001,D999N,of,wide,Si,High,None,ON,Close,Forward,9,lower\n"
         "3,430.5,430.5,OFF,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,TOOLONG99\n";
     const auto result = ChannelCsv::Import(csv, image, true);
     EXPECT_FALSE(result.ok);
