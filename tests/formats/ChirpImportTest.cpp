@@ -46,15 +46,15 @@ TEST(ChirpFile, ReadsBomCrlfCommentsQuotesAndColumnsInAnyOrder) {
     EXPECT_EQ(read.rows[0].record[ColName], "HILL TOP");
 }
 
-TEST(ChirpFile, MissingColumnsTakeChirpDefaults) {
+TEST(ChirpFile, MissingColumnsTakeChirpDefaultsAndUncarriedOnesStayBlank) {
     const auto read = ChirpImport::Read("Location,Frequency\n0,446.00625\n", WideBand);
     ASSERT_TRUE(read.ok);
     ASSERT_EQ(read.rows.size(), 1u);
     const Row& row = read.rows[0];
     EXPECT_EQ(row.status, Status::Imported) << Why(row);
-    const std::vector<std::string> expected = {"446.00625", "446.00625", "OFF",  "OFF", "Wide",
-                                               "Yes",       "High",      "DTMF", "ON",  "Close",
-                                               "Forward",   "1",         ""};
+    // The columns a CHIRP file never carries are left to the channel rules.
+    const std::vector<std::string> expected = {
+        "446.00625", "446.00625", "OFF", "OFF", "Wide", "Yes", "High", "", "", "", "", "", ""};
     EXPECT_EQ(std::vector<std::string>(row.record.texts.begin(), row.record.texts.end()), expected);
     // Offset 0.6 MHz and tone 88.5 Hz when only the mode is given.
     const auto shifted =
@@ -291,19 +291,24 @@ TEST(ChirpPower, ThreeWattsAndUpIsHighAndRoundingIsReported) {
     }
 }
 
-TEST(ChirpNames, UpperCasedCutToSixAndUnstorableCharactersDropped) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"rpt-1", "RPT-1"}, {"LONGNAME", "LONGNA"}, {"A.B_C!", "ABC"},
-        {"AB    CD", "AB"}, {"中继 7", "7"},        {"x y", "X Y"},
+TEST(ChirpNames, UpperCasedCutToTheRadiosEightAndUnstorableCharactersDropped) {
+    const std::vector<std::tuple<std::string, std::string, Status>> cases = {
+        {"rpt-1", "RPT-1", Status::Changed},
+        {"SECURITY", "SECURITY", Status::Imported},
+        {"LONGNAME9", "LONGNAME", Status::Changed},
+        {"A.B_C!", "ABC", Status::Changed},
+        {"AB      CD", "AB", Status::Changed},
+        {"中继 7", "7", Status::Changed},
+        {"x y", "X Y", Status::Changed},
     };
-    for (const auto& [given, stored] : cases) {
+    for (const auto& [given, stored, status] : cases) {
         const Row row = One({{"Name", given}});
         EXPECT_EQ(row.record[ColName], stored) << given;
-        EXPECT_EQ(row.status, Status::Changed) << given;
+        EXPECT_EQ(row.status, status) << given;
     }
     const Row same = One({{"Name", "W1AW 2"}});
     EXPECT_EQ(same.status, Status::Imported);
-    EXPECT_EQ(Why(One({{"Name", "Hilltop"}})), "name \"Hilltop\" stored as \"HILLTO\"");
+    EXPECT_EQ(Why(One({{"Name", "Hilltop"}})), "name \"Hilltop\" stored as \"HILLTOP\"");
 }
 
 TEST(ChirpFrequencyRules, RxMustLieInTheRadioTheBandAndOnAStep) {

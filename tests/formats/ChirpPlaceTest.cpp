@@ -2,6 +2,7 @@
 
 #include "ChirpTestRows.h"
 #include "formats/ChirpImport.h"
+#include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 
 using namespace ChirpTestRows;
@@ -79,7 +80,11 @@ TEST(ChirpApply, FillsPlacedChannelsAndKeepsOrEmptiesTheOthers) {
 
     MemoryImage kept = base;
     ChannelImport::Apply(rows, false, kept);
-    EXPECT_EQ(DecodeChannel(kept, 1, Lang::English), rows[0].record);
+    ChannelRecord expected = rows[0].record; // uncarried columns: the new-channel defaults
+    for (int column = ColOptSignal; column <= ColScram; ++column) {
+        expected[column] = ChannelTexts::NewChannelDefaults[column - ColRxTone].english;
+    }
+    EXPECT_EQ(DecodeChannel(kept, 1, Lang::English), expected);
     EXPECT_EQ(DecodeChannel(kept, 2, Lang::English)[ColRxFrequency], "146.00000");
     EXPECT_EQ(DecodeChannel(kept, 9, Lang::English)[ColName], "OLD");
     EXPECT_EQ(DecodeChannel(kept, 0, Lang::English)[ColRxFrequency], "");

@@ -162,7 +162,7 @@ TEST_F(OptionalFeaturesDialogTest, ListsAndCheckBoxesReachTheirBytes) {
     Press(*dialog, "OkButton");
 
     EXPECT_EQ(m_Image[0x813], 6);
-    EXPECT_EQ(m_Image[0x812], 0x07) << "Chinese, battery save, no beep";
+    EXPECT_EQ(m_Image[0x812], 0x87) << "Chinese, battery save, no beep; bit 7 is the type bar's";
     EXPECT_EQ(m_Image[0x81B], 128);
     EXPECT_EQ(m_Image[0xC62], 7);
     EXPECT_EQ(m_Image[0x810], 0xA0);
