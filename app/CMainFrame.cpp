@@ -21,15 +21,17 @@
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
+#include "app/LicenceGate.h"
 #include "app/MainActions.h"
+#include "app/PlanCommands.h"
 #include "app/PortChoice.h"
 #include "app/PrintCommands.h"
 #include "app/ProfileFile.h"
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
 #include "app/TransferCommands.h"
-#include "base/EditHistory.h"
 #include "base/AppLanguage.h"
+#include "base/EditHistory.h"
 #include "base/Prompter.h"
 #include "base/ViewHooks.h"
 #include "image/BandLimits.h"
@@ -40,7 +42,8 @@ namespace {
 constexpr BiText OutsideBandQuestion{
     "Outside the band edges %2-%3 MHz (Field in the Type Setting bar): channels %1. "
     "The radio may not use them.\nWrite to the radio anyway?",
-    "超出频段 %2-%3 MHz（整机设置中的“频段”）的频道：%1。对讲机可能无法使用它们。\n仍然写入对讲机吗？"};
+    "超出频段 %2-%3 "
+    "MHz（整机设置中的“频段”）的频道：%1。对讲机可能无法使用它们。\n仍然写入对讲机吗？"};
 
 // The first channel file among dropped or opened URLs, empty when there is none.
 QString FirstChannelFile(const QMimeData* data) {
@@ -68,6 +71,7 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     m_Language = new LanguageSwitch(context, this, this);
     m_Settings = new SettingsCommands(context.view, this, this);
     m_ChannelLists = new ChannelListCommands(context.view, this);
+    m_Plans = new PlanCommands(context.view, context.profile, this);
 
     setCentralWidget(context.view.Widget());
     BuildMenus();
@@ -123,9 +127,13 @@ void CMainFrame::BuildMenus() {
             m_EditMenu->addSeparator();
         }
     }
+    m_EditMenu->addSeparator();
+    m_EditMenu->addAction(m_Plans->InsertAction());
 
     m_ProgramMenu = menuBar()->addMenu(QString());
     m_ProgramMenu->addActions({a.optionalFeatures, a.sideKey});
+    m_ProgramMenu->addSeparator();
+    m_ProgramMenu->addAction(m_Plans->CheckAction());
 
     m_PortMenu = menuBar()->addMenu(QString());
 
@@ -260,7 +268,7 @@ bool CMainFrame::MayWrite(const MemoryImage& image) {
     const BandEdges band = DecodeBandLimits(image);
     const ChannelOps::Channels outside = ChannelOps::OutsideBand(image, band);
     if (outside.empty()) {
-        return true;
+        return MayWriteUnderLicence(m_Context.profile, image, this);
     }
     QStringList numbers;
     for (int n : outside) {
@@ -270,10 +278,11 @@ bool CMainFrame::MayWrite(const MemoryImage& image) {
         }
         numbers << QString::number(n + 1);
     }
-    return CurrentPrompter().AskYesNo(
-        this, Tr(OutsideBandQuestion)
-                  .arg(numbers.join(QStringLiteral(", ")), QString::number(band.lower),
-                       QString::number(band.upper)));
+    return CurrentPrompter().AskYesNo(this, Tr(OutsideBandQuestion)
+                                                .arg(numbers.join(QStringLiteral(", ")),
+                                                     QString::number(band.lower),
+                                                     QString::number(band.upper))) &&
+           MayWriteUnderLicence(m_Context.profile, image, this);
 }
 
 void CMainFrame::SetImageCommandsEnabled(bool enabled) {
@@ -290,6 +299,8 @@ void CMainFrame::SetImageCommandsEnabled(bool enabled) {
     m_Edit->SetAllowed(enabled);
     m_ChannelLists->ImportAction()->setEnabled(enabled);
     m_ChannelLists->ExportAction()->setEnabled(enabled);
+    m_Plans->InsertAction()->setEnabled(enabled);
+    m_Plans->CheckAction()->setEnabled(enabled);
     if (m_Compare) {
         m_Compare->CompareFileAction()->setEnabled(enabled);
     }

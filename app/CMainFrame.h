@@ -17,6 +17,7 @@ class QToolBar;
 class RecentFileList;
 class SettingsCommands;
 class ChannelListCommands;
+class PlanCommands;
 class CompareCommands;
 class FleetCommands;
 class TransferCommands;
@@ -38,6 +39,7 @@ public:
     LanguageSwitch& Language() const { return *m_Language; }
     RecentFileList& RecentFiles() const { return *m_Recent; }
     ChannelListCommands& ChannelLists() const { return *m_ChannelLists; }
+    PlanCommands& Plans() const { return *m_Plans; }
     // Compare With File, Compare With Radio, Verify After Write; nullptr until
     // AttachTransfer.
     CompareCommands* Compare() const { return m_Compare; }
@@ -97,6 +99,7 @@ private:
     LanguageSwitch* m_Language;
     SettingsCommands* m_Settings;
     ChannelListCommands* m_ChannelLists;
+    PlanCommands* m_Plans;
     TransferCommands* m_Transfer = nullptr;
     CompareCommands* m_Compare = nullptr;
     FleetCommands* m_Fleet = nullptr;

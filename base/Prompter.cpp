@@ -30,6 +30,16 @@ public:
         return QMessageBox::warning(owner, Tr(BoxTitle), text,
                                     QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
     }
+    bool AskProceedOrCancel(QWidget* owner, const QString& text, const QString& proceed) override {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Orin Programing Software"), text,
+                        QMessageBox::Cancel, owner);
+        QPushButton* go = box.addButton(proceed, QMessageBox::AcceptRole);
+        box.button(QMessageBox::Cancel)->setText(Tr(CancelButton));
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        return box.clickedButton() == go;
+    }
     SaveChoice AskSaveChanges(QWidget* owner, const QString& text) override {
         QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);

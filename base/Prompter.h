@@ -19,6 +19,12 @@ public:
     virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // Retry/Cancel; true for Retry.
     virtual bool AskRetryCancel(QWidget* owner, const QString& text) = 0;
+    // A button that names what goes on (proceed), and Cancel; true for the
+    // first. Prompters without such a box ask Yes/No.
+    virtual bool AskProceedOrCancel(QWidget* owner, const QString& text, const QString& proceed) {
+        (void)proceed;
+        return AskYesNo(owner, text);
+    }
     // Save/Discard/Cancel, for changes that would otherwise be lost.
     virtual SaveChoice AskSaveChanges(QWidget* owner, const QString& text) = 0;
 };

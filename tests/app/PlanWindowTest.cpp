@@ -1,0 +1,116 @@
+// Channel plans and the licence in the main window: Edit > Insert Channel
+// Plan, Program > Check Channels Against Licence and the question before a
+// write.
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "app/FileCommands.h"
+#include "app/LicenceDialog.h"
+#include "app/LicenceGate.h"
+#include "app/MainActions.h"
+#include "app/PlanCommands.h"
+#include "app/PortChoice.h"
+#include "app/TransferCommands.h"
+#include "editor/CProgramView.h"
+#include "image/ChannelCodec.h"
+#include "image/ImageMap.h"
+#include "link/ProgressDialog.h"
+#include "tests/app/ShellFixture.h"
+
+namespace {
+
+class PlanWindowTest : public ShellFixture<CProgramView> {
+protected:
+    void SetUp() override {
+        ShellFixture::SetUp();
+        QStandardPaths::setTestModeEnabled(true);
+        view = std::make_unique<CProgramView>(doc);
+        MakeFrame(*view);
+        frame->Actions().fileNew->trigger();
+    }
+    void TearDown() override {
+        ShellFixture::TearDown();
+        view.reset();
+    }
+    void OpenWith(int channel, const char* mhz, const char* width) {
+        MemoryImage image = ImageMap::NewDocumentImage();
+        ChannelRecord record = DecodeChannel(image, 0, Lang::English);
+        record[ColRxFrequency] = record[ColTxFrequency] = mhz;
+        record[ColWidth] = width;
+        EncodeChannel(record, channel - 1, image);
+        ASSERT_TRUE(frame->Files().OpenPath(WriteImage(QStringLiteral("club.sin"), image)));
+    }
+    std::string Name(int channel) {
+        return DecodeChannel(doc.Image(), channel - 1, Lang::English)[ColName];
+    }
+
+    std::unique_ptr<CProgramView> view;
+};
+
+TEST_F(PlanWindowTest, APlanGoesInFromTheCurrentChannelAsOneUndoStep) {
+    OpenWith(7, "446.50000", "Narrow");
+    auto* table = qobject_cast<QAbstractItemView*>(view->GridWidget());
+    table->setCurrentIndex(table->model()->index(4, 1)); // channel 5
+    dialogAnswer = QDialog::Accepted;                    // the first plan of the list: PMR446
+    frame->Plans().InsertAction()->trigger();
+    EXPECT_EQ(dialogs, QStringList{QStringLiteral("Insert Channel Plan")});
+    EXPECT_EQ(Name(4), "");
+    EXPECT_EQ(Name(5), "PMR1");
+    EXPECT_EQ(DecodeChannel(doc.Image(), 6, Lang::English)[ColRxFrequency], "446.50000");
+    EXPECT_EQ(Name(8), "PMR3"); // around the channel that holds data
+    EXPECT_EQ(Name(21), "PMR16");
+    frame->Actions().editUndo->trigger();
+    EXPECT_EQ(Name(5), "");
+    EXPECT_EQ(Name(21), "");
+}
+
+TEST_F(PlanWindowTest, TheCheckKeepsTheLicenceAndEachRepairIsOneUndoStep) {
+    OpenWith(3, "446.10000", "Wide");
+    int rowsBefore = -1;
+    int rowsAfterNarrow = -1;
+    ModalRunner::Set([&](QDialog& dialog) {
+        auto& check = dynamic_cast<LicenceDialog&>(dialog);
+        check.LicenceBox()->setCurrentIndex(check.LicenceBox()->findData(QStringLiteral("pmr446")));
+        rowsBefore = check.List()->count();
+        check.NarrowButton()->click();
+        rowsAfterNarrow = check.List()->count();
+        check.ReceiveOnlyButton()->click();
+        EXPECT_EQ(check.List()->count(), 0);
+        return static_cast<int>(QDialog::Rejected);
+    });
+    frame->Plans().CheckAction()->trigger();
+    EXPECT_EQ(rowsBefore, 2); // Tx outside, Wide
+    EXPECT_EQ(rowsAfterNarrow, 1);
+    EXPECT_EQ(ChosenLicence(profile), "pmr446");
+    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColTxFrequency], "");
+    frame->Actions().editUndo->trigger();
+    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColTxFrequency], "446.10000");
+    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColWidth], "Narrow");
+    frame->Actions().editUndo->trigger();
+    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColWidth], "Wide");
+}
+
+TEST_F(PlanWindowTest, AWriteWithALicenceChosenListsWhatFallsOutsideAndCancelStopsIt) {
+    QCoreApplication::setApplicationName(
+        QStringLiteral("app_plan_window_tests-%1").arg(QCoreApplication::applicationPid()));
+    auto* commands = new TransferCommands(*view, frame.get()); // the frame owns it
+    commands->SetSleeper([](int) {});
+    frame->AttachTransfer(commands);
+    OpenWith(5, "446.10000", "Narrow");
+    ChooseLicence(profile, "pmr446");
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
+    const MemoryImage before = commands->BuiltInRadio().Memory();
+    prompter.answers = {false};
+    commands->WriteAction()->trigger();
+    commands->Dialog()->StartButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompter.questions,
+              QStringList{QStringLiteral("1 channel would transmit outside PMR446: 5.")});
+    EXPECT_FALSE(commands->IsBusy());
+    EXPECT_EQ(commands->BuiltInRadio().Memory(), before);
+}
+
+} // namespace
