@@ -15,9 +15,9 @@
 
 #include "app/ChannelListCommands.h"
 #include "app/CompareCommands.h"
-#include "app/FleetCommands.h"
 #include "app/EditCommands.h"
 #include "app/FileCommands.h"
+#include "app/FleetCommands.h"
 #include "app/HelpCommands.h"
 #include "app/HelpWindow.h"
 #include "app/LanguageSwitch.h"
@@ -267,22 +267,24 @@ bool CMainFrame::MayWrite(const MemoryImage& image) {
     // are listed; the user may still write them.
     const BandEdges band = DecodeBandLimits(image);
     const ChannelOps::Channels outside = ChannelOps::OutsideBand(image, band);
-    if (outside.empty()) {
-        return MayWriteUnderLicence(m_Context.profile, image, this);
-    }
-    QStringList numbers;
-    for (int n : outside) {
-        if (numbers.size() == 20) {
-            numbers << QStringLiteral("…");
-            break;
+    if (!outside.empty()) {
+        QStringList numbers;
+        for (int n : outside) {
+            if (numbers.size() == 20) {
+                numbers << QStringLiteral("…");
+                break;
+            }
+            numbers << QString::number(n + 1);
         }
-        numbers << QString::number(n + 1);
+        if (!CurrentPrompter().AskYesNo(this, Tr(OutsideBandQuestion)
+                                                  .arg(numbers.join(QStringLiteral(", ")),
+                                                       QString::number(band.lower),
+                                                       QString::number(band.upper)))) {
+            return false;
+        }
     }
-    return CurrentPrompter().AskYesNo(this, Tr(OutsideBandQuestion)
-                                                .arg(numbers.join(QStringLiteral(", ")),
-                                                     QString::number(band.lower),
-                                                     QString::number(band.upper))) &&
-           MayWriteUnderLicence(m_Context.profile, image, this);
+    // Then the licence the user chose, if any.
+    return MayWriteUnderLicence(m_Context.profile, image, this);
 }
 
 void CMainFrame::SetImageCommandsEnabled(bool enabled) {

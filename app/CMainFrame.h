@@ -86,8 +86,9 @@ private:
     void CentreOnScreen();
     void ShowModifiedState();
     void ShowTitle();
-    // Before a write: lists channels outside the band edges; false when the
-    // user chose not to write.
+    // The one check before every write, the single one and the fleet's: lists
+    // channels outside the band edges, then those that would transmit outside
+    // the user's licence; false when the user chose not to write.
     bool MayWrite(const MemoryImage& image);
 
     ShellContext m_Context;

@@ -34,6 +34,7 @@ LicenceDialog::LicenceDialog(const std::string& licence, ImageSource image, Repa
                                "antenna and approval are not in its memory."),
                             this);
     note->setWordWrap(true);
+    note->setAccessibleName(tr("Limits of the check"));
 
     auto* form = new QFormLayout;
     auto* licenceLabel = new QLabel(tr("&Licence:"), this);

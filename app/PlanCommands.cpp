@@ -75,6 +75,7 @@ void PlanCommands::OnInsert() {
         }
     }
     dialog.setComboBoxItems(titles);
+    dialog.setTextValue(titles.first()); // the first plan is current, ready for Enter
     if (auto* list = dialog.findChild<QListView*>()) {
         list->setAccessibleName(tr("Channel plans"));
     }

@@ -31,8 +31,7 @@ public:
                                     QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
     }
     bool AskProceedOrCancel(QWidget* owner, const QString& text, const QString& proceed) override {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Orin Programing Software"), text,
-                        QMessageBox::Cancel, owner);
+        QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text, QMessageBox::Cancel, owner);
         QPushButton* go = box.addButton(proceed, QMessageBox::AcceptRole);
         box.button(QMessageBox::Cancel)->setText(Tr(CancelButton));
         box.setDefaultButton(QMessageBox::Cancel);

@@ -59,6 +59,10 @@
         <translation>执照之外的频道</translation>
     </message>
     <message>
+        <source>Limits of the check</source>
+        <translation>检查的限度</translation>
+    </message>
+    <message>
         <source>Result of the check</source>
         <translation>检查结果</translation>
     </message>

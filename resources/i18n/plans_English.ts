@@ -59,6 +59,10 @@
         <translation>Channels outside the licence</translation>
     </message>
     <message>
+        <source>Limits of the check</source>
+        <translation>Limits of the check</translation>
+    </message>
+    <message>
         <source>Result of the check</source>
         <translation>Result of the check</translation>
     </message>

@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "app/FileCommands.h"
+#include "app/FleetCommands.h"
 #include "app/LicenceDialog.h"
 #include "app/LicenceGate.h"
 #include "app/MainActions.h"
@@ -93,24 +94,54 @@ TEST_F(PlanWindowTest, TheCheckKeepsTheLicenceAndEachRepairIsOneUndoStep) {
     EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColWidth], "Wide");
 }
 
-TEST_F(PlanWindowTest, AWriteWithALicenceChosenListsWhatFallsOutsideAndCancelStopsIt) {
+// The single write and the fleet's go through the same check: with a licence
+// chosen it lists what falls outside and Cancel stops the write before any
+// radio is touched; with none chosen nothing is asked.
+TEST_F(PlanWindowTest, EveryWriteAsksFirstWhenAChannelWouldTransmitOutsideTheLicence) {
+    struct Case {
+        bool fleet;
+        bool chinese;
+        const char* licence;
+        const char* question; // nullptr: nothing is asked
+        const char* button;
+    };
+    const Case cases[] = {
+        {false, false, "pmr446", "1 channel would transmit outside PMR446: 5.", "Write anyway"},
+        {true, true, "pmr446", "1 个频道会在PMR446之外发射：5。", "仍然写入"},
+        {true, false, "", nullptr, nullptr},
+    };
     QCoreApplication::setApplicationName(
         QStringLiteral("app_plan_window_tests-%1").arg(QCoreApplication::applicationPid()));
     auto* commands = new TransferCommands(*view, frame.get()); // the frame owns it
     commands->SetSleeper([](int) {});
     frame->AttachTransfer(commands);
     OpenWith(5, "446.10000", "Narrow");
-    ChooseLicence(profile, "pmr446");
     commands->Port().SetPortName(PortChoice::SimulatedPort);
     const MemoryImage before = commands->BuiltInRadio().Memory();
-    prompter.answers = {false};
-    commands->WriteAction()->trigger();
-    commands->Dialog()->StartButton()->click();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(prompter.questions,
-              QStringList{QStringLiteral("1 channel would transmit outside PMR446: 5.")});
-    EXPECT_FALSE(commands->IsBusy());
-    EXPECT_EQ(commands->BuiltInRadio().Memory(), before);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.licence);
+        bChinese = c.chinese ? 1 : 0;
+        ChooseLicence(profile, c.licence);
+        prompter.questions.clear();
+        prompter.proceedButtons.clear();
+        prompter.answers = {false};
+        dialogs.clear();
+        if (c.fleet) {
+            frame->Fleet()->Action()->trigger();
+            EXPECT_EQ(dialogs.size(),
+                      c.question ? 0 : 1); // the fleet dialog opens only when not stopped
+        } else {
+            commands->WriteAction()->trigger();
+            commands->Dialog()->StartButton()->click();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(prompter.questions,
+                  c.question ? QStringList{QString::fromUtf8(c.question)} : QStringList{});
+        EXPECT_EQ(prompter.proceedButtons,
+                  c.button ? QStringList{QString::fromUtf8(c.button)} : QStringList{});
+        EXPECT_FALSE(commands->IsBusy());
+        EXPECT_EQ(commands->BuiltInRadio().Memory(), before);
+    }
 }
 
 } // namespace

@@ -30,6 +30,11 @@ public:
         questions.append(text);
         return Next();
     }
+    bool AskProceedOrCancel(QWidget*, const QString& text, const QString& proceed) override {
+        questions.append(text);
+        proceedButtons.append(proceed);
+        return Next();
+    }
     SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
         questions.append(text);
         if (saveAnswers.empty()) {
@@ -40,9 +45,10 @@ public:
         return answer;
     }
 
-    QStringList messages;  // OK boxes, in order
-    QStringList details;   // their details, one per message
-    QStringList questions; // Yes/No, Retry/Cancel and save boxes, in order
+    QStringList messages;       // OK boxes, in order
+    QStringList details;        // their details, one per message
+    QStringList questions;      // Yes/No, Retry/Cancel, proceed/Cancel and save boxes, in order
+    QStringList proceedButtons; // the button of each proceed/Cancel box
     std::deque<bool> answers;
     std::deque<SaveChoice> saveAnswers;
 
