@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "base/AppLanguage.h"
@@ -44,6 +45,7 @@ LicenceDialog::LicenceDialog(const std::string& licence, ImageSource image, Repa
     buttons->addButton(m_ReceiveOnly, QDialogButtonBox::ActionRole);
     buttons->addButton(m_Narrow, QDialogButtonBox::ActionRole);
     buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
+    buttons->button(QDialogButtonBox::Close)->setDefault(true); // Enter never repairs by surprise
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_List, 1);
@@ -80,6 +82,9 @@ std::vector<int> LicenceDialog::SelectedChannels() const {
 }
 
 void LicenceDialog::Refresh() {
+    // The buttons follow the selection once the list is whole, so the one
+    // just pressed keeps the focus.
+    const QSignalBlocker quiet(m_List);
     m_List->clear();
     m_Findings.clear();
     const ChannelPlan* plan = FindPlan(Licence());

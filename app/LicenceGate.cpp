@@ -20,6 +20,7 @@ std::string ChosenLicence(const ProfileFile& profile) {
 
 void ChooseLicence(ProfileFile& profile, const std::string& key) {
     profile.SetValue(Section, LicenceKey, key);
+    profile.Save(); // kept at once, as the port is
 }
 
 bool MayWriteUnderLicence(const ProfileFile& profile, const MemoryImage& image, QWidget* owner) {

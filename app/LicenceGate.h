@@ -7,7 +7,7 @@ class ProfileFile;
 class QWidget;
 
 // The licence the user chose in Program > "Check Channels Against Licence…",
-// kept in MAIN.ini; empty when none was chosen.
+// kept in MAIN.ini (written at once); empty when none was chosen.
 std::string ChosenLicence(const ProfileFile& profile);
 void ChooseLicence(ProfileFile& profile, const std::string& key);
 

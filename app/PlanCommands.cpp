@@ -21,6 +21,7 @@ namespace {
 constexpr BiText InsertStep{"Insert Channel Plan", "插入频道方案"};
 constexpr BiText ReceiveOnlyStep{"Make Receive Only", "设为只收"};
 constexpr BiText NarrowStep{"Set to Narrow", "设为窄带"};
+constexpr BiText TitleSeparator{": ", "："};
 constexpr BiText InsertFitting{"Insert these %1?", "插入这 %1 个吗？"};
 
 QString Text(const std::string& text) {
@@ -69,8 +70,7 @@ void PlanCommands::OnInsert() {
     std::vector<const char*> keys;
     for (const ChannelPlan& plan : AllPlans()) {
         if (!plan.IsBand()) {
-            titles << Tr(plan.title) + QStringLiteral(": ") +
-                          Text(PlanSummary(plan, CurrentLang()));
+            titles << Tr(plan.title) + Tr(TitleSeparator) + Text(PlanSummary(plan, CurrentLang()));
             keys.push_back(plan.key);
         }
     }
@@ -78,6 +78,9 @@ void PlanCommands::OnInsert() {
     dialog.setTextValue(titles.first()); // the first plan is current, ready for Enter
     if (auto* list = dialog.findChild<QListView*>()) {
         list->setAccessibleName(tr("Channel plans"));
+        // Wide enough for the longest plan with its channels, and tall enough for all plans.
+        list->setMinimumSize(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8,
+                             list->sizeHintForRow(0) * (titles.size() + 1));
     }
     if (ModalRunner::Run(dialog) != QDialog::Accepted) {
         return;

@@ -10,6 +10,7 @@
 
 #include "app/FileCommands.h"
 #include "app/MainActions.h"
+#include "app/PlanCommands.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
@@ -29,8 +30,8 @@ protected:
         view = std::make_unique<CProgramView>(doc);
         MakeFrame(*view);
         otherView = std::make_unique<CProgramView>(otherDoc);
-        otherFrame = std::make_unique<CMainFrame>(
-            ShellContext{otherDoc, *otherView, profile, *module});
+        otherFrame =
+            std::make_unique<CMainFrame>(ShellContext{otherDoc, *otherView, profile, *module});
         for (CMainFrame* f : {frame.get(), otherFrame.get()}) {
             f->Files().SetFileChooser([this](QWidget*, bool, const QString&) { return chosen; });
             f->Actions().fileNew->trigger();
@@ -140,7 +141,8 @@ TEST_F(ChannelWindowsTest, TheEditMenuHoldsTheCommandsAndCtrlZTakesThemBack) {
                                       commands.deleteChannel,
                                       commands.moveUp,
                                       commands.moveDown,
-                                      commands.sort};
+                                      commands.sort,
+                                      frame->Plans().InsertAction()};
     EXPECT_EQ(items, expected);
 
     ASSERT_TRUE(frame->Files().OpenPath(WriteDemo()));

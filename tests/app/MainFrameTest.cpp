@@ -64,12 +64,14 @@ TEST_F(MainFrameTest, MenusHoldTheItemsWithMnemonicsAndShortcutTexts) {
               (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                            "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
                            "Print Pre&view", "P&rint Setup...", "-", "E&xit\tCtrl+Q"}));
-    EXPECT_EQ(MenuTexts(frame->EditMenu()), (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y"}));
-    EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
-              (QStringList{"&Optional Features", "Side Key"}));
+    EXPECT_EQ(MenuTexts(frame->EditMenu()),
+              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Insert C&hannel Plan…"}));
+    EXPECT_EQ(MenuTexts(frame->ProgramMenu()), (QStringList{"&Optional Features", "Side Key", "-",
+                                                            "Check Channels Against &Licence…"}));
     EXPECT_EQ(MenuTexts(frame->ViewMenu()),
               (QStringList{"&Toolbar", "&Status Bar", "Switch to Chinese"}));
-    EXPECT_EQ(MenuTexts(frame->HelpMenu()), (QStringList{"&Help Topics\tF1", "-", "&About Orin..."}));
+    EXPECT_EQ(MenuTexts(frame->HelpMenu()),
+              (QStringList{"&Help Topics\tF1", "-", "&About Orin..."}));
 }
 
 TEST_F(MainFrameTest, EveryKeyAMenuNamesIsBoundToThatCommand) {
@@ -123,7 +125,8 @@ TEST_F(MainFrameTest, ToolbarHoldsFileTransferPrintAndAboutButtons) {
     EXPECT_EQ(actions[7], a.filePrint);
     EXPECT_EQ(actions[8], a.appAbout);
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
-              (QStringList{"Read", "Write", "-", "&Optional Features", "Side Key"}));
+              (QStringList{"Read", "Write", "-", "&Optional Features", "Side Key", "-",
+                           "Check Channels Against &Licence…"}));
     for (QAction* button : {a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.appAbout}) {
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_FALSE(button->toolTip().isEmpty());

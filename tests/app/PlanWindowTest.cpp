@@ -2,6 +2,7 @@
 // Plan, Program > Check Channels Against Licence and the question before a
 // write.
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -22,6 +23,16 @@
 #include "tests/app/ShellFixture.h"
 
 namespace {
+
+// Every control a user can reach in the dialog says what it is to a screen reader.
+void ExpectEveryControlNamed(const QDialog& dialog) {
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(&dialog)) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            EXPECT_TRUE(a && !a->text(QAccessible::Name).isEmpty()) << w->metaObject()->className();
+        }
+    }
+}
 
 class PlanWindowTest : public ShellFixture<CProgramView> {
 protected:
@@ -55,7 +66,11 @@ TEST_F(PlanWindowTest, APlanGoesInFromTheCurrentChannelAsOneUndoStep) {
     OpenWith(7, "446.50000", "Narrow");
     auto* table = qobject_cast<QAbstractItemView*>(view->GridWidget());
     table->setCurrentIndex(table->model()->index(4, 1)); // channel 5
-    dialogAnswer = QDialog::Accepted;                    // the first plan of the list: PMR446
+    ModalRunner::Set([&](QDialog& dialog) {
+        dialogs.append(dialog.windowTitle());
+        ExpectEveryControlNamed(dialog);
+        return static_cast<int>(QDialog::Accepted); // the first plan of the list: PMR446
+    });
     frame->Plans().InsertAction()->trigger();
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("Insert Channel Plan")});
     EXPECT_EQ(Name(4), "");
@@ -74,6 +89,7 @@ TEST_F(PlanWindowTest, TheCheckKeepsTheLicenceAndEachRepairIsOneUndoStep) {
     int rowsAfterNarrow = -1;
     ModalRunner::Set([&](QDialog& dialog) {
         auto& check = dynamic_cast<LicenceDialog&>(dialog);
+        ExpectEveryControlNamed(check);
         check.LicenceBox()->setCurrentIndex(check.LicenceBox()->findData(QStringLiteral("pmr446")));
         rowsBefore = check.List()->count();
         check.NarrowButton()->click();
