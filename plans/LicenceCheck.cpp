@@ -5,6 +5,7 @@
 #include "formats/Csv.h"
 #include "image/Channel.h"
 #include "image/ChannelCodec.h"
+#include "image/ChannelRules.h"
 #include "image/ImageMap.h"
 
 namespace LicenceCheck {
@@ -145,11 +146,10 @@ std::string ReportCsv(const std::vector<Finding>& findings, const ChannelPlan& p
 
 void MakeReceiveOnly(MemoryImage& image, const std::vector<int>& channels) {
     for (const int n : channels) {
+        // As if the user emptied the Tx cell: its tone goes along, and a
+        // channel left with nothing is a new file's empty channel.
         Rewrite(image, n, [](Channel& c) {
-            c.txFrequency.reset();
-            if (!c.HasFrequency()) {
-                c.ClearOptions();
-            }
+            ChannelRules::Type(c, ColTxFrequency, "", ChannelRules::Way::Enter, {});
         });
     }
 }

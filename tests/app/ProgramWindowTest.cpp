@@ -144,6 +144,26 @@ TEST_F(ProgramWindowTest, OpenThenSaveKeepsEveryByteButTheMarkerAndAnEditOnlyIts
     }
 }
 
+TEST_F(ProgramWindowTest, SettingsDialogsAcceptedUnchangedChangeNothingAndAddNoStep) {
+    dialogAnswer = QDialog::Accepted;
+    chosenFile = TempPath(QStringLiteral("settings.sin"));
+    for (const bool manual : {true, false}) {
+        view->Bar()->ManualList()->setCurrentIndex(manual ? 0 : 1);
+        emit view->Bar()->ManualList()->activated(manual ? 0 : 1);
+        frame->Actions().fileSave->trigger();
+        const MemoryImage before = doc.Image();
+        const QString undo = frame->Actions().editUndo->text(); // names the last step
+        for (QAction* settings : {frame->Actions().optionalFeatures, frame->Actions().sideKey}) {
+            settings->trigger();
+            EXPECT_EQ(doc.Image(), before) << settings->objectName().toStdString() << manual;
+            EXPECT_FALSE(frame->isWindowModified());
+            EXPECT_EQ(frame->Actions().editUndo->text(), undo);
+            EXPECT_EQ(view->Bar()->ManualList()->currentIndex(), manual ? 0 : 1);
+        }
+    }
+    EXPECT_EQ(dialogs.size(), 4);
+}
+
 TEST_F(ProgramWindowTest, OpenFailureKeepsTheShownChannels) {
     Grid().SetCellText(5, 1, QStringLiteral("430.50000"));
     const QString path = TempPath(QStringLiteral("short.sin"));

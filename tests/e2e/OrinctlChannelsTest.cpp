@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "e2e/OrinctlRun.h"
+#include "image/ChannelRules.h"
 #include "image/ImageMap.h"
 #include "support/ScratchDir.h"
 
@@ -170,4 +171,31 @@ TEST(OrinctlImport, MissingInputsFailWithOneLine) {
         EXPECT_NE(run.err.find("nope"), std::string::npos);
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("o.sin")));
+}
+
+TEST(OrinctlImport, ARowGivingOnlyAnRxFrequencyMakesTheChannelTypingMakes) {
+    MemoryImage typed = ImageMap::NewDocumentImage();
+    Channel channel = ReadChannel(typed, 2);
+    ASSERT_TRUE(ChannelRules::Type(channel, ColRxFrequency, "446.00625", ChannelRules::Way::Leave,
+                                   DecodeBandLimits(typed))
+                    .changed);
+    WriteChannel(channel, 2, typed);
+    const std::string expected(reinterpret_cast<const char*>(typed.data()), typed.size());
+    ScratchDir dir;
+    const struct {
+        const char* file;
+        const char* csv;
+        const char* placement; // CHIRP rows go by their Location when asked
+    } rows[] = {{"ours.csv", "3,446.00625,,,,,,,,,,,,\n", nullptr},
+                {"chirp.csv", "Location,Frequency\n3,446.006250\n", "--by-location"}};
+    for (const auto& row : rows) {
+        dir.Write(row.file, row.csv);
+        std::vector<std::string> args = {"import", row.file, "-o", "out.sin"};
+        if (row.placement) {
+            args.emplace_back(row.placement);
+        }
+        const CliRun run = Orinctl(dir, args);
+        ASSERT_EQ(run.exitCode, 0) << row.file << ": " << run.err;
+        EXPECT_EQ(ScratchDir::Read(dir.File("out.sin")), expected) << row.file;
+    }
 }

@@ -124,3 +124,20 @@ TEST(OrinctlChirpDump, ExportImportsBackToTheSameExport) {
     EXPECT_EQ(Orinctl(dir, {"dump", "b.sin", "--format", "chirp"}).out, dump.out);
     EXPECT_EQ(Orinctl(dir, {"dump", "b.sin", "--format", "chirp", "--lang", "zh"}).exitCode, 2);
 }
+
+TEST(OrinctlChirpImport, OurExportOverTheFileItCameFromChangesNoByte) {
+    ScratchDir dir;
+    // Signalling CHIRP does not carry, set otherwise than a new channel has it.
+    dir.Write("ours.csv", "2,446.00625,446.00625,67.0,OFF,Narrow,No,Low,None,OFF,QT/DQT,Reverse,"
+                          "OFF,SECURITY\n");
+    ASSERT_EQ(Orinctl(dir, {"import", "ours.csv", "-o", "a.sin"}).exitCode, 0);
+    const CliRun dump = Orinctl(dir, {"dump", "a.sin", "--format", "chirp"});
+    ASSERT_EQ(dump.exitCode, 0) << dump.err;
+    dir.Write("chirp.csv", dump.out);
+    const CliRun again =
+        Orinctl(dir, {"import", "chirp.csv", "--base", "a.sin", "-o", "b.sin", "--by-location"});
+    ASSERT_EQ(again.exitCode, 0) << again.err;
+    const CliRun diff = Orinctl(dir, {"diff", "a.sin", "b.sin"});
+    EXPECT_EQ(diff.exitCode, 0) << diff.out;
+    EXPECT_EQ(ScratchDir::Read(dir.File("b.sin")), ScratchDir::Read(dir.File("a.sin")));
+}

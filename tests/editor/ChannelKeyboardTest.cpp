@@ -110,6 +110,43 @@ TEST_F(ChannelKeyboard, ARefusedFrequencyStaysInItsEditorUntilCorrectedOrEscaped
     EXPECT_EQ(m_Prompter.messages.size(), 1);
 }
 
+TEST_F(ChannelKeyboard, ATypedToneIsTheTableToneItNamesOrIsRefusedAndWaitsInItsEditor) {
+    Grid().SetCellText(1, 1, QStringLiteral("145"));
+    const struct {
+        const char* typed;
+        const char* shown; // nullptr: refused with paste's message
+    } cases[] = {{"67", "67.0"},     {"67.00", "67.0"}, {"088.5", "88.5"}, {"d23n", "D023N"},
+                 {"D023", "D023N"},  {"123", "123.0"},  {"88.50", "88.5"}, {"D999N", nullptr},
+                 {"67.05", nullptr}, {"x1", nullptr}};
+    for (const auto& c : cases) {
+        m_Prompter.messages.clear();
+        Grid().SetCellText(1, ColRxTone, QStringLiteral("100.0"));
+        FocusCell(1, ColRxTone);
+        Key(Qt::Key_F2);
+        auto* tone = qobject_cast<QComboBox*>(Editor());
+        ASSERT_NE(tone, nullptr) << c.typed;
+        tone->lineEdit()->selectAll();
+        Type(QString::fromLatin1(c.typed));
+        Key(Qt::Key_Return);
+        QCoreApplication::processEvents();
+        if (c.shown) {
+            EXPECT_EQ(Cell(1, ColRxTone), QString::fromLatin1(c.shown)) << c.typed;
+            EXPECT_TRUE(m_Prompter.messages.isEmpty()) << c.typed;
+            continue;
+        }
+        EXPECT_EQ(m_Prompter.messages,
+                  QStringList(QStringLiteral("\"%1\" is not OFF, empty or a tone of the tone table")
+                                  .arg(QString::fromLatin1(c.typed))))
+            << c.typed;
+        EXPECT_EQ(Cell(1, ColRxTone), QStringLiteral("100.0")) << c.typed;
+        ASSERT_EQ(qobject_cast<QComboBox*>(Editor()), tone) << c.typed;
+        EXPECT_EQ(tone->currentText(), QString::fromLatin1(c.typed));
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(Editor(), nullptr) << c.typed;
+        EXPECT_EQ(Cell(1, ColRxTone), QStringLiteral("100.0")) << c.typed;
+    }
+}
+
 TEST_F(ChannelKeyboard, EscapeCancelsTheEditAndRestoresTheCell) {
     Grid().SetCellText(1, 1, QStringLiteral("145"));
     ClickCell(1, 1);

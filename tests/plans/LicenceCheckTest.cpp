@@ -2,6 +2,7 @@
 
 #include "image/Channel.h"
 #include "image/ImageMap.h"
+#include "image/RawChannel.h"
 #include "plans/LicenceCheck.h"
 
 namespace {
@@ -117,6 +118,6 @@ TEST(LicenceCheck, TheRepairsLeaveNothingOutside) {
     EXPECT_TRUE(LicenceCheck::Check(image, pmr).empty());
     EXPECT_EQ(ReadChannel(image, 0).rxFrequency, Units(446.1));
     EXPECT_FALSE(ReadChannel(image, 0).txFrequency);
-    EXPECT_TRUE(IsEmptyChannel(image, 1));
+    EXPECT_EQ(ReadRawChannel(image, 1), EmptyRawChannel()) << "a Tx-only channel ends empty";
     EXPECT_EQ(ReadChannel(image, 2).txFrequency, Units(446.00625));
 }
