@@ -86,6 +86,8 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     connect(&context.view.History(), &EditHistory::Changed, this, &CMainFrame::ShowModifiedState);
     connect(m_Files, &FileCommands::DocumentReplaced, this, &CMainFrame::ShowTitle);
     m_Print->SetDocumentName([this] { return m_Files->DocumentName(); });
+    m_ChannelLists->SetDocumentPlace([this] { return m_Files->DocumentFolder(); },
+                                     [this] { return m_Files->DocumentBaseName(); });
     ShowModifiedState();
 
     setAcceptDrops(true);

@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "app/FileCommands.h"
 #include "app/ModalRunner.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
@@ -37,22 +38,24 @@ QString OwnFilter() {
     return ChannelListCommands::tr("Orin CSV (*.csv)");
 }
 
-QString DialogOpen(QWidget* owner) {
+QString DialogOpen(QWidget* owner, const QString& folder) {
     QFileDialog dialog(owner);
     dialog.setNameFilters({ChannelListCommands::tr("Channel lists (*.csv)"),
                            ChannelListCommands::tr("All files (*)")});
     dialog.setFileMode(QFileDialog::ExistingFile);
+    FileCommands::PointDialogAt(dialog, folder);
     if (ModalRunner::Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
     return dialog.selectedFiles().constFirst();
 }
 
-QString DialogSave(QWidget* owner, bool* chirp) {
+QString DialogSave(QWidget* owner, const QString& suggested, bool* chirp) {
     QFileDialog dialog(owner);
     dialog.setNameFilters({ChirpFilter(), OwnFilter()});
     dialog.setDefaultSuffix(QStringLiteral("csv"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
+    FileCommands::PointDialogAt(dialog, suggested);
     if (ModalRunner::Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -96,7 +99,8 @@ bool ChannelListCommands::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ChannelListCommands::OnImport() {
-    const QString path = m_ChooseOpen ? m_ChooseOpen(m_Owner) : QString();
+    const QString folder = m_DocumentFolder ? m_DocumentFolder() : QString();
+    const QString path = m_ChooseOpen ? m_ChooseOpen(m_Owner, folder) : QString();
     if (!path.isEmpty()) {
         ImportFile(path);
     }
@@ -104,7 +108,15 @@ void ChannelListCommands::OnImport() {
 
 void ChannelListCommands::OnExport() {
     bool chirp = true;
-    const QString path = m_ChooseSave ? m_ChooseSave(m_Owner, &chirp) : QString();
+    const QString folder = m_DocumentFolder ? m_DocumentFolder() : QString();
+    QString suggested = m_DocumentBaseName ? m_DocumentBaseName() : QString();
+    if (!suggested.isEmpty()) {
+        suggested += QStringLiteral(".csv");
+        if (!folder.isEmpty()) {
+            suggested = QDir(folder).filePath(suggested);
+        }
+    }
+    const QString path = m_ChooseSave ? m_ChooseSave(m_Owner, suggested, &chirp) : QString();
     if (!path.isEmpty()) {
         ExportFile(path, chirp);
     }

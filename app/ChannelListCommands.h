@@ -16,10 +16,12 @@ class QWidget;
 class ChannelListCommands : public QObject {
     Q_OBJECT
 public:
-    // The file to import, empty when cancelled.
-    using OpenChooser = std::function<QString(QWidget* owner)>;
+    // The file to import, empty when cancelled; the dialog starts in folder.
+    using OpenChooser = std::function<QString(QWidget* owner, const QString& folder)>;
     // The file to export to, empty when cancelled; *chirp tells the format.
-    using SaveChooser = std::function<QString(QWidget* owner, bool* chirp)>;
+    // The dialog offers suggested (a path).
+    using SaveChooser =
+        std::function<QString(QWidget* owner, const QString& suggested, bool* chirp)>;
 
     ChannelListCommands(ViewHooks& view, QWidget* owner);
 
@@ -28,6 +30,12 @@ public:
     // Replace the file dialogs (tests answer them without a window).
     void SetOpenChooser(OpenChooser chooser) { m_ChooseOpen = std::move(chooser); }
     void SetSaveChooser(SaveChooser chooser) { m_ChooseSave = std::move(chooser); }
+    // Where the dialogs start: the open document's folder, and the name an
+    // export offers (the document's, with .csv).
+    void SetDocumentPlace(std::function<QString()> folder, std::function<QString()> baseName) {
+        m_DocumentFolder = std::move(folder);
+        m_DocumentBaseName = std::move(baseName);
+    }
 
     void OnImport();
     void OnExport();
@@ -49,4 +57,6 @@ private:
     QAction* m_Export;
     OpenChooser m_ChooseOpen;
     SaveChooser m_ChooseSave;
+    std::function<QString()> m_DocumentFolder;
+    std::function<QString()> m_DocumentBaseName;
 };

@@ -76,7 +76,7 @@ void CompareCommands::SetVerify(bool on) {
 }
 
 void CompareCommands::OnCompareWithFile() {
-    const QString path = m_Files.Choose(false, {});
+    const QString path = m_Files.Choose(false, m_Files.DocumentFolder());
     if (!path.isEmpty()) {
         CompareWithFile(path);
     }

@@ -20,6 +20,14 @@ constexpr BiText SaveChangesQuestion{
     "The channel data has been changed.\nDo you want to save the changes?",
     "频道数据已修改。\n是否保存修改？"};
 
+constexpr BiText ChangedOnDiskQuestion{
+    "The file %1 has been changed by another program since it was opened or last saved.\n"
+    "Overwrite it with the channel data in this window?",
+    "文件 %1 在打开或上次保存之后已被其他程序修改。\n是否用本窗口中的频道数据覆盖它？"};
+constexpr BiText OverwriteButton{"&Overwrite", "覆盖(&O)"};
+constexpr BiText SaveAsButton{"Save &As...", "另存为(&A)..."};
+constexpr BiText CancelButton{"Cancel", "取消"};
+
 QString Message(const FileOutcome& outcome) {
     return QString::fromStdString(outcome.Message(CurrentLang()));
 }
@@ -30,9 +38,7 @@ QString DialogChoose(QWidget* owner, bool save, const QString& suggested) {
     dialog.setDefaultSuffix(FileCommands::DefaultSuffix());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!suggested.isEmpty()) {
-        dialog.selectFile(suggested);
-    }
+    FileCommands::PointDialogAt(dialog, suggested);
     if (ModalRunner::Run(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }
@@ -50,6 +56,22 @@ QString FileCommands::FileFilter() {
 
 bool FileCommands::IsChannelFile(const QString& path) {
     return QFileInfo(path).suffix().compare(DefaultSuffix(), Qt::CaseInsensitive) == 0;
+}
+
+void FileCommands::PointDialogAt(QFileDialog& dialog, const QString& suggested) {
+    if (suggested.isEmpty()) {
+        return;
+    }
+    // selectFile() with a folder would select that folder inside its parent.
+    const QFileInfo info(suggested);
+    if (info.isDir()) {
+        dialog.setDirectory(info.absoluteFilePath());
+        return;
+    }
+    if (info.absoluteDir().exists()) {
+        dialog.setDirectory(info.absolutePath());
+    }
+    dialog.selectFile(info.fileName());
 }
 
 QString FileCommands::Choose(bool save, const QString& suggested) {
@@ -79,6 +101,7 @@ void FileCommands::OnFileNew() {
     m_Context.doc.OnNewDocument();
     m_Path.clear();
     m_Suggested.clear();
+    m_DiskSize = -1;
     m_Context.view.OnInitialUpdate();
     emit DocumentReplaced();
 }
@@ -87,7 +110,7 @@ void FileCommands::OnFileOpen() {
     if (!MaybeSave()) {
         return;
     }
-    const QString path = Choose(false, QFileInfo(m_Path).absolutePath());
+    const QString path = Choose(false, DocumentFolder());
     if (!path.isEmpty()) {
         LoadPath(path);
     }
@@ -109,6 +132,7 @@ bool FileCommands::LoadPath(const QString& path) {
     }
     m_Path = QFileInfo(path).absoluteFilePath();
     m_Suggested.clear();
+    NoteFileOnDisk();
     if (m_Recent) {
         m_Recent->Add(m_Path);
     }
@@ -121,7 +145,32 @@ bool FileCommands::OnFileSave() {
     if (m_Path.isEmpty()) {
         return OnFileSaveAs();
     }
+    if (ChangedOnDisk()) {
+        const QString text = Tr(ChangedOnDiskQuestion).arg(QDir::toNativeSeparators(m_Path));
+        switch (CurrentPrompter().AskChoice(
+            m_Owner, text, {Tr(OverwriteButton), Tr(SaveAsButton), Tr(CancelButton)})) {
+        case 0:
+            break;
+        case 1:
+            return OnFileSaveAs();
+        default:
+            return false;
+        }
+    }
     return SaveTo(m_Path);
+}
+
+void FileCommands::NoteFileOnDisk() {
+    const QFileInfo info(m_Path);
+    m_DiskSize = info.exists() ? info.size() : -1;
+    m_DiskModified = info.exists() ? info.lastModified() : QDateTime();
+}
+
+bool FileCommands::ChangedOnDisk() const {
+    // A file removed since is simply written again: nothing of anyone's is lost.
+    const QFileInfo info(m_Path);
+    return m_DiskSize >= 0 && info.exists() &&
+           (info.size() != m_DiskSize || info.lastModified() != m_DiskModified);
 }
 
 bool FileCommands::OnFileSaveAs() {
@@ -148,6 +197,7 @@ bool FileCommands::SaveTo(const QString& path) {
     m_Context.view.MarkSafe(m_Context.doc.Image());
     m_Path = QFileInfo(path).absoluteFilePath();
     m_Suggested.clear();
+    NoteFileOnDisk();
     if (m_Recent) {
         m_Recent->Add(m_Path);
     }
@@ -162,6 +212,7 @@ void FileCommands::DetachFromFile() {
                          QStringLiteral(".sin");
     m_Suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
     m_Path.clear();
+    m_DiskSize = -1;
     emit DocumentReplaced();
 }
 
@@ -170,6 +221,15 @@ QString FileCommands::SuggestedName() const {
     return m_Suggested.isEmpty()
                ? QCoreApplication::translate("FileCommands", "Write Data") + QStringLiteral(".sin")
                : m_Suggested;
+}
+
+QString FileCommands::DocumentFolder() const {
+    const QFileInfo file(m_Path.isEmpty() ? m_Suggested : m_Path);
+    return file.isAbsolute() ? file.absolutePath() : QString();
+}
+
+QString FileCommands::DocumentBaseName() const {
+    return QFileInfo(m_Path.isEmpty() ? SuggestedName() : m_Path).completeBaseName();
 }
 
 QString FileCommands::DocumentName() const {

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <functional>
 
 #include "app/ShellContext.h"
 
+class QFileDialog;
 class QWidget;
 class RecentFileList;
 
@@ -44,6 +46,11 @@ public:
 
     // The file the document was last opened from or saved to; empty for a new one.
     const QString& CurrentPath() const { return m_Path; }
+    // The folder file dialogs start in: the document's file's, or for a
+    // document read from the radio the folder of the file open before it.
+    QString DocumentFolder() const;
+    // The document's name without its suffix ("Write Data" for a new one).
+    QString DocumentBaseName() const;
     // The document now holds what was read from the radio: it belongs to no
     // file, so a Save cannot overwrite the file open before by accident. Save
     // then suggests a name with the date, in the folder of that file.
@@ -58,6 +65,9 @@ public:
     static QString DefaultSuffix() { return QStringLiteral("sin"); }
     // Whether path names a channel file by its suffix.
     static bool IsChannelFile(const QString& path);
+    // Opens dialog in suggested when it is a folder, else in the folder of
+    // suggested with its name filled in.
+    static void PointDialogAt(QFileDialog& dialog, const QString& suggested);
 
     // Asks for a channel file through the chooser; empty when cancelled.
     QString Choose(bool save, const QString& suggested);
@@ -68,11 +78,17 @@ signals:
 
 private:
     bool LoadPath(const QString& path);
+    // Remembers the size and time of m_Path as this program left it.
+    void NoteFileOnDisk();
+    // Whether m_Path was changed by someone else since it was opened or saved.
+    bool ChangedOnDisk() const;
 
     ShellContext m_Context;
     QWidget* m_Owner;
     RecentFileList* m_Recent = nullptr;
     FileChooser m_Choose;
     QString m_Path;
-    QString m_Suggested; // set by DetachFromFile
+    QString m_Suggested;    // set by DetachFromFile
+    qint64 m_DiskSize = -1; // m_Path as opened or last saved; -1 when not known
+    QDateTime m_DiskModified;
 };

@@ -58,6 +58,23 @@ public:
             return SaveChoice::Cancel;
         }
     }
+    int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons) override {
+        QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text, QMessageBox::NoButton, owner);
+        QList<QAbstractButton*> made;
+        for (const QString& label : buttons) {
+            made.append(box.addButton(label, made.size() + 1 == buttons.size()
+                                                 ? QMessageBox::RejectRole
+                                                 : QMessageBox::AcceptRole));
+        }
+        if (made.isEmpty()) {
+            return -1;
+        }
+        box.setDefaultButton(qobject_cast<QPushButton*>(made.constFirst()));
+        box.setEscapeButton(made.constLast());
+        box.exec();
+        const int pressed = static_cast<int>(made.indexOf(box.clickedButton()));
+        return pressed < 0 ? static_cast<int>(made.size()) - 1 : pressed;
+    }
 };
 
 Prompter* g_Installed = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -27,6 +28,14 @@ public:
     }
     // Save/Discard/Cancel, for changes that would otherwise be lost.
     virtual SaveChoice AskSaveChanges(QWidget* owner, const QString& text) = 0;
+    // A question with the given buttons, the first the default and the last
+    // the one Escape presses; returns the index of the button pressed. Unless
+    // overridden, the last (which is always the one that changes nothing).
+    virtual int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons) {
+        (void)owner;
+        (void)text;
+        return static_cast<int>(buttons.size()) - 1;
+    }
 };
 
 // The prompter in use; the message-box one unless a test installed another.

@@ -39,11 +39,16 @@ protected:
         ShellFixture::SetUp();
         view = std::make_unique<CProgramView>(doc);
         MakeFrame(*view);
-        frame->ChannelLists().SetOpenChooser([this](QWidget*) { return chosen; });
-        frame->ChannelLists().SetSaveChooser([this](QWidget*, bool* chirp) {
-            *chirp = exportChirp;
+        frame->ChannelLists().SetOpenChooser([this](QWidget*, const QString& folder) {
+            offered.append(folder);
             return chosen;
         });
+        frame->ChannelLists().SetSaveChooser(
+            [this](QWidget*, const QString& suggested, bool* chirp) {
+                offered.append(suggested);
+                *chirp = exportChirp;
+                return chosen;
+            });
         // A document with channel 1 set, opened as a user opens one.
         MemoryImage image = ImageMap::NewDocumentImage();
         ChannelRecord old;
@@ -86,6 +91,7 @@ protected:
 
     std::unique_ptr<CProgramView> view;
     QString chosen;
+    QStringList offered; // what the dialogs were given to start from
     bool exportChirp = true;
     MemoryImage opened;
     QList<int> previews;
@@ -252,4 +258,9 @@ TEST_F(ChannelListWindowTest, ExportWritesWhatTheGridShowsInEitherFormat) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\n1,430.00000,430.00000,OFF,OFF,"));
     EXPECT_FALSE(view->History().CanUndo());
+    // The dialogs start in the document's folder; export offers its name.
+    chosen.clear();
+    frame->ChannelLists().ImportAction()->trigger();
+    EXPECT_EQ(offered, QStringList({TempPath(QStringLiteral("mine.csv")),
+                                    TempPath(QStringLiteral("mine.csv")), dir.path()}));
 }

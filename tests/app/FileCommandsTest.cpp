@@ -1,6 +1,8 @@
 // File New, Open, Save, Save As, the recent-file list and dropped files.
 #include <QDate>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrinter>
@@ -102,6 +104,55 @@ TEST_F(FileCommandsTest, SaveAsOffersTheCurrentFile) {
     frame->Actions().fileSaveAs->trigger();
     EXPECT_EQ(chooserCalls,
               QStringList{QStringLiteral("save:") + QFileInfo(path).absoluteFilePath()});
+}
+
+TEST_F(FileCommandsTest, SaveOverAFileChangedByAnotherProgramAsksFirst) {
+    struct Case {
+        int answer; // Overwrite, Save As, Cancel
+        bool bSaved;
+        char onDisk; // what the file holds afterwards
+    };
+    for (const Case& c : {Case{0, true, '\x33'}, Case{1, true, '\x77'}, Case{2, false, '\x77'}}) {
+        SCOPED_TRACE(c.answer);
+        const QString path = WriteFile(QStringLiteral("shared.sin"), Image('\x33'));
+        ASSERT_TRUE(frame->Files().OpenPath(path));
+        prompter.questions.clear(); // this stand-in view counts a loaded file as a change
+        // Unchanged on disk: saved without a question.
+        EXPECT_TRUE(frame->Files().OnFileSave());
+        EXPECT_TRUE(prompter.questions.isEmpty());
+        // Another program writes the file: the same size, a later time.
+        QFile other(WriteFile(QStringLiteral("shared.sin"), Image('\x77')));
+        ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(other.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                                      QFileDevice::FileModificationTime));
+        other.close();
+        chosenFile = TempPath(QStringLiteral("elsewhere.sin"));
+        prompter.choiceAnswers = {c.answer};
+        EXPECT_EQ(frame->Files().OnFileSave(), c.bSaved);
+        ASSERT_EQ(prompter.questions.size(), 1);
+        EXPECT_TRUE(prompter.questions[0].contains(QDir::toNativeSeparators(path)));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().at(0), c.onDisk);
+        EXPECT_EQ(QFileInfo::exists(chosenFile), c.answer == 1);
+        QFile::remove(chosenFile);
+        prompter.questions.clear();
+    }
+}
+
+TEST_F(FileCommandsTest, FileDialogsStartInTheDocumentsFolder) {
+    const QString path = WriteFile(QStringLiteral("radio.sin"), Image('\x33'));
+    ASSERT_TRUE(frame->Files().OpenPath(path));
+    frame->Actions().fileOpen->trigger();
+    EXPECT_EQ(chooserCalls.value(0), QStringLiteral("open:") + QFileInfo(path).absolutePath());
+    // A real dialog given that folder shows the folder itself, and given a
+    // file, its folder with the name filled in.
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    FileCommands::PointDialogAt(dialog, QFileInfo(path).absolutePath());
+    EXPECT_EQ(dialog.directory().absolutePath(), QFileInfo(path).absolutePath());
+    FileCommands::PointDialogAt(dialog, TempPath(QStringLiteral("sub/new.sin")));
+    EXPECT_EQ(dialog.directory().absolutePath(), QFileInfo(path).absolutePath());
 }
 
 TEST_F(FileCommandsTest, FailedSaveIsReported) {

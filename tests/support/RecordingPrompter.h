@@ -8,7 +8,8 @@
 // The message boxes of a test: every text is recorded instead of shown, and
 // Yes/No and Retry/Cancel are answered from a script, then with the default
 // answer once the script is used up. The save question has its own script
-// (Discard when it is used up). Installed for the lifetime of the object.
+// (Discard when it is used up), and so have questions with buttons of
+// their own (the last button when it is used up). Installed for the lifetime of the object.
 class RecordingPrompter final : public Prompter {
 public:
     explicit RecordingPrompter(bool defaultAnswer = true) : m_bDefault(defaultAnswer) {
@@ -44,6 +45,15 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
+    int AskChoice(QWidget*, const QString& text, const QStringList& buttons) override {
+        questions.append(text);
+        if (choiceAnswers.empty()) {
+            return static_cast<int>(buttons.size()) - 1;
+        }
+        const int answer = choiceAnswers.front();
+        choiceAnswers.pop_front();
+        return answer;
+    }
 
     QStringList messages;       // OK boxes, in order
     QStringList details;        // their details, one per message
@@ -51,6 +61,7 @@ public:
     QStringList proceedButtons; // the button of each proceed/Cancel box
     std::deque<bool> answers;
     std::deque<SaveChoice> saveAnswers;
+    std::deque<int> choiceAnswers; // button indexes; the last button when used up
 
 private:
     bool Next() {
