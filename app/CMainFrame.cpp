@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTableView>
 #include <QToolBar>
 
 #include "app/ChannelListCommands.h"
@@ -30,6 +31,7 @@
 #include "app/RecentFileList.h"
 #include "app/SettingsCommands.h"
 #include "app/TransferCommands.h"
+#include "app/WindowPlacement.h"
 #include "base/AppLanguage.h"
 #include "base/EditHistory.h"
 #include "base/Prompter.h"
@@ -91,7 +93,11 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     ShowModifiedState();
 
     setAcceptDrops(true);
-    resize(1024, 768);
+    if (auto* table = qobject_cast<QTableView*>(context.view.GridWidget())) {
+        WindowPlacement::Restore(*this, *table, context.profile);
+    } else {
+        resize(1024, 768);
+    }
 }
 
 CMainFrame::~CMainFrame() {
@@ -383,6 +389,9 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!m_Files->MaybeSave()) {
         event->ignore();
         return;
+    }
+    if (const auto* table = qobject_cast<const QTableView*>(m_Context.view.GridWidget())) {
+        WindowPlacement::Keep(*this, *table, m_Context.profile);
     }
     // The transfer works on a copy of the image on another thread; it must end
     // and close its port before the window and the document go away.

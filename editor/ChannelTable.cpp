@@ -44,7 +44,8 @@ ChannelTable::ChannelTable(ChannelTableModel& model, QWidget* parent)
     setCornerButtonEnabled(false);
     setWordWrap(false);
     horizontalHeader()->setSectionsClickable(false);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // Columns take the width the user drags them to; the window keeps it.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionsClickable(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

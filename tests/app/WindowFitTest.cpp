@@ -2,8 +2,11 @@
 // and scale: what a screen of 1280x1024 at scale 2 (640x512) or of 1024x768
 // leaves for them.
 #include <QApplication>
+#include <QHeaderView>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QTableView>
 #include <QTest>
 
 #include "base/ScreenFit.h"
@@ -40,8 +43,33 @@ TEST_F(WindowFitTest, TheMainWindowOpensInsideAScreenSmallerThanItsSize) {
     ASSERT_LT(screen.width(), 1024); // the test screen is 800x600
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    EXPECT_TRUE(Inside(screen, *frame)) << frame->frameGeometry().width() << "x"
-                                        << frame->frameGeometry().height();
+    EXPECT_TRUE(Inside(screen, *frame))
+        << frame->frameGeometry().width() << "x" << frame->frameGeometry().height();
+}
+
+TEST_F(WindowFitTest, TheFirstWindowShowsEveryColumnAndTheUsersSizeAndWidthsAreKept) {
+    // A screen with room for the whole table (the test screen is smaller, and
+    // only the fitting would bound the window to it).
+    qApp->removeEventFilter(&fit);
+    auto* table = qobject_cast<QTableView*>(view->GridWidget());
+    ASSERT_NE(table, nullptr);
+    // Laid out at its first size without a screen that would bound it.
+    frame->setAttribute(Qt::WA_DontShowOnScreen);
+    frame->show();
+    EXPECT_GE(frame->width(), 1024);
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << frame->width();
+
+    // The user widens the Name column and makes the window smaller.
+    const int nameColumn = table->horizontalHeader()->count() - 1;
+    const int nameWidth = table->columnWidth(nameColumn) + 37;
+    table->setColumnWidth(nameColumn, nameWidth);
+    frame->resize(900, 650);
+    ASSERT_TRUE(frame->close());
+    frame.reset();
+    table->setColumnWidth(nameColumn, 10);
+    MakeFrame(*view);
+    EXPECT_EQ(frame->size(), QSize(900, 650));
+    EXPECT_EQ(table->columnWidth(nameColumn), nameWidth);
 }
 
 TEST_F(WindowFitTest, ADialogTooLargeForTheScreenScrollsInsideIt) {
