@@ -5,14 +5,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <limits>
 
 #include "base/AppLanguage.h"
-#include "base/Prompter.h"
 
 namespace {
-
-constexpr BiText NotUnsignedMessage{"Please enter an unsigned integer.", "请输入一个无符号整数。"};
 
 QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -88,50 +84,6 @@ void TypeSettingBar::SetBandEdges(unsigned lower, unsigned upper) {
 void TypeSettingBar::MoveMembersToControls() {
     m_UpperBox->setText(QString::number(m_UpperBandEdge));
     m_LowerBox->setText(QString::number(m_LowerBandEdge));
-}
-
-bool TypeSettingBar::MoveControlsToMembers() {
-    // Same order as the form binds them: the upper box before the lower one.
-    return ExchangeBox(m_UpperBox, &m_UpperBandEdge) && ExchangeBox(m_LowerBox, &m_LowerBandEdge);
-}
-
-BandEdges TypeSettingBar::PeekBandEdges() const {
-    BandEdges band{m_LowerBandEdge, m_UpperBandEdge};
-    if (ParseUnsigned(m_UpperBox->text(), &band.upper)) {
-        ParseUnsigned(m_LowerBox->text(), &band.lower);
-    }
-    return band;
-}
-
-bool TypeSettingBar::ExchangeBox(QLineEdit* box, unsigned* member) {
-    unsigned value = 0;
-    if (ParseUnsigned(box->text(), &value)) {
-        *member = value;
-        return true;
-    }
-    CurrentPrompter().ShowMessage(this, Tr(NotUnsignedMessage));
-    box->setFocus(Qt::OtherFocusReason);
-    box->selectAll();
-    return false;
-}
-
-bool TypeSettingBar::ParseUnsigned(const QString& text, unsigned* value) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty()) {
-        return false;
-    }
-    unsigned long long number = 0;
-    for (const QChar ch : trimmed) {
-        if (ch < QLatin1Char('0') || ch > QLatin1Char('9')) {
-            return false;
-        }
-        number = number * 10 + static_cast<unsigned>(ch.unicode() - '0');
-        if (number > std::numeric_limits<unsigned>::max()) {
-            return false;
-        }
-    }
-    *value = static_cast<unsigned>(number);
-    return true;
 }
 
 void TypeSettingBar::Retranslate() {

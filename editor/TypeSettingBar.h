@@ -4,7 +4,6 @@
 #include <QString>
 
 #include "base/Lang.h"
-#include "image/BandLimits.h"
 
 class QComboBox;
 class QLabel;
@@ -33,28 +32,14 @@ public:
 
     // Writes the band edges into the boxes as decimal text.
     void MoveMembersToControls();
-    // Reads the boxes back, upper box first. A box that does not hold an
-    // unsigned whole number is refused with a message, gets the focus, and
-    // ends the exchange: its edge (and an edge not yet read) keeps its value.
-    // Returns false when a box was refused.
-    bool MoveControlsToMembers();
-    // The edges MoveControlsToMembers would leave, without its message and
-    // without changing anything.
-    BandEdges PeekBandEdges() const;
 
     // The bar's texts in the language now loaded.
     void Retranslate();
-
-    // An unsigned whole number with optional blanks around it, as the form's
-    // exchange accepts it; nothing when the text is anything else.
-    static bool ParseUnsigned(const QString& text, unsigned* value);
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool ExchangeBox(QLineEdit* box, unsigned* member);
-
     QLabel* m_TypeLabel = nullptr;
     QLabel* m_FieldLabel = nullptr;
     QLabel* m_ManualLabel = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "image/ChannelCodec.h"
+#include "image/ChannelRules.h"
 #include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
 
@@ -58,9 +59,7 @@ Channel MakeChannel(const ChannelPlan& plan, const PlanChannel& channel, const R
     Channel c = ReadChannel(stored);
     // What typing a frequency into an empty row gives, then what the plan needs
     // and what keeps other users of the channel undisturbed.
-    for (int column = ColRxTone; column <= ColScram; ++column) {
-        ParseChannelText(c, column, ChannelTexts::NewChannelDefaults[column - ColRxTone].english);
-    }
+    ChannelRules::TakeNewChannelDefaults(c, ColScram);
     c.rxFrequency = channel.frequency;
     c.txFrequency = channel.frequency;
     c.rxTone = {};
