@@ -160,9 +160,10 @@ TEST_F(ChannelTableModelTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper)
         const char* lower;
         const char* upper;
         bool taken;
-    } cases[] = {{"140", "170", true}, {"490", "480", false}, {"600", "60", false},
-                 {"x1", "170", false}, {"66", "170", false},  {"67", "521", true},
-                 {"", "521", false},   {"480", "480", true}};
+    } cases[] = {{"140", "170", true},    {"490", "480", false}, {"600", "60", false},
+                 {"x1", "170", false},    {"66", "170", false},  {"67", "521", true},
+                 {"", "521", false},      {"480", "480", true},  {"136", "522", false},
+                 {"400.5", "480", false}, {"-1", "480", false},  {" 400 ", "480", true}};
     for (const auto& c : cases) {
         m_Prompter.messages.clear();
         const BandEdges before = DecodeBandLimits(m_Doc.Image());
