@@ -11,6 +11,7 @@
 #include "base/AppLanguage.h"
 #include "editor/ChannelTableModel.h"
 #include "image/ChannelCodec.h"
+#include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 #include "image/ToneTable.h"
@@ -21,7 +22,7 @@ constexpr const char* OriginalProperty = "originalText";
 constexpr const char* RefusedProperty = "refusedText";
 constexpr const char* RefusedRowProperty = "refusedRow";
 constexpr const char* RefusedColumnProperty = "refusedColumn";
-constexpr int TypedNameLimit = 6;
+constexpr int TypedNameLimit = ChannelRules::NewNameLimit;
 
 // Channel names hold digits, capital letters, "-" and blanks: letters are
 // turned into capitals as they are typed, anything else never gets in.

@@ -11,9 +11,6 @@
 namespace ChannelRules {
 namespace {
 
-// A name typed anew has at most this many characters.
-constexpr int NewNameLimit = 6;
-
 Outcome Changed(bool changed) {
     return {changed, Refusal::None, {}, {}};
 }

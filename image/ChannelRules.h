@@ -49,6 +49,9 @@ struct Outcome {
 // - a typed name keeps at most TypedNameLimit characters of the alphabet.
 Outcome Type(Channel& channel, int column, std::string_view text, Way way, const BandEdges& band);
 
+// A name typed anew has at most this many characters; the radio holds eight.
+inline constexpr int NewNameLimit = 6;
+
 // The most characters a name typed over this channel's name keeps: six for a
 // new name, the old name's own length for a longer one read as data.
 int TypedNameLimit(const Channel& channel);
