@@ -62,6 +62,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::BackgroundRole:
     case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole: // what the colour says, for a screen reader
         return OutsideBandMark(index, role);
     default:
         return {};
@@ -92,14 +93,18 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     }
-    if (role != Qt::DisplayRole) {
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole) {
         return {};
     }
     if (orientation == Qt::Vertical) {
         return QString::number(section + 1);
     }
-    return section >= 0 && section < Columns ? Tr(ChannelTexts::ColumnTitles[section + 1])
-                                             : QVariant();
+    if (section < 0 || section >= Columns) {
+        return {};
+    }
+    // The titles keep their blanks on screen (" W/N "), not in what is read.
+    const QString title = Tr(ChannelTexts::ColumnTitles[section + 1]);
+    return role == Qt::DisplayRole ? title : title.simplified();
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {

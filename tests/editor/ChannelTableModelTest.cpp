@@ -1,5 +1,6 @@
 // The channel table's model over the document's image: what an edit of one
 // cell writes, the messages it shows, and that nothing else changes.
+#include <QAccessible>
 #include <QLineEdit>
 #include <string>
 
@@ -214,6 +215,27 @@ TEST_F(ChannelTableModelTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdg
     EXPECT_EQ(Model().data(outside, Qt::ToolTipRole).toString(),
               QStringLiteral("Outside the band edges 136-160 MHz"));
     EXPECT_FALSE(Model().data(Model().Cell(2, ColName), Qt::BackgroundRole).isValid());
+
+    // A screen reader hears the mark as the cell's description, and the
+    // column titles without the blanks they have on screen.
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_View->GridWidget());
+    ASSERT_TRUE(table && table->tableInterface());
+    const auto described = [&](const QModelIndex& cell) {
+        return table->tableInterface()
+            ->cellAt(cell.row(), cell.column())
+            ->text(QAccessible::Description);
+    };
+    EXPECT_EQ(described(outside), QStringLiteral("Outside the band edges 136-160 MHz"));
+    EXPECT_TRUE(described(inside).isEmpty());
+    QStringList heard;
+    for (int i = 0; i < table->childCount(); ++i) {
+        QAccessibleInterface* child = table->child(i);
+        if (child->role() == QAccessible::ColumnHeader) {
+            heard << child->text(QAccessible::Name);
+        }
+    }
+    EXPECT_TRUE(heard.contains(QStringLiteral("W/N"))) << heard.join('|').toStdString();
+    EXPECT_FALSE(heard.contains(QStringLiteral(" W/N ")));
 }
 
 } // namespace
