@@ -7,6 +7,23 @@
 #include "app/ProfileFile.h"
 #include "app/SettingsLocation.h"
 #include "base/AppLanguage.h"
+#include "image/NativeFile.h"
+
+namespace {
+
+constexpr BiText SettingsNotKeptText{"The settings cannot be kept: \"%1\" cannot be written.",
+                                     "设置无法保存：无法写入“%1”。"};
+
+// Opens the settings file in folder (made first when missing) and tells
+// whether changes can be written back to it.
+bool OpenKept(ProfileFile& profile, const QString& folder, const QString& fileName) {
+    QDir().mkpath(folder);
+    return profile.Open(QDir::toNativeSeparators(folder).toStdString(), fileName.toStdString(),
+                        true, true) &&
+           NativeFile::Inspect(profile.Path()).bWritable;
+}
+
+} // namespace
 
 int AppStartup::SystemLanguageOf(const QLocale& locale) {
     switch (locale.language()) {
@@ -54,14 +71,20 @@ StartupDecision AppStartup::Decide(ProfileFile& profile, const QString& programP
         QString::fromStdString(SettingsFileNameFor(program.fileName().toStdString()));
     decision.settingsDirectory = SettingsLocation::Choose(
         program.absolutePath(), decision.settingsFileName, userSettingsDir);
-    if (decision.settingsDirectory != QDir::cleanPath(program.absolutePath())) {
-        // The user's folder is made on first use; when that fails, Open fails
-        // too and the defaults apply.
-        QDir().mkpath(decision.settingsDirectory);
+    const QString userDir = QDir::cleanPath(userSettingsDir);
+    if (!OpenKept(profile, decision.settingsDirectory, decision.settingsFileName) &&
+        !userSettingsDir.isEmpty() && decision.settingsDirectory != userDir) {
+        // A file beside the program that cannot be made or written: the
+        // user's folder keeps the choices instead.
+        decision.settingsDirectory = userDir;
+        OpenKept(profile, userDir, decision.settingsFileName);
     }
-    // A settings file that cannot be opened leaves the defaults in force.
-    profile.Open(QDir::toNativeSeparators(decision.settingsDirectory).toStdString(),
-                 decision.settingsFileName.toStdString(), true, true);
+    if (profile.Path().empty() || !NativeFile::Inspect(profile.Path()).bWritable) {
+        // Kept nowhere: the defaults (or what could be read) apply, and the
+        // user is told where it failed.
+        decision.settingsNotKept = QDir::toNativeSeparators(
+            QDir(decision.settingsDirectory).filePath(decision.settingsFileName));
+    }
     decision.language = DecideLanguage(systemLanguage, profile);
     decision.modulePath =
         FindModule(QString::fromStdString(decision.language.languageName), moduleDirectories);
@@ -75,4 +98,8 @@ void AppStartup::Apply(const StartupDecision& decision) {
 
 QString AppStartup::MissingModuleMessage() {
     return QStringLiteral("Load Resource DLL english.dll Fail");
+}
+
+QString AppStartup::SettingsNotKeptMessage(const QString& path) {
+    return Tr(SettingsNotKeptText).arg(path);
 }

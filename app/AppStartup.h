@@ -14,6 +14,9 @@ struct StartupDecision {
     QString settingsDirectory; // beside the program, or the user's configuration folder
     LanguageChoice language;
     QString modulePath; // the language module found, empty when there is none
+    // The settings file that could be kept neither where it belongs nor in
+    // the user's folder (the last place tried); empty when it is kept.
+    QString settingsNotKept;
 };
 
 // The start-up rules that need no display: where the settings file is kept,
@@ -35,7 +38,8 @@ public:
 
     // Decides once where the settings file of programPath is kept (see
     // SettingsLocation; without a userSettingsDir always beside the program),
-    // opens profile on it, decides the language and looks up the module. Does
+    // opens profile on it (a file that cannot be made or written there is
+    // kept in userSettingsDir instead), decides the language and looks up the module. Does
     // not touch the process-wide language; see Apply.
     static StartupDecision Decide(ProfileFile& profile, const QString& programPath,
                                   int systemLanguage, const QStringList& moduleDirectories,
@@ -46,4 +50,6 @@ public:
 
     // The message shown when the module is missing; it always names english.dll.
     static QString MissingModuleMessage();
+    // The status-bar message for settings that cannot be kept at path.
+    static QString SettingsNotKeptMessage(const QString& path);
 };

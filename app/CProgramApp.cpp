@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QLocale>
+#include <QStatusBar>
 
 #include "app/AppIcon.h"
 #include "app/AppStartup.h"
@@ -11,12 +12,12 @@
 #include "app/LanguageModule.h"
 #include "app/ProfileFile.h"
 #include "app/SettingsLocation.h"
+#include "app/TransferCommands.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "base/ScreenFit.h"
 #include "editor/CProgramView.h"
 #include "image/CProgramDoc.h"
-#include "app/TransferCommands.h"
 
 CProgramApp::CProgramApp() = default;
 
@@ -69,6 +70,11 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
         m_Frame->Files().OnFileNew();
     } else if (!m_Frame->Files().OpenPath(file)) {
         return false;
+    }
+    if (!decision.settingsNotKept.isEmpty()) {
+        // Said once: the choices made in this run will be lost at its end.
+        m_Frame->statusBar()->showMessage(
+            AppStartup::SettingsNotKeptMessage(decision.settingsNotKept));
     }
     m_Frame->show();
     return true;

@@ -6,6 +6,7 @@
 #include "image/AtomicFileWriter.h"
 #include "image/FileContents.h"
 #include "image/NativeFile.h"
+#include "image/Utf8.h"
 
 namespace {
 
@@ -105,9 +106,8 @@ ProfileFile::~ProfileFile() {
 
 bool ProfileFile::Open(const std::string& directory, const std::string& fileName, bool saveOnClose,
                        bool caseInsensitive) {
-    namespace fs = std::filesystem;
     const std::string path =
-        directory.empty() ? fileName : (fs::path(directory) / fileName).string();
+        directory.empty() ? fileName : Utf8::PathText(Utf8::Path(directory) / Utf8::Path(fileName));
     if (!m_Path.empty()) {
         if (m_bSaveOnClose) {
             Save();

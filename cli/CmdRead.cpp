@@ -10,6 +10,7 @@
 #include "image/CProgramDoc.h"
 #include "image/ImageMap.h"
 #include "image/NativeFile.h"
+#include "image/Utf8.h"
 #include "link/SystemSerialLink.h"
 
 namespace {
@@ -30,8 +31,9 @@ void KeepUnsaved(const CProgramDoc& doc, const std::string& out) {
     const std::string stamp = std::to_string(std::time(nullptr));
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
-    for (const std::string& path : {out + "-unsaved-" + stamp + ".sin",
-                                    (folder / ("orinctl-read-" + stamp + ".sin")).string()}) {
+    const std::string inTemporary =
+        Utf8::PathText(folder / Utf8::Path("orinctl-read-" + stamp + ".sin"));
+    for (const std::string& path : {out + "-unsaved-" + stamp + ".sin", inTemporary}) {
         const std::string_view bytes(reinterpret_cast<const char*>(doc.Image().data()),
                                      doc.Image().size());
         if (const auto kept = AtomicFileWriter::WriteNewFile(path, bytes)) {

@@ -73,4 +73,13 @@ std::size_t FirstCharLength(std::string_view text) {
     return DecodeAt(text, 0, c);
 }
 
+std::filesystem::path Path(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 } // namespace Utf8

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -56,6 +57,24 @@ TEST_F(CProgramAppTest, CommandLineFileThatCannotBeOpenedEndsTheProgram) {
     EXPECT_FALSE(app.InitInstance({dir.filePath(QStringLiteral("missing.sin"))}, Program(),
                                   SystemLanguageEnglish));
     EXPECT_EQ(prompter.messages.size(), 1);
+}
+
+TEST_F(CProgramAppTest, SettingsKeptNowhereAreNamedInTheStatusBar) {
+    CopyModule("English");
+    // A folder in the settings file's place, and a file where the user's
+    // folder would be made.
+    ASSERT_TRUE(QDir().mkpath(programDir + "/MAIN.ini"));
+    QFile blocker(dir.filePath(QStringLiteral("home")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    CProgramApp app;
+    ASSERT_TRUE(app.InitInstance({}, Program(), SystemLanguageEnglish,
+                                 dir.filePath(QStringLiteral("home/orinprog"))));
+    EXPECT_EQ(app.MainFrame()->statusBar()->currentMessage(),
+              "The settings cannot be kept: \"" +
+                  QDir::toNativeSeparators(dir.filePath(QStringLiteral("home/orinprog/MAIN.ini"))) +
+                  "\" cannot be written.");
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST_F(CProgramAppTest, StartsChineseWithTheCommandLineFileAndTheToneTable) {

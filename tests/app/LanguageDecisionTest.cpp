@@ -10,7 +10,7 @@ LanguageChoice Decide(int systemLanguage, const std::string& ini) {
     ScratchDir dir;
     dir.Write("orin.ini", ini);
     ProfileFile profile;
-    EXPECT_TRUE(profile.Open(dir.Path().string(), "orin.ini", false, true));
+    EXPECT_TRUE(profile.Open(dir.Text(), "orin.ini", false, true));
     return DecideLanguage(systemLanguage, profile);
 }
 

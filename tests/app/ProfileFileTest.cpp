@@ -18,7 +18,7 @@ namespace {
 void OpenWith(ProfileFile& profile, const ScratchDir& dir, const std::string& text,
               bool saveOnClose = true, bool caseInsensitive = true) {
     dir.Write("orin.ini", text);
-    ASSERT_TRUE(profile.Open(dir.Path().string(), "orin.ini", saveOnClose, caseInsensitive));
+    ASSERT_TRUE(profile.Open(dir.Text(), "orin.ini", saveOnClose, caseInsensitive));
 }
 
 } // namespace
@@ -28,9 +28,9 @@ TEST(ProfileFileOpen, MissingFileIsCreatedEmptyAndStaysEmptyWhenNothingIsSet) {
     const std::string path = dir.File("orin.ini");
     {
         ProfileFile profile;
-        EXPECT_TRUE(profile.Open(dir.Path().string(), "orin.ini", true, true));
+        EXPECT_TRUE(profile.Open(dir.Text(), "orin.ini", true, true));
         EXPECT_EQ(profile.Path(), path);
-        EXPECT_TRUE(std::filesystem::exists(path));
+        EXPECT_TRUE(std::filesystem::exists(Utf8::Path(path)));
         EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", "x"), "x");
     }
     EXPECT_EQ(ScratchDir::Read(path), "");
@@ -47,7 +47,7 @@ TEST(ProfileFileOpen, PipeFolderOrHugeFileIsNotReadAndNeverWritten) {
     for (const char* name : {"pipe.ini", "folder.ini", "huge.ini"}) {
         ProfileFile profile;
         // A pipe used to hold the program at start-up for ever.
-        EXPECT_FALSE(profile.Open(dir.Path().string(), name, true, true)) << name;
+        EXPECT_FALSE(profile.Open(dir.Text(), name, true, true)) << name;
         EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", "none"), "none");
         profile.SetValue("MAIN", "LANGUAGE", "English");
         EXPECT_FALSE(profile.IsDirty());
@@ -260,13 +260,26 @@ TEST(ProfileFileSave, FailedWriteLeavesTheOldFileWholeAndStaysDirty) {
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
 }
 
+TEST(ProfileFileOpen, FolderAndFileNamedInChineseAreKeptUnderThoseNames) {
+    ScratchDir dir;
+    const std::string folder = dir.File("对讲机 工具");
+    std::filesystem::create_directory(Utf8::Path(folder));
+    {
+        ProfileFile profile;
+        ASSERT_TRUE(profile.Open(folder, "设置.ini", true, true));
+        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+    }
+    EXPECT_EQ(ScratchDir::Names(Utf8::Path(folder)), std::vector<std::string>{"设置.ini"});
+    EXPECT_EQ(ScratchDir::Read(dir.File("对讲机 工具/设置.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
+}
+
 TEST(ProfileFileOpen, ReopeningSavesTheFirstFileAndStartsAfresh) {
     ScratchDir dir;
     dir.Write("b.ini", "[MAIN]\nLANGUAGE=English\n");
     ProfileFile profile;
     OpenWith(profile, dir, "[MAIN]\n", true);
     profile.SetValue("MAIN", "LANGUAGE", "Chinese");
-    ASSERT_TRUE(profile.Open(dir.Path().string(), "b.ini", false, true));
+    ASSERT_TRUE(profile.Open(dir.Text(), "b.ini", false, true));
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
     EXPECT_FALSE(profile.IsDirty());
     EXPECT_EQ(profile.GetValue("MAIN", "LANGUAGE", ""), "English");

@@ -152,8 +152,50 @@ TEST_F(SettingsPlaceTest, UserFolderThatCannotBeMadeLeavesTheDefaults) {
     ProfileFile profile;
     const StartupDecision d = Decide(SystemProgramFolder() + "/orinprog", profile);
     EXPECT_TRUE(profile.Path().empty());
+    EXPECT_EQ(d.settingsNotKept, QDir::toNativeSeparators(userDir + "/MAIN.ini"));
     EXPECT_EQ(d.language.lang, Lang::English);
     EXPECT_EQ(d.language.languageName, "English");
+}
+
+TEST_F(SettingsPlaceTest, ProgramInAFolderNamedInChineseKeepsItsSettingsThere) {
+    const QString folder = dir.filePath(QStringLiteral("对讲机 工具"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    {
+        ProfileFile profile;
+        const StartupDecision d = Decide(folder + "/orinprog.exe", profile);
+        EXPECT_EQ(d.settingsDirectory, QDir::cleanPath(folder));
+        EXPECT_EQ(d.settingsNotKept, QString());
+        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
+    }
+    QFile kept(folder + "/orinprog.ini");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "[MAIN]\nLANGUAGE=Chinese\n");
+    // Under no other name anywhere.
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("orinprog.ini")});
+    EXPECT_FALSE(QDir(userDir).exists());
+}
+
+TEST_F(SettingsPlaceTest, SettingsFileThatCannotBeWrittenBesideTheProgramIsKeptInTheUsersFolder) {
+    for (const bool bFolder : {false, true}) {
+        // A read-only settings file, or a folder in its place.
+        QTemporaryDir program;
+        const QString beside = program.filePath(QStringLiteral("MAIN.ini"));
+        if (bFolder) {
+            ASSERT_TRUE(QDir().mkpath(beside));
+        } else {
+            QFile file(beside);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.close();
+            ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::ReadUser));
+        }
+        ProfileFile profile;
+        const StartupDecision d = Decide(program.filePath(QStringLiteral("orinprog")), profile);
+        EXPECT_EQ(d.settingsDirectory, QDir::cleanPath(userDir)) << bFolder;
+        EXPECT_EQ(QString::fromStdString(profile.Path()),
+                  QDir::toNativeSeparators(userDir + "/MAIN.ini"));
+        EXPECT_EQ(d.settingsNotKept, QString());
+        QFile::setPermissions(beside, QFile::ReadOwner | QFile::WriteOwner);
+    }
 }
 
 } // namespace

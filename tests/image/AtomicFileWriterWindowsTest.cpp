@@ -10,6 +10,7 @@
 
 #include "image/AtomicFileWriter.h"
 #include "image/CProgramDoc.h"
+#include "image/Utf8.h"
 #include "support/ScratchDir.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -19,26 +20,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// The names in a folder as UTF-8, whatever the ANSI code page can show.
-std::vector<std::string> Utf8Names(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const auto name = entry.path().filename().u8string();
-        names.emplace_back(name.begin(), name.end());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string Utf8(const fs::path& path) {
-    const auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
-} // namespace
-
 TEST(AtomicFileWriterWindows, InterruptedWriteKeepsTheOldFileWholeAndLeavesNoTemporary) {
     ScratchDir dir;
     const std::string path = dir.Write("radio.sin", std::string(4096, 'o'));
@@ -47,21 +28,21 @@ TEST(AtomicFileWriterWindows, InterruptedWriteKeepsTheOldFileWholeAndLeavesNoTem
     EXPECT_FALSE(writer.Write(std::string(4096, 'x')));
     EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::Write);
     EXPECT_EQ(ScratchDir::Read(path), std::string(4096, 'o'));
-    EXPECT_EQ(Utf8Names(dir.Path()), std::vector<std::string>{"radio.sin"});
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"radio.sin"});
     EXPECT_TRUE(writer.Write("new"));
     EXPECT_EQ(ScratchDir::Read(path), "new");
-    EXPECT_EQ(Utf8Names(dir.Path()), std::vector<std::string>{"radio.sin"});
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"radio.sin"});
 }
 
 TEST(AtomicFileWriterWindows, ReadOnlyFileIsRefusedAndKept) {
     ScratchDir dir;
     const std::string path = dir.Write("locked.sin", "old");
-    ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    ASSERT_TRUE(SetFileAttributesW(Utf8::Path(path).c_str(), FILE_ATTRIBUTE_READONLY));
     AtomicFileWriter writer(path);
     EXPECT_FALSE(writer.Write("new"));
     EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::ReadOnly);
     EXPECT_EQ(ScratchDir::Read(path), "old");
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(Utf8::Path(path).c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(AtomicFileWriterWindows, FoldersAndDeviceNamesAreRefusedNeverReplaced) {
@@ -75,20 +56,20 @@ TEST(AtomicFileWriterWindows, FoldersAndDeviceNamesAreRefusedNeverReplaced) {
         EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::NotRegular) << path;
     }
     EXPECT_TRUE(fs::is_directory(dir.Path() / "folder.sin"));
-    EXPECT_EQ(Utf8Names(dir.Path()), std::vector<std::string>{"folder.sin"});
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"folder.sin"});
 }
 
 TEST(AtomicFileWriterWindows, FileNamesOutsideTheAnsiCodePageAreSavedAndLoaded) {
     ScratchDir dir;
-    const std::string folder = Utf8(dir.Path()) + "\\Kanäle 频道";
-    ASSERT_TRUE(CreateDirectoryW(fs::u8path(folder).wstring().c_str(), nullptr));
+    const std::string folder = dir.Text() + "\\Kanäle 频道";
+    ASSERT_TRUE(CreateDirectoryW(Utf8::Path(folder).c_str(), nullptr));
     const std::string path = folder + "\\收音机 ☺.sin";
     CProgramDoc doc;
     doc.OnNewDocument();
     doc.Image()[0x10] = 0x42;
     const FileOutcome saved = doc.SaveFile(path);
     ASSERT_TRUE(saved.ok) << saved.englishMessage;
-    EXPECT_EQ(Utf8Names(fs::u8path(folder)), std::vector<std::string>{"收音机 ☺.sin"});
+    EXPECT_EQ(ScratchDir::Names(Utf8::Path(folder)), std::vector<std::string>{"收音机 ☺.sin"});
     CProgramDoc loaded;
     const FileOutcome outcome = loaded.LoadFile(path);
     ASSERT_TRUE(outcome.ok) << outcome.englishMessage;
@@ -108,15 +89,15 @@ TEST(AtomicFileWriterWindows, FileHeldOpenByAnotherProgramIsReportedNotDamaged) 
     const std::string path = dir.Write("held.sin", "old");
     // As an editor that keeps the file open and lets others read but not
     // delete or rename it.
-    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE held = CreateFileW(Utf8::Path(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     AtomicFileWriter writer(path);
     const bool ok = writer.Write("new");
     CloseHandle(held);
     EXPECT_FALSE(ok);
     EXPECT_EQ(ScratchDir::Read(path), "old");
-    EXPECT_EQ(Utf8Names(dir.Path()), std::vector<std::string>{"held.sin"});
+    EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"held.sin"});
 }
 
 TEST(ProgramDocLoadWindows, FolderOrDeviceIsRefusedAtOnceAsNoChannelFile) {
@@ -124,7 +105,7 @@ TEST(ProgramDocLoadWindows, FolderOrDeviceIsRefusedAtOnceAsNoChannelFile) {
     CProgramDoc doc;
     const MemoryImage before = doc.Image();
     for (const std::string& path :
-         {Utf8(dir.Path()), std::string("NUL"), std::string("CON"), std::string("COM1")}) {
+         {dir.Text(), std::string("NUL"), std::string("CON"), std::string("COM1")}) {
         const FileOutcome outcome = doc.LoadFile(path);
         EXPECT_FALSE(outcome.ok) << path;
         EXPECT_NE(outcome.englishMessage.find("a folder, a device or a pipe"), std::string::npos)

@@ -70,7 +70,7 @@ TEST(ProgramDocLoad, MissingFileOrDirectoryIsRefusedWithItsName) {
     ScratchDir dir;
     CProgramDoc doc;
     const MemoryImage before = doc.Image();
-    for (const std::string& path : {dir.File("missing.sin"), dir.Path().string()}) {
+    for (const std::string& path : {dir.File("missing.sin"), dir.Text()}) {
         const FileOutcome outcome = doc.LoadFile(path);
         EXPECT_FALSE(outcome.ok);
         EXPECT_NE(outcome.Message(Lang::English).find(path), std::string::npos);
@@ -87,7 +87,7 @@ TEST(ProgramDocLoad, PipeOrFolderIsRefusedAtOnceAsNoChannelFile) {
     CProgramDoc doc;
     const MemoryImage before = doc.Image();
     // Opening a pipe with no writer used to wait for ever.
-    for (const std::string& path : {fifo, dir.Path().string()}) {
+    for (const std::string& path : {fifo, dir.Text()}) {
         const FileOutcome outcome = doc.LoadFile(path);
         EXPECT_FALSE(outcome.ok);
         EXPECT_NE(outcome.englishMessage.find("a folder, a device or a pipe"), std::string::npos)
@@ -182,11 +182,10 @@ TEST(ProgramDocSave, FailureIsReportedAndLeavesTheTargetUntouched) {
     EXPECT_NE(outcome.Message(Lang::English).find(missing), std::string::npos);
     EXPECT_NE(outcome.Message(Lang::Chinese).find(missing), std::string::npos);
     // A folder in the target's place cannot be replaced by the file.
-    const std::filesystem::path folder = dir.Path() / "folder.sin";
-    std::filesystem::create_directory(folder);
+    std::filesystem::create_directory(dir.Path() / "folder.sin");
     dir.Write("folder.sin/keep", "kept");
-    outcome = doc.SaveFile(folder.string());
+    outcome = doc.SaveFile(dir.File("folder.sin"));
     EXPECT_FALSE(outcome.ok);
-    EXPECT_EQ(ScratchDir::Read((folder / "keep").string()), "kept");
+    EXPECT_EQ(ScratchDir::Read(dir.File("folder.sin/keep")), "kept");
     EXPECT_EQ(ScratchDir::Names(dir.Path()), std::vector<std::string>{"folder.sin"});
 }

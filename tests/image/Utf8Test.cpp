@@ -21,3 +21,10 @@ TEST(Utf8, EveryMalformedByteCountsAsOneReplacementCharacter) {
               (std::u32string{r, U'A', U'B'}));
     EXPECT_EQ(Utf8::FirstCharLength("\x80\x80"), 1u);
 }
+
+TEST(Utf8, PathsKeepEveryCharacterBothWays) {
+    for (const std::string name : {"orinprog.ini", "对讲机 工具", "频道 一.sin", "Kanäle ☺"}) {
+        EXPECT_EQ(Utf8::PathText(Utf8::Path(name)), name);
+        EXPECT_EQ(Utf8::PathText((Utf8::Path("张伟") / Utf8::Path(name)).filename()), name);
+    }
+}

@@ -9,8 +9,11 @@
 #include <string_view>
 #include <vector>
 
+#include "image/Utf8.h"
+
 // A fresh directory under the system's temporary folder, removed with its
-// contents when the object goes.
+// contents when the object goes. Its paths are UTF-8, as the program's are
+// (the temporary folder of a user named in Chinese has Chinese in it).
 class ScratchDir {
 public:
     ScratchDir() {
@@ -28,16 +31,19 @@ public:
     ScratchDir& operator=(const ScratchDir&) = delete;
 
     const std::filesystem::path& Path() const { return m_Path; }
-    std::string File(const std::string& name) const { return (m_Path / name).string(); }
+    std::string Text() const { return Utf8::PathText(m_Path); }
+    std::string File(const std::string& name) const {
+        return Utf8::PathText(m_Path / Utf8::Path(name));
+    }
 
     std::string Write(const std::string& name, std::string_view data) const {
         const std::string path = File(name);
-        std::ofstream(path, std::ios::binary)
+        std::ofstream(Utf8::Path(path), std::ios::binary)
             .write(data.data(), static_cast<std::streamsize>(data.size()));
         return path;
     }
     static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(Utf8::Path(path), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
@@ -45,7 +51,7 @@ public:
     static std::vector<std::string> Names(const std::filesystem::path& folder) {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            names.push_back(entry.path().filename().string());
+            names.push_back(Utf8::PathText(entry.path().filename()));
         }
         std::sort(names.begin(), names.end());
         return names;
