@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "base/AppLanguage.h"
 
@@ -17,11 +19,33 @@ QLabel* MakeLabel(const QString& text, const char* name, QWidget* parent) {
     return label;
 }
 
+// A band box as wide as five digits in the font and style it ends up with,
+// asked of the style whenever the layout asks. (A width fixed when the box was
+// made, from the font it had then and a guess at the frame, can leave no room
+// for the text under another style, font or screen.)
+class BandBox final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+    QSize sizeHint() const override {
+        constexpr int LineEditMargins = 2 * 2; // QLineEdit's own, left and right
+        const QMargins margins = textMargins();
+        const QSize text(fontMetrics().horizontalAdvance(QStringLiteral("00000")) +
+                             LineEditMargins + margins.left() + margins.right(),
+                         fontMetrics().height());
+        QStyleOptionFrame option;
+        initStyleOption(&option);
+        return {style()->sizeFromContents(QStyle::CT_LineEdit, &option, text, this).width(),
+                QLineEdit::sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
 QLineEdit* MakeBandBox(const char* name, int id, QWidget* parent) {
-    auto* box = new QLineEdit(parent);
+    auto* box = new BandBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setProperty("controlId", id);
-    box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 12);
+    box->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return box;
 }
 
