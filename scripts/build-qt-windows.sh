@@ -8,7 +8,8 @@
 #   cmake -DCMAKE_TOOLCHAIN_FILE="$qt_dir/lib/cmake/Qt6/qt.toolchain.cmake" ...
 #
 # ORIN_CACHE_DIR (default ~/.cache/orinprog) says where the cache lives.
-# A cold build takes most of an hour on two cores; progress goes to stderr.
+# A cold build takes 75-110 minutes on a busy two-core machine; a line of
+# progress (ninja's steps done of the total) goes to stderr every minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$(pwd)"
@@ -110,10 +111,32 @@ if [ ! -f "$build/build.ninja" ]; then
         exit 1
     }
 fi
-cmake --build "$build" >"$work/build.log" 2>&1 || {
+# The build runs in the background; about every minute a line on stderr
+# says how many of ninja's steps are done (a cold build takes over an hour).
+progress() {
+    local step
+    step=$(tail -c 4096 "$work/build.log" 2>/dev/null | grep -o '^\[[0-9]*/[0-9]*\]' | tail -1)
+    [ -n "$step" ] || return 0
+    step=${step#[}
+    echo "build-qt-windows: ${step%]} steps done after $(( ($(date +%s) - started) / 60 )) min" >&2
+}
+cmake --build "$build" >"$work/build.log" 2>&1 &
+builder=$!
+trap 'kill "$builder" 2>/dev/null' EXIT
+next=$(( $(date +%s) + 60 ))
+while kill -0 "$builder" 2>/dev/null; do
+    sleep 2
+    if [ "$(date +%s)" -ge "$next" ]; then
+        progress
+        next=$(( next + 60 ))
+    fi
+done
+wait "$builder" || {
     grep -B2 -A10 'FAILED' "$work/build.log" | head -60 >&2
     exit 1
 }
+trap - EXIT
+progress
 cmake --install "$build" >"$work/install.log" 2>&1
 copy_licences "$src" "$prefix/licenses"
 touch "$prefix/.complete"

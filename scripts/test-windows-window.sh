@@ -13,7 +13,14 @@
 #     menu bar must be drawn in Chinese characters, not empty boxes;
 #  5. in another fresh prefix: setup.exe /S, the installed program starts
 #     and keeps its settings in the user's folder, .sin opens in it, and the
-#     uninstaller removes the program but leaves the user's files.
+#     uninstaller removes the program but leaves the user's files;
+#  6. as a Chinese user (LANG=zh_CN.UTF-8, code page 936, the user 张伟) in a
+#     fresh prefix: the zip unpacked on the desktop into "对讲机 工具", a file
+#     "频道 一.sin" opened by its path: the window starts in Chinese and keeps
+#     orinprog.ini beside itself with the file among the recent ones; a read
+#     through COM1 leaves its backup and the transfer log in
+#     C:\users\张伟\AppData\Local\Orin\orinprog.
+# Steps 1-5 run as an English user (LANG=en_US.UTF-8).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ $# -eq 3 ] || { echo "usage: scripts/test-windows-window.sh WIN_BUILD_DIR RADIO_PTY RADIO.sin" >&2; exit 2; }
@@ -65,7 +72,8 @@ new_prefix() { # new_prefix DIR: a fresh Wine prefix, made the current one
     prefixes+=("$1")
     "$wine" wineboot --init >/dev/null 2>&1 || true
 }
-user_data() { echo "$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Orin/orinprog"; }
+user_data() { echo "$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local/Orin/orinprog"; }
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 
 # --- 1. The downloads ----------------------------------------------------------
 step=$(now_ms)
@@ -249,5 +257,51 @@ if "$wine" reg query 'HKLM\Software\Classes\OrinProg.ChannelFile' >/dev/null 2>&
     fail "the uninstaller left the file type"
 fi
 echo "The uninstaller removed the program and left the user's files"
+
+# --- 6. As a Chinese user ---------------------------------------------------------
+step=$(now_ms)
+zh_user=张伟
+export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 USER="$zh_user"
+new_prefix "$work/prefix-zh"
+zh_home="$WINEPREFIX/drive_c/users/$zh_user"
+[ -d "$zh_home" ] || fail "Wine made no profile for $zh_user"
+# Wine links the desktop to $HOME; Windows has a folder of the user's own.
+rm -f "$zh_home/Desktop"
+mkdir -p "$zh_home/Desktop/对讲机 工具"
+unzip -q "$zip" -d "$zh_home/Desktop/对讲机 工具"
+zh_app=$(echo "$zh_home/Desktop/对讲机 工具"/*/orinprog.exe)
+zh_dir_win="C:\\users\\$zh_user\\Desktop\\对讲机 工具\\$(basename "$(dirname "$zh_app")")"
+zh_file_win="C:\\users\\$zh_user\\Desktop\\频道 一.sin"
+cp /usr/share/fonts/truetype/wqy/wqy-microhei.ttc "$WINEPREFIX/drive_c/windows/Fonts/"
+"$wine" "$zh_dir_win\\orinctl.exe" new -o "$zh_file_win" || fail "orinctl.exe new as $zh_user failed"
+shown=$(ORIN_QUIT_WHEN_SHOWN=1 timeout 120 "$wine" "$zh_dir_win\\orinprog.exe" "$zh_file_win" \
+    2>"$work/app.err") || fail "orinprog.exe in \"对讲机 工具\" did not start"
+[[ "$shown" == "shown after "* ]] || fail "orinprog.exe in \"对讲机 工具\" showed no window"
+zh_ini="$(dirname "$zh_app")/orinprog.ini"
+grep -qF "$zh_file_win" "$zh_ini" 2>/dev/null ||
+    fail "the program in \"对讲机 工具\" kept no orinprog.ini with \"频道 一.sin\" beside itself"
+[ ! -e "$(user_data)/orinprog.ini" ] || fail "the unpacked program kept its settings in the user's folder"
+echo "As $zh_user: orinprog.exe started from \"对讲机 工具\" with \"频道 一.sin\" and kept orinprog.ini beside itself ($(elapsed "$step") ms)"
+
+# A read in the window: the backup and the log in the Chinese user's AppData.
+ln -sfn "$pty" "$WINEPREFIX/dosdevices/com1"
+"$wine" "$zh_dir_win\\orinprog.exe" "$zh_file_win" >/dev/null 2>"$work/app.err" &
+app_pid=$!
+find_window() { window=$(xdotool search --onlyvisible --name 'Orin 写频软件' 2>/dev/null | head -1); [ -n "$window" ]; }
+wait_for 60 "the Chinese window" find_window
+keys ctrl+r
+find_dialog() { dialog=$(xdotool search --onlyvisible --name '读取数据进度' 2>/dev/null | head -1); [ -n "$dialog" ]; }
+wait_for 30 "the Chinese reading window" find_dialog
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool key Return # Start
+backups="$(user_data)/backups"
+wait_for 120 "the read to end (a backup in $backups)" read_backup
+cmp -s "$(compgen -G "$backups/orin-*-read.sin" | head -1)" "$radio" ||
+    fail "the read's backup under $zh_user does not hold the radio's bytes"
+[ -f "$(user_data)/last-transfer.log" ] || fail "no transfer log in $(user_data)"
+kill "$app_pid" 2>/dev/null || true
+/usr/lib/wine/wineserver -k 2>/dev/null || true
+app_pid=""
+echo "As $zh_user: the read's backup and the transfer log are in $(user_data | sed "s|^$WINEPREFIX/drive_c|C:|")"
 
 echo "test-windows-window: all passed in $(elapsed "$started") ms"

@@ -12,6 +12,12 @@
 #    installs silently, the installed program keeps its settings in the
 #    user's folder and the uninstaller leaves them
 #    (scripts/test-windows-window.sh).
+# All of it twice: as an English user (LANG=en_US.UTF-8) and as a Chinese one
+# (LANG=zh_CN.UTF-8, so code page 936, the user 张伟, whose folders have
+# Chinese in their names), the test programs copied into a folder named
+# "对讲机 工具"; the Chinese run checks that the settings file, the read's
+# backup, the transfer log and orinctl's fallback image land where they
+# belong, under their Chinese names.
 #
 # Build folders: build-win/ (Windows) and, when build/ has not been configured
 # by scripts/build.sh, build-cli/ (a Linux orinctl for the simulator).
@@ -20,7 +26,16 @@ cd "$(dirname "$0")/.."
 root="$(pwd)"
 
 scripts/deps.sh g++-mingw-w64-x86-64-posix wine64 googletest socat nsis zip unzip xdotool \
-    imagemagick x11-utils
+    imagemagick x11-utils locales
+# Wine takes its locale, and with it the ANSI code page, from LANG: the
+# system must have both locales.
+for loc in en_US zh_CN; do
+    locale -a | grep -qix "$loc.utf-\?8" || localedef -i "$loc" -f UTF-8 "$loc.UTF-8"
+done
+export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+# The Chinese user: Wine names the user, and its profile folder, after USER.
+zh_user=张伟
+zh_env=(LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 USER="$zh_user")
 
 elapsed() { echo $(( $(date +%s%N) / 1000000 - $1 )); }
 now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
@@ -62,6 +77,7 @@ export WINEPATH="$(winpath "$qt_dir/bin");$(winpath "$mingw_lib");$(winpath "$pt
 wine=/usr/lib/wine/wine64
 sim_pid=""
 socat_pid=""
+zh_prefix="$work/prefix-zh"
 cleanup() {
     local status=$?
     for pid in $sim_pid $socat_pid; do
@@ -69,6 +85,7 @@ cleanup() {
         wait "$pid" 2>/dev/null || true
     done
     /usr/lib/wine/wineserver -k 2>/dev/null || true
+    WINEPREFIX="$zh_prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true
     rm -rf "$work"
     exit "$status"
 }
@@ -76,6 +93,13 @@ trap cleanup EXIT
 step=$(now_ms)
 "$wine" wineboot --init >/dev/null 2>&1 || true
 echo "Wine prefix: $(elapsed "$step") ms"
+# The Chinese user's prefix: C:\users\张伟, with its Temp and AppData.
+env "${zh_env[@]}" WINEPREFIX="$zh_prefix" "$wine" wineboot --init >/dev/null 2>&1 || true
+zh_home="$zh_prefix/drive_c/users/$zh_user"
+[ -d "$zh_home/Temp" ] || { echo "test-windows: Wine made no profile for $zh_user" >&2; exit 1; }
+# Wine links the desktop to $HOME; Windows has a folder of the user's own.
+rm -f "$zh_home/Desktop" && mkdir -p "$zh_home/Desktop"
+zh() { env "${zh_env[@]}" WINEPREFIX="$zh_prefix" "$@"; }
 
 # Two Wine COM ports joined by a null-modem cable (socat): the link's own tests
 # talk to themselves over it.
@@ -88,6 +112,7 @@ for com in com6 com7; do
     while read -r -t 30 line <&4 && [[ "$line" != *"PTY is "* ]]; do :; done
     [[ "$line" == *"PTY is "* ]] || { echo "test-windows: socat made no cable" >&2; exit 1; }
     ln -sfn "${line##*PTY is }" "$WINEPREFIX/dosdevices/$com"
+    ln -sfn "${line##*PTY is }" "$zh_prefix/dosdevices/$com"
 done
 export ORIN_TEST_COM_PAIR="COM6,COM7"
 
@@ -105,6 +130,24 @@ echo "Tests under Wine: $passed passed, $skipped skipped in $(elapsed "$step") m
 tr -d '\r' <"$work/ctest.log" | sed 's/^[0-9]*: //' |
     awk '/: Skipped$/ {getline reason} /^\[  SKIPPED \] [^ ]+ \(/ {print "  skipped: " $4 ": " reason}' |
     sort -u
+
+# The same test programs as the Chinese user would run them: copied into a
+# folder "对讲机 工具", with their temporary and settings folders under
+# C:\users\张伟 (the settings file beside a program in such a folder, the
+# backups and the transfer log in the user's AppData, file names in Chinese).
+step=$(now_ms)
+zh_tests="$work/对讲机 工具"
+cp -r "$win_dir/bin" "$zh_tests"
+zh_passed=0
+for t in $(ctest --test-dir "$win_dir" -N | sed -n 's/^ *Test *#[0-9]*: *//p'); do
+    zh env QT_QPA_PLATFORM=offscreen "$wine" "$zh_tests/$t.exe" >"$work/zh-$t.log" 2>&1 || {
+        tr -d '\r' <"$work/zh-$t.log" | grep -E '^\[  FAILED|Failure|error' | head -40
+        echo "test-windows: $t failed as the Chinese user (LANG=zh_CN.UTF-8, in \"对讲机 工具\")" >&2
+        exit 1
+    }
+    zh_passed=$((zh_passed + $(grep -oE '\[  PASSED  \] [0-9]+ test' "$work/zh-$t.log" | awk '{s += $4} END {print s + 0}')))
+done
+echo "Tests under Wine as $zh_user (zh_CN.UTF-8, in \"对讲机 工具\"): $zh_passed passed in $(elapsed "$step") ms"
 
 # --- orinctl.exe against the simulated radio ----------------------------------
 fail() {
@@ -151,6 +194,29 @@ if "$wine" "$orinctl_exe" simulate 2>simulate.err; then
     fail "orinctl.exe simulate succeeded"
 fi
 grep -q "not available on Windows" simulate.err || fail "simulate did not say it is not available"
+
+# As the Chinese user: a read into a Chinese folder and file name; and a read
+# whose folder goes away meanwhile keeps the image in C:\users\张伟\Temp.
+ln -sfn "$pty" "$zh_prefix/dosdevices/com5"
+zh_desktop="$zh_home/Desktop/对讲机 工具"
+mkdir -p "$zh_desktop/读出"
+timed "Wine read COM5 as $zh_user" zh "$wine" "$orinctl_exe" read --port COM5 \
+    -o "C:\\users\\$zh_user\\Desktop\\对讲机 工具\\读出 2026.sin"
+cmp linux-read.sin "$zh_desktop/读出 2026.sin" || fail "orinctl.exe read other bytes into the Chinese-named file"
+zh "$wine" "$orinctl_exe" read --port COM5 -o "C:\\users\\$zh_user\\Desktop\\对讲机 工具\\读出\\频道 一.sin" \
+    2>fallback.err &
+reader=$!
+sleep 3 # the output was found writable at the start; the read takes 15 s
+rm -rf "$zh_desktop/读出"
+if wait "$reader"; then
+    fail "a read whose folder was removed succeeded"
+fi
+kept=$(compgen -G "$zh_home/Temp/orinctl-read-*.sin" | head -1)
+[ -n "$kept" ] || { cat fallback.err; fail "the fallback image is not in $zh_home/Temp"; }
+grep -qF "C:\\users\\$zh_user\\Temp\\$(basename "$kept")" fallback.err ||
+    { cat fallback.err; fail "orinctl.exe did not name the fallback image by its path"; }
+cmp -n "$transferred" linux-read.sin "$kept" || fail "the fallback image holds other bytes"
+echo "orinctl.exe as $zh_user: read into \"读出 2026.sin\", fallback image $(basename "$kept") in its Temp"
 
 # --- The downloads and the window, under Wine on Xvfb ---------------------------
 cd "$root"
