@@ -254,7 +254,7 @@ TEST(ProfileFileSave, FailedWriteLeavesTheOldFileWholeAndStaysDirty) {
     OpenWith(profile, dir, "[MAIN]\nLANGUAGE=Chinese\n", false);
     profile.SetValue("MAIN", "LANGUAGE", "English");
     // A file made read-only after it was opened is not replaced.
-    std::filesystem::permissions(profile.Path(), std::filesystem::perms::owner_read);
+    std::filesystem::permissions(Utf8::Path(profile.Path()), std::filesystem::perms::owner_read);
     EXPECT_FALSE(profile.Save());
     EXPECT_TRUE(profile.IsDirty());
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
