@@ -206,7 +206,11 @@ cmp linux-read.sin "$zh_desktop/读出 2026.sin" || fail "orinctl.exe read other
 zh "$wine" "$orinctl_exe" read --port COM5 -o "C:\\users\\$zh_user\\Desktop\\对讲机 工具\\读出\\频道 一.sin" \
     2>fallback.err &
 reader=$!
-sleep 3 # the output was found writable at the start; the read takes 15 s
+# Once blocks come, the output has been found writable: its folder goes.
+for _ in $(seq 300); do
+    grep -q "^block 50 of" fallback.err 2>/dev/null && break
+    sleep 0.2
+done
 rm -rf "$zh_desktop/读出"
 if wait "$reader"; then
     fail "a read whose folder was removed succeeded"
