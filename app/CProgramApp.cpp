@@ -14,6 +14,7 @@
 #include "app/SettingsLocation.h"
 #include "app/TransferCommands.h"
 #include "base/AppLanguage.h"
+#include "base/LineEditText.h"
 #include "base/Prompter.h"
 #include "base/ScreenFit.h"
 #include "editor/CProgramView.h"
@@ -57,6 +58,8 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
     if (!fit) {
         fit = new ScreenFit(qApp);
         qApp->installEventFilter(fit);
+        // And every line edit shows its text where fonts measure oddly.
+        qApp->installEventFilter(new LineEditText(qApp));
     }
 
     m_Doc = std::make_unique<CProgramDoc>();

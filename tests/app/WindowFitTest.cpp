@@ -3,12 +3,14 @@
 // leaves for them.
 #include <QApplication>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 
+#include "base/LineEditText.h"
 #include "base/ScreenFit.h"
 #include "editor/CProgramView.h"
 #include "settings/OptionalFeaturesDialog.h"
@@ -70,6 +72,20 @@ TEST_F(WindowFitTest, TheFirstWindowShowsEveryColumnAndTheUsersSizeAndWidthsAreK
     MakeFrame(*view);
     EXPECT_EQ(frame->size(), QSize(900, 650));
     EXPECT_EQ(table->columnWidth(nameColumn), nameWidth);
+}
+
+TEST_F(WindowFitTest, LineEditsShowTheirTextWhereTheFontMeasuresGlyphsTooTall) {
+    EXPECT_FALSE(LineEditText::MeasuresTooTall(QApplication::font())); // this system's font
+    // Where the font measures too tall (Wine's), the band edges go to the top
+    // of their boxes and keep their horizontal alignment.
+    LineEditText text(nullptr, [](const QFont&) { return true; });
+    qApp->installEventFilter(&text);
+    auto* lower = frame->findChild<QLineEdit*>(QStringLiteral("LowerBandBox"));
+    ASSERT_NE(lower, nullptr);
+    const Qt::Alignment horizontal = lower->alignment() & Qt::AlignHorizontal_Mask;
+    frame->show();
+    qApp->removeEventFilter(&text);
+    EXPECT_EQ(lower->alignment(), horizontal | Qt::AlignTop);
 }
 
 TEST_F(WindowFitTest, ADialogTooLargeForTheScreenScrollsInsideIt) {
