@@ -260,19 +260,6 @@ TEST(ProfileFileSave, FailedWriteLeavesTheOldFileWholeAndStaysDirty) {
     EXPECT_EQ(ScratchDir::Read(dir.File("orin.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
 }
 
-TEST(ProfileFileOpen, FolderAndFileNamedInChineseAreKeptUnderThoseNames) {
-    ScratchDir dir;
-    const std::string folder = dir.File("对讲机 工具");
-    std::filesystem::create_directory(Utf8::Path(folder));
-    {
-        ProfileFile profile;
-        ASSERT_TRUE(profile.Open(folder, "设置.ini", true, true));
-        profile.SetValue("MAIN", "LANGUAGE", "Chinese");
-    }
-    EXPECT_EQ(ScratchDir::Names(Utf8::Path(folder)), std::vector<std::string>{"设置.ini"});
-    EXPECT_EQ(ScratchDir::Read(dir.File("对讲机 工具/设置.ini")), "[MAIN]\nLANGUAGE=Chinese\n");
-}
-
 TEST(ProfileFileOpen, ReopeningSavesTheFirstFileAndStartsAfresh) {
     ScratchDir dir;
     dir.Write("b.ini", "[MAIN]\nLANGUAGE=English\n");

@@ -100,13 +100,6 @@ TEST(ChannelRulesTyping, EachTypedTextGivesTheChannelTheTableShows) {
     EXPECT_EQ(named.name, "ABCDEF") << "a name typed anew keeps six characters";
 }
 
-TEST(ChannelRulesTyping, ARefusedToneSaysWhatPasteSays) {
-    Channel c = InUse();
-    const ChannelRules::Outcome outcome = ChannelRules::Type(c, ColRxTone, "x1", Way::Enter, Band);
-    EXPECT_EQ(outcome.english, "\"x1\" is not OFF, empty or a tone of the tone table");
-    EXPECT_EQ(outcome.chinese, "“x1”不是OFF、空白或信令表中的信令");
-}
-
 TEST(ChannelRulesEmptying, AnEmptiedChannelIsANewFilesEmptyChannel) {
     const MemoryImage fresh = ImageMap::NewDocumentImage();
     const RawChannel newFile = ReadRawChannel(fresh, 5);
