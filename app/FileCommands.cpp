@@ -101,7 +101,6 @@ void FileCommands::OnFileNew() {
     m_Context.doc.OnNewDocument();
     m_Path.clear();
     m_Suggested.clear();
-    m_DiskSize = -1;
     m_Context.view.OnInitialUpdate();
     emit DocumentReplaced();
 }
@@ -212,7 +211,6 @@ void FileCommands::DetachFromFile() {
                          QStringLiteral(".sin");
     m_Suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
     m_Path.clear();
-    m_DiskSize = -1;
     emit DocumentReplaced();
 }
 
