@@ -33,9 +33,10 @@
 #include "app/TransferCommands.h"
 #include "app/WindowPlacement.h"
 #include "base/AppLanguage.h"
-#include "base/EditHistory.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
+#include "editor/CProgramView.h"
+#include "editor/ChannelTable.h"
 #include "image/BandLimits.h"
 #include "image/ChannelOperations.h"
 
@@ -67,15 +68,15 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     setObjectName(QStringLiteral("CMainFrame"));
     m_Actions = new MainActions(this);
     m_Files = new FileCommands(context, this, this);
-    m_Edit = new EditCommands(context.view, *m_Actions, this);
+    m_Edit = new EditCommands(context.doc, *m_Actions, this);
     m_Help = new HelpCommands(this, this);
-    m_Print = new PrintCommands(context.view, this, this);
+    m_Print = new PrintCommands(context.doc, this, this);
     m_Language = new LanguageSwitch(context, this, this);
-    m_Settings = new SettingsCommands(context.view, this, this);
-    m_ChannelLists = new ChannelListCommands(context.view, this);
-    m_Plans = new PlanCommands(context.view, context.profile, this);
+    m_Settings = new SettingsCommands(context.doc, this, this);
+    m_ChannelLists = new ChannelListCommands(context.doc, this);
+    m_Plans = new PlanCommands(context.doc, *context.view.Grid(), context.profile, this);
 
-    setCentralWidget(context.view.Widget());
+    setCentralWidget(&context.view);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -85,7 +86,8 @@ CMainFrame::CMainFrame(const ShellContext& context, QWidget* parent)
     m_Files->SetRecentFiles(m_Recent);
     ConnectCommands();
     Retranslate();
-    connect(&context.view.History(), &EditHistory::Changed, this, &CMainFrame::ShowModifiedState);
+    connect(&context.doc, &ChannelDocument::modifiedChanged, this, &CMainFrame::ShowModifiedState);
+    connect(&context.doc, &ChannelDocument::filePathChanged, this, &CMainFrame::ShowTitle);
     connect(m_Files, &FileCommands::DocumentReplaced, this, &CMainFrame::ShowTitle);
     m_Print->SetDocumentName([this] { return m_Files->DocumentName(); });
     m_ChannelLists->SetDocumentPlace([this] { return m_Files->DocumentFolder(); },
@@ -249,13 +251,13 @@ void CMainFrame::AttachTransfer(TransferCommands* transfer) {
         m_Context.profile.Save();
     });
     port.PopulateMenu(m_PortMenu);
-    m_Compare = new CompareCommands(m_Context.view, *m_Files, *transfer, m_Context.profile, this);
+    m_Compare = new CompareCommands(m_Context.doc, *m_Files, *transfer, m_Context.profile, this);
     // File: after the channel lists. Program: after Write, then the check box.
     const QList<QAction*> fileActions = m_FileMenu->actions();
     m_FileMenu->insertAction(
         fileActions.value(fileActions.indexOf(m_ChannelLists->ExportAction()) + 1),
         m_Compare->CompareFileAction());
-    m_Fleet = new FleetCommands(m_Context.view, *m_Files, *transfer, this);
+    m_Fleet = new FleetCommands(m_Context.doc, *m_Files, *transfer, this);
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Fleet->Action());
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->CompareRadioAction());
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->VerifyAction());
@@ -265,7 +267,6 @@ void CMainFrame::AttachTransfer(TransferCommands* transfer) {
     // and what was read belongs to no file until it is saved under a name.
     transfer->SetBeforeRead([this] { return m_Files->MaybeSave(); });
     transfer->SetBeforeWrite([this](const MemoryImage& image) { return MayWrite(image); });
-    connect(transfer, &TransferCommands::readCompleted, m_Files, &FileCommands::DetachFromFile);
     connect(transfer, &TransferCommands::statusMessage, statusBar(),
             [this](const QString& text) { statusBar()->showMessage(text); });
 }
@@ -339,7 +340,7 @@ void CMainFrame::ShowTitle() {
 }
 
 void CMainFrame::ShowModifiedState() {
-    setWindowModified(m_Context.view.History().IsModified());
+    setWindowModified(m_Context.doc.isModified());
 }
 
 void CMainFrame::changeEvent(QEvent* event) {

@@ -18,7 +18,7 @@
 #include "base/Prompter.h"
 #include "base/ScreenFit.h"
 #include "editor/CProgramView.h"
-#include "image/CProgramDoc.h"
+#include "document/ChannelDocument.h"
 
 CProgramApp::CProgramApp() = default;
 
@@ -62,11 +62,11 @@ bool CProgramApp::InitInstance(const QStringList& args, const QString& programPa
         qApp->installEventFilter(new LineEditText(qApp));
     }
 
-    m_Doc = std::make_unique<CProgramDoc>();
+    m_Doc = std::make_unique<ChannelDocument>();
     m_View = std::make_unique<CProgramView>(*m_Doc);
     const ShellContext context{*m_Doc, *m_View, Profile(), *m_Module};
     m_Frame = std::make_unique<CMainFrame>(context);
-    m_Frame->AttachTransfer(new TransferCommands(*m_View, m_Frame.get()));
+    m_Frame->AttachTransfer(new TransferCommands(*m_Doc, m_View->GridWidget(), m_Frame.get()));
 
     const QString file = args.isEmpty() ? QString() : args.constFirst();
     if (file.isEmpty()) {

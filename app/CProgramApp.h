@@ -4,7 +4,7 @@
 #include <memory>
 
 class CMainFrame;
-class CProgramDoc;
+class ChannelDocument;
 class CProgramView;
 class LanguageModule;
 class ProfileFile;
@@ -36,7 +36,7 @@ public:
 
 private:
     std::unique_ptr<LanguageModule> m_Module;
-    std::unique_ptr<CProgramDoc> m_Doc;
+    std::unique_ptr<ChannelDocument> m_Doc;
     std::unique_ptr<CProgramView> m_View;
     std::unique_ptr<CMainFrame> m_Frame;
 };

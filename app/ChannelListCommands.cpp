@@ -11,7 +11,7 @@
 #include "app/ModalRunner.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
 #include "formats/ChannelCsv.h"
 #include "formats/ChirpExport.h"
 #include "formats/ChirpImport.h"
@@ -69,8 +69,8 @@ QString Text(const std::string& text) {
 
 } // namespace
 
-ChannelListCommands::ChannelListCommands(ViewHooks& view, QWidget* owner)
-    : QObject(owner), m_View(view), m_Owner(owner), m_ChooseOpen(DialogOpen),
+ChannelListCommands::ChannelListCommands(ChannelDocument& doc, QWidget* owner)
+    : QObject(owner), m_Doc(doc), m_Owner(owner), m_ChooseOpen(DialogOpen),
       m_ChooseSave(DialogSave) {
     m_Import = new QAction(this);
     m_Import->setObjectName(QStringLiteral("ID_FILE_IMPORT_CHANNELS"));
@@ -134,7 +134,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     const std::string& csv = file.data;
     // Checked against the channels and band edges as they are now, an edit
     // still being typed included.
-    const MemoryImage current = m_View.ImageToSave();
+    const MemoryImage current = m_Doc.flushedImage();
     const BandEdges band = DecodeBandLimits(current);
     const bool chirp = ChirpImport::LooksLikeChirp(csv);
     ChannelImport::Note error;
@@ -173,14 +173,14 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     }
     const std::vector<ChannelImport::Row> rows = preview.Rows();
     const bool emptyOthers = preview.EmptyOthers();
-    return m_View.ApplyImageChange(ImportStep, [&](MemoryImage& image) {
+    return m_Doc.apply(ImportStep, [&](MemoryImage& image) {
         ChannelImport::Apply(rows, emptyOthers, image);
         return true;
     });
 }
 
 bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
-    const MemoryImage image = m_View.ImageToSave();
+    const MemoryImage image = m_Doc.flushedImage();
     std::string csv;
     std::vector<ChannelImport::Row> notes;
     if (chirp) {

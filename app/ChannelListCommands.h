@@ -6,7 +6,7 @@
 
 #include "image/MemoryImage.h"
 
-class ViewHooks;
+class ChannelDocument;
 class QAction;
 class QWidget;
 
@@ -23,7 +23,7 @@ public:
     using SaveChooser =
         std::function<QString(QWidget* owner, const QString& suggested, bool* chirp)>;
 
-    ChannelListCommands(ViewHooks& view, QWidget* owner);
+    ChannelListCommands(ChannelDocument& doc, QWidget* owner);
 
     QAction* ImportAction() const { return m_Import; }
     QAction* ExportAction() const { return m_Export; }
@@ -51,7 +51,7 @@ private:
     void Retranslate();
     // The image a save would write now, an open edit included; changes nothing.
 
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
     QWidget* m_Owner;
     QAction* m_Import;
     QAction* m_Export;

@@ -5,16 +5,32 @@
 #include <QPrinter>
 #include <QTextDocument>
 
-#include "base/ViewHooks.h"
+#include "base/AppLanguage.h"
 #include "image/BandLimits.h"
+#include "image/Channel.h"
+#include "image/ChannelCodec.h"
+#include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 #include "image/MemoryImage.h"
 
 namespace {
 
-bool RowHasContent(ViewHooks& view, int row) {
-    for (int col = 1; col < view.ColumnCount(); ++col) {
-        if (!view.CellText(row, col).trimmed().isEmpty()) {
+constexpr int Columns = RecordTextCount + 1; // the channel number first
+
+// The table as the window shows it: titles in row 0, channels from row 1.
+QString CellText(const MemoryImage& image, int row, int col) {
+    if (row == 0) {
+        return Tr(ChannelTexts::ColumnTitles[col]);
+    }
+    if (col == 0) {
+        return QString::number(row);
+    }
+    return QString::fromStdString(ChannelText(ReadChannel(image, row - 1), col, CurrentLang()));
+}
+
+bool RowHasContent(const MemoryImage& image, int row) {
+    for (int col = 1; col < Columns; ++col) {
+        if (!CellText(image, row, col).trimmed().isEmpty()) {
             return true;
         }
     }
@@ -23,11 +39,10 @@ bool RowHasContent(ViewHooks& view, int row) {
 
 } // namespace
 
-QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) {
+QString ChannelTablePrinter::Html(const MemoryImage& image, const QString& documentName) {
     const auto tr = [](const char* text) {
         return QCoreApplication::translate("ChannelTablePrinter", text);
     };
-    const MemoryImage image = view.ImageToSave();
     const BandEdges band = DecodeBandLimits(image);
     const QString type = ImageMap::IsKnownRadioType(image[ImageMap::RadioTypeCode])
                              ? QStringLiteral("Orin-6140D")
@@ -47,20 +62,20 @@ QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) 
     html += QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" "
                            "width=\"100%\" style=\"border-collapse: collapse;\">");
     html += QStringLiteral("<thead><tr>");
-    for (int col = 0; col < view.ColumnCount(); ++col) {
-        html += QStringLiteral("<th>%1</th>").arg(view.CellText(0, col).trimmed().toHtmlEscaped());
+    for (int col = 0; col < Columns; ++col) {
+        html += QStringLiteral("<th>%1</th>").arg(CellText(image, 0, col).trimmed().toHtmlEscaped());
     }
     html += QStringLiteral("</tr></thead><tbody>");
     int printed = 0;
-    for (int row = 1; row < view.RowCount(); ++row) {
-        if (!RowHasContent(view, row)) {
+    for (int row = 1; row <= ImageMap::ChannelCount; ++row) {
+        if (!RowHasContent(image, row)) {
             continue;
         }
         ++printed;
         html += QStringLiteral("<tr>");
-        for (int col = 0; col < view.ColumnCount(); ++col) {
+        for (int col = 0; col < Columns; ++col) {
             html += QStringLiteral("<td align=\"center\">%1</td>")
-                        .arg(view.CellText(row, col).toHtmlEscaped());
+                        .arg(CellText(image, row, col).toHtmlEscaped());
         }
         html += QStringLiteral("</tr>");
     }
@@ -75,11 +90,12 @@ QString ChannelTablePrinter::Html(ViewHooks& view, const QString& documentName) 
     return html;
 }
 
-void ChannelTablePrinter::Print(ViewHooks& view, const QString& documentName, QPrinter& printer) {
+void ChannelTablePrinter::Print(const MemoryImage& image, const QString& documentName,
+                                QPrinter& printer) {
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSize(8);
     document.setDefaultFont(font);
-    document.setHtml(Html(view, documentName));
+    document.setHtml(Html(image, documentName));
     document.print(&printer);
 }

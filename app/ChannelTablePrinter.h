@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class ViewHooks;
+class MemoryImage;
 class QPrinter;
 
 // The printout of the channel list: a head that says which document it is
@@ -12,6 +12,6 @@ class ChannelTablePrinter {
 public:
     // The printout as HTML (what Print lays out on the pages); documentName is
     // the file's name, or "Untitled".
-    static QString Html(ViewHooks& view, const QString& documentName);
-    static void Print(ViewHooks& view, const QString& documentName, QPrinter& printer);
+    static QString Html(const MemoryImage& image, const QString& documentName);
+    static void Print(const MemoryImage& image, const QString& documentName, QPrinter& printer);
 };

@@ -11,7 +11,7 @@
 #include "app/TransferCommands.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
 #include "compare/CompareDialog.h"
 #include "compare/CompareTexts.h"
 #include "image/CProgramDoc.h"
@@ -27,9 +27,9 @@ QString Text(const std::string& text) {
 
 } // namespace
 
-CompareCommands::CompareCommands(ViewHooks& view, FileCommands& files, TransferCommands& transfer,
+CompareCommands::CompareCommands(ChannelDocument& doc, FileCommands& files, TransferCommands& transfer,
                                  ProfileFile& profile, QWidget* owner)
-    : QObject(owner), m_View(view), m_Files(files), m_Transfer(transfer), m_Profile(profile),
+    : QObject(owner), m_Doc(doc), m_Files(files), m_Transfer(transfer), m_Profile(profile),
       m_Owner(owner), m_CompareFile(new QAction(this)), m_CompareRadio(new QAction(this)),
       m_Verify(new QAction(this)) {
     m_CompareFile->setObjectName(QStringLiteral("compareWithFile"));
@@ -90,7 +90,7 @@ bool CompareCommands::CompareWithFile(const QString& path) {
         return false;
     }
     const ImageComparison comparison =
-        CompareImages(m_View.ImageToSave(), file.Image(), CompareScope::WholeImage, CurrentLang());
+        CompareImages(m_Doc.flushedImage(), file.Image(), CompareScope::WholeImage, CurrentLang());
     const QString name = QFileInfo(path).fileName();
     CompareDialog dialog(comparison, CurrentLang(), tr("Compare With File"),
                          tr("The channel data as it stands, against %1.").arg(name),
@@ -102,7 +102,7 @@ bool CompareCommands::CompareWithFile(const QString& path) {
 void CompareCommands::ShowRadioComparison(const MemoryImage& radio) {
     // The radio as a read would bring it into the window, so that only what
     // the user changed shows, not the grid's own way of storing the texts.
-    const ImageComparison comparison = CompareImages(m_View.ImageToSave(), AsCommitted(radio),
+    const ImageComparison comparison = CompareImages(m_Doc.flushedImage(), AsCommitted(radio),
                                                      CompareScope::Transferred, CurrentLang());
     CompareDialog dialog(comparison, CurrentLang(), tr("Compare With Radio"),
                          tr("The channel data as it stands, against what the radio holds."),

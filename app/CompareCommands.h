@@ -10,7 +10,7 @@ class ProfileFile;
 class QAction;
 class QWidget;
 class TransferCommands;
-class ViewHooks;
+class ChannelDocument;
 
 // File > Compare With File..., Program > Compare With Radio... and
 // Program > Verify After Write: what differs between the document as it
@@ -19,7 +19,7 @@ class ViewHooks;
 class CompareCommands : public QObject {
     Q_OBJECT
 public:
-    CompareCommands(ViewHooks& view, FileCommands& files, TransferCommands& transfer,
+    CompareCommands(ChannelDocument& doc, FileCommands& files, TransferCommands& transfer,
                     ProfileFile& profile, QWidget* owner);
 
     QAction* CompareFileAction() const { return m_CompareFile; }
@@ -41,7 +41,7 @@ private:
                           const MemoryImage& radio);
     void SetVerify(bool on);
 
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
     FileCommands& m_Files;
     TransferCommands& m_Transfer;
     ProfileFile& m_Profile;

@@ -4,23 +4,22 @@
 
 #include "app/MainActions.h"
 #include "base/AppLanguage.h"
-#include "base/ViewHooks.h"
-#include "base/EditHistory.h"
+#include "document/ChannelDocument.h"
 
-EditCommands::EditCommands(ViewHooks& view, MainActions& actions, QObject* parent)
-    : QObject(parent), m_View(view), m_Actions(actions) {
-    connect(&view.History(), &EditHistory::Changed, this, &EditCommands::Refresh);
+EditCommands::EditCommands(ChannelDocument& doc, MainActions& actions, QObject* parent)
+    : QObject(parent), m_Doc(doc), m_Actions(actions) {
+    connect(&doc, &ChannelDocument::historyChanged, this, &EditCommands::Refresh);
 }
 
 void EditCommands::OnUndo() {
     if (m_bAllowed) {
-        m_View.Undo();
+        m_Doc.undo();
     }
 }
 
 void EditCommands::OnRedo() {
     if (m_bAllowed) {
-        m_View.Redo();
+        m_Doc.redo();
     }
 }
 
@@ -30,18 +29,17 @@ void EditCommands::SetAllowed(bool allowed) {
 }
 
 void EditCommands::Refresh() {
-    const EditHistory& history = m_View.History();
     const Lang lang = CurrentLang();
     QAction* undo = m_Actions.editUndo;
     QAction* redo = m_Actions.editRedo;
-    undo->setText(history.CanUndo() ? tr("&Undo %1\tCtrl+Z").arg(history.UndoName(lang))
+    undo->setText(m_Doc.canUndo() ? tr("&Undo %1\tCtrl+Z").arg(m_Doc.undoName(lang))
                                     : tr("&Undo\tCtrl+Z"));
-    redo->setText(history.CanRedo() ? tr("&Redo %1\tCtrl+Y").arg(history.RedoName(lang))
+    redo->setText(m_Doc.canRedo() ? tr("&Redo %1\tCtrl+Y").arg(m_Doc.redoName(lang))
                                     : tr("&Redo\tCtrl+Y"));
     undo->setStatusTip(tr("Undo the last change"));
     undo->setToolTip(tr("Undo"));
     redo->setStatusTip(tr("Redo the last change undone"));
     redo->setToolTip(tr("Redo"));
-    undo->setEnabled(m_bAllowed && history.CanUndo());
-    redo->setEnabled(m_bAllowed && history.CanRedo());
+    undo->setEnabled(m_bAllowed && m_Doc.canUndo());
+    redo->setEnabled(m_bAllowed && m_Doc.canRedo());
 }

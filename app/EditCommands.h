@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class ViewHooks;
+class ChannelDocument;
 class MainActions;
 
 // The Edit menu's commands over the document's history: Undo and Redo, each
@@ -11,7 +11,7 @@ class MainActions;
 class EditCommands : public QObject {
     Q_OBJECT
 public:
-    EditCommands(ViewHooks& view, MainActions& actions, QObject* parent);
+    EditCommands(ChannelDocument& doc, MainActions& actions, QObject* parent);
 
     void OnUndo();
     void OnRedo();
@@ -22,7 +22,7 @@ public:
     void SetAllowed(bool allowed);
 
 private:
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
     MainActions& m_Actions;
     bool m_bAllowed = true;
 };

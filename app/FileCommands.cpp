@@ -9,16 +9,18 @@
 #include "app/ModalRunner.h"
 #include "app/RecentFileList.h"
 #include "base/AppLanguage.h"
-#include "base/EditHistory.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
-#include "image/CProgramDoc.h"
+#include "document/ChannelDocument.h"
 
 namespace {
 
 constexpr BiText SaveChangesQuestion{
     "The channel data has been changed.\nDo you want to save the changes?",
     "频道数据已修改。\n是否保存修改？"};
+constexpr BiText SaveWrittenQuestion{
+    "The radio holds the changed channel data, but the file does not.\n"
+    "Do you want to save the changes?",
+    "电台中已有修改后的频道数据，但文件中没有。\n是否保存修改？"};
 
 constexpr BiText ChangedOnDiskQuestion{
     "The file %1 has been changed by another program since it was opened or last saved.\n"
@@ -79,11 +81,13 @@ QString FileCommands::Choose(bool save, const QString& suggested) {
 }
 
 bool FileCommands::MaybeSave() {
-    m_Context.view.SettleEdits();
-    if (!m_Context.view.History().IsModified()) {
+    ChannelDocument& doc = m_Context.doc;
+    doc.flushEdits();
+    if (!doc.isModified()) {
         return true;
     }
-    switch (CurrentPrompter().AskSaveChanges(m_Owner, Tr(SaveChangesQuestion))) {
+    const BiText& question = doc.isOnRadioOnly() ? SaveWrittenQuestion : SaveChangesQuestion;
+    switch (CurrentPrompter().AskSaveChanges(m_Owner, Tr(question))) {
     case SaveChoice::Save:
         return OnFileSave();
     case SaveChoice::Discard:
@@ -98,10 +102,7 @@ void FileCommands::OnFileNew() {
     if (!MaybeSave()) {
         return;
     }
-    m_Context.doc.OnNewDocument();
-    m_Path.clear();
-    m_Suggested.clear();
-    m_Context.view.OnInitialUpdate();
+    m_Context.doc.newDocument();
     emit DocumentReplaced();
 }
 
@@ -120,8 +121,7 @@ bool FileCommands::OpenPath(const QString& path) {
 }
 
 bool FileCommands::LoadPath(const QString& path) {
-    const FileOutcome outcome =
-        m_Context.doc.LoadFile(QDir::toNativeSeparators(path).toStdString());
+    const FileOutcome outcome = m_Context.doc.load(path);
     if (!outcome.ok) {
         CurrentPrompter().ShowMessage(m_Owner, Message(outcome));
         if (m_Recent && !QFileInfo::exists(path)) {
@@ -129,23 +129,21 @@ bool FileCommands::LoadPath(const QString& path) {
         }
         return false;
     }
-    m_Path = QFileInfo(path).absoluteFilePath();
-    m_Suggested.clear();
     NoteFileOnDisk();
     if (m_Recent) {
-        m_Recent->Add(m_Path);
+        m_Recent->Add(CurrentPath());
     }
-    m_Context.view.OnInitialUpdate();
     emit DocumentReplaced();
     return true;
 }
 
 bool FileCommands::OnFileSave() {
-    if (m_Path.isEmpty()) {
+    const QString path = CurrentPath();
+    if (path.isEmpty()) {
         return OnFileSaveAs();
     }
     if (ChangedOnDisk()) {
-        const QString text = Tr(ChangedOnDiskQuestion).arg(QDir::toNativeSeparators(m_Path));
+        const QString text = Tr(ChangedOnDiskQuestion).arg(QDir::toNativeSeparators(path));
         switch (CurrentPrompter().AskChoice(
             m_Owner, text, {Tr(OverwriteButton), Tr(SaveAsButton), Tr(CancelButton)})) {
         case 0:
@@ -156,24 +154,31 @@ bool FileCommands::OnFileSave() {
             return false;
         }
     }
-    return SaveTo(m_Path);
+    return SaveTo(path);
+}
+
+const QString& FileCommands::CurrentPath() const {
+    return m_Context.doc.filePath();
 }
 
 void FileCommands::NoteFileOnDisk() {
-    const QFileInfo info(m_Path);
+    m_DiskPath = CurrentPath();
+    const QFileInfo info(m_DiskPath);
     m_DiskSize = info.exists() ? info.size() : -1;
     m_DiskModified = info.exists() ? info.lastModified() : QDateTime();
 }
 
 bool FileCommands::ChangedOnDisk() const {
     // A file removed since is simply written again: nothing of anyone's is lost.
-    const QFileInfo info(m_Path);
-    return m_DiskSize >= 0 && info.exists() &&
+    // A file other than the one noted (undo of a read went back to it) was
+    // last seen by someone else's eyes as much as ours: not asked about.
+    const QFileInfo info(CurrentPath());
+    return m_DiskPath == CurrentPath() && m_DiskSize >= 0 && info.exists() &&
            (info.size() != m_DiskSize || info.lastModified() != m_DiskModified);
 }
 
 bool FileCommands::OnFileSaveAs() {
-    QString path = Choose(true, m_Path.isEmpty() ? SuggestedName() : m_Path);
+    QString path = Choose(true, CurrentPath().isEmpty() ? SuggestedName() : CurrentPath());
     if (path.isEmpty()) {
         return false;
     }
@@ -185,52 +190,44 @@ bool FileCommands::OnFileSaveAs() {
 
 bool FileCommands::SaveTo(const QString& path) {
     // What is still being typed belongs to the file too.
-    m_Context.view.SettleEdits();
-    m_Context.view.CommitGrid();
-    const FileOutcome outcome =
-        m_Context.doc.SaveFile(QDir::toNativeSeparators(path).toStdString());
+    m_Context.doc.flushEdits();
+    const FileOutcome outcome = m_Context.doc.save(path);
     if (!outcome.ok) {
         CurrentPrompter().ShowMessage(m_Owner, Message(outcome));
         return false;
     }
-    m_Context.view.MarkSafe(m_Context.doc.Image());
-    m_Path = QFileInfo(path).absoluteFilePath();
-    m_Suggested.clear();
     NoteFileOnDisk();
     if (m_Recent) {
-        m_Recent->Add(m_Path);
+        m_Recent->Add(CurrentPath());
     }
     emit DocumentReplaced();
     return true;
 }
 
-void FileCommands::DetachFromFile() {
-    const QString folder = m_Path.isEmpty() ? QString() : QFileInfo(m_Path).absolutePath();
-    const QString name = QCoreApplication::translate("FileCommands", "Radio %1")
-                             .arg(QDate::currentDate().toString(Qt::ISODate)) +
-                         QStringLiteral(".sin");
-    m_Suggested = folder.isEmpty() ? name : QDir(folder).filePath(name);
-    m_Path.clear();
-    emit DocumentReplaced();
+QString FileCommands::ReadFileName() {
+    return QCoreApplication::translate("FileCommands", "Radio %1")
+               .arg(QDate::currentDate().toString(Qt::ISODate)) +
+           QStringLiteral(".sin");
 }
 
 QString FileCommands::SuggestedName() const {
     // A document never saved is offered under the new-document name.
-    return m_Suggested.isEmpty()
+    const QString& suggested = m_Context.doc.suggestedPath();
+    return suggested.isEmpty()
                ? QCoreApplication::translate("FileCommands", "Write Data") + QStringLiteral(".sin")
-               : m_Suggested;
+               : suggested;
 }
 
 QString FileCommands::DocumentFolder() const {
-    const QFileInfo file(m_Path.isEmpty() ? m_Suggested : m_Path);
+    const QFileInfo file(CurrentPath().isEmpty() ? m_Context.doc.suggestedPath() : CurrentPath());
     return file.isAbsolute() ? file.absolutePath() : QString();
 }
 
 QString FileCommands::DocumentBaseName() const {
-    return QFileInfo(m_Path.isEmpty() ? SuggestedName() : m_Path).completeBaseName();
+    return QFileInfo(CurrentPath().isEmpty() ? SuggestedName() : CurrentPath()).completeBaseName();
 }
 
 QString FileCommands::DocumentName() const {
-    return m_Path.isEmpty() ? QCoreApplication::translate("FileCommands", "Untitled")
-                            : QFileInfo(m_Path).fileName();
+    return CurrentPath().isEmpty() ? QCoreApplication::translate("FileCommands", "Untitled")
+                                   : QFileInfo(CurrentPath()).fileName();
 }

@@ -41,20 +41,20 @@ public:
     // Discard drops them. Returns whether the caller may go on: false after
     // Cancel or a save that did not succeed.
     bool MaybeSave();
-    // Commits the grid and writes the image to path.
+    // Writes the document, with what is still being typed, to path.
     bool SaveTo(const QString& path);
 
     // The file the document was last opened from or saved to; empty for a new one.
-    const QString& CurrentPath() const { return m_Path; }
+    const QString& CurrentPath() const;
     // The folder file dialogs start in: the document's file's, or for a
     // document read from the radio the folder of the file open before it.
     QString DocumentFolder() const;
     // The document's name without its suffix ("Write Data" for a new one).
     QString DocumentBaseName() const;
-    // The document now holds what was read from the radio: it belongs to no
-    // file, so a Save cannot overwrite the file open before by accident. Save
-    // then suggests a name with the date, in the folder of that file.
-    void DetachFromFile();
+    // The name Save As offers for what was just read from the radio: the
+    // date's, so that a Save cannot overwrite the file open before by
+    // accident.
+    static QString ReadFileName();
     // The name Save As offers for a document that has no file.
     QString SuggestedName() const;
     // What the title shows: the file's name, or "Untitled".
@@ -78,17 +78,18 @@ signals:
 
 private:
     bool LoadPath(const QString& path);
-    // Remembers the size and time of m_Path as this program left it.
+    // Remembers the size and time of the document's file as this program
+    // left it.
     void NoteFileOnDisk();
-    // Whether m_Path was changed by someone else since it was opened or saved.
+    // Whether the document's file was changed by someone else since it was
+    // opened or saved.
     bool ChangedOnDisk() const;
 
     ShellContext m_Context;
     QWidget* m_Owner;
     RecentFileList* m_Recent = nullptr;
     FileChooser m_Choose;
-    QString m_Path;
-    QString m_Suggested;    // set by DetachFromFile
-    qint64 m_DiskSize = -1; // m_Path as opened or last saved; -1 when not known
+    QString m_DiskPath;     // the file as opened or last saved
+    qint64 m_DiskSize = -1; // and its size; -1 when not known
     QDateTime m_DiskModified;
 };

@@ -12,15 +12,15 @@
 #include "app/ModalRunner.h"
 #include "app/PortChoice.h"
 #include "app/TransferCommands.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
 #include "fleet/FleetDialog.h"
 #include "link/InMemoryLink.h"
 #include "link/SerialPortList.h"
 #include "link/SystemSerialLink.h"
 
-FleetCommands::FleetCommands(ViewHooks& view, FileCommands& files, TransferCommands& transfer,
+FleetCommands::FleetCommands(ChannelDocument& doc, FileCommands& files, TransferCommands& transfer,
                              QWidget* owner)
-    : QObject(owner), m_View(view), m_Files(files), m_Transfer(transfer), m_Owner(owner),
+    : QObject(owner), m_Doc(doc), m_Files(files), m_Transfer(transfer), m_Owner(owner),
       m_Action(new QAction(this)) {
     m_Action->setObjectName(QStringLiteral("writeSeveralRadios"));
     connect(m_Action, &QAction::triggered, this, &FleetCommands::OnWriteSeveral);
@@ -47,7 +47,7 @@ void FleetCommands::OnWriteSeveral() {
     if (m_Transfer.IsBusy()) {
         return;
     }
-    const MemoryImage image = m_View.ImageToSave();
+    const MemoryImage image = m_Doc.flushedImage();
     if (!m_Transfer.MayWrite(image)) {
         return;
     }

@@ -6,7 +6,7 @@ class FileCommands;
 class QAction;
 class QWidget;
 class TransferCommands;
-class ViewHooks;
+class ChannelDocument;
 
 // Program > Write to Several Radios...: opens the fleet dialog over a copy of
 // the document's image, with the ports the Port menu knows (the one chosen
@@ -14,7 +14,7 @@ class ViewHooks;
 class FleetCommands : public QObject {
     Q_OBJECT
 public:
-    FleetCommands(ViewHooks& view, FileCommands& files, TransferCommands& transfer, QWidget* owner);
+    FleetCommands(ChannelDocument& doc, FileCommands& files, TransferCommands& transfer, QWidget* owner);
 
     QAction* Action() const { return m_Action; }
 
@@ -26,7 +26,7 @@ protected:
 private:
     void Retranslate();
 
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
     FileCommands& m_Files;
     TransferCommands& m_Transfer;
     QWidget* m_Owner;

@@ -7,7 +7,7 @@
 #include "app/ProfileFile.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
+#include "editor/CProgramView.h"
 
 namespace {
 constexpr BiText ConfirmChange{"Confirm change language", " 请确认是否修改语言"};

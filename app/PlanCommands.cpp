@@ -12,7 +12,7 @@
 #include "app/ModalRunner.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
 #include "image/BandLimits.h"
 #include "plans/PlanInsert.h"
 
@@ -30,8 +30,9 @@ QString Text(const std::string& text) {
 
 } // namespace
 
-PlanCommands::PlanCommands(ViewHooks& view, ProfileFile& profile, QWidget* owner)
-    : QObject(owner), m_View(view), m_Profile(profile), m_Owner(owner), m_Insert(new QAction(this)),
+PlanCommands::PlanCommands(ChannelDocument& doc, const QAbstractItemView& grid,
+                           ProfileFile& profile, QWidget* owner)
+    : QObject(owner), m_Doc(doc), m_Grid(grid), m_Profile(profile), m_Owner(owner), m_Insert(new QAction(this)),
       m_Check(new QAction(this)) {
     m_Insert->setObjectName(QStringLiteral("editInsertPlan"));
     m_Check->setObjectName(QStringLiteral("programCheckLicence"));
@@ -56,8 +57,7 @@ void PlanCommands::Retranslate() {
 }
 
 int PlanCommands::CurrentChannel() const {
-    const auto* table = qobject_cast<const QAbstractItemView*>(m_View.GridWidget());
-    return table && table->currentIndex().isValid() ? table->currentIndex().row() : 0;
+    return m_Grid.currentIndex().isValid() ? m_Grid.currentIndex().row() : 0;
 }
 
 void PlanCommands::OnInsert() {
@@ -96,8 +96,7 @@ bool PlanCommands::InsertPlan(const char* key) {
     if (!plan || plan->IsBand()) {
         return false;
     }
-    m_View.CommitCellEdit();
-    const MemoryImage& image = m_View.DocumentImage();
+    const MemoryImage& image = m_Doc.flushedImage();
     const Lang lang = CurrentLang();
     if (const auto outside = PlanInsert::OutsideBandEdges(*plan, DecodeBandLimits(image), lang)) {
         CurrentPrompter().ShowMessage(m_Owner, Text(*outside));
@@ -117,19 +116,19 @@ bool PlanCommands::InsertPlan(const char* key) {
             return false;
         }
     }
-    return m_View.ApplyImageChange(InsertStep, [&](MemoryImage& target) {
+    return m_Doc.apply(InsertStep, [&](MemoryImage& target) {
         PlanInsert::Insert(target, *plan, placement.channels);
         return true;
     });
 }
 
 void PlanCommands::OnCheck() {
-    m_View.CommitCellEdit();
+    m_Doc.flushEdits();
     LicenceDialog dialog(
-        ChosenLicence(m_Profile), [this] { return m_View.DocumentImage(); },
+        ChosenLicence(m_Profile), [this] { return m_Doc.image(); },
         [this](LicenceDialog::Repair repair, const std::vector<int>& channels) {
             const bool narrow = repair == LicenceDialog::Repair::Narrow;
-            m_View.ApplyImageChange(narrow ? NarrowStep : ReceiveOnlyStep, [&](MemoryImage& image) {
+            m_Doc.apply(narrow ? NarrowStep : ReceiveOnlyStep, [&](MemoryImage& image) {
                 narrow ? LicenceCheck::SetNarrow(image, channels)
                        : LicenceCheck::MakeReceiveOnly(image, channels);
                 return true;

@@ -5,7 +5,8 @@
 class ProfileFile;
 class QAction;
 class QWidget;
-class ViewHooks;
+class ChannelDocument;
+class QAbstractItemView;
 
 // Edit > "Insert Channel Plan…" and Program > "Check Channels Against
 // Licence…": a licence-free channel plan into the next empty channels from the
@@ -14,7 +15,9 @@ class ViewHooks;
 class PlanCommands : public QObject {
     Q_OBJECT
 public:
-    PlanCommands(ViewHooks& view, ProfileFile& profile, QWidget* owner);
+    // grid: the channel table, whose current channel a plan starts at.
+    PlanCommands(ChannelDocument& doc, const QAbstractItemView& grid, ProfileFile& profile,
+                 QWidget* owner);
 
     QAction* InsertAction() const { return m_Insert; }
     QAction* CheckAction() const { return m_Check; }
@@ -32,7 +35,8 @@ private:
     void Retranslate();
     int CurrentChannel() const;
 
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
+    const QAbstractItemView& m_Grid;
     ProfileFile& m_Profile;
     QWidget* m_Owner;
     QAction* m_Insert;

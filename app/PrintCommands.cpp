@@ -7,10 +7,10 @@
 
 #include "app/ChannelTablePrinter.h"
 #include "app/ModalRunner.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
 
-PrintCommands::PrintCommands(ViewHooks& view, QWidget* owner, QObject* parent)
-    : QObject(parent), m_View(view), m_Owner(owner) {}
+PrintCommands::PrintCommands(ChannelDocument& doc, QWidget* owner, QObject* parent)
+    : QObject(parent), m_Doc(doc), m_Owner(owner) {}
 
 PrintCommands::~PrintCommands() = default;
 
@@ -27,13 +27,13 @@ QString PrintCommands::DocumentName() const {
 }
 
 QString PrintCommands::Html() const {
-    return ChannelTablePrinter::Html(m_View, DocumentName());
+    return ChannelTablePrinter::Html(m_Doc.flushedImage(), DocumentName());
 }
 
 void PrintCommands::OnFilePrint() {
     QPrintDialog dialog(&Printer(), m_Owner);
     if (ModalRunner::Run(dialog) == QDialog::Accepted) {
-        ChannelTablePrinter::Print(m_View, DocumentName(), Printer());
+        ChannelTablePrinter::Print(m_Doc.flushedImage(), DocumentName(), Printer());
     }
 }
 
@@ -41,7 +41,7 @@ void PrintCommands::OnFilePrintPreview() {
     QPrintPreviewDialog dialog(&Printer(), m_Owner);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) {
-                ChannelTablePrinter::Print(m_View, DocumentName(), *printer);
+                ChannelTablePrinter::Print(m_Doc.flushedImage(), DocumentName(), *printer);
             });
     dialog.resize(1000, 700);
     ModalRunner::Run(dialog);

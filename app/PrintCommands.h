@@ -5,7 +5,7 @@
 #include <functional>
 #include <memory>
 
-class ViewHooks;
+class ChannelDocument;
 class QPrinter;
 class QWidget;
 
@@ -14,7 +14,7 @@ class QWidget;
 class PrintCommands : public QObject {
     Q_OBJECT
 public:
-    PrintCommands(ViewHooks& view, QWidget* owner, QObject* parent);
+    PrintCommands(ChannelDocument& doc, QWidget* owner, QObject* parent);
     ~PrintCommands() override;
 
     void OnFilePrint();
@@ -29,7 +29,7 @@ public:
 
 private:
     QString DocumentName() const;
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
     QWidget* m_Owner;
     // Made on first use: finding the system's printers takes time that start-up
     // should not spend.

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/ModalRunner.h"
-#include "base/ViewHooks.h"
+#include "document/ChannelDocument.h"
 #include "settings/OptionalFeaturesDialog.h"
 #include "settings/SideKeyDialog.h"
 
@@ -20,16 +20,18 @@ template <typename Dialog> bool RunOver(MemoryImage& image, QWidget* owner) {
 
 } // namespace
 
-SettingsCommands::SettingsCommands(ViewHooks& view, QWidget* owner, QObject* parent)
-    : QObject(parent), m_View(view), m_Owner(owner) {}
+SettingsCommands::SettingsCommands(ChannelDocument& doc, QWidget* owner, QObject* parent)
+    : QObject(parent), m_Doc(doc), m_Owner(owner) {}
 
 void SettingsCommands::OnOptionalFeatures() {
-    m_View.ApplyImageChange(OptionalFeaturesStep, [this](MemoryImage& image) {
+    m_Doc.flushEdits();
+    m_Doc.apply(OptionalFeaturesStep, [this](MemoryImage& image) {
         return RunOver<OptionalFeaturesDialog>(image, m_Owner);
     });
 }
 
 void SettingsCommands::OnSideKey() {
-    m_View.ApplyImageChange(
+    m_Doc.flushEdits();
+    m_Doc.apply(
         SideKeyStep, [this](MemoryImage& image) { return RunOver<SideKeyDialog>(image, m_Owner); });
 }

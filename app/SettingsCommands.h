@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-class ViewHooks;
+class ChannelDocument;
 class QWidget;
 
 // Program > Optional Features (32784) and Side Key (32786): each opens its
@@ -11,12 +11,12 @@ class QWidget;
 class SettingsCommands : public QObject {
     Q_OBJECT
 public:
-    SettingsCommands(ViewHooks& view, QWidget* owner, QObject* parent);
+    SettingsCommands(ChannelDocument& doc, QWidget* owner, QObject* parent);
 
     void OnOptionalFeatures();
     void OnSideKey();
 
 private:
-    ViewHooks& m_View;
+    ChannelDocument& m_Doc;
     QWidget* m_Owner;
 };

@@ -1,15 +1,15 @@
 #pragma once
 
-class CProgramDoc;
-class ViewHooks;
+class ChannelDocument;
+class CProgramView;
 class LanguageModule;
 class ProfileFile;
 
 // The long-lived objects the main frame and its commands work with. All are
 // owned by the application (or by a test) and outlive the frame.
 struct ShellContext {
-    CProgramDoc& doc;
-    ViewHooks& view;
+    ChannelDocument& doc;
+    CProgramView& view;
     ProfileFile& profile; // MAIN.ini: language, recent files, last port
     LanguageModule& languageModule;
 };

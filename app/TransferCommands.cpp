@@ -12,7 +12,8 @@
 
 #include "app/MainActions.h"
 #include "app/PortChoice.h"
-#include "base/ViewHooks.h"
+#include "app/FileCommands.h"
+#include "document/ChannelDocument.h"
 #include "compare/ImageCompare.h"
 #include "image/ImageMap.h"
 #include "link/InMemoryLink.h"
@@ -39,8 +40,8 @@ constexpr BiText ReadStep{"Read From Radio", "从对讲机读取"};
 
 } // namespace
 
-TransferCommands::TransferCommands(ViewHooks& hooks, QWidget* parent)
-    : QObject(parent), m_Hooks(hooks), m_Owner(parent), m_Port(new PortChoice(parent, this)),
+TransferCommands::TransferCommands(ChannelDocument& doc, QWidget* centreOver, QWidget* parent)
+    : QObject(parent), m_Doc(doc), m_CentreOver(centreOver), m_Owner(parent), m_Port(new PortChoice(parent, this)),
       m_Dialog(new ProgressDialog(parent)), m_ReadAction(new QAction(this)),
       m_WriteAction(new QAction(this)), m_Radio(std::make_unique<SimulatedRadio>()) {
     m_ReadAction->setData(ReadCommandId);
@@ -104,7 +105,7 @@ void TransferCommands::OpenDialog(TransferDirection direction, bool bCompare) {
     if (IsBusy()) {
         return; // the direction of a running transfer does not change
     }
-    m_Hooks.CommitCellEdit();
+    m_Doc.flushEdits();
     if (!m_Dialog->IsCreated()) {
         m_Answered.reset();
     }
@@ -117,7 +118,7 @@ void TransferCommands::OpenDialog(TransferDirection direction, bool bCompare) {
     m_Dialog->SetTitle(bCompare                                ? tr("Reading the Radio to Compare")
                        : direction == TransferDirection::Write ? tr("Writing Data Progress")
                                                                : tr("Reading Data Progress"));
-    m_Dialog->Create(m_Hooks.GridWidget());
+    m_Dialog->Create(m_CentreOver);
 }
 
 bool TransferCommands::MayReplaceDocument() {
@@ -126,13 +127,13 @@ bool TransferCommands::MayReplaceDocument() {
     }
     // Asked once per state of the document: a change made while the dialog
     // waits for Start is asked about again.
-    if (m_Answered && *m_Answered == m_Hooks.ImageToSave()) {
+    if (m_Answered && *m_Answered == m_Doc.flushedImage()) {
         return true;
     }
     if (!m_BeforeRead()) {
         return false;
     }
-    m_Answered = m_Hooks.ImageToSave();
+    m_Answered = m_Doc.flushedImage();
     return true;
 }
 
@@ -158,14 +159,15 @@ void TransferCommands::StartTransfer() {
     job->bCompare = m_bCompare && m_Direction == TransferDirection::Read;
     job->bVerify = m_bVerify && m_Direction == TransferDirection::Write;
     if (job->direction == TransferDirection::Write) {
-        m_Hooks.CommitGrid();
+        m_Doc.flushEdits();
     }
-    job->image = m_Hooks.DocumentImage();
+    job->image = m_Doc.image();
     if (job->direction == TransferDirection::Write && m_BeforeWrite && !m_BeforeWrite(job->image)) {
         m_Dialog->EnableStart();
         return;
     }
     if (job->direction == TransferDirection::Write) {
+        m_Doc.forgetWritten();
         TransferArchive::SaveBackup(job->image, QStringLiteral("before-write"));
     }
     job->port = m_Port->PortName().toStdString();
@@ -227,12 +229,9 @@ void TransferCommands::FinishTransfer() {
             TransferArchive::SaveBackup(job->image, QStringLiteral("read"));
         }
     } else if (bRead && job->outcome == TransferOutcome::Completed) {
-        // One undo step from what was there; the radio now holds the result.
-        m_Hooks.ApplyImageChange(ReadStep, [&job](MemoryImage& image) {
-            image = job->image;
-            return true;
-        });
-        m_Hooks.MarkClean();
+        // One undo step from what was there, which also leaves the file open
+        // before: a Save cannot overwrite it by accident.
+        m_Doc.applyRead(ReadStep, job->image, FileCommands::ReadFileName());
         TransferArchive::SaveBackup(job->image, QStringLiteral("read"));
         emit readCompleted();
     } else if (job->outcome == TransferOutcome::Completed) {
@@ -243,7 +242,7 @@ void TransferCommands::FinishTransfer() {
             CompareImages(job->image, job->readBack, CompareScope::Transferred, Lang::English)
                 .Same();
         if (job->readBackOutcome != TransferOutcome::Completed || m_bLastVerified) {
-            m_Hooks.MarkSafe(job->image);
+            m_Doc.markWritten(job->image);
         }
     }
     const QString head =

@@ -16,7 +16,7 @@ class ProgressDialog;
 class QAction;
 class QThread;
 class QWidget;
-class ViewHooks;
+class ChannelDocument;
 
 // The Read and Write commands and the progress dialog, over the port that
 // PortChoice holds. A transfer runs on a worker thread on a copy of the document's image; the
@@ -28,7 +28,8 @@ public:
     static constexpr int ReadCommandId = 32771;
     static constexpr int WriteCommandId = 32772;
 
-    TransferCommands(ViewHooks& hooks, QWidget* parent);
+    // The progress dialog is centred over centreOver (the channel grid).
+    TransferCommands(ChannelDocument& doc, QWidget* centreOver, QWidget* parent);
     ~TransferCommands() override;
 
     QAction* ReadAction() const { return m_ReadAction; }
@@ -103,7 +104,8 @@ private:
     void SetBusy(bool bBusy);
     bool MayReplaceDocument();
 
-    ViewHooks& m_Hooks;
+    ChannelDocument& m_Doc;
+    QWidget* m_CentreOver;
     QWidget* m_Owner;
     PortChoice* m_Port;
     TransferDirection m_Direction = TransferDirection::Read;

@@ -20,7 +20,7 @@
 #include "image/ImageMap.h"
 #include "link/ProgressDialog.h"
 #include "link/PtyRadioServer.h"
-#include "tests/support/FakeTransferView.h"
+#include "document/ChannelDocument.h"
 
 namespace {
 
@@ -74,10 +74,10 @@ int main(int argc, char** argv) {
     std::thread serving([&server] { server.Serve(); });
 
     QWidget window;
-    FakeTransferView view;
+    ChannelDocument doc;
     int status = 0;
     {
-        TransferCommands commands(view, &window);
+        TransferCommands commands(doc, &window, &window);
         commands.Port().SetPortName(QString::fromStdString(server.SlavePath()));
         const double read = Run(commands, false);
         const double write = Run(commands, true);

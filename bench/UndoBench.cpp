@@ -12,8 +12,7 @@
 #include "editor/CProgramView.h"
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
-#include "editor/ImageHistory.h"
-#include "image/CProgramDoc.h"
+#include "document/ChannelDocument.h"
 
 namespace {
 
@@ -48,23 +47,20 @@ int main(int argc, char** argv) {
     SilentPrompter prompter;
     SetPrompter(&prompter);
 
-    CProgramDoc doc;
+    ChannelDocument doc;
     CProgramView view(doc);
     view.resize(1200, 600);
     view.show();
-    view.OnInitialUpdate();
     ChannelTableModel& model = view.Model();
     const auto edit = [&model](int row, const QString& text) {
         model.setData(model.Cell(row, 1), text, Qt::EditRole);
     };
-    ImageHistory& history = view.History();
 
     // Every channel gets a frequency first, so each edit below changes bytes.
     for (int row = 1; row < ChannelTable::Rows; ++row) {
         edit(row, QStringLiteral("405.00000"));
     }
-    view.SettleEdits();
-    history.MarkClean();
+    const MemoryImage start = doc.image();
 
     const double heapBefore = HeapMegabytes();
     QElapsedTimer clock;
@@ -76,24 +72,24 @@ int main(int argc, char** argv) {
     }
     const double recordMs = PerStepMs(clock);
     const double heapAfter = HeapMegabytes();
-    if (history.StepCount() < Steps) {
-        std::fprintf(stderr, "only %d steps recorded\n", history.StepCount());
+    if (doc.stepCount() < Steps) {
+        std::fprintf(stderr, "only %d steps recorded\n", doc.stepCount());
         return 1;
     }
 
     clock.restart();
     for (int i = 0; i < Steps; ++i) {
-        view.Undo();
+        doc.undo();
     }
     const double undoMs = PerStepMs(clock);
-    const bool backAtStart = !history.IsModified();
+    const bool backAtStart = doc.image() == start;
     clock.restart();
     for (int i = 0; i < Steps; ++i) {
-        view.Redo();
+        doc.redo();
     }
     const double redoMs = PerStepMs(clock);
 
-    std::printf("steps kept:          %d\n", history.StepCount());
+    std::printf("steps kept:          %d\n", doc.stepCount());
     std::printf("history heap:        %.2f MB (%.1f KiB per step)\n", heapAfter - heapBefore,
                 (heapAfter - heapBefore) * 1024.0 / Steps);
     std::printf("record one edit:     %.3f ms per step\n", recordMs);

@@ -17,11 +17,8 @@
 #include "editor/ChannelTableModel.h"
 #include "editor/TypeSettingBar.h"
 #include "image/BandLimits.h"
-#include "image/CProgramDoc.h"
-#include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
-#include "image/RawChannel.h"
 
 namespace {
 
@@ -36,31 +33,14 @@ const char* const WidestValues[ChannelColumnCount] = {
 constexpr int TextPadding = 6;
 constexpr int ListPadding = 20; // room for a list editor's arrow
 
-// The first cell whose text differs between two images; none when equal.
-GridCell FirstChangedCell(const MemoryImage& before, const MemoryImage& after) {
-    for (int n = 0; n < ImageMap::ChannelCount; ++n) {
-        if (ReadRawChannel(before, n) == ReadRawChannel(after, n)) {
-            continue;
-        }
-        const ChannelRecord a = DecodeChannel(before, n, Lang::English);
-        const ChannelRecord b = DecodeChannel(after, n, Lang::English);
-        for (int col = 1; col <= RecordTextCount; ++col) {
-            if (a[col] != b[col]) {
-                return {n + 1, col};
-            }
-        }
-        return {n + 1, 1};
-    }
-    return {};
-}
-
 } // namespace
 
-CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
-    : QWidget(parent), m_Doc(doc), m_History(*this, this) {
+CProgramView::CProgramView(ChannelDocument& doc, QWidget* parent)
+    : QWidget(parent), m_Doc(doc) {
     setObjectName(QStringLiteral("ProgramView"));
-    m_Model = new ChannelTableModel(m_Doc.Image(), m_History, this);
-    m_Model->SetMessageOwner(this);
+    m_Model = new ChannelTableModel(m_Doc, this);
+    connect(m_Model, &ChannelTableModel::EditRefused, this,
+            [this](const QString& message) { CurrentPrompter().ShowMessage(this, message); });
     m_Bar = new TypeSettingBar(this);
     m_Table = new ChannelTable(*m_Model, this);
     // A frequency is checked against the edges the boxes show, or the stored
@@ -68,7 +48,7 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
     m_Model->SetBandSource([this](ChannelTableModel::CommitWay) {
         return ParseBandEdges(m_Bar->LowerBox()->text().toStdString(),
                               m_Bar->UpperBox()->text().toStdString())
-            .value_or(DecodeBandLimits(m_Doc.Image()));
+            .value_or(DecodeBandLimits(m_Doc.image()));
     });
 
     auto* form = new QVBoxLayout(this);
@@ -98,6 +78,13 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
     }
 
     m_Channels = new ChannelCommands(*this, *m_Table);
+    connect(&m_Doc, &ChannelDocument::flushRequested, this, &CProgramView::SettleEdits);
+    connect(&m_Doc, &ChannelDocument::settingsChanged, this, &CProgramView::ShowBar);
+    connect(&m_Doc, &ChannelDocument::reset, this, &CProgramView::ShowNewDocument);
+    connect(&m_Doc, &ChannelDocument::focusRequested, this, [this](ChannelCell cell) {
+        m_Table->SetCurrentCell(cell.channel + 1, cell.column);
+        m_Table->scrollTo(m_Table->currentIndex());
+    });
     connect(m_Table, &ChannelTable::LeaveForward, this, [this] { MoveFocusOn(m_Table); });
     connect(m_Bar->TypeList(), &QComboBox::activated, this, [this](int entry) {
         ApplyImageChange(EditTypeSettingStep, [entry](MemoryImage& image) {
@@ -121,14 +108,17 @@ CProgramView::CProgramView(CProgramDoc& doc, QWidget* parent)
                                                     m_Bar->LowerBox(), m_Bar->UpperBox()}) {
         control->installEventFilter(this);
     }
+    ShowNewDocument();
 }
 
 CProgramView::~CProgramView() {
-    // Closing the form moves the focus out of a band box; nothing is recorded
-    // any more.
+    // Closing the form moves the focus out of a band box or an open editor;
+    // nothing reaches the document any more.
     for (QLineEdit* box : {m_Bar->LowerBox(), m_Bar->UpperBox()}) {
         disconnect(box, nullptr, this, nullptr);
     }
+    disconnect(&m_Doc, nullptr, this, nullptr);
+    m_Table->CancelEditor();
 }
 
 int CProgramView::BaseColumnWidth() const {
@@ -148,20 +138,16 @@ int CProgramView::BaseColumnWidth() const {
     return static_cast<int>(std::ceil(base));
 }
 
-void CProgramView::OnInitialUpdate() {
+void CProgramView::ShowNewDocument() {
     m_Table->CancelEditor();
-    // Every save writes the commit marker; the document holds it from the start.
-    m_Doc.Image()[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
     m_Table->ClearChannelSelection();
     m_Model->Refresh();
     ShowBar();
-    m_History.Reset(m_Doc.Image());
-    m_bShown = true;
     m_Bar->TypeList()->setFocus(Qt::OtherFocusReason);
 }
 
 void CProgramView::ShowBar() {
-    const MemoryImage& image = m_Doc.Image();
+    const MemoryImage& image = m_Doc.image();
     m_Bar->TypeList()->setCurrentIndex(
         ImageMap::IsKnownRadioType(image[ImageMap::RadioTypeCode]) ? 0 : -1);
     const bool manual = (image[ImageMap::ManualSettingByte] & ImageMap::ManualSettingFlag) != 0;
@@ -172,10 +158,7 @@ void CProgramView::ShowBar() {
 }
 
 void CProgramView::CommitBandBoxes() {
-    if (!m_bShown) {
-        return; // the boxes show no document yet
-    }
-    const BandEdges stored = DecodeBandLimits(m_Doc.Image());
+    const BandEdges stored = DecodeBandLimits(m_Doc.image());
     const QString lower = m_Bar->LowerBox()->text().trimmed();
     const QString upper = m_Bar->UpperBox()->text().trimmed();
     if (lower == QString::number(stored.lower) && upper == QString::number(stored.upper)) {
@@ -191,14 +174,10 @@ void CProgramView::CommitBandBoxes() {
         return;
     }
     const BandEdges band = *typed;
-    ApplyImageChange(EditBandStep, [band](MemoryImage& image) {
+    m_Doc.apply(EditBandStep, [band](MemoryImage& image) {
         EncodeBandLimits(band.lower, band.upper, image);
         return true;
     });
-}
-
-void CProgramView::CommitGrid() {
-    SettleEdits();
 }
 
 void CProgramView::CommitCellEdit() {
@@ -217,63 +196,9 @@ void CProgramView::RelabelForLanguage() {
 
 bool CProgramView::ApplyImageChange(const BiText& stepName,
                                     const std::function<bool(MemoryImage&)>& change,
-                                    GridCell focus) {
+                                    ChannelCell focus) {
     CommitCellEdit();
-    const MemoryImage before = m_Doc.Image();
-    MemoryImage after = before;
-    if (!change(after)) {
-        return false;
-    }
-    after[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
-    if (after == before) {
-        return false;
-    }
-    if (focus.row <= 0) {
-        focus = FirstChangedCell(before, after);
-    }
-    m_Doc.Image() = after;
-    m_Model->Refresh();
-    ShowBar();
-    m_History.Record(StepName::Of(stepName), after, focus);
-    return true;
-}
-
-bool CProgramView::ApplyImageChange(const BiText& stepName,
-                                    const std::function<bool(MemoryImage&)>& change) {
-    return ApplyImageChange(stepName, change, GridCell{});
-}
-
-void CProgramView::Undo() {
-    SettleEdits();
-    m_History.Undo();
-}
-
-void CProgramView::Redo() {
-    SettleEdits();
-    m_History.Redo();
-}
-
-void CProgramView::RestoreStep(const MemoryImage& image, GridCell focus) {
-    m_Doc.Image() = image;
-    m_Model->Refresh();
-    ShowBar();
-    if (focus.row > 0) {
-        m_Table->SetCurrentCell(focus.row, focus.col);
-        m_Table->scrollTo(m_Table->currentIndex());
-    }
-}
-
-void CProgramView::MarkClean() {
-    m_History.MarkClean();
-}
-
-void CProgramView::MarkSafe(const MemoryImage& image) {
-    m_History.MarkClean(image);
-}
-
-MemoryImage CProgramView::ImageToSave() {
-    SettleEdits();
-    return m_Doc.Image();
+    return m_Doc.apply(stepName, change, focus);
 }
 
 void CProgramView::SetImageCommandsEnabled(bool enabled) {
@@ -284,24 +209,8 @@ QList<QAction*> CProgramView::EditMenuActions() {
     return m_Channels->MenuActions();
 }
 
-MemoryImage& CProgramView::DocumentImage() {
-    return m_Doc.Image();
-}
-
 QWidget* CProgramView::GridWidget() {
     return m_Table;
-}
-
-int CProgramView::RowCount() {
-    return ChannelTable::Rows;
-}
-
-int CProgramView::ColumnCount() {
-    return ChannelTable::Columns;
-}
-
-QString CProgramView::CellText(int row, int col) {
-    return m_Table->CellText(row, col);
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {

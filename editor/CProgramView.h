@@ -1,64 +1,52 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <functional>
 
-#include "base/ViewHooks.h"
-#include "editor/ImageHistory.h"
-#include "editor/ImageStep.h"
+#include "base/Lang.h"
+#include "document/ChannelDocument.h"
 
-class CProgramDoc;
 class ChannelCommands;
 class ChannelTable;
 class ChannelTableModel;
+class QAction;
 class TypeSettingBar;
 
 // The form of the main window: the type bar above the channel table, both
-// showing the document's image, which is the one copy of the data. Every
-// change the user makes goes into the image at once as one step of the
-// document's undo history.
-class CProgramView : public QWidget, public ViewHooks, public StepRestorer {
+// showing the document. Every change the user makes goes into the document
+// at once as one step of its undo history; undo, redo and every other change
+// of the document come back through its signals.
+class CProgramView : public QWidget {
     Q_OBJECT
 public:
-    explicit CProgramView(CProgramDoc& doc, QWidget* parent = nullptr);
+    explicit CProgramView(ChannelDocument& doc, QWidget* parent = nullptr);
     ~CProgramView() override;
 
-    // After New, Open and at start-up: shows the document with a new history.
-    void OnInitialUpdate() override;
-    // Before every save and every write to the radio: what is being typed
-    // into a cell or a band box goes into the image.
-    void CommitGrid() override;
-    void CommitCellEdit() override;
-    void RelabelForLanguage() override;
+    ChannelDocument& Document() { return m_Doc; }
 
-    QWidget* Widget() override { return this; }
-    QWidget* GridWidget() override;
-    MemoryImage& DocumentImage() override;
+    // What is being typed into a cell or a band box goes into the document
+    // (the document asks for it before a save, a write and every command).
+    void SettleEdits();
+    // The open cell editor's text into the document.
+    void CommitCellEdit();
+    // After the language flag flipped: the view's own labels, titles and lists.
+    void RelabelForLanguage();
 
-    // Commits an open editor, applies change to a copy of the image and, when
-    // it returns true and changed a byte, makes the copy the document's image
-    // as one undo step named stepName. Undo and redo of the step make focus
-    // current (by default the first cell it changed). Returns whether a step
-    // was recorded.
+    // The channel grid, over which the progress dialog is centred.
+    QWidget* GridWidget();
+
+    // Commits an open editor and applies change to the document as one undo
+    // step named stepName; see ChannelDocument::apply.
     bool ApplyImageChange(const BiText& stepName, const std::function<bool(MemoryImage&)>& change,
-                          GridCell focus);
-    bool ApplyImageChange(const BiText& stepName,
-                          const std::function<bool(MemoryImage&)>& change) override;
+                          ChannelCell focus = {});
 
-    ImageHistory& History() override { return m_History; }
-    void Undo() override;
-    void Redo() override;
-    void SettleEdits() override;
-    void MarkClean() override;
-    void MarkSafe(const MemoryImage& image) override;
-    MemoryImage ImageToSave() override;
-    void SetImageCommandsEnabled(bool enabled) override;
-    QList<QAction*> EditMenuActions() override;
-    int RowCount() override;
-    int ColumnCount() override;
-    QString CellText(int row, int col) override;
-
-    void RestoreStep(const MemoryImage& image, GridCell focus) override;
+    // The view's own commands that change the image (those on whole
+    // channels), off while a transfer runs.
+    void SetImageCommandsEnabled(bool enabled);
+    // Those commands for the Edit menu, in menu order; nullptr stands for a
+    // separator.
+    QList<QAction*> EditMenuActions();
 
     ChannelTable* Grid() { return m_Table; }
     ChannelTableModel& Model() { return *m_Model; }
@@ -73,6 +61,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // A new document (New, Open, start-up): shown from the start.
+    void ShowNewDocument();
     // The type bar shows the image's type, band edges and manual flag.
     void ShowBar();
     // The band boxes into the image, when they hold whole numbers.
@@ -80,11 +70,9 @@ private:
     // Enter in a bar control: the focus goes on along the form's order.
     void MoveFocusOn(QWidget* from);
 
-    CProgramDoc& m_Doc;
-    ImageHistory m_History;
+    ChannelDocument& m_Doc;
     ChannelTableModel* m_Model = nullptr;
     TypeSettingBar* m_Bar = nullptr;
     ChannelTable* m_Table = nullptr;
     ChannelCommands* m_Channels = nullptr;
-    bool m_bShown = false; // a document has been shown
 };

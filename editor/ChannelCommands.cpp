@@ -10,10 +10,9 @@
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "base/ViewHooks.h"
+#include "editor/CProgramView.h"
 #include "editor/ChannelTable.h"
 #include "formats/ChannelClipboard.h"
-#include "image/CProgramDoc.h"
 #include "image/ChannelOperations.h"
 #include "image/ChannelTexts.h"
 #include "image/ToneTable.h"
@@ -104,8 +103,8 @@ void ProblemsMessage(const std::vector<ChannelClipboard::PasteProblem>& problems
 
 } // namespace
 
-ChannelCommands::ChannelCommands(ViewHooks& view, ChannelTable& table)
-    : QObject(view.Widget()), m_View(view), m_Table(table), m_Form(view.Widget()) {
+ChannelCommands::ChannelCommands(CProgramView& view, ChannelTable& table)
+    : QObject(&view), m_View(view), m_Table(table), m_Form(&view) {
     cut = Make("ID_EDIT_CUT", QKeySequence(Qt::CTRL | Qt::Key_X), &ChannelCommands::OnCut);
     copy = Make("ID_EDIT_COPY", QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelCommands::OnCopy);
     paste = Make("ID_EDIT_PASTE", QKeySequence(Qt::CTRL | Qt::Key_V), &ChannelCommands::OnPaste);
@@ -255,7 +254,8 @@ void ChannelCommands::OnCopy() {
     if (channels.empty()) {
         return;
     }
-    CopyToClipboard(m_View.ImageToSave(), channels);
+    m_View.SettleEdits();
+    CopyToClipboard(m_View.Document().image(), channels);
 }
 
 void ChannelCommands::OnCut() {

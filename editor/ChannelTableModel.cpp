@@ -3,8 +3,7 @@
 #include <QColor>
 
 #include "base/AppLanguage.h"
-#include "base/Prompter.h"
-#include "editor/ImageHistory.h"
+#include "document/ChannelDocument.h"
 #include "image/Channel.h"
 #include "image/ChannelCodec.h"
 #include "image/ChannelRules.h"
@@ -27,8 +26,19 @@ QString RangeMessage() {
 
 } // namespace
 
-ChannelTableModel::ChannelTableModel(MemoryImage& image, ImageHistory& history, QObject* parent)
-    : QAbstractTableModel(parent), m_Image(image), m_History(history) {}
+ChannelTableModel::ChannelTableModel(ChannelDocument& doc, QObject* parent)
+    : QAbstractTableModel(parent), m_Doc(doc) {
+    connect(&doc, &ChannelDocument::channelsChanged, this, [this](int first, int last) {
+        emit dataChanged(index(first, 0), index(last, Columns - 1));
+    });
+    // The band edges decide which frequencies are marked.
+    connect(&doc, &ChannelDocument::settingsChanged, this, &ChannelTableModel::Refresh);
+    connect(&doc, &ChannelDocument::reset, this, &ChannelTableModel::Refresh);
+}
+
+const MemoryImage& ChannelTableModel::Image() const {
+    return m_Doc.image();
+}
 
 int ChannelTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : ImageMap::ChannelCount;
@@ -43,11 +53,11 @@ QString ChannelTableModel::Text(int row, int gridColumn) const {
         return {};
     }
     return QString::fromStdString(
-        ChannelText(ReadChannel(m_Image, row - 1), gridColumn, CurrentLang()));
+        ChannelText(ReadChannel(Image(), row - 1), gridColumn, CurrentLang()));
 }
 
 bool ChannelTableModel::RowHasFrequency(int row) const {
-    return ReadChannel(m_Image, row - 1).HasFrequency();
+    return ReadChannel(Image(), row - 1).HasFrequency();
 }
 
 QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
@@ -76,9 +86,9 @@ QVariant ChannelTableModel::OutsideBandMark(const QModelIndex& index, int role) 
     if (col != ColRxFrequency && col != ColTxFrequency) {
         return {};
     }
-    const Channel c = ReadChannel(m_Image, index.row());
+    const Channel c = ReadChannel(Image(), index.row());
     const std::optional<std::uint32_t>& f = col == ColRxFrequency ? c.rxFrequency : c.txFrequency;
-    const BandEdges band = DecodeBandLimits(m_Image);
+    const BandEdges band = DecodeBandLimits(Image());
     constexpr std::uint64_t UnitsPerMHz = 100000;
     if (!f || (*f >= band.lower * UnitsPerMHz && *f <= band.upper * UnitsPerMHz)) {
         return {};
@@ -119,26 +129,28 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     const int row = index.row() + 1;
     const int col = GridColumn(index);
     const CommitWay way = role == EnterRole ? CommitWay::Enter : CommitWay::Leave;
-    Channel c = ReadChannel(m_Image, row - 1);
+    Channel c = ReadChannel(Image(), row - 1);
     const bool frequency = col == ColRxFrequency || col == ColTxFrequency;
     const BandEdges band = frequency && m_Band ? m_Band(way) : BandEdges{0, 0};
     const ChannelRules::Outcome outcome =
         ChannelRules::Type(c, col, value.toString().toStdString(), way, band);
     m_bRefused = outcome.Refused();
     if (m_bRefused) {
-        CurrentPrompter().ShowMessage(m_Owner,
-                                      outcome.refusal == ChannelRules::Refusal::Range
-                                          ? RangeMessage()
-                                          : QString::fromStdString(outcome.Message(CurrentLang())));
+        emit EditRefused(outcome.refusal == ChannelRules::Refusal::Range
+                             ? RangeMessage()
+                             : QString::fromStdString(outcome.Message(CurrentLang())));
         return false;
     }
     if (!outcome.changed) {
         return false;
     }
-    WriteChannel(c, row - 1, m_Image);
-    m_History.Record(StepName::Of(EditChannelStep, row), m_Image, GridCell{row, col});
-    emit dataChanged(this->index(row - 1, 0), this->index(row - 1, Columns - 1));
-    return true;
+    return m_Doc.apply(
+        StepName::Of(EditChannelStep, row),
+        [&c, row](MemoryImage& image) {
+            WriteChannel(c, row - 1, image);
+            return true;
+        },
+        ChannelCell{row - 1, col});
 }
 
 void ChannelTableModel::Refresh() {

@@ -3,21 +3,19 @@
 #include <QAbstractTableModel>
 #include <functional>
 
-#include "editor/ImageStep.h"
 #include "image/BandLimits.h"
 #include "image/ChannelRules.h"
 #include "image/MemoryImage.h"
 
-class ImageHistory;
-class QWidget;
+class ChannelDocument;
 struct Channel;
 
-// The 128 channels of the document's image as a table of 13 columns (Rx
-// Frequency to Name; the channel number is the row header). The image is the
-// one copy of the data: data() shows its texts in the current language, and
-// setData() checks a value as the editor always has, changes only the bytes
-// of that field (and what the rules tie to it) and records one undo step.
-// The rules themselves are ChannelRules::Type, shared with every other path.
+// The 128 channels of the document as a table of 13 columns (Rx Frequency to
+// Name; the channel number is the row header, rows are channels from 0).
+// data() shows the image's texts in the current language; setData() puts a
+// value through ChannelRules::Type, shared with every other path, and makes
+// the result one step of the document. Whatever changes the document comes
+// back as dataChanged; a refused value as EditRefused.
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -28,12 +26,10 @@ public:
     // setData with this role commits as Enter does; Qt::EditRole as leaving.
     static constexpr int EnterRole = Qt::UserRole + 1;
 
-    ChannelTableModel(MemoryImage& image, ImageHistory& history, QObject* parent = nullptr);
+    explicit ChannelTableModel(ChannelDocument& doc, QObject* parent = nullptr);
 
-    // The band edges a typed frequency is checked against, read when needed;
-    // and the widget messages belong to.
+    // The band edges a typed frequency is checked against, read when needed.
     void SetBandSource(std::function<BandEdges(CommitWay)> band) { m_Band = std::move(band); }
-    void SetMessageOwner(QWidget* owner) { m_Owner = owner; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -42,7 +38,7 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    // Whether the last setData refused its text (and showed why).
+    // Whether the last setData refused its text (and said why).
     bool LastEditRefused() const { return m_bRefused; }
 
     // The grid column (1-13) of an index, and back.
@@ -51,18 +47,22 @@ public:
     QString Text(int row, int gridColumn) const;
     bool RowHasFrequency(int row) const;
 
-    // The whole image may have changed (undo, a command, a read): every cell.
+    // Every cell may show something else.
     void Refresh();
     // The language changed: titles and texts.
     void Relabel();
+
+signals:
+    // setData refused a value; message says why, in the current language.
+    void EditRefused(const QString& message);
 
 private:
     // The colour and the tip of a frequency outside the band edges.
     QVariant OutsideBandMark(const QModelIndex& index, int role) const;
 
-    MemoryImage& m_Image;
-    ImageHistory& m_History;
+    const MemoryImage& Image() const;
+
+    ChannelDocument& m_Doc;
     std::function<BandEdges(CommitWay)> m_Band;
-    QWidget* m_Owner = nullptr;
     bool m_bRefused = false;
 };

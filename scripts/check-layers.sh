@@ -12,15 +12,16 @@ allowed() {
     compare) echo "base image settings compare" ;;
     plans) echo "base image formats plans" ;;
     fleet) echo "base image formats link settings compare fleet" ;;
-    editor) echo "base image formats editor" ;;
-    app) echo "base image formats link settings compare plans editor fleet app" ;;
+    document) echo "base image document" ;;
+    editor) echo "base image formats document editor" ;;
+    app) echo "base image formats link settings compare plans document editor fleet app" ;;
     cli) echo "base image formats link settings compare plans fleet cli" ;;
     *) echo "" ;;
     esac
 }
 
 bad=0
-for from in base image formats link settings compare plans editor fleet app cli; do
+for from in base image formats link settings compare plans document editor fleet app cli; do
     [ -d "$from" ] || continue
     while IFS=: read -r file include; do
         to=${include#\#include \"}

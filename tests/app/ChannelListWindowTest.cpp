@@ -19,7 +19,6 @@
 #include "app/FileCommands.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelTable.h"
-#include "editor/ImageHistory.h"
 #include "formats/ImportPreviewDialog.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
@@ -150,9 +149,9 @@ TEST_F(ChannelListWindowTest, CancelInThePreviewChangesNothing) {
     EXPECT_EQ(previews, QList<int>({3}));
     EXPECT_EQ(Cell(1, ColName), QStringLiteral("OLD"));
     EXPECT_EQ(Cell(2, ColRxFrequency), QString());
-    EXPECT_FALSE(view->History().CanUndo());
-    EXPECT_FALSE(view->History().IsModified());
-    EXPECT_EQ(doc.Image(), opened);
+    EXPECT_FALSE(doc.canUndo());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.image(), opened);
 }
 
 TEST_F(ChannelListWindowTest, ImportIsOneUndoStepFromTheChosenStart) {
@@ -168,15 +167,15 @@ TEST_F(ChannelListWindowTest, ImportIsOneUndoStepFromTheChosenStart) {
     EXPECT_EQ(Cell(12, ColRxFrequency), QString());
     EXPECT_EQ(Cell(1, ColName), QStringLiteral("OLD"));
     EXPECT_EQ(Cell(50, ColName), QStringLiteral("FAR"));
-    ASSERT_EQ(view->History().StepCount(), 1);
-    EXPECT_EQ(view->History().UndoName(Lang::English), QStringLiteral("Import Channels"));
-    EXPECT_TRUE(view->History().IsModified());
+    ASSERT_EQ(doc.stepCount(), 1);
+    EXPECT_EQ(doc.undoName(Lang::English), QStringLiteral("Import Channels"));
+    EXPECT_TRUE(doc.isModified());
 
-    view->Undo();
+    doc.undo();
     EXPECT_EQ(Cell(10, ColRxFrequency), QString());
     EXPECT_EQ(Cell(11, ColRxFrequency), QString());
-    EXPECT_FALSE(view->History().IsModified());
-    view->Redo();
+    EXPECT_FALSE(doc.isModified());
+    doc.redo();
     EXPECT_EQ(Cell(11, ColName), QStringLiteral("HILL"));
 }
 
@@ -193,7 +192,7 @@ TEST_F(ChannelListWindowTest, ByLocationWithEmptyingTheOthersUndoesWhole) {
     EXPECT_EQ(Cell(2, ColRxFrequency), QString());       // the AM row
     EXPECT_EQ(Cell(3, ColName), QStringLiteral("HILL"));
     EXPECT_EQ(Cell(50, ColRxFrequency), QString()); // emptied
-    view->Undo();
+    doc.undo();
     EXPECT_EQ(Cell(1, ColName), QStringLiteral("OLD"));
     EXPECT_EQ(Cell(50, ColName), QStringLiteral("FAR"));
     EXPECT_EQ(Cell(3, ColRxFrequency), QString());
@@ -214,7 +213,7 @@ TEST_F(ChannelListWindowTest, AnOpenEditIsCommittedBeforeTheImport) {
     EXPECT_TRUE(!view->Grid()->OpenEditor());
     EXPECT_EQ(Cell(1, ColName), QStringLiteral("NEW"));
     EXPECT_EQ(Cell(10, ColName), QStringLiteral("TOWN"));
-    view->Undo();
+    doc.undo();
     EXPECT_EQ(Cell(10, ColName), QString());
 }
 
@@ -226,7 +225,7 @@ TEST_F(ChannelListWindowTest, ARefusedFileIsReportedWithoutAPreview) {
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0],
               QStringLiteral("list.csv cannot be imported: the header has no Frequency column"));
-    EXPECT_FALSE(view->History().CanUndo());
+    EXPECT_FALSE(doc.canUndo());
 }
 
 #ifndef _WIN32
@@ -240,7 +239,7 @@ TEST_F(ChannelListWindowTest, APipeChosenAsTheListIsRefusedAtOnce) {
     EXPECT_TRUE(previews.isEmpty());
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_EQ(prompter.messages[0], QStringLiteral("Cannot read the file %1.").arg(chosen));
-    EXPECT_FALSE(view->History().CanUndo());
+    EXPECT_FALSE(doc.canUndo());
 }
 #endif
 
@@ -257,7 +256,7 @@ TEST_F(ChannelListWindowTest, ExportWritesWhatTheGridShowsInEitherFormat) {
     frame->ChannelLists().ExportAction()->trigger();
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.readAll().contains("\n1,430.00000,430.00000,OFF,OFF,"));
-    EXPECT_FALSE(view->History().CanUndo());
+    EXPECT_FALSE(doc.canUndo());
     // The dialogs start in the document's folder; export offers its name.
     chosen.clear();
     frame->ChannelLists().ImportAction()->trigger();

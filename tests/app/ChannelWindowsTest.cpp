@@ -78,7 +78,7 @@ protected:
     }
 
     std::unique_ptr<CProgramView> view;
-    CProgramDoc otherDoc;
+    ChannelDocument otherDoc;
     std::unique_ptr<CProgramView> otherView;
     std::unique_ptr<CMainFrame> otherFrame;
     QString chosen;

@@ -16,7 +16,6 @@
 #include "compare/CompareDialog.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelTable.h"
-#include "editor/ImageHistory.h"
 #include "link/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
 
@@ -32,7 +31,7 @@ protected:
         view = std::make_unique<CProgramView>(doc);
         MakeFrame(*view);
         frame->Actions().fileNew->trigger();
-        transfer = new TransferCommands(*view, frame.get());
+        transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
         transfer->SetSleeper([](int) {});
         transfer->Port().SetPortName(PortChoice::SimulatedPort);
         frame->AttachTransfer(transfer);
@@ -92,8 +91,8 @@ TEST_F(CompareWindowTest, CompareWithRadioListsTheTwoEditedChannelsAndLeavesTheD
     TypeInto(9, 1, QStringLiteral("435.5"));
     ASSERT_EQ(view->Grid()->CellText(2, 13), QStringLiteral("PMR 22"));
     ASSERT_TRUE(frame->isWindowModified());
-    const int steps = view->History().StepCount();
-    const MemoryImage image = doc.Image();
+    const int steps = doc.stepCount();
+    const MemoryImage image = doc.image();
     const QString title = frame->windowTitle();
 
     Run(frame->Compare()->CompareRadioAction());
@@ -106,8 +105,8 @@ TEST_F(CompareWindowTest, CompareWithRadioListsTheTwoEditedChannelsAndLeavesTheD
               "channel 9: Rx Frequency: 435.50000 -> 435.00000\n");
     EXPECT_EQ(accessible, QStringLiteral("Differences|2 channels differ|The channel data as it "
                                          "stands, against what the radio holds."));
-    EXPECT_EQ(view->History().StepCount(), steps);
-    EXPECT_EQ(doc.Image(), image);
+    EXPECT_EQ(doc.stepCount(), steps);
+    EXPECT_EQ(doc.image(), image);
     EXPECT_TRUE(frame->isWindowModified());
     EXPECT_EQ(frame->windowTitle(), title);
     EXPECT_EQ(view->Grid()->CellText(2, 13), QStringLiteral("PMR 22"));
@@ -147,8 +146,10 @@ TEST_F(CompareWindowTest, VerifyAfterWriteReportsAFailureOrTheSuccess) {
         EXPECT_EQ(transfer->LastWriteVerified(), c.bVerified);
         EXPECT_EQ(prompter.messages.join(QString()), c.message);
         EXPECT_EQ(shown.join(QString()), c.list);
-        // A radio that does not hold the data is no safe place for it.
-        EXPECT_EQ(frame->isWindowModified(), !c.bVerified);
+        // The file does not hold the data either way; a radio that does not
+        // hold it is not asked about as if it did.
+        EXPECT_TRUE(frame->isWindowModified());
+        EXPECT_EQ(doc.isOnRadioOnly(), c.bVerified);
     }
 }
 
@@ -173,7 +174,7 @@ TEST_F(CompareWindowTest, CancelInTheReadBackStopsItWithoutAMessage) {
 }
 
 TEST_F(CompareWindowTest, CompareWithFileShowsTheDifferencesOrWhyTheFileCannotBeRead) {
-    MemoryImage other = view->ImageToSave();
+    MemoryImage other = doc.flushedImage();
     other[0x813] = 2; // Squelch Level
     const QString path = WriteImage(QStringLiteral("other.sin"), other);
     frame->Files().SetFileChooser([path](QWidget*, bool, const QString&) { return path; });
@@ -196,7 +197,7 @@ TEST_F(CompareWindowTest, VerifyAfterWriteIsKeptInTheSettingsFile) {
     frame.reset();
     view = std::make_unique<CProgramView>(doc);
     MakeFrame(*view);
-    auto* again = new TransferCommands(*view, frame.get());
+    auto* again = new TransferCommands(doc, view->GridWidget(), frame.get());
     frame->AttachTransfer(again);
     EXPECT_TRUE(frame->Compare()->VerifyAction()->isChecked());
     EXPECT_TRUE(again->VerifyAfterWrite());

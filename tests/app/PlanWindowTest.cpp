@@ -56,7 +56,7 @@ protected:
         ASSERT_TRUE(frame->Files().OpenPath(WriteImage(QStringLiteral("club.sin"), image)));
     }
     std::string Name(int channel) {
-        return DecodeChannel(doc.Image(), channel - 1, Lang::English)[ColName];
+        return DecodeChannel(doc.image(), channel - 1, Lang::English)[ColName];
     }
 
     std::unique_ptr<CProgramView> view;
@@ -75,7 +75,7 @@ TEST_F(PlanWindowTest, APlanGoesInFromTheCurrentChannelAsOneUndoStep) {
     EXPECT_EQ(dialogs, QStringList{QStringLiteral("Insert Channel Plan")});
     EXPECT_EQ(Name(4), "");
     EXPECT_EQ(Name(5), "PMR1");
-    EXPECT_EQ(DecodeChannel(doc.Image(), 6, Lang::English)[ColRxFrequency], "446.50000");
+    EXPECT_EQ(DecodeChannel(doc.image(), 6, Lang::English)[ColRxFrequency], "446.50000");
     EXPECT_EQ(Name(8), "PMR3"); // around the channel that holds data
     EXPECT_EQ(Name(21), "PMR16");
     frame->Actions().editUndo->trigger();
@@ -102,12 +102,12 @@ TEST_F(PlanWindowTest, TheCheckKeepsTheLicenceAndEachRepairIsOneUndoStep) {
     EXPECT_EQ(rowsBefore, 2); // Tx outside, Wide
     EXPECT_EQ(rowsAfterNarrow, 1);
     EXPECT_EQ(ChosenLicence(profile), "pmr446");
-    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColTxFrequency], "");
+    EXPECT_EQ(DecodeChannel(doc.image(), 2, Lang::English)[ColTxFrequency], "");
     frame->Actions().editUndo->trigger();
-    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColTxFrequency], "446.10000");
-    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColWidth], "Narrow");
+    EXPECT_EQ(DecodeChannel(doc.image(), 2, Lang::English)[ColTxFrequency], "446.10000");
+    EXPECT_EQ(DecodeChannel(doc.image(), 2, Lang::English)[ColWidth], "Narrow");
     frame->Actions().editUndo->trigger();
-    EXPECT_EQ(DecodeChannel(doc.Image(), 2, Lang::English)[ColWidth], "Wide");
+    EXPECT_EQ(DecodeChannel(doc.image(), 2, Lang::English)[ColWidth], "Wide");
 }
 
 // The single write and the fleet's go through the same check: with a licence
@@ -128,7 +128,7 @@ TEST_F(PlanWindowTest, EveryWriteAsksFirstWhenAChannelWouldTransmitOutsideTheLic
     };
     QCoreApplication::setApplicationName(
         QStringLiteral("app_plan_window_tests-%1").arg(QCoreApplication::applicationPid()));
-    auto* commands = new TransferCommands(*view, frame.get()); // the frame owns it
+    auto* commands = new TransferCommands(doc, view->GridWidget(), frame.get()); // the frame owns it
     commands->SetSleeper([](int) {});
     frame->AttachTransfer(commands);
     OpenWith(5, "446.10000", "Narrow");

@@ -151,11 +151,11 @@ TEST_F(ProgramWindowTest, SettingsDialogsAcceptedUnchangedChangeNothingAndAddNoS
         view->Bar()->ManualList()->setCurrentIndex(manual ? 0 : 1);
         emit view->Bar()->ManualList()->activated(manual ? 0 : 1);
         frame->Actions().fileSave->trigger();
-        const MemoryImage before = doc.Image();
+        const MemoryImage before = doc.image();
         const QString undo = frame->Actions().editUndo->text(); // names the last step
         for (QAction* settings : {frame->Actions().optionalFeatures, frame->Actions().sideKey}) {
             settings->trigger();
-            EXPECT_EQ(doc.Image(), before) << settings->objectName().toStdString() << manual;
+            EXPECT_EQ(doc.image(), before) << settings->objectName().toStdString() << manual;
             EXPECT_FALSE(frame->isWindowModified());
             EXPECT_EQ(frame->Actions().editUndo->text(), undo);
             EXPECT_EQ(view->Bar()->ManualList()->currentIndex(), manual ? 0 : 1);
@@ -182,7 +182,7 @@ QStringList ViewTexts(CProgramView& view) {
     QStringList texts;
     for (int row = 0; row <= 128; ++row) {
         for (int col = 0; col <= 13; ++col) {
-            texts << view.CellText(row, col);
+            texts << view.Grid()->CellText(row, col);
         }
     }
     for (QWidget* w : view.Bar()->findChildren<QWidget*>()) {
@@ -218,7 +218,7 @@ TEST_F(ProgramWindowTest, LanguageSwitchRelabelsTheGridAndSwitchingBackLooksAsAt
 }
 
 TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
-    auto* transfer = new TransferCommands(*view, frame.get());
+    auto* transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
     frame->AttachTransfer(transfer);
     const QList<QAction*> program = frame->ProgramMenu()->actions();
     ASSERT_GE(program.size(), 8);
@@ -243,7 +243,7 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
 TEST_F(ProgramWindowTest, EveryKeyOfTheWholeWindowIsBoundOnceAndTheLabelsOnlyAreNot) {
     // The whole window with its transfer commands: every key bound anywhere,
     // by an action or a shortcut object.
-    frame->AttachTransfer(new TransferCommands(*view, frame.get()));
+    frame->AttachTransfer(new TransferCommands(doc, view->GridWidget(), frame.get()));
     emit frame->PortMenu()->aboutToShow();
     QMap<QString, QStringList> bound; // key -> what it starts
     for (QAction* action : frame->findChildren<QAction*>()) {
@@ -304,10 +304,10 @@ TEST_F(ProgramWindowTest, ClosingTheWindowDuringAReadStopsItAndKeepsTheDocument)
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setApplicationName(
         QStringLiteral("app_gui_tests-%1").arg(QCoreApplication::applicationPid()));
-    auto* transfer = new TransferCommands(*view, frame.get());
+    auto* transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
     frame->AttachTransfer(transfer);
     transfer->Port().SetPortName(PortChoice::SimulatedPort);
-    const MemoryImage before = doc.Image();
+    const MemoryImage before = doc.image();
     std::atomic<bool> bRunning{false};
     std::atomic<bool>& bCancel = transfer->Dialog()->CancelRequested();
     transfer->SetSleeper([&](int) {
@@ -325,7 +325,7 @@ TEST_F(ProgramWindowTest, ClosingTheWindowDuringAReadStopsItAndKeepsTheDocument)
 
     frame->close();
     EXPECT_FALSE(transfer->IsBusy());
-    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(doc.image(), before);
     EXPECT_TRUE(frame->Actions().fileOpen->isEnabled());
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
@@ -346,7 +346,7 @@ QImage Grab(QWidget& window, const char* name) {
 TEST_F(ProgramWindowTest, WindowLooksDifferentAfterEachSwitch) {
     ASSERT_TRUE(frame->Files().OpenPath(
         WriteImage(QStringLiteral("demo.sin"), SimulatedRadio::DemoMemory())));
-    frame->AttachTransfer(new TransferCommands(*view, frame.get()));
+    frame->AttachTransfer(new TransferCommands(doc, view->GridWidget(), frame.get()));
     const QImage english = Grab(*frame, "main_english_demo");
     ASSERT_TRUE(frame->Language().SwitchLanguage());
     const QImage chinese = Grab(*frame, "main_after_switch_to_chinese");

@@ -15,14 +15,15 @@
 #include "app/ModalRunner.h"
 #include "app/ProfileFile.h"
 #include "base/AppLanguage.h"
-#include "image/CProgramDoc.h"
+#include "document/ChannelDocument.h"
+#include "editor/CProgramView.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/QtPrinters.h"
 
-// A main frame over a stand-in or real view, with its settings file, recent
-// list and language module in a temporary folder: the user's own settings are
-// never touched and no message box ever opens.
-template <class View> class ShellFixture : public ::testing::Test {
+// A main frame over a channel view, with its settings file, recent list and
+// language module in a temporary folder: the user's own settings are never
+// touched and no message box ever opens.
+template <class View = CProgramView> class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -83,7 +84,7 @@ protected:
     RecordingPrompter prompter;
     ProfileFile profile;
     std::unique_ptr<LanguageModule> module;
-    CProgramDoc doc;
+    ChannelDocument doc;
     std::unique_ptr<CMainFrame> frame;
     QStringList dialogs;
     int dialogAnswer = 0;

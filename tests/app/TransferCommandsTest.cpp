@@ -21,7 +21,7 @@
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"
 #include "link/TransferTexts.h"
-#include "support/FakeTransferView.h"
+#include "document/ChannelDocument.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPrompter.h"
 
@@ -44,7 +44,8 @@ protected:
         QCoreApplication::setApplicationName(
             QStringLiteral("link_gui_tests-%1").arg(QCoreApplication::applicationPid()));
         QDir(TransferArchive::Folder()).removeRecursively();
-        commands = std::make_unique<TransferCommands>(view, &window);
+        QObject::connect(&doc, &ChannelDocument::flushRequested, [this] { ++flushes; });
+        commands = std::make_unique<TransferCommands>(doc, &window, &window);
         commands->SetSleeper([](int) {}); // virtual time: the protocol's waits cost nothing
     }
     void TearDown() override {
@@ -60,14 +61,15 @@ protected:
     }
 
     QWidget window;
-    FakeTransferView view;
+    ChannelDocument doc;
+    int flushes = 0; // the document asked for what is being typed
     RecordingPrompter prompter{false}; // Cancel, No
     std::unique_ptr<TransferCommands> commands;
 };
 
 TEST_F(TransferCommandsTest, ReadCommandShowsTheDialogWaitingForStart) {
     commands->ReadAction()->trigger();
-    EXPECT_EQ(view.cellCommits, 1);
+    EXPECT_EQ(flushes, 1);
     EXPECT_EQ(commands->Direction(), TransferDirection::Read);
     EXPECT_TRUE(Dialog().IsCreated());
     EXPECT_EQ(Dialog().windowTitle(), "Reading Data Progress");
@@ -84,20 +86,24 @@ TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplay
     const MemoryImage radio = Pattern(7);
     commands->SetBuiltInRadio(radio, {});
     commands->Port().SetPortName(PortChoice::SimulatedPort);
-    view.image = Pattern(1);
-    const MemoryImage before = view.image;
+    doc.newDocument(Pattern(1));
+    const MemoryImage before = doc.image();
     QSignalSpy busy(commands.get(), &TransferCommands::busyChanged);
     commands->ReadAction()->trigger();
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
     for (std::size_t a = 0; a < MemoryImage::Size; ++a) {
         const bool bCarried = a <= ImageMap::TransferEnd || (a >= 0xFF0 && a <= 0xFF2);
-        ASSERT_EQ(view.image[a], bCarried ? radio[a] : before[a]) << a;
+        if (a != ImageMap::CommitMarker) { // which the document always holds
+            ASSERT_EQ(doc.image()[a], bCarried ? radio[a] : before[a]) << a;
+        }
     }
-    EXPECT_EQ(view.displays, 1);
-    // One undo step, and the radio holds the result.
-    EXPECT_EQ(view.history.UndoName(Lang::English), QStringLiteral("Read From Radio"));
-    EXPECT_EQ(view.cleanMarks, 1);
+    // One undo step; the radio holds the result, no file does.
+    EXPECT_EQ(doc.stepCount(), 1);
+    EXPECT_EQ(doc.undoName(Lang::English), QStringLiteral("Read From Radio"));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.filePath().isEmpty());
+    EXPECT_TRUE(doc.suggestedPath().startsWith(QStringLiteral("Radio ")));
     EXPECT_FALSE(Dialog().IsCreated());
     EXPECT_EQ(Dialog().ProgressPosition(), 397);
     EXPECT_EQ(Dialog().StatusText(), "Block 397 of 397, 100%");
@@ -119,7 +125,10 @@ TEST_F(TransferCommandsTest, ReadOfTheSimulatedRadioReplacesTheImageAndRedisplay
 
 TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesTheDirection) {
     commands->Port().SetPortName(PortChoice::SimulatedPort);
-    view.image = Pattern(3);
+    doc.apply(BiText{"Edit", "Edit"}, [](MemoryImage& image) {
+        image = Pattern(3);
+        return true;
+    });
     commands->ReadAction()->trigger();
     commands->ReadAction()->trigger();
     commands->WriteAction()->trigger();
@@ -128,12 +137,12 @@ TEST_F(TransferCommandsTest, SecondCommandKeepsOneDialogAndItsTitleButChangesThe
     EXPECT_EQ(commands->Direction(), TransferDirection::Write);
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
-    EXPECT_EQ(view.gridCommits, 1);
     EXPECT_EQ(commands->BuiltInRadio().CompletedWrites(), 1);
-    EXPECT_EQ(commands->BuiltInRadio().Memory()[0x123], view.image[0x123]);
-    EXPECT_EQ(view.displays, 0);
-    EXPECT_EQ(view.cleanMarks, 1); // the radio holds what was written
-    EXPECT_FALSE(view.history.CanUndo());
+    EXPECT_EQ(commands->BuiltInRadio().Memory()[0x123], doc.image()[0x123]);
+    EXPECT_EQ(doc.stepCount(), 1);
+    // The radio holds what was written, the file still does not.
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_TRUE(doc.isOnRadioOnly());
     EXPECT_EQ(QDir(TransferArchive::BackupFolder())
                   .entryList({"orin-*-before-write.sin"}, QDir::Files)
                   .size(),
@@ -170,7 +179,7 @@ TEST_F(TransferCommandsTest, CancelOrEscapeBeforeStartClosesTheDialogAndSendsNot
 TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) {
     commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(), {.answerFromWakeUp = 5});
     commands->Port().SetPortName(PortChoice::SimulatedPort);
-    const MemoryImage before = view.image;
+    const MemoryImage before = doc.image();
     commands->ReadAction()->trigger();
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::SyncFailed);
@@ -179,17 +188,17 @@ TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) 
     EXPECT_TRUE(Dialog().IsCreated());
     EXPECT_TRUE(Dialog().IsStartEnabled());
     EXPECT_EQ(Dialog().StatusText(), "Not start...");
-    EXPECT_EQ(view.image, before);
+    EXPECT_EQ(doc.image(), before);
     // Start again: a complete new attempt, which this radio answers.
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
-    EXPECT_EQ(view.displays, 1);
+    EXPECT_EQ(doc.stepCount(), 1);
 }
 
 TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImage) {
     commands->Port().SetPortName(PortChoice::SimulatedPort);
-    view.image = Pattern(2);
-    const MemoryImage before = view.image;
+    doc.newDocument(Pattern(2));
+    const MemoryImage before = doc.image();
     std::atomic<int> sleeps{0};
     std::atomic<bool> bHeld{false};
     std::binary_semaphore release(0);
@@ -210,17 +219,15 @@ TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImag
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Cancelled);
     EXPECT_FALSE(Dialog().IsCreated());
-    EXPECT_EQ(view.image, before);
-    EXPECT_EQ(view.displays, 0);
-    EXPECT_EQ(view.cleanMarks, 0);
-    EXPECT_FALSE(view.history.CanUndo());
+    EXPECT_EQ(doc.image(), before);
+    EXPECT_EQ(doc.stepCount(), 0);
     // The user pressed Cancel and knows it: no message box.
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
 }
 
 TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) {
     commands->Port().SetPortName(PortChoice::SimulatedPort);
-    const MemoryImage before = view.image;
+    const MemoryImage before = doc.image();
     std::atomic<bool> bRunning{false};
     std::atomic<bool>& bCancel = Dialog().CancelRequested();
     commands->SetSleeper([&](int) {
@@ -239,7 +246,7 @@ TEST_F(TransferCommandsTest, CancelAndWaitStopsARunningTransferWithoutMessages) 
     EXPECT_FALSE(commands->IsBusy());
     EXPECT_TRUE(commands->ReadAction()->isEnabled());
     EXPECT_TRUE(prompter.messages.isEmpty());
-    EXPECT_EQ(view.image, before);
+    EXPECT_EQ(doc.image(), before);
 }
 
 TEST_F(TransferCommandsTest, PortThatCannotBeOpenedIsReportedWithTheSystemReason) {

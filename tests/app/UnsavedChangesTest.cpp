@@ -16,7 +16,6 @@
 #include "app/MainActions.h"
 #include "editor/CProgramView.h"
 #include "editor/ChannelTable.h"
-#include "editor/ImageHistory.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
@@ -52,7 +51,6 @@ protected:
     }
 
     ChannelTable& Grid() { return *view->Grid(); }
-    ImageHistory& History() { return view->History(); }
     static QWidget* Focus() { return QApplication::focusWidget(); }
 
     void ClickCell(int row, int col) {
@@ -81,8 +79,8 @@ protected:
     }
     // What Save would write now.
     MemoryImage SavedBytes() {
-        view->CommitGrid();
-        return doc.Image();
+        view->SettleEdits();
+        return doc.image();
     }
 
     std::unique_ptr<CProgramView> view;
@@ -145,7 +143,7 @@ TEST_F(UnsavedChangesTest, CtrlZAndCtrlYUndoAndRedoAndTheSavedBytesFollow) {
 
 TEST_F(UnsavedChangesTest, CtrlZInAnOpenEditorUndoesItsOwnTyping) {
     EnterFrequency(3, 1, QStringLiteral("450"));
-    const int steps = History().StepCount();
+    const int steps = doc.stepCount();
     ClickCell(3, 2);
     QTest::keyClicks(Focus(), QStringLiteral("46"));
     auto* edit = qobject_cast<QLineEdit*>(Focus());
@@ -154,7 +152,7 @@ TEST_F(UnsavedChangesTest, CtrlZInAnOpenEditorUndoesItsOwnTyping) {
     EXPECT_NE(edit->text(), QStringLiteral("46"));
     EXPECT_FALSE(edit->isHidden());
     EXPECT_EQ(Grid().CellText(3, 1), QStringLiteral("450.00000"));
-    EXPECT_EQ(History().StepCount(), steps);
+    EXPECT_EQ(doc.stepCount(), steps);
 }
 
 TEST_F(UnsavedChangesTest, TheMarkShowsEditsAndGoesWithUndoToTheSavedStateAndWithSave) {
@@ -205,7 +203,7 @@ TEST_F(UnsavedChangesTest, DiscardGoesOnWithoutSaving) {
     frame->Actions().fileNew->trigger();
     EXPECT_EQ(Grid().CellText(1, 1), QString());
     EXPECT_FALSE(frame->isWindowModified());
-    EXPECT_FALSE(History().CanUndo()); // a new document starts a new history
+    EXPECT_FALSE(doc.canUndo()); // a new document starts a new history
     EXPECT_EQ(ReadFile(path), before);
     // Nothing is asked while nothing is changed.
     frame->Actions().fileNew->trigger();
@@ -283,13 +281,13 @@ TEST_F(UnsavedChangesTest, OkInTheSettingsDialogsIsOneStepAndCancelIsNone) {
     const MemoryImage before = SavedBytes();
     ModalRunner::Set([](QDialog&) { return int(QDialog::Rejected); });
     frame->Actions().optionalFeatures->trigger();
-    EXPECT_FALSE(History().CanUndo());
+    EXPECT_FALSE(doc.canUndo());
 
     ModalRunner::Set(ChangeFirstListAndAccept);
     frame->Actions().optionalFeatures->trigger();
-    EXPECT_EQ(History().UndoName(Lang::English), QStringLiteral("Optional Features"));
+    EXPECT_EQ(doc.undoName(Lang::English), QStringLiteral("Optional Features"));
     frame->Actions().sideKey->trigger();
-    EXPECT_EQ(History().UndoName(Lang::Chinese), QStringLiteral("侧键"));
+    EXPECT_EQ(doc.undoName(Lang::Chinese), QStringLiteral("侧键"));
     EXPECT_TRUE(frame->isWindowModified());
     const MemoryImage changed = SavedBytes();
     ASSERT_NE(changed, before);
@@ -303,9 +301,9 @@ TEST_F(UnsavedChangesTest, OkInTheSettingsDialogsIsOneStepAndCancelIsNone) {
     EXPECT_EQ(SavedBytes(), changed);
 }
 
-TEST_F(UnsavedChangesTest, AReadFromTheRadioIsOneUndoAwayAndLeavesTheDocumentUnmodified) {
+TEST_F(UnsavedChangesTest, AReadIsOneUndoAwayWithItsFileAndAWriteLeavesTheChangesUnsaved) {
     QStandardPaths::setTestModeEnabled(true);
-    auto* commands = new TransferCommands(*view, frame.get());
+    auto* commands = new TransferCommands(doc, view->GridWidget(), frame.get());
     commands->SetSleeper([](int) {});
     frame->AttachTransfer(commands);
     MemoryImage radio = ImageMap::NewDocumentImage();
@@ -316,21 +314,37 @@ TEST_F(UnsavedChangesTest, AReadFromTheRadioIsOneUndoAwayAndLeavesTheDocumentUnm
     commands->SetBuiltInRadio(radio, {});
     commands->Port().SetPortName(PortChoice::SimulatedPort);
 
-    EnterFrequency(1, 1, QStringLiteral("450"));
-    commands->ReadAction()->trigger();
-    QSignalSpy finished(commands, &TransferCommands::transferFinished);
-    commands->Dialog()->StartButton()->click();
-    ASSERT_TRUE(finished.wait(20000));
-    ASSERT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    const auto run = [commands](QAction* action) {
+        action->trigger();
+        QSignalSpy finished(commands, &TransferCommands::transferFinished);
+        commands->Dialog()->StartButton()->click();
+        ASSERT_TRUE(finished.wait(20000));
+        ASSERT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
+    };
+    OpenAndEdit(); // radio.sin, channel 1 on 450 MHz
+    run(commands->ReadAction());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Orin Programing Software"));
     EXPECT_EQ(Grid().CellText(1, 1), QString());
     EXPECT_EQ(Grid().CellText(10, 2), QStringLiteral("441.00000"));
     EXPECT_FALSE(frame->isWindowModified()); // the radio holds it
-    EXPECT_EQ(History().UndoName(Lang::English), QStringLiteral("Read From Radio"));
+    EXPECT_EQ(doc.undoName(Lang::English), QStringLiteral("Read From Radio"));
 
     frame->Actions().editUndo->trigger();
     EXPECT_EQ(Grid().CellText(1, 1), QStringLiteral("450.00000"));
     EXPECT_EQ(Grid().CellText(10, 2), QString());
     EXPECT_TRUE(frame->isWindowModified());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("radio.sin[*] - Orin Programing Software"));
+
+    // The radio holds the edit now, the file still does not.
+    run(commands->WriteAction());
+    EXPECT_TRUE(frame->isWindowModified());
+    prompter.questions.clear();
+    prompter.saveAnswers = {SaveChoice::Cancel};
+    frame->Actions().fileNew->trigger();
+    EXPECT_EQ(prompter.questions,
+              QStringList{"The radio holds the changed channel data, but the file does not.\n"
+                          "Do you want to save the changes?"});
+    EXPECT_EQ(Grid().CellText(1, 1), QStringLiteral("450.00000"));
 }
 
 } // namespace

@@ -92,7 +92,7 @@ TEST_F(WindowFitTest, ADialogTooLargeForTheScreenScrollsInsideIt) {
     // 1024x768 at scale 1, 1280x1024 at scale 2, and a screen it cannot fit.
     for (const QRect area :
          {QRect(0, 0, 1024, 768), QRect(0, 0, 640, 512), QRect(100, 50, 400, 300)}) {
-        MemoryImage image = doc.Image();
+        MemoryImage image = doc.image();
         OptionalFeaturesDialog dialog(image, frame.get());
         const QSize needed = dialog.minimumSizeHint();
         ScreenFit::Fit(&dialog, area);

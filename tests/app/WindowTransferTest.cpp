@@ -38,7 +38,7 @@ protected:
         view = std::make_unique<CProgramView>(doc);
         MakeFrame(*view);
         frame->Actions().fileNew->trigger();
-        commands = new TransferCommands(*view, frame.get()); // the frame owns it
+        commands = new TransferCommands(doc, view->GridWidget(), frame.get()); // the frame owns it
         commands->SetSleeper([](int) {});
         frame->AttachTransfer(commands);
     }
@@ -57,7 +57,7 @@ protected:
         ASSERT_TRUE(finished.wait(20000));
     }
     void ChangeAChannel() {
-        view->ApplyImageChange(BiText{"Edit", "Edit"}, [this](MemoryImage& image) {
+        doc.apply(BiText{"Edit", "Edit"}, [this](MemoryImage& image) {
             image[0x830] = ++changes; // a settings byte
             return true;
         });
@@ -85,13 +85,13 @@ TEST_F(WindowTransferTest, AReadThenAWriteLeavesTheRadioAsItWasOverWhatIsTransfe
 TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeStaysAsItWas) {
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
-    const MemoryImage home = doc.Image();
+    const MemoryImage home = doc.image();
     const QString homePath = WriteImage(QStringLiteral("home.sin"), home);
     ASSERT_TRUE(frame->Files().OpenPath(homePath));
-    const MemoryImage opened = view->ImageToSave();
+    const MemoryImage opened = doc.flushedImage();
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("home.sin[*] - Orin Programing Software"));
     ReadRadio();
-    EXPECT_EQ(doc.Image(), SimulatedRadio::DemoMemory());
+    EXPECT_EQ(doc.image(), SimulatedRadio::DemoMemory());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Orin Programing Software"));
 
     QStringList asked;
@@ -112,7 +112,7 @@ TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeSta
 
     // The read is one step back to what was there.
     frame->Actions().editUndo->trigger();
-    EXPECT_EQ(view->ImageToSave(), opened);
+    EXPECT_EQ(doc.flushedImage(), opened);
 }
 
 TEST_F(WindowTransferTest, AFinishedReadSaysSoInTheStatusBarWithItsTime) {
@@ -126,7 +126,7 @@ TEST_F(WindowTransferTest, AFinishedReadSaysSoInTheStatusBarWithItsTime) {
 
 TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
     ChangeAChannel();
-    const MemoryImage changed = view->ImageToSave();
+    const MemoryImage changed = doc.flushedImage();
     prompter.saveAnswers = {SaveChoice::Cancel};
     commands->ReadAction()->trigger();
     EXPECT_EQ(prompter.questions.size(), 1);
@@ -144,7 +144,7 @@ TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
     EXPECT_EQ(prompter.questions.size(), 3);
     EXPECT_FALSE(commands->IsBusy());
     EXPECT_TRUE(commands->Dialog()->IsStartEnabled());
-    EXPECT_NE(view->ImageToSave(), changed); // the second change is still there
+    EXPECT_NE(doc.flushedImage(), changed); // the second change is still there
     EXPECT_TRUE(frame->isWindowModified());
 }
 
@@ -180,7 +180,7 @@ TEST_F(WindowTransferTest, AWriteListsTheChannelsOutsideTheBandEdgesAndMayStillG
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
     EXPECT_EQ(commands->BuiltInRadio().Memory()[ImageMap::SlotAddress(2)],
-              doc.Image()[ImageMap::SlotAddress(2)]);
+              doc.image()[ImageMap::SlotAddress(2)]);
 }
 
 TEST_F(WindowTransferTest, ThePortChosenIsTheOneTheNextStartUses) {
@@ -199,7 +199,7 @@ TEST_F(WindowTransferTest, ThePortChosenIsTheOneTheNextStartUses) {
 
     auto otherView = std::make_unique<CProgramView>(doc);
     CMainFrame next(ShellContext{doc, *otherView, restarted, *module});
-    auto* nextCommands = new TransferCommands(*otherView, &next);
+    auto* nextCommands = new TransferCommands(doc, otherView->GridWidget(), &next);
     next.AttachTransfer(nextCommands);
     EXPECT_EQ(nextCommands->Port().PortName(), PortChoice::SimulatedPort);
 }
@@ -233,7 +233,7 @@ TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRa
     EXPECT_TRUE(frame->Actions().optionalFeatures->isEnabled());
     EXPECT_TRUE(view->Channels().paste->isEnabled());
     EXPECT_EQ(view->Grid()->CellText(1, 13), QStringLiteral("PMR 1"));
-    EXPECT_EQ(doc.Image()[0x850], 25); // 'P'
+    EXPECT_EQ(doc.image()[0x850], 25); // 'P'
 }
 
 TEST_F(WindowTransferTest, AShortBlockReplyOffersRetryAndCancelKeepsTheDocument) {
@@ -241,14 +241,14 @@ TEST_F(WindowTransferTest, AShortBlockReplyOffersRetryAndCancelKeepsTheDocument)
     // and leave its Tx frequency blank.
     commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(),
                               {.shortReplyBlock = 20, .shortReplyLength = 10});
-    const MemoryImage before = doc.Image();
+    const MemoryImage before = doc.image();
     prompter.answers = {true, false}; // Retry once, then Cancel
     ReadRadio();
     ASSERT_EQ(prompter.questions.size(), 2);
     EXPECT_TRUE(prompter.questions[0].contains(QStringLiteral("not received enough")));
     EXPECT_EQ(prompter.questions[1], prompter.questions[0]);
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('\n').toStdString();
-    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(doc.image(), before);
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::ShortReply);
 }
 
@@ -262,14 +262,14 @@ TEST_F(WindowTransferTest, ClosingTheWindowStopsARunningTransferFirst) {
             std::this_thread::yield();
         }
     });
-    const MemoryImage before = doc.Image();
+    const MemoryImage before = doc.image();
     commands->ReadAction()->trigger();
     commands->Dialog()->StartButton()->click();
     ASSERT_TRUE(QTest::qWaitFor([&] { return bRunning.load(); }, 20000));
     frame->close();
     EXPECT_FALSE(commands->IsBusy());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Cancelled);
-    EXPECT_EQ(doc.Image(), before);
+    EXPECT_EQ(doc.image(), before);
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 

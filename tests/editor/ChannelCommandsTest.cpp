@@ -110,7 +110,6 @@ TEST_F(ChannelCommandsTest, InsertShiftsToTheNextEmptyChannelAndIsRefusedWithout
     EXPECT_EQ(m_Prompter.messages, QStringList{"The clipboard holds no channels."});
     m_Prompter.messages.clear();
     Put(127, "440.5", "LAST");
-    m_View->Model().Refresh();
     ClickNumber(1);
     Commands().insertChannel->trigger(); // channel 2 is the next empty one: only A moves
     EXPECT_EQ(Names(8), (QStringList{"", "A", "B", "C", "D", "E", "", ""}));
@@ -121,7 +120,6 @@ TEST_F(ChannelCommandsTest, InsertShiftsToTheNextEmptyChannelAndIsRefusedWithout
     for (int n = 6; n < 127; ++n) {
         Put(n, "440.5", "F");
     }
-    m_View->Model().Refresh();
     const MemoryImage full = Saved();
     ClickNumber(2); // channel 1 above is empty, none below
     Commands().insertChannel->trigger();
@@ -159,7 +157,6 @@ TEST_F(ChannelCommandsTest, SortOrdersTheSelectionOrAllByRxFrequency) {
     OpenWithFive();
     Put(0, "440.5", "A");
     Put(7, "420.5", "H");
-    m_View->Model().Refresh();
     ClickNumber(1);
     ClickNumber(3, Qt::ShiftModifier);
     Commands().sort->trigger();
@@ -315,9 +312,9 @@ TEST_F(ChannelCommandsTest, EveryOperationIsOneUndoStep) {
         operation.run();
         const MemoryImage after = Saved();
         ASSERT_NE(after, before) << operation.name;
-        m_View->Undo();
+        m_Doc.undo();
         EXPECT_EQ(Saved(), before) << operation.name;
-        m_View->Redo();
+        m_Doc.redo();
         EXPECT_EQ(Saved(), after) << operation.name;
     }
     EXPECT_TRUE(m_Prompter.messages.isEmpty());

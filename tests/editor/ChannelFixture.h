@@ -37,13 +37,18 @@ protected:
         r[ColRxFrequency] = rx;
         r[ColTxFrequency] = rx;
         r[ColName] = name;
-        EncodeChannel(r, n, m_Doc.Image());
-        m_Doc.Image()[ImageMap::SlotAddress(n) + 15] = static_cast<std::uint8_t>(0x40 + n);
+        const auto put = [&](MemoryImage& image) {
+            EncodeChannel(r, n, image);
+            image[ImageMap::SlotAddress(n) + 15] = static_cast<std::uint8_t>(0x40 + n);
+            return true;
+        };
+        // Into the document once it is shown, else into the one Open shows.
+        m_View ? (void)m_Doc.apply(BiText{"Test", "Test"}, put) : (void)put(m_Start);
     }
     // A document with channels 1-5 named A-E on 430.5-434.5 MHz, shown.
     void OpenWithFive() {
         for (int n = 0; n < 128; ++n) {
-            EncodeChannel(ChannelRecord{}, n, m_Doc.Image());
+            EncodeChannel(ChannelRecord{}, n, m_Start);
         }
         for (int n = 0; n < 5; ++n) {
             Put(n, std::to_string(430 + n) + ".5", std::string(1, static_cast<char>('A' + n)));
@@ -53,8 +58,8 @@ protected:
 
     // What a save writes now.
     MemoryImage Saved() {
-        m_View->CommitGrid();
-        return m_Doc.Image();
+        m_View->SettleEdits();
+        return m_Doc.image();
     }
     QStringList Names(int count) {
         QStringList names;

@@ -81,7 +81,7 @@ TEST_F(ChannelKeyboard, ARefusedFrequencyStaysInItsEditorUntilCorrectedOrEscaped
     };
     for (const auto& way : ways) {
         m_Prompter.messages.clear();
-        const MemoryImage before = m_Doc.Image();
+        const MemoryImage before = m_Doc.image();
         FocusCell(1, 1);
         Type(QStringLiteral("44"));
         way.by();
@@ -93,7 +93,7 @@ TEST_F(ChannelKeyboard, ARefusedFrequencyStaysInItsEditorUntilCorrectedOrEscaped
         EXPECT_EQ(Focus(), LineEditor()) << way.leave;
         EXPECT_EQ(Grid().CurrentRow(), 1) << way.leave;
         EXPECT_EQ(Grid().CurrentCol(), 1) << way.leave;
-        EXPECT_EQ(m_Doc.Image(), before) << way.leave;
+        EXPECT_EQ(m_Doc.image(), before) << way.leave;
         Key(Qt::Key_Escape);
         EXPECT_EQ(Editor(), nullptr) << way.leave;
         EXPECT_EQ(Cell(1, 1), QStringLiteral("145.00000")) << way.leave;
@@ -224,9 +224,9 @@ TEST_F(ChannelKeyboard, AListOpensWithF4AndItsArrowsChooseWhileItIsOpen) {
 
 TEST_F(ChannelKeyboard, AnUnchangedLongNameStaysWholeAndANewOneKeepsTheSixCharacterLimit) {
     Grid().SetCellText(3, 1, QStringLiteral("145"));
-    Channel c = ReadChannel(m_Doc.Image(), 2);
+    Channel c = ReadChannel(m_Doc.image(), 2);
     c.name = "SECURITY";
-    WriteChannel(c, 2, m_Doc.Image());
+    WriteToDocument(c, 2);
     ClickCell(3, ColName);
     Key(Qt::Key_Return);
     EXPECT_EQ(Cell(3, ColName), QStringLiteral("SECURITY"));
@@ -253,3 +253,19 @@ TEST_F(ChannelKeyboard, FocusNeverLeavesWithAnUncommittedEditor) {
 }
 
 } // namespace
+
+TEST_F(ChannelKeyboard, TypedTextGoesWithItsEditorWhenTheDocumentIsReplacedOrTheFormCloses) {
+    ClickCell(1, ColRxFrequency);
+    Type(QStringLiteral("145.5"));
+    ASSERT_NE(Editor(), nullptr);
+    m_Doc.newDocument(); // New, Open or a read: the typing belonged to the old one
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(Cell(1, ColRxFrequency), QString());
+    EXPECT_FALSE(m_Doc.canUndo());
+
+    ClickCell(2, ColName);
+    Type(QStringLiteral("AB"));
+    ASSERT_NE(Editor(), nullptr);
+    m_View.reset(); // closing the window with the editor open
+    EXPECT_FALSE(m_Doc.canUndo());
+}

@@ -37,7 +37,7 @@ protected:
         const MemoryImage before = Saved();
         change();
         const MemoryImage after = Saved();
-        m_View->Undo();
+        m_Doc.undo();
         EXPECT_EQ(Saved(), before);
         return after;
     }

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <string>
 
-#include "editor/ImageHistory.h"
 #include "editor/ViewFixture.h"
 #include "image/BandLimits.h"
 #include "image/Channel.h"
@@ -73,13 +72,13 @@ TEST_F(ChannelTableModelTest, AFirstFrequencyMakesANewChannelWithTheDefaultsOfIt
     int row = 1;
     for (const Case& c : cases) {
         SetLanguage(c.chinese);
-        Channel named = ReadChannel(m_Doc.Image(), row - 1);
+        Channel named = ReadChannel(m_Doc.image(), row - 1);
         named.name = "KEEP";
-        WriteChannel(named, row - 1, m_Doc.Image());
-        const MemoryImage before = m_Doc.Image();
+        WriteToDocument(named, row - 1);
+        const MemoryImage before = m_Doc.image();
         ASSERT_TRUE(Set(row, c.col, QStringLiteral("145.5"), c.enter));
         EXPECT_EQ(Row(row), c.expected) << "row " << row;
-        OnlyChannelChanged(before, m_Doc.Image(), row - 1);
+        OnlyChannelChanged(before, m_Doc.image(), row - 1);
         ++row;
     }
     EXPECT_TRUE(m_Prompter.messages.isEmpty());
@@ -108,10 +107,10 @@ TEST_F(ChannelTableModelTest, ARefusedFrequencyShowsItsMessageAndChangesNothing)
         Set(1, 1, QStringLiteral("145"));
         Set(1, 2, QStringLiteral("146"));
         Set(1, 3, QStringLiteral("67.0"));
-        const MemoryImage before = m_Doc.Image();
+        const MemoryImage before = m_Doc.image();
         EXPECT_FALSE(Set(1, 1, c.typed, c.enter));
         EXPECT_EQ(m_Prompter.messages, QStringList{c.message}) << c.typed.toStdString();
-        EXPECT_EQ(m_Doc.Image(), before) << c.typed.toStdString();
+        EXPECT_EQ(m_Doc.image(), before) << c.typed.toStdString();
     }
 }
 
@@ -125,18 +124,18 @@ TEST_F(ChannelTableModelTest, RemovingTheLastFrequencyEmptiesTheRow) {
 }
 
 TEST_F(ChannelTableModelTest, ListsNamesAndTonesOnARowWithoutFrequencyWriteNothing) {
-    const MemoryImage before = m_Doc.Image();
+    const MemoryImage before = m_Doc.image();
     EXPECT_FALSE(Set(7, 5, QStringLiteral("Narrow")));
     EXPECT_FALSE(Set(7, 13, QStringLiteral("AB")));
     EXPECT_FALSE(Set(7, 3, QStringLiteral("67.0")));
-    EXPECT_EQ(m_Doc.Image(), before);
-    EXPECT_EQ(m_View->History().StepCount(), 0);
+    EXPECT_EQ(m_Doc.image(), before);
+    EXPECT_EQ(m_Doc.stepCount(), 0);
 }
 
 TEST_F(ChannelTableModelTest, EachEditIsOneNamedStepAndChangesOnlyItsChannel) {
     Set(3, 1, QStringLiteral("145"));
-    const MemoryImage before = m_Doc.Image();
-    const int steps = m_View->History().StepCount();
+    const MemoryImage before = m_Doc.image();
+    const int steps = m_Doc.stepCount();
     struct Case {
         int col;
         QString text;
@@ -148,11 +147,11 @@ TEST_F(ChannelTableModelTest, EachEditIsOneNamedStepAndChangesOnlyItsChannel) {
         ASSERT_TRUE(Set(3, c.col, c.text)) << c.col;
         EXPECT_EQ(Cell(3, c.col), c.text);
     }
-    EXPECT_EQ(m_View->History().StepCount(), steps + static_cast<int>(std::size(cases)));
-    EXPECT_EQ(m_View->History().UndoName(Lang::English), QStringLiteral("Edit Channel 3"));
-    EXPECT_EQ(m_View->History().UndoName(Lang::Chinese), QStringLiteral("编辑频道3"));
-    OnlyChannelChanged(before, m_Doc.Image(), 2);
-    EXPECT_EQ(m_Doc.Image()[ImageMap::SlotAddress(2) + 12] >> 4, 0); // scrambler off is 0
+    EXPECT_EQ(m_Doc.stepCount(), steps + static_cast<int>(std::size(cases)));
+    EXPECT_EQ(m_Doc.undoName(Lang::English), QStringLiteral("Edit Channel 3"));
+    EXPECT_EQ(m_Doc.undoName(Lang::Chinese), QStringLiteral("编辑频道3"));
+    OnlyChannelChanged(before, m_Doc.image(), 2);
+    EXPECT_EQ(m_Doc.image()[ImageMap::SlotAddress(2) + 12] >> 4, 0); // scrambler off is 0
 }
 
 TEST_F(ChannelTableModelTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper) {
@@ -167,11 +166,11 @@ TEST_F(ChannelTableModelTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper)
                  {"400.5", "480", false}, {"-1", "480", false},  {" 400 ", "480", true}};
     for (const auto& c : cases) {
         m_Prompter.messages.clear();
-        const BandEdges before = DecodeBandLimits(m_Doc.Image());
+        const BandEdges before = DecodeBandLimits(m_Doc.image());
         Bar().LowerBox()->setText(QString::fromLatin1(c.lower));
         Bar().UpperBox()->setText(QString::fromLatin1(c.upper));
         m_View->SettleEdits();
-        const BandEdges after = DecodeBandLimits(m_Doc.Image());
+        const BandEdges after = DecodeBandLimits(m_Doc.image());
         const BandEdges expected =
             c.taken ? BandEdges{unsigned(std::stoul(c.lower)), unsigned(std::stoul(c.upper))}
                     : before;
@@ -186,7 +185,7 @@ TEST_F(ChannelTableModelTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper)
 
 TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {
     Set(1, 1, QStringLiteral("145"));
-    const MemoryImage before = m_Doc.Image();
+    const MemoryImage before = m_Doc.image();
     const QStringList english = Row(1);
     const QString title = Grid().CellText(0, 1);
     SetLanguage(true);
@@ -197,7 +196,7 @@ TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {
     m_View->RelabelForLanguage();
     EXPECT_EQ(Row(1), english);
     EXPECT_EQ(Grid().CellText(0, 1), title);
-    EXPECT_EQ(m_Doc.Image(), before);
+    EXPECT_EQ(m_Doc.image(), before);
 }
 
 TEST_F(ChannelTableModelTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCoverThem) {

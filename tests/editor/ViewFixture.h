@@ -3,6 +3,7 @@
 // A channel view on a new document, shown and active on the offscreen
 // platform, with every message box answered by a recorder.
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QStringList>
 #include <QTest>
@@ -14,7 +15,9 @@
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/TypeSettingBar.h"
-#include "image/CProgramDoc.h"
+#include "document/ChannelDocument.h"
+#include "image/Channel.h"
+#include "image/ImageMap.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPrompter.h"
 
@@ -22,7 +25,6 @@ class ViewFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         SetLanguage(false);
-        m_Doc.OnNewDocument();
     }
     void TearDown() override {
         m_View.reset();
@@ -34,14 +36,16 @@ protected:
         LanguageName() = chinese ? QStringLiteral("Chinese") : QStringLiteral("English");
     }
 
-    // Creates, shows and initialises the view in the current language.
+    // Makes m_Start the document and shows it in a new view, in the current
+    // language.
     void Open() {
+        m_Doc.newDocument(m_Start);
         m_View = std::make_unique<CProgramView>(m_Doc);
         m_View->resize(1300, 640); // every column in sight
         m_View->show();
         m_View->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_View.get()));
-        m_View->OnInitialUpdate();
+        m_View->Bar()->TypeList()->setFocus();
     }
 
     // Opens the view with band edges 136-174, where the VHF frequencies the
@@ -50,6 +54,14 @@ protected:
         Open();
         Bar().LowerBox()->setText(QStringLiteral("136"));
         Bar().UpperBox()->setText(QStringLiteral("174"));
+    }
+
+    // Writes channel n of the shown document, as one step.
+    void WriteToDocument(const Channel& c, int n) {
+        m_Doc.apply(BiText{"Test", "Test"}, [&](MemoryImage& image) {
+            WriteChannel(c, n, image);
+            return true;
+        });
     }
 
     ChannelTable& Grid() { return *m_View->Grid(); }
@@ -73,6 +85,8 @@ protected:
     static void Key(Qt::Key key) { QTest::keyClick(Focus(), key); }
 
     RecordingPrompter m_Prompter;
-    CProgramDoc m_Doc;
+    // The document Open shows; tests fill it in before.
+    MemoryImage m_Start = ImageMap::NewDocumentImage();
+    ChannelDocument m_Doc;
     std::unique_ptr<CProgramView> m_View;
 };

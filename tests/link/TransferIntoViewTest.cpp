@@ -11,7 +11,7 @@
 #include "editor/CProgramView.h"
 #include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
-#include "image/CProgramDoc.h"
+#include "document/ChannelDocument.h"
 #include "app/PortChoice.h"
 #include "link/ProgressDialog.h"
 #include "link/TransferArchive.h"
@@ -29,12 +29,11 @@ protected:
             QStringLiteral("link_view_tests-%1").arg(QCoreApplication::applicationPid()));
         bChinese = 0;
         LanguageName() = QStringLiteral("English");
-        doc.OnNewDocument();
+        doc.newDocument();
         view = std::make_unique<CProgramView>(doc);
         view->resize(1300, 640);
         view->show();
-        view->OnInitialUpdate();
-        commands = std::make_unique<TransferCommands>(*view, view.get());
+        commands = std::make_unique<TransferCommands>(doc, view->GridWidget(), view.get());
         commands->SetSleeper([](int) {});
         commands->Port().SetPortName(PortChoice::SimulatedPort);
     }
@@ -51,7 +50,7 @@ protected:
     }
 
     RecordingPrompter prompter{false}; // Cancel, No
-    CProgramDoc doc;
+    ChannelDocument doc;
     std::unique_ptr<CProgramView> view;
     std::unique_ptr<TransferCommands> commands;
 };
@@ -80,7 +79,7 @@ TEST_F(TransferIntoView, WriteCarriesTheGridIntoTheRadio) {
     EXPECT_EQ(radio[0x859], 14);
     EXPECT_EQ(radio[0x85A], 32);
     EXPECT_EQ(radio[0x85B], 0xFF);
-    EXPECT_EQ(doc.Image()[0x858], 23);
+    EXPECT_EQ(doc.image()[0x858], 23);
 }
 
 } // namespace
