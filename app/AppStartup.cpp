@@ -4,9 +4,10 @@
 #include <QFileInfo>
 #include <QLocale>
 
-#include "app/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "app/SettingsLocation.h"
 #include "base/AppLanguage.h"
+#include "base/LanguageModule.h"
 #include "image/NativeFile.h"
 
 namespace {
@@ -41,27 +42,6 @@ QStringList AppStartup::ModuleDirectories(const QString& programDir) {
             QDir::cleanPath(programDir + QStringLiteral("/../share/orinprog/translations"))};
 }
 
-QString AppStartup::FindModule(const QString& languageName, const QStringList& directories) {
-    if (languageName.trimmed().isEmpty()) {
-        return {};
-    }
-    const QString wanted = languageName + QStringLiteral(".qm");
-    for (const QString& dirPath : directories) {
-        const QDir dir(dirPath);
-        const QFileInfo exact(dir.filePath(wanted));
-        if (exact.isFile()) {
-            return exact.absoluteFilePath();
-        }
-        const QStringList entries = dir.entryList({QStringLiteral("*.qm")}, QDir::Files);
-        for (const QString& entry : entries) {
-            if (entry.compare(wanted, Qt::CaseInsensitive) == 0) {
-                return dir.absoluteFilePath(entry);
-            }
-        }
-    }
-    return {};
-}
-
 StartupDecision AppStartup::Decide(ProfileFile& profile, const QString& programPath,
                                    int systemLanguage, const QStringList& moduleDirectories,
                                    const QString& userSettingsDir) {
@@ -87,7 +67,8 @@ StartupDecision AppStartup::Decide(ProfileFile& profile, const QString& programP
     }
     decision.language = DecideLanguage(systemLanguage, profile);
     decision.modulePath =
-        FindModule(QString::fromStdString(decision.language.languageName), moduleDirectories);
+        LanguageModule::FindModule(QString::fromStdString(decision.language.languageName),
+                                   moduleDirectories);
     return decision;
 }
 

@@ -31,11 +31,6 @@ public:
     // where the install rules put them.
     static QStringList ModuleDirectories(const QString& programDir);
 
-    // The module file <languageName>.qm in the first directory that has it.
-    // Letter case is ignored, as the language name in the settings file may
-    // be written in any case; an empty name finds nothing.
-    static QString FindModule(const QString& languageName, const QStringList& directories);
-
     // Decides once where the settings file of programPath is kept (see
     // SettingsLocation; without a userSettingsDir always beside the program),
     // opens profile on it (a file that cannot be made or written there is

@@ -4,13 +4,13 @@
 #include <QTreeWidget>
 #include <cstdio>
 
-#include "app/CMainFrame.h"
-#include "app/CProgramApp.h"
-#include "app/HelpCommands.h"
-#include "app/HelpWindow.h"
-#include "app/LanguageModule.h"
-#include "app/LanguageSwitch.h"
-#include "app/ProfileFile.h"
+#include "shell/MainWindow.h"
+#include "app/Application.h"
+#include "commands/HelpCommands.h"
+#include "commands/HelpWindow.h"
+#include "base/LanguageModule.h"
+#include "commands/LanguageSwitch.h"
+#include "formats/ProfileFile.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 
@@ -35,8 +35,8 @@ void Report(const char* what, const QString& value) {
 
 } // namespace
 
-int InstallCheck::Run(CProgramApp& program) {
-    CMainFrame& frame = *program.MainFrame();
+int InstallCheck::Run(Application& program) {
+    MainWindow& frame = *program.MainFrame();
     Report("language", LanguageName());
     Report("language module", program.Module().LoadedPath());
 
@@ -55,7 +55,7 @@ int InstallCheck::Run(CProgramApp& program) {
     Report("help book", help ? help->Book() : QString());
     Report("help topics", QString::number(topics));
 
-    ProfileFile& profile = CProgramApp::Profile();
+    ProfileFile& profile = Application::Profile();
     const bool saved = profile.Save() && !profile.Path().empty();
     Report("settings file", QString::fromStdString(profile.Path()));
     std::fflush(stdout);

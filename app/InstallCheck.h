@@ -1,6 +1,6 @@
 #pragma once
 
-class CProgramApp;
+class Application;
 
 // A check of an installed program without a person at the screen (run with
 // ORIN_SWITCH_LANGUAGE_AND_QUIT set): switches the language once as the menu
@@ -10,5 +10,5 @@ class InstallCheck {
 public:
     // Returns the exit code: 0 when the language module of the new language
     // loaded, the help book has pages and the settings file was written.
-    static int Run(CProgramApp& program);
+    static int Run(Application& program);
 };

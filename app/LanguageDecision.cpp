@@ -1,6 +1,6 @@
 #include "app/LanguageDecision.h"
 
-#include "app/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "image/TextNumbers.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/CMainFrame.h"
-#include "app/CProgramApp.h"
+#include "shell/MainWindow.h"
+#include "app/Application.h"
 #include "app/InstallCheck.h"
 
 int main(int argc, char** argv) {
@@ -15,10 +15,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("orinprog"));
     QApplication::setOrganizationName(QStringLiteral("Orin"));
 
-    CProgramApp program;
+    Application program;
     QStringList args = QApplication::arguments();
     args.removeFirst();
-    if (!program.InitInstance(args)) {
+    if (!program.Start(args)) {
         return 1;
     }
     // For measuring start-up: report when the window has been shown and

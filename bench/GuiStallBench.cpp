@@ -14,11 +14,11 @@
 #include <thread>
 
 #include "StallMeter.h"
-#include "app/PortChoice.h"
-#include "app/TransferCommands.h"
+#include "transfer/PortChoice.h"
+#include "transfer/TransferCommands.h"
 #include "base/Prompter.h"
 #include "image/ImageMap.h"
-#include "link/ProgressDialog.h"
+#include "transfer/ProgressDialog.h"
 #include "link/PtyRadioServer.h"
 #include "document/ChannelDocument.h"
 

@@ -9,7 +9,7 @@
 #include <malloc.h>
 
 #include "base/Prompter.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
 #include "document/ChannelDocument.h"
@@ -48,7 +48,7 @@ int main(int argc, char** argv) {
     SetPrompter(&prompter);
 
     ChannelDocument doc;
-    CProgramView view(doc);
+    ChannelEditor view(doc);
     view.resize(1200, 600);
     view.show();
     ChannelTableModel& model = view.Model();

@@ -2,7 +2,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "plans/ChannelPlans.h"
 #include "plans/LicenceCheck.h"
 
@@ -65,7 +65,7 @@ int RunCheck(const std::vector<std::string>& args) {
     if (!plan) {
         return Trouble("unknown licence " + *key + "; the keys are " + PlanKeys(), false);
     }
-    CProgramDoc doc;
+    ChannelFile doc;
     if (const FileOutcome loaded = doc.LoadFile(parsed->positional[0]); !loaded.ok) {
         return Trouble(loaded.Message(Lang::English), false);
     }

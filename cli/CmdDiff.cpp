@@ -3,7 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "cli/ComparePrint.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ int RunDiff(const std::vector<std::string>& args) {
         DiffUsage(std::cerr);
         return ExitUsage;
     }
-    CProgramDoc files[2];
+    ChannelFile files[2];
     for (int i = 0; i < 2; ++i) {
         const FileOutcome loaded = files[i].LoadFile(parsed->positional[i]);
         if (!loaded.ok) {

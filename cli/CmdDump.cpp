@@ -4,7 +4,7 @@
 #include "cli/Commands.h"
 #include "formats/ChannelCsv.h"
 #include "formats/ChirpExport.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int RunDump(const std::vector<std::string>& args) {
         std::cerr << "orinctl dump: " << error << '\n' << Usage;
         return ExitUsage;
     }
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
     if (!loaded.ok) {
         std::cerr << "orinctl dump: " << loaded.Message(Lang::English) << '\n';

@@ -6,7 +6,7 @@
 #include "formats/ChirpImport.h"
 #include "formats/Csv.h"
 #include "image/BandLimits.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "image/FileContents.h"
 
 namespace {
@@ -118,7 +118,7 @@ std::string PlacementFromArgs(const CliArgs& args, ChannelImport::Placement& pla
 
 int ImportChirp(const std::string& csv, const std::string& csvPath,
                 const ChannelImport::Placement& placement, bool emptyOthers, Lang lang,
-                CProgramDoc& doc) {
+                ChannelFile& doc) {
     ChirpImport::ReadResult read = ChirpImport::Read(csv, DecodeBandLimits(doc.Image()));
     if (!read.ok) {
         return Fail(At(csvPath, read.errorLine) + read.error.In(lang) + "; nothing was written");
@@ -169,8 +169,8 @@ int RunImport(const std::vector<std::string>& args) {
         return UsageError(error);
     }
     const std::string& csvPath = parsed->positional[0];
-    CProgramDoc doc;
-    doc.OnNewDocument();
+    ChannelFile doc;
+    doc.MakeNew();
     if (const auto base = parsed->Value("--base")) {
         const FileOutcome loaded = doc.LoadFile(*base);
         if (!loaded.ok) {
@@ -185,7 +185,7 @@ int RunImport(const std::vector<std::string>& args) {
     // Checked before the input is worked on, so no effort is spent for an
     // output that cannot be written.
     const std::string outPath = *parsed->Value("-o");
-    if (const FileOutcome writable = CProgramDoc::CheckSavable(outPath); !writable.ok) {
+    if (const FileOutcome writable = ChannelFile::CheckSavable(outPath); !writable.ok) {
         return Fail(writable.Message(Lang::English));
     }
     const std::string& csv = file.data;

@@ -2,7 +2,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 
 namespace {
 
@@ -34,8 +34,8 @@ int RunNew(const std::vector<std::string>& args) {
         std::cerr << "orinctl new: " << error << '\n' << Usage;
         return ExitUsage;
     }
-    CProgramDoc doc;
-    doc.OnNewDocument();
+    ChannelFile doc;
+    doc.MakeNew();
     const FileOutcome saved = doc.SaveFile(*parsed->Value("-o"));
     if (!saved.ok) {
         std::cerr << "orinctl new: " << saved.Message(Lang::English) << '\n';

@@ -3,7 +3,7 @@
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
 #include "image/BandLimits.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "plans/ChannelPlans.h"
 #include "plans/PlanInsert.h"
 
@@ -97,8 +97,8 @@ int RunPlan(const std::vector<std::string>& args) {
         return UsageError("--at takes a channel 1-128, not " + atText);
     }
     const int at = *atChannel;
-    CProgramDoc doc;
-    doc.OnNewDocument();
+    ChannelFile doc;
+    doc.MakeNew();
     if (const auto base = parsed->Value("--base")) {
         if (const FileOutcome loaded = doc.LoadFile(*base); !loaded.ok) {
             return Fail(loaded.Message(Lang::English));

@@ -7,7 +7,7 @@
 #include "cli/Commands.h"
 #include "cli/TransferCommand.h"
 #include "image/AtomicFileWriter.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "image/ImageMap.h"
 #include "image/NativeFile.h"
 #include "image/Utf8.h"
@@ -27,7 +27,7 @@ void ReadUsage(std::ostream& out) {
 
 // A read takes the radio's time and maybe the user's: when its file cannot be
 // saved, the image goes to a new file beside it or in the temporary folder.
-void KeepUnsaved(const CProgramDoc& doc, const std::string& out) {
+void KeepUnsaved(const ChannelFile& doc, const std::string& out) {
     const std::string stamp = std::to_string(std::time(nullptr));
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
@@ -75,8 +75,8 @@ int RunRead(const std::vector<std::string>& args) {
         ReadUsage(std::cerr);
         return ExitUsage;
     }
-    CProgramDoc doc;
-    doc.OnNewDocument();
+    ChannelFile doc;
+    doc.MakeNew();
     if (const auto base = parsed->Value("--base")) {
         const FileOutcome loaded = doc.LoadFile(*base);
         if (!loaded.ok) {
@@ -85,7 +85,7 @@ int RunRead(const std::vector<std::string>& args) {
         }
     }
     // A read takes seconds: an output that cannot be written is found out first.
-    if (const FileOutcome writable = CProgramDoc::CheckSavable(*parsed->Value("-o"));
+    if (const FileOutcome writable = ChannelFile::CheckSavable(*parsed->Value("-o"));
         !writable.ok) {
         std::cerr << "orinctl read: " << writable.englishMessage << '\n';
         return ExitFailure;

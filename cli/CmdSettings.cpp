@@ -2,7 +2,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "settings/SettingsListing.h"
 
 namespace {
@@ -33,7 +33,7 @@ int RunSettings(const std::vector<std::string>& args) {
     }
     // Read as the program reads a channel file: a regular file of exactly
     // 4096 bytes.
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
     if (!loaded.ok) {
         std::cerr << "orinctl settings: " << loaded.englishMessage << '\n';

@@ -6,7 +6,7 @@
 
 #include "cli/CliArgs.h"
 #include "cli/Commands.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "image/ImageMap.h"
 #include "link/PtyRadioServer.h"
 #include "link/SimulatedRadio.h"
@@ -144,7 +144,7 @@ int RunSimulate(const std::vector<std::string>& args) {
         return ExitUsage;
     }
     options.bLineTiming = parsed->Has("--line-timing");
-    CProgramDoc doc;
+    ChannelFile doc;
     doc.Image() = SimulatedRadio::DemoMemory();
     if (const auto image = parsed->Value("--image")) {
         const FileOutcome loaded = doc.LoadFile(*image);
@@ -156,7 +156,7 @@ int RunSimulate(const std::vector<std::string>& args) {
     const auto saveTo = parsed->Value("--save-to");
     // Found out now, not after the first write the radio took.
     if (saveTo) {
-        if (const FileOutcome savable = CProgramDoc::CheckSavable(*saveTo); !savable.ok) {
+        if (const FileOutcome savable = ChannelFile::CheckSavable(*saveTo); !savable.ok) {
             std::cerr << "orinctl simulate: " << savable.englishMessage << '\n';
             return ExitFailure;
         }

@@ -5,7 +5,7 @@
 #include "cli/ComparePrint.h"
 #include "cli/TransferCommand.h"
 #include "compare/CompareTexts.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "link/SystemSerialLink.h"
 
 namespace {
@@ -50,7 +50,7 @@ int RunVerify(const std::vector<std::string>& args) {
         VerifyUsage(std::cerr);
         return ExitUsage;
     }
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
     if (!loaded.ok) {
         std::cerr << "orinctl verify: " << loaded.englishMessage << '\n';

@@ -6,7 +6,7 @@
 #include "cli/FleetWriteCommand.h"
 #include "cli/TransferCommand.h"
 #include "compare/CompareTexts.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "link/SystemSerialLink.h"
 
 namespace {
@@ -66,7 +66,7 @@ int RunWrite(const std::vector<std::string>& args) {
         parsed->Has("--next")) {
         return RunFleetWrite(*parsed, ports, retries, output.lang, WriteUsage);
     }
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
     if (!loaded.ok) {
         std::cerr << "orinctl write: " << loaded.englishMessage << '\n';

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "fleet/FleetWriter.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "link/SystemSerialLink.h"
 
 const char* const FleetWriteHelp =
@@ -95,7 +95,7 @@ int RunFleetWrite(const CliArgs& args, const std::vector<std::string>& ports, in
         options.field = *field;
         ids = sequence.ids;
     }
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(args.positional[0]);
     if (!loaded.ok) {
         std::cerr << "orinctl write: " << loaded.englishMessage << '\n';

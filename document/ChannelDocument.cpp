@@ -206,7 +206,7 @@ void ChannelDocument::newDocument(const MemoryImage& image) {
 }
 
 FileOutcome ChannelDocument::load(const QString& path) {
-    CProgramDoc file;
+    ChannelFile file;
     const FileOutcome outcome = file.LoadFile(QDir::toNativeSeparators(path).toStdString());
     if (outcome.ok) {
         Replace(file.Image(), QFileInfo(path).absoluteFilePath());
@@ -215,7 +215,7 @@ FileOutcome ChannelDocument::load(const QString& path) {
 }
 
 FileOutcome ChannelDocument::save(const QString& path) {
-    CProgramDoc file;
+    ChannelFile file;
     file.Image() = *m_Current;
     const FileOutcome outcome = file.SaveFile(QDir::toNativeSeparators(path).toStdString());
     if (!outcome.ok) {

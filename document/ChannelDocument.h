@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "base/Lang.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "image/MemoryImage.h"
 
 // The name of an undo step in both languages, kept as texts so that the menus

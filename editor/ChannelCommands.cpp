@@ -10,7 +10,7 @@
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "formats/ChannelClipboard.h"
 #include "image/ChannelOperations.h"
@@ -103,7 +103,7 @@ void ProblemsMessage(const std::vector<ChannelClipboard::PasteProblem>& problems
 
 } // namespace
 
-ChannelCommands::ChannelCommands(CProgramView& view, ChannelTable& table)
+ChannelCommands::ChannelCommands(ChannelEditor& view, ChannelTable& table)
     : QObject(&view), m_View(view), m_Table(table), m_Form(&view) {
     cut = Make("ID_EDIT_CUT", QKeySequence(Qt::CTRL | Qt::Key_X), &ChannelCommands::OnCut);
     copy = Make("ID_EDIT_COPY", QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelCommands::OnCopy);

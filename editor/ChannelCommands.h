@@ -12,7 +12,7 @@
 
 class ChannelTable;
 class QAction;
-class CProgramView;
+class ChannelEditor;
 class QMenu;
 
 // The commands on whole channels: Cut, Copy, Paste, Clear, Insert Empty
@@ -24,7 +24,7 @@ class QMenu;
 class ChannelCommands : public QObject {
     Q_OBJECT
 public:
-    ChannelCommands(CProgramView& view, ChannelTable& table);
+    ChannelCommands(ChannelEditor& view, ChannelTable& table);
 
     QAction* cut;
     QAction* copy;
@@ -82,7 +82,7 @@ private:
     void SelectIndexes(const std::vector<int>& channels);
     void AddSetValues(QMenu* menu, int column);
 
-    CProgramView& m_View;
+    ChannelEditor& m_View;
     ChannelTable& m_Table;
     QWidget* m_Form;
     bool m_bTransferRunning = false;

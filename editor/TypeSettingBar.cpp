@@ -100,14 +100,9 @@ TypeSettingBar::TypeSettingBar(QWidget* parent) : QGroupBox(tr("Type Setting"), 
     Retranslate();
 }
 
-void TypeSettingBar::SetBandEdges(unsigned lower, unsigned upper) {
-    m_LowerBandEdge = lower;
-    m_UpperBandEdge = upper;
-}
-
-void TypeSettingBar::MoveMembersToControls() {
-    m_UpperBox->setText(QString::number(m_UpperBandEdge));
-    m_LowerBox->setText(QString::number(m_LowerBandEdge));
+void TypeSettingBar::ShowBandEdges(unsigned lower, unsigned upper) {
+    m_UpperBox->setText(QString::number(upper));
+    m_LowerBox->setText(QString::number(lower));
 }
 
 void TypeSettingBar::Retranslate() {

@@ -25,13 +25,8 @@ public:
     QLabel* FieldLabel() const { return m_FieldLabel; }
     QLabel* ManualLabel() const { return m_ManualLabel; }
 
-    // Band edges in whole MHz, as last exchanged with the boxes.
-    unsigned LowerBandEdge() const { return m_LowerBandEdge; }
-    unsigned UpperBandEdge() const { return m_UpperBandEdge; }
-    void SetBandEdges(unsigned lower, unsigned upper);
-
-    // Writes the band edges into the boxes as decimal text.
-    void MoveMembersToControls();
+    // Shows band edges (whole MHz) in the boxes as decimal text.
+    void ShowBandEdges(unsigned lower, unsigned upper);
 
     // The bar's texts in the language now loaded.
     void Retranslate();
@@ -48,6 +43,4 @@ private:
     QComboBox* m_ManualList = nullptr;
     QLineEdit* m_LowerBox = nullptr;
     QLineEdit* m_UpperBox = nullptr;
-    unsigned m_LowerBandEdge = 0;
-    unsigned m_UpperBandEdge = 0;
 };

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 #include "formats/ChannelCsv.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "settings/SettingsListing.h"
 
 namespace {
@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
-    CProgramDoc doc;
+    ChannelFile doc;
     const MemoryImage before = doc.Image();
     const FileOutcome loaded = doc.LoadFile(path);
     if (loaded.ok != (size == MemoryImage::Size)) {

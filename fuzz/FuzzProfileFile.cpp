@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/ProfileFile.h"
+#include "formats/ProfileFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     ProfileFile profile;

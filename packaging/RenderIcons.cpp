@@ -12,7 +12,7 @@
 #include <QtEndian>
 #include <cstdio>
 
-#include "app/AppIcon.h"
+#include "shell/AppIcon.h"
 
 namespace {
 

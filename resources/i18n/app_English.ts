@@ -25,7 +25,7 @@ For programming the Orin-6140D radio only.</translation>
     </message>
 </context>
 <context>
-    <name>CMainFrame</name>
+    <name>MainWindow</name>
     <message>
         <source>Orin Programing Software</source>
         <translation>Orin Programing Software</translation>

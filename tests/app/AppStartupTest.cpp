@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppStartup.h"
-#include "app/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "base/AppLanguage.h"
 #include "tests/support/QtPrinters.h"
 

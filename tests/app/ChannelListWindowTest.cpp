@@ -15,9 +15,9 @@
 #include <sys/stat.h>
 #endif
 
-#include "app/ChannelListCommands.h"
-#include "app/FileCommands.h"
-#include "editor/CProgramView.h"
+#include "commands/ChannelListCommands.h"
+#include "commands/FileCommands.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "formats/ImportPreviewDialog.h"
 #include "image/ChannelCodec.h"
@@ -32,11 +32,11 @@ const QByteArray kList =
     "2,Air,420.000000,,0.000000,,88.5,88.5,AM,5.0W\r\n"
     "3,HILL,446.006250,,0.000000,TSQL,88.5,123.0,NFM,1.0W\r\n";
 
-class ChannelListWindowTest : public ShellFixture<CProgramView> {
+class ChannelListWindowTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->ChannelLists().SetOpenChooser([this](QWidget*, const QString& folder) {
             offered.append(folder);
@@ -88,7 +88,7 @@ protected:
 
     QString Cell(int row, int col) { return view->Grid()->CellText(row, col); }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     QString chosen;
     QStringList offered; // what the dialogs were given to start from
     bool exportChirp = true;

@@ -8,10 +8,10 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "app/FileCommands.h"
-#include "app/MainActions.h"
-#include "app/PlanCommands.h"
-#include "editor/CProgramView.h"
+#include "commands/FileCommands.h"
+#include "commands/MainActions.h"
+#include "commands/PlanCommands.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
 #include "image/ChannelCodec.h"
@@ -22,17 +22,17 @@
 
 namespace {
 
-class ChannelWindowsTest : public ShellFixture<CProgramView> {
+class ChannelWindowsTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QGuiApplication::clipboard()->clear();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
-        otherView = std::make_unique<CProgramView>(otherDoc);
+        otherView = std::make_unique<ChannelEditor>(otherDoc);
         otherFrame =
-            std::make_unique<CMainFrame>(ShellContext{otherDoc, *otherView, profile, *module});
-        for (CMainFrame* f : {frame.get(), otherFrame.get()}) {
+            std::make_unique<MainWindow>(ShellContext{otherDoc, *otherView, profile, *module});
+        for (MainWindow* f : {frame.get(), otherFrame.get()}) {
             f->Files().SetFileChooser([this](QWidget*, bool, const QString&) { return chosen; });
             f->Actions().fileNew->trigger();
             f->show();
@@ -45,15 +45,15 @@ protected:
         view.reset();
     }
 
-    static void Activate(CMainFrame& window) {
+    static void Activate(MainWindow& window) {
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     }
-    static void Key(CProgramView& on, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    static void Key(ChannelEditor& on, Qt::Key key, Qt::KeyboardModifiers modifiers) {
         on.Grid()->setFocus();
         QTest::keyClick(on.Grid(), key, modifiers);
     }
-    MemoryImage Save(CMainFrame& window, const QString& name) {
+    MemoryImage Save(MainWindow& window, const QString& name) {
         chosen = TempPath(name);
         window.Actions().fileSaveAs->trigger();
         QFile file(chosen);
@@ -77,10 +77,10 @@ protected:
         return file.fileName();
     }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     ChannelDocument otherDoc;
-    std::unique_ptr<CProgramView> otherView;
-    std::unique_ptr<CMainFrame> otherFrame;
+    std::unique_ptr<ChannelEditor> otherView;
+    std::unique_ptr<MainWindow> otherFrame;
     QString chosen;
 };
 

@@ -8,27 +8,27 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/CompareCommands.h"
-#include "app/FileCommands.h"
-#include "app/MainActions.h"
-#include "app/PortChoice.h"
-#include "app/TransferCommands.h"
+#include "commands/CompareCommands.h"
+#include "commands/FileCommands.h"
+#include "commands/MainActions.h"
+#include "transfer/PortChoice.h"
+#include "transfer/TransferCommands.h"
 #include "compare/CompareDialog.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
-#include "link/ProgressDialog.h"
+#include "transfer/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
 
-class CompareWindowTest : public ShellFixture<CProgramView> {
+class CompareWindowTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setApplicationName(
             QStringLiteral("app_compare_tests-%1").arg(QCoreApplication::applicationPid()));
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->Actions().fileNew->trigger();
         transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
@@ -79,7 +79,7 @@ protected:
         view->SettleEdits();
     }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     TransferCommands* transfer = nullptr;
     QStringList shown; // summary and text of every comparison dialog
     QString accessible;
@@ -195,7 +195,7 @@ TEST_F(CompareWindowTest, VerifyAfterWriteIsKeptInTheSettingsFile) {
     frame->Compare()->VerifyAction()->trigger();
     EXPECT_TRUE(transfer->VerifyAfterWrite());
     frame.reset();
-    view = std::make_unique<CProgramView>(doc);
+    view = std::make_unique<ChannelEditor>(doc);
     MakeFrame(*view);
     auto* again = new TransferCommands(doc, view->GridWidget(), frame.get());
     frame->AttachTransfer(again);

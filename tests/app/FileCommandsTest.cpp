@@ -9,11 +9,11 @@
 #include <QTest>
 #include <QUrl>
 
-#include "app/ChannelTablePrinter.h"
-#include "app/FileCommands.h"
-#include "app/MainActions.h"
-#include "app/PrintCommands.h"
-#include "app/RecentFileList.h"
+#include "commands/ChannelTablePrinter.h"
+#include "commands/FileCommands.h"
+#include "commands/MainActions.h"
+#include "commands/PrintCommands.h"
+#include "commands/RecentFileList.h"
 #include "editor/ChannelTable.h"
 #include "image/BandLimits.h"
 #include "image/ImageMap.h"
@@ -21,11 +21,11 @@
 
 namespace {
 
-class FileCommandsTest : public ShellFixture<CProgramView> {
+class FileCommandsTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
             chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
@@ -43,7 +43,7 @@ protected:
 
     static QByteArray Image(char fill) { return QByteArray(4096, fill); }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     QStringList chooserCalls;
     QString chosenFile;
 };

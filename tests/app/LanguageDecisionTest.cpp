@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/LanguageDecision.h"
-#include "app/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "support/ScratchDir.h"
 
 namespace {

@@ -5,13 +5,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "app/LanguageModule.h"
+#include "base/LanguageModule.h"
 #include "tests/support/QtPrinters.h"
 
 namespace {
 
 QString FileMenuTitle() {
-    return QCoreApplication::translate("CMainFrame", "&File");
+    return QCoreApplication::translate("MainWindow", "&File");
 }
 
 QStringList BuiltModules() {
@@ -73,7 +73,7 @@ TEST(LanguageModule, EveryChineseMenuTextIsTranslated) {
     ASSERT_TRUE(module.Load(QStringLiteral("Chinese")));
     for (const char* text : {"&File", "&Program", "P&ort", "&View", "&Help",
                              "Orin Programing Software", "For Help，Please Press F1"}) {
-        EXPECT_NE(QCoreApplication::translate("CMainFrame", text), QString::fromUtf8(text)) << text;
+        EXPECT_NE(QCoreApplication::translate("MainWindow", text), QString::fromUtf8(text)) << text;
     }
 }
 

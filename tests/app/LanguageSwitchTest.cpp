@@ -6,18 +6,18 @@
 #include <QMenuBar>
 
 #include "app/AppStartup.h"
-#include "app/LanguageSwitch.h"
-#include "app/MainActions.h"
+#include "commands/LanguageSwitch.h"
+#include "commands/MainActions.h"
 #include "editor/ChannelTableModel.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
 
-class LanguageSwitchTest : public ShellFixture<CProgramView> {
+class LanguageSwitchTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
     }
 
@@ -27,7 +27,7 @@ protected:
         return view->Model().headerData(0, Qt::Horizontal, Qt::AccessibleTextRole).toString();
     }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
 };
 
 TEST_F(LanguageSwitchTest, AnsweringNoLeavesEverythingButCommitsTheEditor) {

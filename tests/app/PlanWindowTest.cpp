@@ -8,18 +8,18 @@
 #include <QPushButton>
 #include <QStandardPaths>
 
-#include "app/FileCommands.h"
-#include "app/FleetCommands.h"
-#include "app/LicenceDialog.h"
-#include "app/LicenceGate.h"
-#include "app/MainActions.h"
-#include "app/PlanCommands.h"
-#include "app/PortChoice.h"
-#include "app/TransferCommands.h"
-#include "editor/CProgramView.h"
+#include "commands/FileCommands.h"
+#include "commands/FleetCommands.h"
+#include "commands/LicenceDialog.h"
+#include "commands/LicenceGate.h"
+#include "commands/MainActions.h"
+#include "commands/PlanCommands.h"
+#include "transfer/PortChoice.h"
+#include "transfer/TransferCommands.h"
+#include "editor/ChannelEditor.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
-#include "link/ProgressDialog.h"
+#include "transfer/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
@@ -34,12 +34,12 @@ void ExpectEveryControlNamed(const QDialog& dialog) {
     }
 }
 
-class PlanWindowTest : public ShellFixture<CProgramView> {
+class PlanWindowTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QStandardPaths::setTestModeEnabled(true);
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->Actions().fileNew->trigger();
     }
@@ -59,7 +59,7 @@ protected:
         return DecodeChannel(doc.image(), channel - 1, Lang::English)[ColName];
     }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
 };
 
 TEST_F(PlanWindowTest, APlanGoesInFromTheCurrentChannelAsOneUndoStep) {

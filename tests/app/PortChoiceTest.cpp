@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/PortChoice.h"
+#include "transfer/PortChoice.h"
 #include "support/QtPrinters.h"
 
 namespace {

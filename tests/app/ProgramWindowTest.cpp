@@ -6,22 +6,22 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/CompareCommands.h"
-#include "app/FileCommands.h"
-#include "app/FleetCommands.h"
-#include "app/HelpCommands.h"
-#include "app/HelpWindow.h"
-#include "app/LanguageSwitch.h"
-#include "app/MainActions.h"
-#include "app/PortChoice.h"
-#include "app/TransferCommands.h"
-#include "editor/CProgramView.h"
+#include "commands/CompareCommands.h"
+#include "commands/FileCommands.h"
+#include "commands/FleetCommands.h"
+#include "commands/HelpCommands.h"
+#include "commands/HelpWindow.h"
+#include "commands/LanguageSwitch.h"
+#include "commands/MainActions.h"
+#include "transfer/PortChoice.h"
+#include "transfer/TransferCommands.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 #include "image/RawChannel.h"
-#include "link/ProgressDialog.h"
+#include "transfer/ProgressDialog.h"
 #include "link/SimulatedRadio.h"
 #include "tests/app/ShellFixture.h"
 #include <QMap>
@@ -37,11 +37,11 @@
 
 namespace {
 
-class ProgramWindowTest : public ShellFixture<CProgramView> {
+class ProgramWindowTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->Files().SetFileChooser(
             [this](QWidget*, bool, const QString&) { return chosenFile; });
@@ -54,7 +54,7 @@ protected:
 
     ChannelTable& Grid() { return *view->Grid(); }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     QString chosenFile;
 };
 
@@ -178,7 +178,7 @@ TEST_F(ProgramWindowTest, OpenFailureKeepsTheShownChannels) {
 
 // Every text of the view as the user sees it: titles, cells, bar, and the
 // accessible names of the bar's controls.
-QStringList ViewTexts(CProgramView& view) {
+QStringList ViewTexts(ChannelEditor& view) {
     QStringList texts;
     for (int row = 0; row <= 128; ++row) {
         for (int col = 0; col <= 13; ++col) {

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "app/AppStartup.h"
-#include "app/ProfileFile.h"
+#include "formats/ProfileFile.h"
 #include "app/SettingsLocation.h"
 #include "tests/support/QtPrinters.h"
 

@@ -10,20 +10,20 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-#include "app/CMainFrame.h"
-#include "app/LanguageModule.h"
-#include "app/ModalRunner.h"
-#include "app/ProfileFile.h"
+#include "shell/MainWindow.h"
+#include "base/LanguageModule.h"
+#include "base/ModalRunner.h"
+#include "formats/ProfileFile.h"
 #include "base/AppLanguage.h"
 #include "document/ChannelDocument.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "tests/support/RecordingPrompter.h"
 #include "tests/support/QtPrinters.h"
 
 // A main frame over a channel view, with its settings file, recent list and
 // language module in a temporary folder: the user's own settings are never
 // touched and no message box ever opens.
-template <class View = CProgramView> class ShellFixture : public ::testing::Test {
+template <class View = ChannelEditor> class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -51,7 +51,7 @@ protected:
 
     void MakeFrame(View& view) {
         frame =
-            std::make_unique<CMainFrame>(ShellContext{doc, view, profile, *module});
+            std::make_unique<MainWindow>(ShellContext{doc, view, profile, *module});
     }
 
     QString TempPath(const QString& name) const { return dir.filePath(name); }
@@ -85,7 +85,7 @@ protected:
     ProfileFile profile;
     std::unique_ptr<LanguageModule> module;
     ChannelDocument doc;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
     QStringList dialogs;
     int dialogAnswer = 0;
 };

@@ -15,11 +15,11 @@
 #include <semaphore>
 #include <thread>
 
-#include "app/PortChoice.h"
-#include "app/TransferCommands.h"
+#include "transfer/PortChoice.h"
+#include "transfer/TransferCommands.h"
 #include "image/ImageMap.h"
-#include "link/ProgressDialog.h"
-#include "link/TransferArchive.h"
+#include "transfer/ProgressDialog.h"
+#include "transfer/TransferArchive.h"
 #include "link/TransferTexts.h"
 #include "document/ChannelDocument.h"
 #include "support/QtPrinters.h"

@@ -10,18 +10,18 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "app/EditCommands.h"
-#include "app/FileCommands.h"
-#include "app/LanguageSwitch.h"
-#include "app/MainActions.h"
-#include "editor/CProgramView.h"
+#include "commands/EditCommands.h"
+#include "commands/FileCommands.h"
+#include "commands/LanguageSwitch.h"
+#include "commands/MainActions.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
-#include "app/PortChoice.h"
-#include "link/ProgressDialog.h"
-#include "app/TransferCommands.h"
+#include "transfer/PortChoice.h"
+#include "transfer/ProgressDialog.h"
+#include "transfer/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
@@ -29,11 +29,11 @@ namespace {
 constexpr char SaveQuestion[] =
     "The channel data has been changed.\nDo you want to save the changes?";
 
-class UnsavedChangesTest : public ShellFixture<CProgramView> {
+class UnsavedChangesTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->Files().SetFileChooser([this](QWidget*, bool save, const QString&) {
             chooserCalls << (save ? QStringLiteral("save") : QStringLiteral("open"));
@@ -83,7 +83,7 @@ protected:
         return doc.image();
     }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     QString chosenFile;
     QStringList chooserCalls;
 };
@@ -219,7 +219,7 @@ TEST_F(UnsavedChangesTest, SaveWritesTheChangesFirstAndAskingAgainIsNotNeeded) {
     frame->close();
     EXPECT_FALSE(frame->isVisible());
     EXPECT_EQ(prompter.questions.size(), 1);
-    CProgramDoc reread;
+    ChannelFile reread;
     ASSERT_TRUE(reread.LoadFile(path.toStdString()).ok);
     EXPECT_EQ(reread.Image()[ImageMap::SlotAddress(0) + 3], 0x45);
     EXPECT_EQ(reread.Image()[ImageMap::SlotAddress(1) + 3], 0x45);

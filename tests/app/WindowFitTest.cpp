@@ -12,17 +12,17 @@
 
 #include "base/LineEditText.h"
 #include "base/ScreenFit.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "settings/OptionalFeaturesDialog.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
 
-class WindowFitTest : public ShellFixture<CProgramView> {
+class WindowFitTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         qApp->installEventFilter(&fit);
     }
@@ -37,7 +37,7 @@ protected:
     }
 
     ScreenFit fit;
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
 };
 
 TEST_F(WindowFitTest, TheMainWindowOpensInsideAScreenSmallerThanItsSize) {

@@ -12,30 +12,30 @@
 #include <atomic>
 #include <thread>
 
-#include "app/FileCommands.h"
-#include "app/MainActions.h"
-#include "app/PortChoice.h"
-#include "app/ProfileFile.h"
-#include "app/TransferCommands.h"
-#include "editor/CProgramView.h"
+#include "commands/FileCommands.h"
+#include "commands/MainActions.h"
+#include "transfer/PortChoice.h"
+#include "formats/ProfileFile.h"
+#include "transfer/TransferCommands.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
 #include "image/BandLimits.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
-#include "link/ProgressDialog.h"
+#include "transfer/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
 
 namespace {
 
-class WindowTransferTest : public ShellFixture<CProgramView> {
+class WindowTransferTest : public ShellFixture<ChannelEditor> {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setApplicationName(
             QStringLiteral("app_window_transfer_tests-%1").arg(QCoreApplication::applicationPid()));
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         MakeFrame(*view);
         frame->Actions().fileNew->trigger();
         commands = new TransferCommands(doc, view->GridWidget(), frame.get()); // the frame owns it
@@ -63,7 +63,7 @@ protected:
         });
     }
 
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     TransferCommands* commands = nullptr;
     std::uint8_t changes = 0;
 };
@@ -197,8 +197,8 @@ TEST_F(WindowTransferTest, ThePortChosenIsTheOneTheNextStartUses) {
     restarted.Open(dir.path().toStdString(), "MAIN.ini", false, true);
     EXPECT_EQ(restarted.GetValue("MAIN", "PORT", ""), "Simulated radio");
 
-    auto otherView = std::make_unique<CProgramView>(doc);
-    CMainFrame next(ShellContext{doc, *otherView, restarted, *module});
+    auto otherView = std::make_unique<ChannelEditor>(doc);
+    MainWindow next(ShellContext{doc, *otherView, restarted, *module});
     auto* nextCommands = new TransferCommands(doc, otherView->GridWidget(), &next);
     next.AttachTransfer(nextCommands);
     EXPECT_EQ(nextCommands->Port().PortName(), PortChoice::SimulatedPort);

@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "base/AppLanguage.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/TypeSettingBar.h"
@@ -40,7 +40,7 @@ protected:
     // language.
     void Open() {
         m_Doc.newDocument(m_Start);
-        m_View = std::make_unique<CProgramView>(m_Doc);
+        m_View = std::make_unique<ChannelEditor>(m_Doc);
         m_View->resize(1300, 640); // every column in sight
         m_View->show();
         m_View->activateWindow();
@@ -88,5 +88,5 @@ protected:
     // The document Open shows; tests fill it in before.
     MemoryImage m_Start = ImageMap::NewDocumentImage();
     ChannelDocument m_Doc;
-    std::unique_ptr<CProgramView> m_View;
+    std::unique_ptr<ChannelEditor> m_View;
 };

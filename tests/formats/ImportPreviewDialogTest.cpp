@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "app/LanguageModule.h"
+#include "base/LanguageModule.h"
 #include "base/AppLanguage.h"
 #include "formats/ChirpImport.h"
 #include "formats/ImportPreviewDialog.h"

@@ -10,7 +10,7 @@
 #include <unistd.h>
 
 #include "image/AtomicFileWriter.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "support/AsUnprivilegedUser.h"
 #include "support/ScratchDir.h"
 
@@ -122,7 +122,7 @@ TEST(AtomicFileWriter, ReadOnlyTargetIsRefusedAndOtherPermissionsAreKept) {
     EXPECT_FALSE(writer.Write("new"));
     EXPECT_EQ(writer.LastFailure(), AtomicFileWriter::Failure::ReadOnly);
     EXPECT_EQ(ScratchDir::Read(locked), "old");
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome outcome = doc.SaveFile(locked);
     EXPECT_FALSE(outcome.ok);
     EXPECT_NE(outcome.Message(Lang::English).find("read-only"), std::string::npos);
@@ -200,7 +200,7 @@ TEST(AtomicFileWriter, FolderPipeOrDeviceIsRefusedAndStaysWhatItWas) {
     EXPECT_TRUE(fs::is_character_file("/dev/null"));
     EXPECT_EQ(ScratchDir::Names(dir.Path()),
               (std::vector<std::string>{"folder.sin", "null.sin", "pipe.sin"}));
-    CProgramDoc doc;
+    ChannelFile doc;
     const FileOutcome outcome = doc.SaveFile(fifo);
     EXPECT_NE(outcome.Message(Lang::English).find("a device or a pipe"), std::string::npos);
 }
@@ -232,7 +232,7 @@ TEST(AtomicFileWriter, WritableFileInAFolderClosedToTheUserIsWrittenInPlace) {
 TEST(AtomicFileWriter, FailedSaveOfANewFileDoesNotClaimAnOldOneWasKept) {
     ScratchDir dir;
     const std::string existing = dir.Write("old.sin", "old");
-    CProgramDoc doc;
+    ChannelFile doc;
     FileOutcome fresh;
     FileOutcome over;
     {
@@ -240,7 +240,7 @@ TEST(AtomicFileWriter, FailedSaveOfANewFileDoesNotClaimAnOldOneWasKept) {
         fresh = doc.SaveFile(dir.File("fresh.sin"));
         over = doc.SaveFile(existing);
         // The check before a long job finds the full disk too.
-        EXPECT_FALSE(CProgramDoc::CheckSavable(dir.File("fresh.sin")).ok);
+        EXPECT_FALSE(ChannelFile::CheckSavable(dir.File("fresh.sin")).ok);
     }
     EXPECT_FALSE(fresh.ok);
     EXPECT_EQ(fresh.Message(Lang::English).find("left as it was"), std::string::npos)

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "image/AtomicFileWriter.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "image/Utf8.h"
 #include "support/ScratchDir.h"
 
@@ -64,13 +64,13 @@ TEST(AtomicFileWriterWindows, FileNamesOutsideTheAnsiCodePageAreSavedAndLoaded) 
     const std::string folder = dir.Text() + "\\Kanäle 频道";
     ASSERT_TRUE(CreateDirectoryW(Utf8::Path(folder).c_str(), nullptr));
     const std::string path = folder + "\\收音机 ☺.sin";
-    CProgramDoc doc;
-    doc.OnNewDocument();
+    ChannelFile doc;
+    doc.MakeNew();
     doc.Image()[0x10] = 0x42;
     const FileOutcome saved = doc.SaveFile(path);
     ASSERT_TRUE(saved.ok) << saved.englishMessage;
     EXPECT_EQ(ScratchDir::Names(Utf8::Path(folder)), std::vector<std::string>{"收音机 ☺.sin"});
-    CProgramDoc loaded;
+    ChannelFile loaded;
     const FileOutcome outcome = loaded.LoadFile(path);
     ASSERT_TRUE(outcome.ok) << outcome.englishMessage;
     EXPECT_EQ(loaded.Image(), doc.Image());
@@ -102,7 +102,7 @@ TEST(AtomicFileWriterWindows, FileHeldOpenByAnotherProgramIsReportedNotDamaged) 
 
 TEST(ProgramDocLoadWindows, FolderOrDeviceIsRefusedAtOnceAsNoChannelFile) {
     ScratchDir dir;
-    CProgramDoc doc;
+    ChannelFile doc;
     const MemoryImage before = doc.Image();
     for (const std::string& path :
          {dir.Text(), std::string("NUL"), std::string("CON"), std::string("COM1")}) {

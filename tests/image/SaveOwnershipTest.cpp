@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 #include "image/AtomicFileWriter.h"
-#include "image/CProgramDoc.h"
+#include "image/ChannelFile.h"
 #include "support/AsUnprivilegedUser.h"
 #include "support/ScratchDir.h"
 
@@ -108,7 +108,7 @@ TEST(SaveOwnership, LinksInASharedStickyFolderAreFollowedOnlyAsTheSystemWould) {
         const std::string link = shared + "/radio.sin";
         fs::create_symlink(victim, link);
         ASSERT_EQ(::lchown(link.c_str(), c.linkOwner, 0), 0);
-        CProgramDoc doc;
+        ChannelFile doc;
         const FileOutcome saved = doc.SaveFile(link);
         EXPECT_EQ(saved.ok, c.bFollowed) << saved.englishMessage;
         EXPECT_EQ(ScratchDir::Read(victim).size(), c.bFollowed ? 4096u : 8u);
@@ -170,8 +170,8 @@ TEST(SaveOwnership, AnotherUsersFileIsReadOnlyOnlyWhenNobodyMayWriteIt) {
                                 fs::perms::others_read);
     fs::permissions(locked, fs::perms::owner_read | fs::perms::others_read);
     EXPECT_TRUE(AsUnprivilegedUser([&] {
-        const std::string a = CProgramDoc::CheckSavable(theirs).englishMessage;
-        const std::string b = CProgramDoc::CheckSavable(locked).englishMessage;
+        const std::string a = ChannelFile::CheckSavable(theirs).englishMessage;
+        const std::string b = ChannelFile::CheckSavable(locked).englishMessage;
         return a.find("belongs to another user") != std::string::npos &&
                a.find("read-only") == std::string::npos && b.find("read-only") != std::string::npos;
     }));

@@ -4,7 +4,7 @@
 #include <QProgressBar>
 #include <gtest/gtest.h>
 
-#include "link/ProgressDialog.h"
+#include "transfer/ProgressDialog.h"
 #include "tests/support/QtPrinters.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The transfer commands on the real channel view: a read of the built-in
 // simulated radio shows its channels in the grid, a write carries the grid's
 // edits into the radio.
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -8,14 +9,14 @@
 #include <gtest/gtest.h>
 
 #include "base/AppLanguage.h"
-#include "editor/CProgramView.h"
+#include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
 #include "document/ChannelDocument.h"
-#include "app/PortChoice.h"
-#include "link/ProgressDialog.h"
-#include "link/TransferArchive.h"
-#include "app/TransferCommands.h"
+#include "transfer/PortChoice.h"
+#include "transfer/ProgressDialog.h"
+#include "transfer/TransferArchive.h"
+#include "transfer/TransferCommands.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPrompter.h"
 
@@ -30,7 +31,7 @@ protected:
         bChinese = 0;
         LanguageName() = QStringLiteral("English");
         doc.newDocument();
-        view = std::make_unique<CProgramView>(doc);
+        view = std::make_unique<ChannelEditor>(doc);
         view->resize(1300, 640);
         view->show();
         commands = std::make_unique<TransferCommands>(doc, view->GridWidget(), view.get());
@@ -51,7 +52,7 @@ protected:
 
     RecordingPrompter prompter{false}; // Cancel, No
     ChannelDocument doc;
-    std::unique_ptr<CProgramView> view;
+    std::unique_ptr<ChannelEditor> view;
     std::unique_ptr<TransferCommands> commands;
 };
 
@@ -63,8 +64,8 @@ TEST_F(TransferIntoView, ReadShowsTheRadiosChannelsInTheGrid) {
     EXPECT_EQ(view->Grid()->CellText(11, 2), "430.60000");
     EXPECT_EQ(view->Grid()->CellText(16, 13), "SIMPLEX");
     EXPECT_EQ(view->Grid()->CellText(17, 1), "");
-    EXPECT_EQ(view->Bar()->LowerBandEdge(), 400u);
-    EXPECT_EQ(view->Bar()->UpperBandEdge(), 480u);
+    EXPECT_EQ(view->Bar()->LowerBox()->text(), QStringLiteral("400"));
+    EXPECT_EQ(view->Bar()->UpperBox()->text(), QStringLiteral("480"));
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_TRUE(prompter.questions.isEmpty());
 }

@@ -1,0 +1,84 @@
+#include "app/Application.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStatusBar>
+
+#include "shell/AppIcon.h"
+#include "app/AppStartup.h"
+#include "shell/MainWindow.h"
+#include "commands/FileCommands.h"
+#include "base/LanguageModule.h"
+#include "formats/ProfileFile.h"
+#include "app/SettingsLocation.h"
+#include "transfer/TransferCommands.h"
+#include "base/AppLanguage.h"
+#include "base/LineEditText.h"
+#include "base/Prompter.h"
+#include "base/ScreenFit.h"
+#include "editor/ChannelEditor.h"
+#include "document/ChannelDocument.h"
+
+Application::Application() = default;
+
+Application::~Application() {
+    m_Frame.reset();
+    m_View.reset();
+}
+
+ProfileFile& Application::Profile() {
+    static ProfileFile profile;
+    return profile;
+}
+
+bool Application::Start(const QStringList& args) {
+    return Start(args, QCoreApplication::applicationFilePath(),
+                        AppStartup::SystemLanguageOf(QLocale::system()),
+                        SettingsLocation::UserDirectory());
+}
+
+bool Application::Start(const QStringList& args, const QString& programPath,
+                               int systemLanguage, const QString& userSettingsDir) {
+    const QString programDir = QFileInfo(programPath).absolutePath();
+    const StartupDecision decision =
+        AppStartup::Decide(Profile(), programPath, systemLanguage,
+                           AppStartup::ModuleDirectories(programDir), userSettingsDir);
+    AppStartup::Apply(decision);
+
+    m_Module = std::make_unique<LanguageModule>(AppStartup::ModuleDirectories(programDir));
+    if (!m_Module->Load(LanguageName())) {
+        CurrentPrompter().ShowMessage(nullptr, AppStartup::MissingModuleMessage());
+        return false;
+    }
+
+    QApplication::setWindowIcon(AppIcon::Make());
+    // Every window and dialog opens inside the screen, at any scale.
+    static ScreenFit* fit = nullptr;
+    if (!fit) {
+        fit = new ScreenFit(qApp);
+        qApp->installEventFilter(fit);
+        // And every line edit shows its text where fonts measure oddly.
+        qApp->installEventFilter(new LineEditText(qApp));
+    }
+
+    m_Doc = std::make_unique<ChannelDocument>();
+    m_View = std::make_unique<ChannelEditor>(*m_Doc);
+    const ShellContext context{*m_Doc, *m_View, Profile(), *m_Module};
+    m_Frame = std::make_unique<MainWindow>(context);
+    m_Frame->AttachTransfer(new TransferCommands(*m_Doc, m_View->GridWidget(), m_Frame.get()));
+
+    const QString file = args.isEmpty() ? QString() : args.constFirst();
+    if (file.isEmpty()) {
+        m_Frame->Files().OnFileNew();
+    } else if (!m_Frame->Files().OpenPath(file)) {
+        return false;
+    }
+    if (!decision.settingsNotKept.isEmpty()) {
+        // Said once: the choices made in this run will be lost at its end.
+        m_Frame->statusBar()->showMessage(
+            AppStartup::SettingsNotKeptMessage(decision.settingsNotKept));
+    }
+    m_Frame->show();
+    return true;
+}
