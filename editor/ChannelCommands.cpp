@@ -116,8 +116,9 @@ ChannelCommands::ChannelCommands(ChannelEditor& view, ChannelTable& table)
     moveDown = Make("ID_MOVE_DOWN", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down),
                     &ChannelCommands::OnMoveDown);
     sort = Make("ID_SORT_RX", {}, &ChannelCommands::OnSort);
-    // The keys work wherever the focus is in the window; an open line editor
-    // keeps Ctrl+C, Ctrl+V, Ctrl+X and Delete for its own text.
+    // The keys work wherever the focus is in the window; an open cell editor
+    // keeps Delete for its own text, and Ctrl+C, Ctrl+V and Ctrl+X too once
+    // something is typed into it (see ChannelDelegate).
     for (QAction* action : MenuActions()) {
         if (action) {
             m_Form->addAction(action);

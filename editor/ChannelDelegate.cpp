@@ -22,6 +22,7 @@ constexpr const char* OriginalProperty = "originalText";
 constexpr const char* RefusedProperty = "refusedText";
 constexpr const char* RefusedRowProperty = "refusedRow";
 constexpr const char* RefusedColumnProperty = "refusedColumn";
+constexpr const char* TypedProperty = "typedInto";
 constexpr int TypedNameLimit = ChannelRules::NewNameLimit;
 
 // Channel names hold digits, capital letters, "-" and blanks: letters are
@@ -69,6 +70,32 @@ bool MovesAlways(const QKeyEvent& key) {
     default:
         return false;
     }
+}
+
+// The keys of the table's commands: Undo, Redo, Cut, Copy, Paste (the
+// window's and the channel commands' shortcuts), Ctrl+A and Shift+Space (the
+// channel selection).
+bool IsTableKey(const QKeyEvent& key) {
+    for (const QKeySequence::StandardKey command :
+         {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy,
+          QKeySequence::Paste, QKeySequence::SelectAll}) {
+        if (key.matches(command)) {
+            return true;
+        }
+    }
+    const QKeyCombination pressed = key.keyCombination();
+    return pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
+           pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
+           pressed == QKeyCombination(Qt::ShiftModifier, Qt::Key_Space);
+}
+
+// The line an editor's text is typed into, if it has one.
+QLineEdit* TextLine(QWidget* editor) {
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+        return line;
+    }
+    auto* list = qobject_cast<QComboBox*>(editor);
+    return list ? list->lineEdit() : nullptr;
 }
 
 // Keys that move between cells from a list, but edit a text.
@@ -150,6 +177,10 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         }
         editor = list;
     }
+    if (QLineEdit* line = TextLine(editor)) {
+        connect(line, &QLineEdit::textEdited, editor,
+                [editor] { editor->setProperty(TypedProperty, true); });
+    }
     editor->setObjectName(EditorName(column));
     editor->setAccessibleName(Tr(ChannelTexts::ColumnTitles[column]).trimmed() +
                               QStringLiteral(", ") +
@@ -161,6 +192,7 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
 void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
     editor->setProperty(OriginalProperty, text);
+    editor->setProperty(TypedProperty, false);
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         if (line->objectName() == QLatin1String("NameEdit")) {
             // A name typed anew has at most six characters; a longer name
@@ -205,6 +237,32 @@ QString ChannelDelegate::EditorValue(QWidget* editor, bool) {
                                      : editor->property(OriginalProperty).toString();
 }
 
+bool ChannelDelegate::HoldsChange(QWidget* editor) {
+    if (IsRefused(editor)) {
+        return true;
+    }
+    if (!IsEditable(editor)) {
+        return false;
+    }
+    return editor->property(TypedProperty).toBool() ||
+           EditorValue(editor, false) != editor->property(OriginalProperty).toString();
+}
+
+void ChannelDelegate::Type(QWidget* editor, const QString& typed) {
+    QLineEdit* line = TextLine(editor);
+    if (line == nullptr || typed.isEmpty()) {
+        return;
+    }
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        list->setEditText(typed);
+    } else {
+        line->setText(typed);
+    }
+    line->deselect();
+    line->setCursorPosition(static_cast<int>(typed.size()));
+    editor->setProperty(TypedProperty, true);
+}
+
 bool ChannelDelegate::IsRefused(const QWidget* editor) {
     return editor && editor->property(RefusedProperty).isValid();
 }
@@ -237,6 +295,7 @@ void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     }
     editor->setProperty(RefusedProperty, QVariant());
     editor->setProperty(OriginalProperty, index.data(Qt::EditRole).toString());
+    editor->setProperty(TypedProperty, false);
 }
 
 void ChannelDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
@@ -277,10 +336,27 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
         emit closeEditor(editor, NoHint);
         return false;
     }
+    if (event->type() == QEvent::ShortcutOverride &&
+        IsTableKey(static_cast<const QKeyEvent&>(*event)) && !HoldsChange(editor)) {
+        // The text box would claim the key for its own text; left unclaimed,
+        // it goes to the window's shortcut (Undo, Paste...) if one takes it.
+        event->ignore();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QStyledItemDelegate::eventFilter(object, event);
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (IsTableKey(key) && !HoldsChange(editor)) {
+        // No shortcut took it: the table has it, as with no editor open.
+        Commit(editor, false);
+        if (IsRefused(editor)) {
+            return true;
+        }
+        emit closeEditor(editor, NoHint);
+        emit TableKeyRequested(key.key(), key.modifiers());
+        return true;
+    }
     switch (key.key()) {
     case Qt::Key_Escape:
         emit closeEditor(editor, RevertModelCache);

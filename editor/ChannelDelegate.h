@@ -6,7 +6,10 @@
 // tone list (typed or chosen), a list for each option and a line for the
 // name. Leaving a cell commits it; Enter commits it by Enter's rules and asks
 // the table to go on; Escape cancels the edit and restores the cell; the
-// keys that move between cells commit and move.
+// keys that move between cells commit and move. Until the user changes what
+// an editor holds, the keys of the table's commands (Undo, Redo, Cut, Copy,
+// Paste, Ctrl+A, Shift+Space) are the table's; once the text is typed into,
+// they act on the text as in any text box.
 class ChannelDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
@@ -30,6 +33,13 @@ public:
     // The cell (row, column from 0) of an editor whose text was refused.
     static QModelIndex RefusedCell(const QWidget* editor, const QAbstractItemModel* model);
 
+    // Whether the user changed what the editor holds: typed into its text,
+    // or left a refused text in it. A list never holds typing.
+    static bool HoldsChange(QWidget* editor);
+    // Puts typed into a text editor as if the user had typed it over the
+    // old value.
+    static void Type(QWidget* editor, const QString& typed);
+
     // The object names of the editors, by grid column (1-13).
     static QString EditorName(int gridColumn);
 
@@ -38,6 +48,10 @@ signals:
     void EnterCommitted();
     // A key that moves between cells ended the edit; the table moves.
     void MoveRequested(int key, Qt::KeyboardModifiers modifiers);
+    // A key of the table's commands that no shortcut of the window took,
+    // pressed in an editor that holds no change: the edit has ended and
+    // the table takes the key as its own.
+    void TableKeyRequested(int key, Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;

@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPointer>
 #include <QStyleOptionHeader>
@@ -58,6 +57,12 @@ ChannelTable::ChannelTable(ChannelTableModel& model, QWidget* parent)
     verticalHeader()->viewport()->installEventFilter(this);
     connect(m_Delegate, &ChannelDelegate::EnterCommitted, this, &ChannelTable::OnEnterCommitted);
     connect(m_Delegate, &ChannelDelegate::MoveRequested, this, &ChannelTable::Move);
+    connect(m_Delegate, &ChannelDelegate::TableKeyRequested, this,
+            [this](int key, Qt::KeyboardModifiers modifiers) {
+                setFocus(Qt::OtherFocusReason);
+                QKeyEvent press(QEvent::KeyPress, key, modifiers);
+                keyPressEvent(&press);
+            });
     setCurrentIndex(model.index(0, 0));
 }
 
@@ -110,17 +115,7 @@ QWidget* ChannelTable::EditCurrent(const QString& typed) {
     if (editor == nullptr) {
         return nullptr;
     }
-    if (!typed.isEmpty()) {
-        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-            line->setText(typed); // the typed character replaces the old text
-            line->deselect();
-            line->setCursorPosition(static_cast<int>(typed.size()));
-        } else if (auto* list = qobject_cast<QComboBox*>(editor); list && list->isEditable()) {
-            list->setEditText(typed);
-            list->lineEdit()->deselect();
-            list->lineEdit()->setCursorPosition(static_cast<int>(typed.size()));
-        }
-    }
+    ChannelDelegate::Type(editor, typed); // the typed character replaces the old text
     editor->setFocus(Qt::OtherFocusReason);
     return editor;
 }

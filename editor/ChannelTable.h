@@ -11,7 +11,9 @@ class ChannelTableModel;
 // a digit starts an edit with it; F2 edits, F4 or Alt+Down opens a list;
 // arrows, PgUp/PgDn, Home/End, Ctrl+Home/End and Tab move as in a
 // spreadsheet; Enter keeps the editor's flow along the row and on to the
-// next channel.
+// next channel. An editor opened by a click and not typed into leaves the
+// table's keys (Undo, Redo, Cut, Copy, Paste, Ctrl+A, Shift+Space) to the
+// table.
 //
 // Beside the current cell the table keeps a selection of whole channels, made
 // on the channel numbers (click, Shift+click, Ctrl+click), by Shift+Space and

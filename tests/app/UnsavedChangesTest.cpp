@@ -1,5 +1,6 @@
 // The main window over the real channel view: the Edit menu's Undo and Redo,
 // the modified mark, and the question before unsaved changes would be lost.
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "editor/ChannelTable.h"
 #include "editor/TypeSettingBar.h"
 #include "image/ChannelCodec.h"
+#include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
 #include "transfer/PortChoice.h"
 #include "transfer/ProgressDialog.h"
@@ -153,6 +155,108 @@ TEST_F(UnsavedChangesTest, CtrlZInAnOpenEditorUndoesItsOwnTyping) {
     EXPECT_FALSE(edit->isHidden());
     EXPECT_EQ(Grid().CellText(3, 1), QStringLiteral("450.00000"));
     EXPECT_EQ(doc.stepCount(), steps);
+}
+
+// A click opens the cell's editor; until something is typed into it, the
+// table's keys act on the document and the channels, afterwards on the text.
+TEST_F(UnsavedChangesTest, AnEditorNotTypedIntoLeavesTheTablesKeysToTheTable) {
+    const QKeyCombination undo(Qt::ControlModifier, Qt::Key_Z);
+    const QKeyCombination shiftSpace(Qt::ShiftModifier, Qt::Key_Space);
+    const QKeyCombination selectAll(Qt::ControlModifier, Qt::Key_A);
+    const auto line = [] { return qobject_cast<QLineEdit*>(Focus()); };
+    const auto clipboard = [] { return QGuiApplication::clipboard()->text(); };
+    struct Case {
+        const char* name;
+        bool undoneFirst; // channel 1's edit undone before the click
+        int col;          // the cell of channel 3 clicked
+        const char* typed;
+        QList<QKeyCombination> keys;
+        std::function<void()> check;
+    };
+    const Case cases[] = {
+        {"Ctrl+Z undoes", false, ColRxFrequency, "", {undo}, [&] {
+             EXPECT_EQ(Grid().CellText(1, 1), QString());
+             EXPECT_EQ(Grid().OpenEditor(), nullptr);
+             EXPECT_EQ(Focus(), &Grid());
+         }},
+        {"Ctrl+Y redoes", true, ColName, "", {QKeyCombination(Qt::ControlModifier, Qt::Key_Y)},
+         [&] { EXPECT_EQ(Grid().CellText(1, 1), QStringLiteral("450.00000")); }},
+        {"Ctrl+Shift+Z redoes", true, ColRxFrequency, "",
+         {QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z)},
+         [&] { EXPECT_EQ(Grid().CellText(1, 1), QStringLiteral("450.00000")); }},
+        {"Shift+Space in a list", false, ColWidth, "", {shiftSpace}, [&] {
+             EXPECT_EQ(Grid().SelectedChannels(), QList<int>{3});
+             EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+         }},
+        {"Shift+Space in a text", false, ColRxFrequency, "", {shiftSpace},
+         [&] { EXPECT_EQ(Grid().SelectedChannels(), QList<int>{3}); }},
+        {"Ctrl+A", false, ColName, "", {selectAll},
+         [&] { EXPECT_EQ(Grid().SelectedChannels().size(), 128); }},
+        {"Ctrl+C copies the channel", false, ColWidth, "",
+         {shiftSpace, QKeyCombination(Qt::ControlModifier, Qt::Key_C)}, [&] {
+             EXPECT_TRUE(clipboard().contains(QStringLiteral("451.00000")));
+             EXPECT_FALSE(clipboard().contains(QStringLiteral("450.00000")));
+         }},
+        {"Ctrl+A, Ctrl+C copies all", false, ColRxFrequency, "",
+         {selectAll, QKeyCombination(Qt::ControlModifier, Qt::Key_C)}, [&] {
+             EXPECT_TRUE(clipboard().contains(QStringLiteral("450.00000")));
+             EXPECT_TRUE(clipboard().contains(QStringLiteral("451.00000")));
+         }},
+        {"Ctrl+X cuts the channel", false, ColRxFrequency, "",
+         {shiftSpace, QKeyCombination(Qt::ControlModifier, Qt::Key_X)},
+         [&] { EXPECT_EQ(Grid().CellText(3, 1), QString()); }},
+        {"Ctrl+V pastes channels", false, ColRxFrequency, "",
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_V)},
+         [&] { EXPECT_EQ(Grid().CellText(3, ColName), QStringLiteral("PASTED")); }},
+        {"typed: Ctrl+Z undoes the typing", false, ColRxFrequency, "46", {undo}, [&] {
+             ASSERT_NE(line(), nullptr);
+             EXPECT_NE(line()->text(), QStringLiteral("46"));
+             EXPECT_EQ(Grid().CellText(1, 1), QStringLiteral("450.00000"));
+         }},
+        {"typed back to the cell's text: Ctrl+Z is the text's", false, ColRxFrequency,
+         "451.00000", {undo}, [&] {
+             ASSERT_NE(line(), nullptr);
+             EXPECT_EQ(Grid().CellText(1, 1), QStringLiteral("450.00000"));
+         }},
+        {"typed: Shift+Space is a blank", false, ColName, "ab", {shiftSpace}, [&] {
+             ASSERT_NE(line(), nullptr);
+             EXPECT_EQ(line()->text(), QStringLiteral("AB "));
+             EXPECT_TRUE(Grid().SelectedChannels().isEmpty());
+         }},
+        {"typed: Ctrl+A selects the text", false, ColRxFrequency, "46", {selectAll}, [&] {
+             ASSERT_NE(line(), nullptr);
+             EXPECT_EQ(line()->selectedText(), QStringLiteral("46"));
+             EXPECT_TRUE(Grid().SelectedChannels().isEmpty());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        doc.newDocument();
+        EnterFrequency(3, 1, QStringLiteral("451"));
+        EnterFrequency(1, 1, QStringLiteral("450"));
+        if (c.undoneFirst) {
+            frame->Actions().editUndo->trigger();
+            ASSERT_EQ(Grid().CellText(1, 1), QString());
+        }
+        QGuiApplication::clipboard()->setText(
+            QStringLiteral("451,451,OFF,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,PASTED\n"));
+        ClickCell(3, c.col);
+        ASSERT_NE(Grid().OpenEditor(), nullptr);
+        QTest::keyClicks(Focus(), QString::fromLatin1(c.typed));
+        const int steps = doc.stepCount();
+        for (const QKeyCombination key : c.keys) {
+            QTest::keyClick(Focus(), key.key(), key.keyboardModifiers());
+        }
+        c.check();
+        if (*c.typed) {
+            EXPECT_EQ(doc.stepCount(), steps); // nothing reached the document
+            EXPECT_NE(Grid().OpenEditor(), nullptr);
+        }
+        EXPECT_EQ(Grid().CellText(3, 1), QString::fromLatin1(c.name).startsWith("Ctrl+X")
+                                             ? QString()
+                                             : QStringLiteral("451.00000"));
+        Grid().CancelEditor();
+    }
 }
 
 TEST_F(UnsavedChangesTest, TheMarkShowsEditsAndGoesWithUndoToTheSavedStateAndWithSave) {
