@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <functional>
+#include <vector>
 
 #include "editor/ViewFixture.h"
 #include "image/Channel.h"
@@ -241,6 +242,49 @@ TEST_F(ChannelKeyboard, AnUnchangedLongNameStaysWholeAndANewOneKeepsTheSixCharac
     Type(QStringLiteral("abcdefgh"));
     Key(Qt::Key_Return);
     EXPECT_EQ(Cell(3, ColName), QStringLiteral("ABCDEF"));
+}
+
+// Inside the name editor the keys act on the text as in any text box; the
+// letters come out as capitals where they were typed.
+TEST_F(ChannelKeyboard, TheNameEditorsKeysEditItsTextInPlace) {
+    Grid().SetCellText(2, 1, QStringLiteral("145"));
+    struct Step {
+        Qt::Key key; // Qt::Key_unknown: type text
+        const char* text;
+    };
+    const struct {
+        std::vector<Step> steps;
+        const char* name;
+    } cases[] = {
+        {{{Qt::Key_unknown, "abc"},
+          {Qt::Key_Home, ""},
+          {Qt::Key_Delete, ""},
+          {Qt::Key_unknown, "x"}},
+         "XBC"},
+        {{{Qt::Key_unknown, "abc"},
+          {Qt::Key_Left, ""},
+          {Qt::Key_Backspace, ""},
+          {Qt::Key_unknown, "-"}},
+         "A-C"},
+        {{{Qt::Key_unknown, "abc"},
+          {Qt::Key_Home, ""},
+          {Qt::Key_Right, ""},
+          {Qt::Key_unknown, "z"},
+          {Qt::Key_End, ""},
+          {Qt::Key_unknown, "d"}},
+         "AZBCD"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ClickCell(2, ColName);
+        for (const Step& step : c.steps) {
+            step.key == Qt::Key_unknown ? Type(QString::fromLatin1(step.text)) : Key(step.key);
+        }
+        ASSERT_NE(LineEditor(), nullptr);
+        EXPECT_EQ(LineEditor()->text(), QString::fromLatin1(c.name));
+        Key(Qt::Key_Return);
+        EXPECT_EQ(Cell(2, ColName), QString::fromLatin1(c.name));
+    }
 }
 
 TEST_F(ChannelKeyboard, FocusNeverLeavesWithAnUncommittedEditor) {
