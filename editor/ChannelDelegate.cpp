@@ -2,14 +2,17 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QValidator>
 #include <algorithm>
 
 #include "base/AppLanguage.h"
 #include "editor/ChannelTableModel.h"
+#include "formats/ChannelClipboard.h"
 #include "image/ChannelCodec.h"
 #include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
@@ -87,6 +90,21 @@ bool IsTableKey(const QKeyEvent& key) {
     return pressed == QKeyCombination(Qt::ControlModifier, Qt::Key_Y) ||
            pressed == QKeyCombination(Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z) ||
            pressed == QKeyCombination(Qt::ShiftModifier, Qt::Key_Space);
+}
+
+// Ctrl+V with one value on the clipboard (a frequency copied from elsewhere,
+// not channels) pastes it into the cell's text, as in any text box.
+bool PastesIntoTheText(const QKeyEvent& key) {
+    if (!key.matches(QKeySequence::Paste)) {
+        return false;
+    }
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || data->hasFormat(QString::fromLatin1(ChannelClipboard::MimeType))) {
+        return false;
+    }
+    const QString text = data->text().trimmed();
+    return !text.isEmpty() && !text.contains(QLatin1Char('\n')) &&
+           !text.contains(QLatin1Char('\t')) && !text.contains(QLatin1Char(','));
 }
 
 // The line an editor's text is typed into, if it has one.
@@ -337,7 +355,8 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
         return false;
     }
     if (event->type() == QEvent::ShortcutOverride &&
-        IsTableKey(static_cast<const QKeyEvent&>(*event)) && !HoldsChange(editor)) {
+        IsTableKey(static_cast<const QKeyEvent&>(*event)) && !HoldsChange(editor) &&
+        !(TextLine(editor) && PastesIntoTheText(static_cast<const QKeyEvent&>(*event)))) {
         // The text box would claim the key for its own text; left unclaimed,
         // it goes to the window's shortcut (Undo, Paste...) if one takes it.
         event->ignore();
@@ -347,7 +366,7 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
         return QStyledItemDelegate::eventFilter(object, event);
     }
     const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (IsTableKey(key) && !HoldsChange(editor)) {
+    if (IsTableKey(key) && !HoldsChange(editor) && !(TextLine(editor) && PastesIntoTheText(key))) {
         // No shortcut took it: the table has it, as with no editor open.
         Commit(editor, false);
         if (IsRefused(editor)) {

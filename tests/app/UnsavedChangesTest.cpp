@@ -172,6 +172,7 @@ TEST_F(UnsavedChangesTest, AnEditorNotTypedIntoLeavesTheTablesKeysToTheTable) {
         const char* typed;
         QList<QKeyCombination> keys;
         std::function<void()> check;
+        const char* clipboard = "451,451,OFF,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,PASTED\n";
     };
     const Case cases[] = {
         {"Ctrl+Z undoes", false, ColRxFrequency, "", {undo}, [&] {
@@ -208,6 +209,14 @@ TEST_F(UnsavedChangesTest, AnEditorNotTypedIntoLeavesTheTablesKeysToTheTable) {
         {"Ctrl+V pastes channels", false, ColRxFrequency, "",
          {QKeyCombination(Qt::ControlModifier, Qt::Key_V)},
          [&] { EXPECT_EQ(Grid().CellText(3, ColName), QStringLiteral("PASTED")); }},
+        {"Ctrl+V with one value pastes it into the text", false, ColRxFrequency, "",
+         {QKeyCombination(Qt::ControlModifier, Qt::Key_V)},
+         [&] {
+             ASSERT_NE(line(), nullptr);
+             EXPECT_EQ(line()->text(), QStringLiteral("438.5")); // over the selected old value
+             EXPECT_TRUE(prompter.messages.isEmpty());
+         },
+         "438.5"},
         {"typed: Ctrl+Z undoes the typing", false, ColRxFrequency, "46", {undo}, [&] {
              ASSERT_NE(line(), nullptr);
              EXPECT_NE(line()->text(), QStringLiteral("46"));
@@ -238,8 +247,7 @@ TEST_F(UnsavedChangesTest, AnEditorNotTypedIntoLeavesTheTablesKeysToTheTable) {
             frame->Actions().editUndo->trigger();
             ASSERT_EQ(Grid().CellText(1, 1), QString());
         }
-        QGuiApplication::clipboard()->setText(
-            QStringLiteral("451,451,OFF,OFF,Wide,Yes,High,DTMF,ON,Close,Forward,1,PASTED\n"));
+        QGuiApplication::clipboard()->setText(QString::fromLatin1(c.clipboard));
         ClickCell(3, c.col);
         ASSERT_NE(Grid().OpenEditor(), nullptr);
         QTest::keyClicks(Focus(), QString::fromLatin1(c.typed));
