@@ -115,7 +115,8 @@ fi
 # says how many of ninja's steps are done (a cold build takes over an hour).
 progress() {
     local step
-    step=$(tail -c 4096 "$work/build.log" 2>/dev/null | grep -o '^\[[0-9]*/[0-9]*\]' | tail -1)
+    # The whole log: a stretch of compiler warnings can be longer than any tail.
+    step=$(grep -ao '^\[[0-9]*/[0-9]*\]' "$work/build.log" 2>/dev/null | tail -1)
     [ -n "$step" ] || return 0
     step=${step#[}
     echo "build-qt-windows: ${step%]} steps done after $(( ($(date +%s) - started) / 60 )) min" >&2
