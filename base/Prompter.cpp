@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 
 #include "base/AppLanguage.h"
 
@@ -30,15 +31,6 @@ public:
         return QMessageBox::warning(owner, Tr(BoxTitle), text,
                                     QMessageBox::Retry | QMessageBox::Cancel) == QMessageBox::Retry;
     }
-    bool AskProceedOrCancel(QWidget* owner, const QString& text, const QString& proceed) override {
-        QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text, QMessageBox::Cancel, owner);
-        QPushButton* go = box.addButton(proceed, QMessageBox::AcceptRole);
-        box.button(QMessageBox::Cancel)->setText(Tr(CancelButton));
-        box.setDefaultButton(QMessageBox::Cancel);
-        box.setEscapeButton(QMessageBox::Cancel);
-        box.exec();
-        return box.clickedButton() == go;
-    }
     SaveChoice AskSaveChanges(QWidget* owner, const QString& text) override {
         QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text,
                         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, owner);
@@ -58,7 +50,8 @@ public:
             return SaveChoice::Cancel;
         }
     }
-    int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons) override {
+    int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons,
+                  int defaultButton) override {
         QMessageBox box(QMessageBox::Warning, Tr(BoxTitle), text, QMessageBox::NoButton, owner);
         QList<QAbstractButton*> made;
         for (const QString& label : buttons) {
@@ -69,7 +62,8 @@ public:
         if (made.isEmpty()) {
             return -1;
         }
-        box.setDefaultButton(qobject_cast<QPushButton*>(made.constFirst()));
+        box.setDefaultButton(qobject_cast<QPushButton*>(
+            made.value(std::clamp(defaultButton, 0, static_cast<int>(made.size()) - 1))));
         box.setEscapeButton(made.constLast());
         box.exec();
         const int pressed = static_cast<int>(made.indexOf(box.clickedButton()));
@@ -80,6 +74,10 @@ public:
 Prompter* g_Installed = nullptr;
 
 } // namespace
+
+QString Prompter::CancelText() {
+    return Tr(CancelButton);
+}
 
 Prompter& CurrentPrompter() {
     static MessageBoxPrompter boxes;

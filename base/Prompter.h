@@ -20,22 +20,26 @@ public:
     virtual bool AskYesNo(QWidget* owner, const QString& text) = 0;
     // Retry/Cancel; true for Retry.
     virtual bool AskRetryCancel(QWidget* owner, const QString& text) = 0;
-    // A button that names what goes on (proceed), and Cancel; true for the
-    // first. Prompters without such a box ask Yes/No.
-    virtual bool AskProceedOrCancel(QWidget* owner, const QString& text, const QString& proceed) {
-        (void)proceed;
-        return AskYesNo(owner, text);
-    }
     // Save/Discard/Cancel, for changes that would otherwise be lost.
     virtual SaveChoice AskSaveChanges(QWidget* owner, const QString& text) = 0;
-    // A question with the given buttons, the first the default and the last
-    // the one Escape presses; returns the index of the button pressed. Unless
-    // overridden, the last (which is always the one that changes nothing).
-    virtual int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons) {
+    // A question with the given buttons, the last the one Escape presses and
+    // the one that changes nothing; defaultButton is the one Enter presses.
+    // Returns the index of the button pressed; unless overridden, the last.
+    virtual int AskChoice(QWidget* owner, const QString& text, const QStringList& buttons,
+                          int defaultButton = 0) {
         (void)owner;
         (void)text;
+        (void)defaultButton;
         return static_cast<int>(buttons.size()) - 1;
     }
+    // A button that names what goes on (proceed), and Cancel, which is also
+    // the default; true for the first.
+    bool AskProceedOrCancel(QWidget* owner, const QString& text, const QString& proceed) {
+        return AskChoice(owner, text, {proceed, CancelText()}, 1) == 0;
+    }
+
+    // "Cancel" in the interface language.
+    static QString CancelText();
 };
 
 // The prompter in use; the message-box one unless a test installed another.

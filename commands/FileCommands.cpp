@@ -28,7 +28,6 @@ constexpr BiText ChangedOnDiskQuestion{
     "文件 %1 在打开或上次保存之后已被其他程序修改。\n是否用本窗口中的频道数据覆盖它？"};
 constexpr BiText OverwriteButton{"&Overwrite", "覆盖(&O)"};
 constexpr BiText SaveAsButton{"Save &As...", "另存为(&A)..."};
-constexpr BiText CancelButton{"Cancel", "取消"};
 
 QString Message(const FileOutcome& outcome) {
     return QString::fromStdString(outcome.Message(CurrentLang()));
@@ -145,7 +144,7 @@ bool FileCommands::OnFileSave() {
     if (ChangedOnDisk()) {
         const QString text = Tr(ChangedOnDiskQuestion).arg(QDir::toNativeSeparators(path));
         switch (CurrentPrompter().AskChoice(
-            m_Owner, text, {Tr(OverwriteButton), Tr(SaveAsButton), Tr(CancelButton)})) {
+            m_Owner, text, {Tr(OverwriteButton), Tr(SaveAsButton), Prompter::CancelText()})) {
         case 0:
             break;
         case 1:

@@ -139,8 +139,7 @@ TEST_F(PlanWindowTest, EveryWriteAsksFirstWhenAChannelWouldTransmitOutsideTheLic
         bChinese = c.chinese ? 1 : 0;
         ChooseLicence(profile, c.licence);
         prompter.questions.clear();
-        prompter.proceedButtons.clear();
-        prompter.answers = {false};
+        prompter.choiceButtons.clear();
         dialogs.clear();
         if (c.fleet) {
             frame->Fleet()->Action()->trigger();
@@ -153,8 +152,9 @@ TEST_F(PlanWindowTest, EveryWriteAsksFirstWhenAChannelWouldTransmitOutsideTheLic
         }
         EXPECT_EQ(prompter.questions,
                   c.question ? QStringList{QString::fromUtf8(c.question)} : QStringList{});
-        EXPECT_EQ(prompter.proceedButtons,
-                  c.button ? QStringList{QString::fromUtf8(c.button)} : QStringList{});
+        const QList<QStringList> buttons = {
+            {QString::fromUtf8(c.button ? c.button : ""), c.chinese ? "取消" : "Cancel"}};
+        EXPECT_EQ(prompter.choiceButtons, c.button ? buttons : QList<QStringList>{});
         EXPECT_FALSE(commands->IsBusy());
         EXPECT_EQ(commands->BuiltInRadio().Memory(), before);
     }

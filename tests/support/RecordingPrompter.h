@@ -31,11 +31,6 @@ public:
         questions.append(text);
         return Next();
     }
-    bool AskProceedOrCancel(QWidget*, const QString& text, const QString& proceed) override {
-        questions.append(text);
-        proceedButtons.append(proceed);
-        return Next();
-    }
     SaveChoice AskSaveChanges(QWidget*, const QString& text) override {
         questions.append(text);
         if (saveAnswers.empty()) {
@@ -45,8 +40,9 @@ public:
         saveAnswers.pop_front();
         return answer;
     }
-    int AskChoice(QWidget*, const QString& text, const QStringList& buttons) override {
+    int AskChoice(QWidget*, const QString& text, const QStringList& buttons, int) override {
         questions.append(text);
+        choiceButtons.append(buttons);
         if (choiceAnswers.empty()) {
             return static_cast<int>(buttons.size()) - 1;
         }
@@ -57,8 +53,8 @@ public:
 
     QStringList messages;       // OK boxes, in order
     QStringList details;        // their details, one per message
-    QStringList questions;      // Yes/No, Retry/Cancel, proceed/Cancel and save boxes, in order
-    QStringList proceedButtons; // the button of each proceed/Cancel box
+    QStringList questions; // Yes/No, Retry/Cancel, save and choice boxes, in order
+    QList<QStringList> choiceButtons; // the buttons of each choice box
     std::deque<bool> answers;
     std::deque<SaveChoice> saveAnswers;
     std::deque<int> choiceAnswers; // button indexes; the last button when used up
