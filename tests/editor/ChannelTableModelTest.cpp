@@ -1,5 +1,5 @@
-// The channel table's model over the document's image: what an edit of one
-// cell writes, the messages it shows, and that nothing else changes.
+// The channel table's model over a document: what an edit of one cell
+// writes, the messages it gives, and that nothing else changes.
 #include <QAccessible>
 #include <QLineEdit>
 #include <string>
@@ -13,29 +13,59 @@
 
 namespace {
 
-class ChannelTableModelTest : public ViewFixture {
+// Every byte outside channel n's own is as in before.
+void OnlyChannelChanged(const MemoryImage& before, const MemoryImage& after, int n) {
+    MemoryImage rest = after;
+    WriteRawChannel(rest, n, ReadRawChannel(before, n));
+    EXPECT_EQ(rest, before) << "a byte outside channel " << n + 1 << " changed";
+}
+
+// The model over a document with the band 136-174 MHz, without a window.
+class ChannelTableModelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ViewFixture::SetUp();
-        OpenWithVhfBand();
+        SetLanguage(false);
+        MemoryImage image = ImageMap::NewDocumentImage();
+        EncodeBandLimits(136, 174, image);
+        m_Doc.newDocument(image);
+        m_Model.SetBandSource(
+            [this](ChannelTableModel::CommitWay) { return DecodeBandLimits(m_Doc.image()); });
+        QObject::connect(&m_Model, &ChannelTableModel::EditRefused,
+                         [this](const QString& message) { messages << message; });
     }
-    ChannelTableModel& Model() { return m_View->Model(); }
+    void TearDown() override { SetLanguage(false); }
+    static void SetLanguage(bool chinese) {
+        bChinese = chinese ? 1 : 0;
+        LanguageName() = chinese ? QStringLiteral("Chinese") : QStringLiteral("English");
+    }
+
     bool Set(int row, int col, const QString& text, bool enter = false) {
-        return Model().setData(Model().Cell(row, col), text,
+        return m_Model.setData(m_Model.Cell(row, col), text,
                                enter ? ChannelTableModel::EnterRole : Qt::EditRole);
     }
-    QStringList Row(int row, int first = 1, int last = 13) {
+    QString Cell(int row, int col) const { return m_Model.Text(row, col); }
+    QStringList Row(int row, int first = 1, int last = 13) const {
         QStringList texts;
         for (int col = first; col <= last; ++col) {
             texts << Cell(row, col);
         }
         return texts;
     }
-    // Every byte outside channel n's own is as in before.
-    static void OnlyChannelChanged(const MemoryImage& before, const MemoryImage& after, int n) {
-        MemoryImage rest = after;
-        WriteRawChannel(rest, n, ReadRawChannel(before, n));
-        EXPECT_EQ(rest, before) << "a byte outside channel " << n + 1 << " changed";
+
+    ChannelDocument m_Doc;
+    ChannelTableModel m_Model{m_Doc};
+    QStringList messages; // what the form would show
+};
+
+// The model inside the form: the band boxes and what a screen reader hears.
+class ChannelFormTest : public ViewFixture {
+protected:
+    void SetUp() override {
+        ViewFixture::SetUp();
+        OpenWithVhfBand();
+    }
+    bool Set(int row, int col, const QString& text) {
+        return m_View->Model().setData(m_View->Model().Cell(row, col), text, Qt::EditRole);
     }
 };
 
@@ -74,14 +104,17 @@ TEST_F(ChannelTableModelTest, AFirstFrequencyMakesANewChannelWithTheDefaultsOfIt
         SetLanguage(c.chinese);
         Channel named = ReadChannel(m_Doc.image(), row - 1);
         named.name = "KEEP";
-        WriteToDocument(named, row - 1);
+        m_Doc.apply(BiText{"Name", "Name"}, [&](MemoryImage& image) {
+            WriteChannel(named, row - 1, image);
+            return true;
+        });
         const MemoryImage before = m_Doc.image();
         ASSERT_TRUE(Set(row, c.col, QStringLiteral("145.5"), c.enter));
         EXPECT_EQ(Row(row), c.expected) << "row " << row;
         OnlyChannelChanged(before, m_Doc.image(), row - 1);
         ++row;
     }
-    EXPECT_TRUE(m_Prompter.messages.isEmpty());
+    EXPECT_TRUE(messages.isEmpty());
 }
 
 TEST_F(ChannelTableModelTest, ARefusedFrequencyShowsItsMessageAndChangesNothing) {
@@ -103,13 +136,13 @@ TEST_F(ChannelTableModelTest, ARefusedFrequencyShowsItsMessageAndChangesNothing)
     };
     for (const Case& c : cases) {
         SetLanguage(c.chinese);
-        m_Prompter.messages.clear();
+        messages.clear();
         Set(1, 1, QStringLiteral("145"));
         Set(1, 2, QStringLiteral("146"));
         Set(1, 3, QStringLiteral("67.0"));
         const MemoryImage before = m_Doc.image();
         EXPECT_FALSE(Set(1, 1, c.typed, c.enter));
-        EXPECT_EQ(m_Prompter.messages, QStringList{c.message}) << c.typed.toStdString();
+        EXPECT_EQ(messages, QStringList{c.message}) << c.typed.toStdString();
         EXPECT_EQ(m_Doc.image(), before) << c.typed.toStdString();
     }
 }
@@ -154,7 +187,7 @@ TEST_F(ChannelTableModelTest, EachEditIsOneNamedStepAndChangesOnlyItsChannel) {
     EXPECT_EQ(m_Doc.image()[ImageMap::SlotAddress(2) + 12] >> 4, 0); // scrambler off is 0
 }
 
-TEST_F(ChannelTableModelTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper) {
+TEST_F(ChannelFormTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper) {
     m_View->SettleEdits(); // 136-174 MHz stored
     const struct {
         const char* lower;
@@ -187,33 +220,34 @@ TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {
     Set(1, 1, QStringLiteral("145"));
     const MemoryImage before = m_Doc.image();
     const QStringList english = Row(1);
-    const QString title = Grid().CellText(0, 1);
+    const QString title = m_Model.headerData(0, Qt::Horizontal).toString();
     SetLanguage(true);
-    m_View->RelabelForLanguage();
+    m_Model.Relabel();
     EXPECT_EQ(Row(1, 5, 7), QStringList({"宽", "是", "高"}));
-    EXPECT_EQ(Grid().CellText(0, 1), QStringLiteral("接收频率"));
+    EXPECT_EQ(m_Model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("接收频率"));
     SetLanguage(false);
-    m_View->RelabelForLanguage();
+    m_Model.Relabel();
     EXPECT_EQ(Row(1), english);
-    EXPECT_EQ(Grid().CellText(0, 1), title);
+    EXPECT_EQ(m_Model.headerData(0, Qt::Horizontal).toString(), title);
     EXPECT_EQ(m_Doc.image(), before);
 }
 
-TEST_F(ChannelTableModelTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCoverThem) {
+TEST_F(ChannelFormTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCoverThem) {
     m_View->SettleEdits(); // the edges 136-174 MHz into the image
     ASSERT_TRUE(Set(1, ColRxFrequency, QStringLiteral("150")));
     ASSERT_TRUE(Set(2, ColRxFrequency, QStringLiteral("170")));
-    const QModelIndex inside = Model().Cell(1, ColRxFrequency);
-    const QModelIndex outside = Model().Cell(2, ColTxFrequency);
-    EXPECT_FALSE(Model().data(outside, Qt::BackgroundRole).isValid());
+    const QModelIndex inside = m_View->Model().Cell(1, ColRxFrequency);
+    const QModelIndex outside = m_View->Model().Cell(2, ColTxFrequency);
+    EXPECT_FALSE(m_View->Model().data(outside, Qt::BackgroundRole).isValid());
     // The edges narrowed after the channels were set: 136-160 MHz.
     Bar().UpperBox()->setText(QStringLiteral("160"));
     m_View->SettleEdits();
-    EXPECT_FALSE(Model().data(inside, Qt::BackgroundRole).isValid());
-    EXPECT_TRUE(Model().data(outside, Qt::BackgroundRole).isValid());
-    EXPECT_EQ(Model().data(outside, Qt::ToolTipRole).toString(),
+    EXPECT_FALSE(m_View->Model().data(inside, Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(m_View->Model().data(outside, Qt::BackgroundRole).isValid());
+    EXPECT_EQ(m_View->Model().data(outside, Qt::ToolTipRole).toString(),
               QStringLiteral("Outside the band edges 136-160 MHz"));
-    EXPECT_FALSE(Model().data(Model().Cell(2, ColName), Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(
+        m_View->Model().data(m_View->Model().Cell(2, ColName), Qt::BackgroundRole).isValid());
 
     // A screen reader hears the mark as the cell's description, and the
     // column titles without the blanks they have on screen.
