@@ -116,7 +116,8 @@ fi
 progress() {
     local step
     # The whole log: a stretch of compiler warnings can be longer than any tail.
-    step=$(grep -ao '^\[[0-9]*/[0-9]*\]' "$work/build.log" 2>/dev/null | tail -1)
+    # (A log without a step yet must not end the script under set -e.)
+    step=$(grep -ao '^\[[0-9]*/[0-9]*\]' "$work/build.log" 2>/dev/null | tail -1 || true)
     [ -n "$step" ] || return 0
     step=${step#[}
     echo "build-qt-windows: ${step%]} steps done after $(( ($(date +%s) - started) / 60 )) min" >&2
