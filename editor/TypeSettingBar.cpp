@@ -41,6 +41,20 @@ public:
     QSize minimumSizeHint() const override { return sizeHint(); }
 };
 
+// A list that is never squeezed below its longest entry: a narrow window (a
+// large scale on a small screen) shortens the bar's spacing, not "Orin-6140D".
+class WholeList final : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+// The room between the bar's groups; it gives way first when the bar is short
+// of room.
+QSpacerItem* Gap() {
+    return new QSpacerItem(18, 0, QSizePolicy::Preferred, QSizePolicy::Minimum);
+}
+
 QLineEdit* MakeBandBox(const char* name, int id, QWidget* parent) {
     auto* box = new BandBox(parent);
     box->setObjectName(QString::fromLatin1(name));
@@ -57,7 +71,8 @@ TypeSettingBar::TypeSettingBar(QWidget* parent) : QGroupBox(tr("Type Setting"), 
 
     m_TypeLabel = MakeLabel(tr("Type"), "TypeLabel", this);
     m_TypeLabel->setProperty("controlId", 2002);
-    m_TypeList = new QComboBox(this);
+    m_TypeList = new WholeList(this);
+    m_TypeList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_TypeList->setObjectName(QStringLiteral("TypeList"));
     m_TypeList->setProperty("controlId", 1017);
     m_TypeList->addItem(tr("Orin-6140D"));
@@ -71,7 +86,7 @@ TypeSettingBar::TypeSettingBar(QWidget* parent) : QGroupBox(tr("Type Setting"), 
 
     m_ManualLabel = MakeLabel(tr("Manul Setting"), "ManualLabel", this);
     m_ManualLabel->setProperty("controlId", 2005);
-    m_ManualList = new QComboBox(this);
+    m_ManualList = new WholeList(this);
     m_ManualList->setObjectName(QStringLiteral("ManualList"));
     m_ManualList->setProperty("controlId", 1019);
     m_ManualList->addItem(tr("Open"));
@@ -84,12 +99,12 @@ TypeSettingBar::TypeSettingBar(QWidget* parent) : QGroupBox(tr("Type Setting"), 
     row->setContentsMargins(10, 4, 10, 6);
     row->addWidget(m_TypeLabel);
     row->addWidget(m_TypeList);
-    row->addSpacing(18);
+    row->addSpacerItem(Gap());
     row->addWidget(m_FieldLabel);
     row->addWidget(m_LowerBox);
     row->addWidget(m_Dashes);
     row->addWidget(m_UpperBox);
-    row->addSpacing(18);
+    row->addSpacerItem(Gap());
     row->addWidget(m_ManualLabel);
     row->addWidget(m_ManualList);
     row->addStretch(1);

@@ -1,5 +1,7 @@
-// The type bar's band boxes: their numbers are seen whole, whatever font and
-// style the boxes end up with.
+// The type bar's controls are seen whole: the band boxes' numbers in any
+// font and style, the lists' entries in a bar short of room.
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 #include <QLineEdit>
@@ -52,6 +54,18 @@ TEST(TypeSettingBarBoxes, FiveDigitsAreSeenWholeInAnyStyleAndAFontChosenAfterwar
                     << " px for " << digits << " px of digits";
             }
         }
+    }
+}
+
+TEST(TypeSettingBarLists, AShortBarGivesUpItsGapsBeforeAnyEntryIsCut) {
+    QWidget window;
+    auto& bar = *new TypeSettingBar(&window);
+    window.show();
+    // A large scale on a small screen: the window offers less than the bar asks.
+    bar.setGeometry(0, 0, bar.sizeHint().width() - 30, bar.sizeHint().height());
+    QCoreApplication::sendPostedEvents(); // the layout takes the new size
+    for (QComboBox* list : {bar.TypeList(), bar.ManualList()}) {
+        EXPECT_GE(list->width(), list->sizeHint().width()) << list->currentText().toStdString();
     }
 }
 
