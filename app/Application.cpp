@@ -54,12 +54,13 @@ bool Application::Start(const QStringList& args, const QString& programPath,
 
     QApplication::setWindowIcon(AppIcon::Make());
     // Every window and dialog opens inside the screen, at any scale.
-    static ScreenFit* fit = nullptr;
-    if (!fit) {
-        fit = new ScreenFit(qApp);
-        qApp->installEventFilter(fit);
+    // (Owned by this object, so that they go with it.)
+    if (!m_ScreenFit) {
+        m_ScreenFit = std::make_unique<ScreenFit>();
+        qApp->installEventFilter(m_ScreenFit.get());
         // And every line edit shows its text where fonts measure oddly.
-        qApp->installEventFilter(new LineEditText(qApp));
+        m_LineEditText = std::make_unique<LineEditText>(nullptr);
+        qApp->installEventFilter(m_LineEditText.get());
     }
 
     m_Doc = std::make_unique<ChannelDocument>();

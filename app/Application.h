@@ -7,6 +7,8 @@ class MainWindow;
 class ChannelDocument;
 class ChannelEditor;
 class LanguageModule;
+class LineEditText;
+class ScreenFit;
 class ProfileFile;
 
 // The application: start-up up to the shown main window, and the objects that
@@ -35,6 +37,9 @@ public:
     static ProfileFile& Profile();
 
 private:
+    // The event filters every window of the run goes through.
+    std::unique_ptr<ScreenFit> m_ScreenFit;
+    std::unique_ptr<LineEditText> m_LineEditText;
     std::unique_ptr<LanguageModule> m_Module;
     std::unique_ptr<ChannelDocument> m_Doc;
     std::unique_ptr<ChannelEditor> m_View;

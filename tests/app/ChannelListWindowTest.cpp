@@ -32,12 +32,11 @@ const QByteArray kList =
     "2,Air,420.000000,,0.000000,,88.5,88.5,AM,5.0W\r\n"
     "3,HILL,446.006250,,0.000000,TSQL,88.5,123.0,NFM,1.0W\r\n";
 
-class ChannelListWindowTest : public ShellFixture<ChannelEditor> {
+class ChannelListWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->ChannelLists().SetOpenChooser([this](QWidget*, const QString& folder) {
             offered.append(folder);
             return chosen;
@@ -59,10 +58,6 @@ protected:
         EncodeChannel(old, 49, image);
         ASSERT_TRUE(frame->Files().OpenPath(WriteImage(QStringLiteral("mine.sin"), image)));
         opened = image;
-    }
-    void TearDown() override {
-        ShellFixture::TearDown();
-        view.reset();
     }
 
     QString WriteList(const QByteArray& text) {
@@ -88,7 +83,6 @@ protected:
 
     QString Cell(int row, int col) { return view->Grid()->CellText(row, col); }
 
-    std::unique_ptr<ChannelEditor> view;
     QString chosen;
     QStringList offered; // what the dialogs were given to start from
     bool exportChirp = true;

@@ -22,13 +22,12 @@
 
 namespace {
 
-class ChannelWindowsTest : public ShellFixture<ChannelEditor> {
+class ChannelWindowsTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QGuiApplication::clipboard()->clear();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         otherView = std::make_unique<ChannelEditor>(otherDoc);
         otherFrame =
             std::make_unique<MainWindow>(ShellContext{otherDoc, *otherView, profile, *module});
@@ -42,7 +41,6 @@ protected:
         otherFrame.reset();
         otherView.reset();
         ShellFixture::TearDown();
-        view.reset();
     }
 
     static void Activate(MainWindow& window) {
@@ -77,7 +75,6 @@ protected:
         return file.fileName();
     }
 
-    std::unique_ptr<ChannelEditor> view;
     ChannelDocument otherDoc;
     std::unique_ptr<ChannelEditor> otherView;
     std::unique_ptr<MainWindow> otherFrame;

@@ -21,15 +21,14 @@
 
 namespace {
 
-class CompareWindowTest : public ShellFixture<ChannelEditor> {
+class CompareWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setApplicationName(
             QStringLiteral("app_compare_tests-%1").arg(QCoreApplication::applicationPid()));
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Actions().fileNew->trigger();
         transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
         transfer->SetSleeper([](int) {});
@@ -55,10 +54,6 @@ protected:
             return 0;
         });
     }
-    void TearDown() override {
-        ShellFixture::TearDown();
-        view.reset();
-    }
 
     // Runs a transfer command through its dialog's Start, to the end.
     void Run(QAction* command) {
@@ -79,7 +74,6 @@ protected:
         view->SettleEdits();
     }
 
-    std::unique_ptr<ChannelEditor> view;
     TransferCommands* transfer = nullptr;
     QStringList shown; // summary and text of every comparison dialog
     QString accessible;
@@ -196,7 +190,7 @@ TEST_F(CompareWindowTest, VerifyAfterWriteIsKeptInTheSettingsFile) {
     EXPECT_TRUE(transfer->VerifyAfterWrite());
     frame.reset();
     view = std::make_unique<ChannelEditor>(doc);
-    MakeFrame(*view);
+    MakeFrame();
     auto* again = new TransferCommands(doc, view->GridWidget(), frame.get());
     frame->AttachTransfer(again);
     EXPECT_TRUE(frame->Compare()->VerifyAction()->isChecked());

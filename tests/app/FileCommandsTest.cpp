@@ -21,12 +21,11 @@
 
 namespace {
 
-class FileCommandsTest : public ShellFixture<ChannelEditor> {
+class FileCommandsTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
             chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
             return chosenFile;
@@ -43,7 +42,6 @@ protected:
 
     static QByteArray Image(char fill) { return QByteArray(4096, fill); }
 
-    std::unique_ptr<ChannelEditor> view;
     QStringList chooserCalls;
     QString chosenFile;
 };

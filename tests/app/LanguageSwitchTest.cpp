@@ -13,12 +13,11 @@
 
 namespace {
 
-class LanguageSwitchTest : public ShellFixture<ChannelEditor> {
+class LanguageSwitchTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
     }
 
     QString FileMenuTitle() const { return frame->FileMenu()->title(); }
@@ -27,7 +26,6 @@ protected:
         return view->Model().headerData(0, Qt::Horizontal, Qt::AccessibleTextRole).toString();
     }
 
-    std::unique_ptr<ChannelEditor> view;
 };
 
 TEST_F(LanguageSwitchTest, AnsweringNoLeavesEverythingButCommitsTheEditor) {
@@ -89,7 +87,7 @@ TEST_F(LanguageSwitchTest, MissingChineseModuleIsReportedAndTheViewStillSwitches
     frame.reset();
     module = std::make_unique<LanguageModule>(QStringList{englishOnly});
     ASSERT_TRUE(module->Load(QStringLiteral("English")));
-    MakeFrame(*view);
+    MakeFrame();
 
     ASSERT_TRUE(frame->Language().SwitchLanguage());
     EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Load Dll Resources fail")});

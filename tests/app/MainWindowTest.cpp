@@ -31,19 +31,17 @@ QStringList MenuTexts(QMenu* menu) {
     return out;
 }
 
-class MainWindowTest : public ShellFixture<ChannelEditor> {
+class MainWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
             chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
             return chosenFile;
         });
     }
 
-    std::unique_ptr<ChannelEditor> view;
     QStringList chooserCalls;
     QString chosenFile;
 };

@@ -34,18 +34,13 @@ void ExpectEveryControlNamed(const QDialog& dialog) {
     }
 }
 
-class PlanWindowTest : public ShellFixture<ChannelEditor> {
+class PlanWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QStandardPaths::setTestModeEnabled(true);
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Actions().fileNew->trigger();
-    }
-    void TearDown() override {
-        ShellFixture::TearDown();
-        view.reset();
     }
     void OpenWith(int channel, const char* mhz, const char* width) {
         MemoryImage image = ImageMap::NewDocumentImage();
@@ -59,7 +54,6 @@ protected:
         return DecodeChannel(doc.image(), channel - 1, Lang::English)[ColName];
     }
 
-    std::unique_ptr<ChannelEditor> view;
 };
 
 TEST_F(PlanWindowTest, APlanGoesInFromTheCurrentChannelAsOneUndoStep) {

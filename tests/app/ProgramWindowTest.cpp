@@ -37,24 +37,18 @@
 
 namespace {
 
-class ProgramWindowTest : public ShellFixture<ChannelEditor> {
+class ProgramWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Files().SetFileChooser(
             [this](QWidget*, bool, const QString&) { return chosenFile; });
         frame->Actions().fileNew->trigger();
     }
-    void TearDown() override {
-        ShellFixture::TearDown();
-        view.reset();
-    }
 
     ChannelTable& Grid() { return *view->Grid(); }
 
-    std::unique_ptr<ChannelEditor> view;
     QString chosenFile;
 };
 

@@ -23,7 +23,7 @@
 // A main frame over a channel view, with its settings file, recent list and
 // language module in a temporary folder: the user's own settings are never
 // touched and no message box ever opens.
-template <class View = ChannelEditor> class ShellFixture : public ::testing::Test {
+class ShellFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
@@ -40,6 +40,7 @@ protected:
 
     void TearDown() override {
         frame.reset();
+        view.reset();
         ModalRunner::Set({});
         module.reset();
         bChinese = 0;
@@ -49,9 +50,13 @@ protected:
     // The folder of the built language modules (beside the test programs).
     static QString ModuleDir() { return QCoreApplication::applicationDirPath(); }
 
-    void MakeFrame(View& view) {
-        frame =
-            std::make_unique<MainWindow>(ShellContext{doc, view, profile, *module});
+    // The main window over the document, in the form view (made here unless
+    // a test made its own).
+    void MakeFrame() {
+        if (!view) {
+            view = std::make_unique<ChannelEditor>(doc);
+        }
+        frame = std::make_unique<MainWindow>(ShellContext{doc, *view, profile, *module});
     }
 
     QString TempPath(const QString& name) const { return dir.filePath(name); }
@@ -85,6 +90,7 @@ protected:
     ProfileFile profile;
     std::unique_ptr<LanguageModule> module;
     ChannelDocument doc;
+    std::unique_ptr<ChannelEditor> view;
     std::unique_ptr<MainWindow> frame;
     QStringList dialogs;
     int dialogAnswer = 0;

@@ -31,12 +31,11 @@ namespace {
 constexpr char SaveQuestion[] =
     "The channel data has been changed.\nDo you want to save the changes?";
 
-class UnsavedChangesTest : public ShellFixture<ChannelEditor> {
+class UnsavedChangesTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Files().SetFileChooser([this](QWidget*, bool save, const QString&) {
             chooserCalls << (save ? QStringLiteral("save") : QStringLiteral("open"));
             return chosenFile;
@@ -46,10 +45,6 @@ protected:
         frame->show();
         frame->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
-    }
-    void TearDown() override {
-        ShellFixture::TearDown();
-        view.reset();
     }
 
     ChannelTable& Grid() { return *view->Grid(); }
@@ -85,7 +80,6 @@ protected:
         return doc.image();
     }
 
-    std::unique_ptr<ChannelEditor> view;
     QString chosenFile;
     QStringList chooserCalls;
 };

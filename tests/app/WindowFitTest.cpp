@@ -18,18 +18,16 @@
 
 namespace {
 
-class WindowFitTest : public ShellFixture<ChannelEditor> {
+class WindowFitTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         qApp->installEventFilter(&fit);
     }
     void TearDown() override {
         qApp->removeEventFilter(&fit);
         ShellFixture::TearDown();
-        view.reset();
     }
 
     static bool Inside(const QRect& area, const QWidget& window) {
@@ -37,7 +35,6 @@ protected:
     }
 
     ScreenFit fit;
-    std::unique_ptr<ChannelEditor> view;
 };
 
 TEST_F(WindowFitTest, TheMainWindowOpensInsideAScreenSmallerThanItsSize) {
@@ -69,7 +66,7 @@ TEST_F(WindowFitTest, TheFirstWindowShowsEveryColumnAndTheUsersSizeAndWidthsAreK
     ASSERT_TRUE(frame->close());
     frame.reset();
     table->setColumnWidth(nameColumn, 10);
-    MakeFrame(*view);
+    MakeFrame();
     EXPECT_EQ(frame->size(), QSize(900, 650));
     EXPECT_EQ(table->columnWidth(nameColumn), nameWidth);
 }

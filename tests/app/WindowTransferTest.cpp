@@ -28,23 +28,18 @@
 
 namespace {
 
-class WindowTransferTest : public ShellFixture<ChannelEditor> {
+class WindowTransferTest : public ShellFixture {
 protected:
     void SetUp() override {
         ShellFixture::SetUp();
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setApplicationName(
             QStringLiteral("app_window_transfer_tests-%1").arg(QCoreApplication::applicationPid()));
-        view = std::make_unique<ChannelEditor>(doc);
-        MakeFrame(*view);
+        MakeFrame();
         frame->Actions().fileNew->trigger();
         commands = new TransferCommands(doc, view->GridWidget(), frame.get()); // the frame owns it
         commands->SetSleeper([](int) {});
         frame->AttachTransfer(commands);
-    }
-    void TearDown() override {
-        ShellFixture::TearDown();
-        view.reset();
     }
 
     // Reads the built-in radio to the end.
@@ -63,7 +58,6 @@ protected:
         });
     }
 
-    std::unique_ptr<ChannelEditor> view;
     TransferCommands* commands = nullptr;
     std::uint8_t changes = 0;
 };
