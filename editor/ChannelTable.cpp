@@ -36,6 +36,10 @@ ChannelTable::ChannelTable(ChannelTableModel& model, QWidget* parent)
     setAccessibleName(tr("Channels"));
     setModel(&model);
     setItemDelegate(m_Delegate);
+    // Qt's selection is the one selection: whatever changes it may change
+    // the channels selected.
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &ChannelTable::ChannelSelectionChanged);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
@@ -395,22 +399,29 @@ void ChannelTable::SelectChannels(QList<int> rows) {
         rows.end());
     std::sort(rows.begin(), rows.end());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    if (rows == m_Selected) {
+    if (rows == SelectedChannels()) {
         return;
     }
     if (!rows.isEmpty()) {
         CommitEditor(); // selecting channels ends an edit as leaving its cell would
     }
-    m_Selected = rows;
     QItemSelection shown;
-    for (int row : m_Selected) {
+    for (int row : rows) {
         shown.select(m_Model.index(row - 1, 0), m_Model.index(row - 1, Columns - 2));
     }
-    if (m_Selected.isEmpty() && currentIndex().isValid()) {
+    if (rows.isEmpty() && currentIndex().isValid()) {
         shown.select(currentIndex(), currentIndex()); // back to the one current cell
     }
     selectionModel()->select(shown, QItemSelectionModel::ClearAndSelect);
-    emit ChannelSelectionChanged();
+}
+
+QList<int> ChannelTable::SelectedChannels() const {
+    QList<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        rows.append(index.row() + 1);
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 QList<int> ChannelTable::RangeTo(int row) const {
@@ -438,11 +449,11 @@ void ChannelTable::ChannelNumberPressed(int row, Qt::MouseButton button,
     const bool shift = modifiers & Qt::ShiftModifier;
     const bool control = modifiers & Qt::ControlModifier;
     if (shift && control) {
-        SelectChannels(m_Selected + RangeTo(row));
+        SelectChannels(SelectedChannels() + RangeTo(row));
     } else if (shift) {
         SelectChannels(RangeTo(row));
     } else if (control) {
-        QList<int> rows = m_Selected;
+        QList<int> rows = SelectedChannels();
         if (!rows.removeOne(row)) {
             rows.append(row);
         }

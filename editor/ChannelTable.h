@@ -49,11 +49,12 @@ public:
     void CancelEditor();
 
     // The selected channels as rows 1-128, ascending; empty when none is.
-    const QList<int>& SelectedChannels() const { return m_Selected; }
-    bool HasChannelSelection() const { return !m_Selected.isEmpty(); }
+    // The channels whose whole row Qt's selection holds, in order.
+    QList<int> SelectedChannels() const;
+    bool HasChannelSelection() const { return !SelectedChannels().isEmpty(); }
     void SelectChannels(QList<int> rows);
     void ClearChannelSelection() { SelectChannels({}); }
-    bool IsChannelSelected(int row) const { return m_Selected.contains(row); }
+    bool IsChannelSelected(int row) const { return SelectedChannels().contains(row); }
 
 signals:
     void ChannelSelectionChanged();
@@ -82,6 +83,5 @@ private:
 
     ChannelTableModel& m_Model;
     ChannelDelegate* m_Delegate;
-    QList<int> m_Selected;
     int m_Anchor = 1; // where Shift+click ranges start
 };
