@@ -39,4 +39,33 @@ for from in */; do
         esac
     done < <(grep -rHoE '^#include "[a-z]+/' "$from" || true)
 done
+
+# The targets: a file of the pure libraries (orincore, orinlink) includes no
+# header of a file that only orinui compiles, whatever its folder may include.
+# Each folder's CMakeLists.txt says which library a file belongs to.
+sources_of() { # sources_of FOLDER PATTERN: the files named in the blocks PATTERN opens
+    awk -v open="$2" '
+        $0 ~ open { inside = 1 }
+        inside { for (i = 1; i <= NF; ++i) if ($i ~ /\.cpp\)?$/) { f = $i; sub(/\)$/, "", f); sub(/.*\(/, "", f); print f } }
+        inside && /\)/ { inside = 0 }' "$1/CMakeLists.txt" | sed "s|^|$1/|; s|\.cpp$||"
+}
+declare -A qt_only
+for folder in "${!allowed[@]}"; do
+    [ -f "$folder/CMakeLists.txt" ] || continue
+    while read -r stem; do qt_only[$stem]=1; done < <(sources_of "$folder" 'orin_ui_sources\(')
+done
+for folder in "${!allowed[@]}"; do
+    [ -f "$folder/CMakeLists.txt" ] || continue
+    while read -r stem; do
+        for file in "$stem.cpp" "$stem.h"; do
+            [ -f "$file" ] || continue
+            while read -r header; do
+                if [ -n "${qt_only[${header%.h}]+x}" ]; then
+                    echo "layering: $file (a pure library's) includes $header, which only orinui compiles"
+                    bad=1
+                fi
+            done < <(grep -oE '^#include "[a-z]+/[A-Za-z0-9]+\.h"' "$file" | sed 's/#include "//; s/"$//')
+        done
+    done < <(sources_of "$folder" 'target_sources\((orincore|orinlink)')
+done
 exit $bad
