@@ -102,7 +102,6 @@ void FileCommands::OnFileNew() {
         return;
     }
     m_Context.doc.newDocument();
-    emit DocumentReplaced();
 }
 
 void FileCommands::OnFileOpen() {
@@ -128,11 +127,7 @@ bool FileCommands::LoadPath(const QString& path) {
         }
         return false;
     }
-    NoteFileOnDisk();
-    if (m_Recent) {
-        m_Recent->Add(CurrentPath());
-    }
-    emit DocumentReplaced();
+    KeepFile();
     return true;
 }
 
@@ -160,7 +155,10 @@ const QString& FileCommands::CurrentPath() const {
     return m_Context.doc.filePath();
 }
 
-void FileCommands::NoteFileOnDisk() {
+void FileCommands::KeepFile() {
+    if (m_Recent) {
+        m_Recent->Add(CurrentPath());
+    }
     m_DiskPath = CurrentPath();
     const QFileInfo info(m_DiskPath);
     m_DiskSize = info.exists() ? info.size() : -1;
@@ -195,11 +193,7 @@ bool FileCommands::SaveTo(const QString& path) {
         CurrentPrompter().ShowMessage(m_Owner, Message(outcome));
         return false;
     }
-    NoteFileOnDisk();
-    if (m_Recent) {
-        m_Recent->Add(CurrentPath());
-    }
-    emit DocumentReplaced();
+    KeepFile();
     return true;
 }
 

@@ -68,15 +68,11 @@ public:
     // Asks for a channel file through the chooser; empty when cancelled.
     QString Choose(bool save, const QString& suggested);
 
-signals:
-    // A command that replaces or stores the document finished.
-    void DocumentReplaced();
-
 private:
     bool LoadPath(const QString& path);
-    // Remembers the size and time of the document's file as this program
-    // left it.
-    void NoteFileOnDisk();
+    // The document's file was just opened or saved: it heads the recent
+    // files, and its size and time are noted as this program left them.
+    void KeepFile();
     // Whether the document's file was changed by someone else since it was
     // opened or saved.
     bool ChangedOnDisk() const;

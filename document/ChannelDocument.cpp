@@ -142,7 +142,6 @@ void ChannelDocument::Push(Step* step) {
     m_bPushing = true;
     m_Stack.push(step);
     m_bPushing = false;
-    emit historyChanged();
 }
 
 void ChannelDocument::Show(const Snapshot& image, const FileState* file, ChannelCell focus) {
@@ -229,7 +228,6 @@ FileOutcome ChannelDocument::save(const QString& path) {
     if (wasModified) {
         emit modifiedChanged(false);
     }
-    emit historyChanged();
     return outcome;
 }
 

@@ -115,7 +115,7 @@ signals:
     void focusRequested(ChannelCell cell);
     // See flushEdits.
     void flushRequested();
-    // The undo history changed: names, can undo, can redo, modified.
+    // The undo history changed: names, can undo, can redo.
     void historyChanged();
 
 private:

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QItemSelectionModel>
 #include <QTableView>
 
 class ChannelDelegate;
@@ -54,7 +55,7 @@ public:
     bool HasChannelSelection() const { return !SelectedChannels().isEmpty(); }
     void SelectChannels(QList<int> rows);
     void ClearChannelSelection() { SelectChannels({}); }
-    bool IsChannelSelected(int row) const { return SelectedChannels().contains(row); }
+    bool IsChannelSelected(int row) const { return selectionModel()->isRowSelected(row - 1); }
 
 signals:
     void ChannelSelectionChanged();

@@ -88,7 +88,6 @@ MainWindow::MainWindow(const ShellContext& context, QWidget* parent)
     Retranslate();
     connect(&context.doc, &ChannelDocument::modifiedChanged, this, &MainWindow::ShowModifiedState);
     connect(&context.doc, &ChannelDocument::filePathChanged, this, &MainWindow::ShowTitle);
-    connect(m_Files, &FileCommands::DocumentReplaced, this, &MainWindow::ShowTitle);
     m_Print->SetDocumentName([this] { return m_Files->DocumentName(); });
     m_ChannelLists->SetDocumentPlace([this] { return m_Files->DocumentFolder(); },
                                      [this] { return m_Files->DocumentBaseName(); });

@@ -26,10 +26,7 @@ protected:
     void SetUp() override {
         ShellFixture::SetUp();
         MakeFrame();
-        frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
-            chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
-            return chosenFile;
-        });
+        ChooseFilesByScript();
         doc.newDocument();
     }
 
@@ -42,8 +39,6 @@ protected:
 
     static QByteArray Image(char fill) { return QByteArray(4096, fill); }
 
-    QStringList chooserCalls;
-    QString chosenFile;
 };
 
 TEST_F(FileCommandsTest, NewWritesTheDefaultsAndRedisplays) {

@@ -36,14 +36,9 @@ protected:
     void SetUp() override {
         ShellFixture::SetUp();
         MakeFrame();
-        frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
-            chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
-            return chosenFile;
-        });
+        ChooseFilesByScript();
     }
 
-    QStringList chooserCalls;
-    QString chosenFile;
 };
 
 TEST_F(MainWindowTest, WindowIsAtLeast1024By768WithTheProgramTitle) {

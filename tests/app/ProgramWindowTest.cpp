@@ -49,7 +49,6 @@ protected:
 
     ChannelTable& Grid() { return *view->Grid(); }
 
-    QString chosenFile;
 };
 
 TEST_F(ProgramWindowTest, AfterNewTheGridAndBarShowAnEmptyRadio) {

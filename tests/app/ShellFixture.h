@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+#include "commands/FileCommands.h"
 #include "shell/MainWindow.h"
 #include "base/LanguageModule.h"
 #include "base/ModalRunner.h"
@@ -59,6 +60,15 @@ protected:
         frame = std::make_unique<MainWindow>(ShellContext{doc, *view, profile, *module});
     }
 
+    // The file dialog answered by chosenFile; each question noted in
+    // chooserCalls as "open:" or "save:" and the suggestion.
+    void ChooseFilesByScript() {
+        frame->Files().SetFileChooser([this](QWidget*, bool save, const QString& suggested) {
+            chooserCalls.append(QStringLiteral("%1:%2").arg(save ? "save" : "open", suggested));
+            return chosenFile;
+        });
+    }
+
     QString TempPath(const QString& name) const { return dir.filePath(name); }
 
     // Channel files in the temporary folder.
@@ -93,5 +103,7 @@ protected:
     std::unique_ptr<ChannelEditor> view;
     std::unique_ptr<MainWindow> frame;
     QStringList dialogs;
+    QStringList chooserCalls;
+    QString chosenFile;
     int dialogAnswer = 0;
 };

@@ -80,8 +80,6 @@ protected:
         return doc.image();
     }
 
-    QString chosenFile;
-    QStringList chooserCalls;
 };
 
 TEST_F(UnsavedChangesTest, TheEditMenuSitsBetweenFileAndProgramInBothLanguages) {

@@ -299,16 +299,17 @@ TEST_F(ChannelKeyboard, FocusNeverLeavesWithAnUncommittedEditor) {
 } // namespace
 
 TEST_F(ChannelKeyboard, TypedTextGoesWithItsEditorWhenTheDocumentIsReplacedOrTheFormCloses) {
+    // Frequencies the new document's band edges (400-480 MHz) would take.
     ClickCell(1, ColRxFrequency);
-    Type(QStringLiteral("145.5"));
+    Type(QStringLiteral("438.5"));
     ASSERT_NE(Editor(), nullptr);
     m_Doc.newDocument(); // New, Open or a read: the typing belonged to the old one
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(Cell(1, ColRxFrequency), QString());
     EXPECT_FALSE(m_Doc.canUndo());
 
-    ClickCell(2, ColName);
-    Type(QStringLiteral("AB"));
+    ClickCell(2, ColRxFrequency);
+    Type(QStringLiteral("438.5"));
     ASSERT_NE(Editor(), nullptr);
     m_View.reset(); // closing the window with the editor open
     EXPECT_FALSE(m_Doc.canUndo());
