@@ -26,5 +26,14 @@ if [ "$(id -u)" -ne 0 ]; then
     sudo="sudo"
 fi
 export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+# A fresh machine often runs an apt of its own at start: wait for its lock
+# rather than fail.
+lock=(-o DPkg::Lock::Timeout=900)
+# The package lists' lock is not covered by that option on every apt: try
+# the update again for a while.
+for try in $(seq 1 60); do
+    $sudo apt-get "${lock[@]}" update -qq && break
+    [ "$try" -eq 60 ] && exit 1
+    sleep 10
+done
+$sudo apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
