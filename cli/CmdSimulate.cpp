@@ -30,7 +30,9 @@ void SimulateUsage(std::ostream& out) {
            "  wrong-block=K     read: answer block K with the next block's header and data\n"
            "  no-ack=K          no acknowledgement for block K\n"
            "  refuse=K          answer block K with 0x15 instead of 0x06\n"
-           "  corrupt-write=K   write: acknowledge block K but store a wrong first byte\n";
+           "  corrupt-write=K   write: acknowledge block K but store a wrong first byte\n"
+           "  echo              the cable echoes every byte sent, before any answer\n"
+           "  vanish-after=N    the pseudo-terminal goes away once N bytes arrived\n";
 }
 
 int g_StopFd = -1;
@@ -77,6 +79,11 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         bool ok = true;
         if (name == "never-answer" && value.empty()) {
             options.bNeverAnswer = true;
+        } else if (name == "echo" && value.empty()) {
+            options.bEchoCable = true;
+        } else if (name == "vanish-after") {
+            ok = ParseNumber(value, 10, number);
+            options.vanishAfterBytes = number;
         } else if (name == "wrong-model" && value.empty()) {
             options.bWrongModel = true;
         } else if (name == "answer-from") {

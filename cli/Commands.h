@@ -16,3 +16,4 @@ int RunWrite(const std::vector<std::string>& args);
 int RunPlan(const std::vector<std::string>& args);
 int RunCheck(const std::vector<std::string>& args);
 int RunSimulate(const std::vector<std::string>& args);
+int RunProbe(const std::vector<std::string>& args);

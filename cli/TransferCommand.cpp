@@ -15,6 +15,10 @@ TransferOutcome RunConsoleTransfer(TransferDirection direction, const std::strin
     if (outcome == TransferOutcome::Cancelled) {
         std::cerr << BiText{"cancelled", "已取消"}.In(lang) << '\n';
     }
+    if (outcome == TransferOutcome::SyncFailed || outcome == TransferOutcome::PortNotOpened) {
+        std::cerr << "'orinctl probe --port " << port << "' "
+                  << BiText{"tells why, step by step", "会逐步查明原因"}.In(lang) << '\n';
+    }
     return outcome;
 }
 

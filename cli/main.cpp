@@ -28,6 +28,7 @@ const Command kCommands[] = {
     {"verify", RunVerify, "compare a radio with a channel file"},
     {"plan", RunPlan, "insert a licence-free channel plan, or list the plans"},
     {"check", RunCheck, "check the channels of a channel file against a licence"},
+    {"probe", RunProbe, "check the connection to a radio, step by step"},
     {"simulate", RunSimulate, "run a simulated radio on a pseudo-terminal"},
 };
 

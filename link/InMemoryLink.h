@@ -26,6 +26,7 @@ public:
 
     bool Open(const std::string& name) override;
     std::string OpenError() const override { return m_OpenFailure; }
+    OpenProblem OpenFailure() const override { return m_OpenProblem; }
     void Configure() override { ++m_Configures; }
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
@@ -34,7 +35,10 @@ public:
     void Close() override;
 
     // Fault injection: Open fails with this reason (empty: Open succeeds).
-    void SetOpenFailure(const std::string& reason) { m_OpenFailure = reason; }
+    void SetOpenFailure(const std::string& reason, OpenProblem problem = OpenProblem::Other) {
+        m_OpenFailure = reason;
+        m_OpenProblem = problem;
+    }
     // A write fails (nothing sent) when this returns true for its bytes.
     void SetWriteFailure(std::function<bool(const Bytes&)> fails) { m_WriteFails = fails; }
     // A read fails as a port error when this returns true for its length.
@@ -57,6 +61,7 @@ private:
     bool m_bLineTiming;
     std::deque<std::uint8_t> m_Incoming;
     std::string m_OpenFailure;
+    OpenProblem m_OpenProblem = OpenProblem::Other;
     std::function<bool(const Bytes&)> m_WriteFails;
     std::function<bool(std::size_t)> m_ReadFails;
     std::string m_PortName;

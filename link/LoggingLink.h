@@ -21,6 +21,7 @@ public:
 
     bool Open(const std::string& name) override;
     std::string OpenError() const override { return m_Inner.OpenError(); }
+    OpenProblem OpenFailure() const override { return m_Inner.OpenFailure(); }
     void Configure() override;
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;

@@ -100,6 +100,17 @@ void PtyRadioServer::Serve(const std::function<void()>& afterWrite) {
 }
 
 void PtyRadioServer::TakeInput(const std::uint8_t* data, std::size_t n) {
+    const long vanishAfter = m_Radio.Options().vanishAfterBytes;
+    m_BytesIn += static_cast<long>(n);
+    if (vanishAfter >= 0 && m_BytesIn >= vanishAfter) {
+        // The device goes, as a cable pulled out: the program's reads and
+        // writes on its end fail from now on.
+        ::close(m_Master);
+        ::close(m_Slave);
+        m_Master = m_Slave = -1;
+        m_Outgoing.clear();
+        return;
+    }
     std::vector<std::uint8_t> reply = m_Radio.Receive(data, n);
     if (!m_Radio.Options().bLineTiming) {
         if (!reply.empty()) {

@@ -48,4 +48,5 @@ private:
     std::deque<Outgoing> m_Outgoing;
     Clock::time_point m_InClock{};  // when the last received byte has crossed the line
     Clock::time_point m_OutClock{}; // when the last reply byte will have crossed it
+    long m_BytesIn = 0;
 };

@@ -38,6 +38,9 @@ public:
     virtual bool Open(const std::string& name) = 0;
     // Why the last Open failed, in the system's words (empty when unknown).
     virtual std::string OpenError() const { return {}; }
+    // Why the last Open failed, as far as the user can do something about it.
+    enum class OpenProblem { Other, Missing, Busy, NoPermission, NotSerial };
+    virtual OpenProblem OpenFailure() const { return OpenProblem::Other; }
     // 9600 baud, 8 data bits, no parity, 1 stop bit, binary; the timeouts above.
     // Failures are not reported: a dead line shows up in the protocol.
     virtual void Configure() = 0;

@@ -26,13 +26,30 @@ std::string Reason(int error, const std::string& device) {
     std::string reason = device + ": " + std::strerror(error);
     if (error == EACCES || error == EPERM) {
         reason += "\nSerial ports belong to the group 'dialout'. Add yourself with "
-                  "'sudo usermod -aG dialout $USER', then log out and in again.";
+                  "'sudo adduser $USER dialout', then log out and in again.";
     } else if (error == EBUSY || error == EWOULDBLOCK) {
         reason += "\nAnother program holds the port; close it and try again.";
     } else if (error == ENOENT || error == ENXIO || error == ENODEV) {
         reason += "\nThe device does not exist: check the cable or choose another port.";
     }
     return reason;
+}
+
+RadioLink::OpenProblem ProblemOf(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM:
+        return RadioLink::OpenProblem::NoPermission;
+    case EBUSY:
+    case EWOULDBLOCK:
+        return RadioLink::OpenProblem::Busy;
+    case ENOENT:
+    case ENXIO:
+    case ENODEV:
+        return RadioLink::OpenProblem::Missing;
+    default:
+        return RadioLink::OpenProblem::Other;
+    }
 }
 
 } // namespace
@@ -78,10 +95,12 @@ bool SerialLink::Open(const std::string& name) {
     const std::string device = DeviceFor(name);
     const int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        m_OpenProblem = ProblemOf(errno);
         m_OpenError = Reason(errno, device);
         return false;
     }
     if (!isatty(fd)) {
+        m_OpenProblem = OpenProblem::NotSerial;
         m_OpenError = device + ": not a serial port";
         ::close(fd);
         return false;
@@ -89,6 +108,7 @@ bool SerialLink::Open(const std::string& name) {
     // Exclusive use: TIOCEXCL keeps other opens out, the lock tells programs
     // that open first and ask later (and root, whom TIOCEXCL lets through).
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        m_OpenProblem = OpenProblem::Busy;
         m_OpenError = Reason(EBUSY, device);
         ::close(fd);
         return false;

@@ -38,6 +38,7 @@ public:
 
     bool Open(const std::string& name) override;
     std::string OpenError() const override { return m_OpenError; }
+    OpenProblem OpenFailure() const override { return m_OpenProblem; }
     void Configure() override;
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
@@ -55,4 +56,5 @@ private:
     int m_Fd = -1;
     QueuedOutput m_QueuedOutput = QueuedOutputBytes;
     std::string m_OpenError;
+    OpenProblem m_OpenProblem = OpenProblem::Other;
 };

@@ -54,9 +54,10 @@ std::vector<SerialPortEntry> MergeComPorts(const std::vector<std::string>& mappe
         }
         auto it = find(device.name);
         if (it == ports.end()) {
-            ports.push_back({device.name, label});
+            ports.push_back({device.name, label, device.usb});
         } else {
             it->label = label;
+            it->usb = device.usb;
         }
     }
     std::sort(ports.begin(), ports.end(), PortOrder);

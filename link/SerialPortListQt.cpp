@@ -9,7 +9,12 @@ std::vector<SerialPortEntry> ListSerialPorts() {
         const QString label = info.description().isEmpty()
                                   ? path
                                   : QStringLiteral("%1 (%2)").arg(path, info.description());
-        ports.push_back({path.toStdString(), label.toStdString()});
+        std::optional<UsbIdentity> usb;
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            usb = UsbIdentity{info.vendorIdentifier(), info.productIdentifier(),
+                              info.serialNumber().toStdString()};
+        }
+        ports.push_back({path.toStdString(), label.toStdString(), usb});
     }
     return ports;
 }

@@ -42,6 +42,9 @@ SimulatedRadio::SimulatedRadio(const MemoryImage& memory, const SimulatedRadioOp
 
 std::vector<std::uint8_t> SimulatedRadio::Receive(const std::uint8_t* data, std::size_t n) {
     std::vector<std::uint8_t> out;
+    if (m_Options.bEchoCable) {
+        out.assign(data, data + n);
+    }
     if (m_Options.bNeverAnswer) {
         return out;
     }

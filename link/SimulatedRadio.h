@@ -29,6 +29,11 @@ struct SimulatedRadioOptions {
     int corruptWriteBlock = -1;
     // Whether the transport should pace the bytes as a 9600-baud line would.
     bool bLineTiming = false;
+    // The cable echoes: every byte sent comes back at once, before any answer.
+    bool bEchoCable = false;
+    // The pseudo-terminal goes away, as a cable pulled out, once this many
+    // bytes arrived; -1: never.
+    long vanishAfterBytes = -1;
 };
 
 // A radio that answers the programming protocol: 4096 bytes of memory, the

@@ -80,6 +80,14 @@ TransferOutcome TransferSession::Run(TransferDirection direction, const std::str
     return Finish(outcome, image);
 }
 
+TransferOutcome TransferSession::Handshake(const std::string& portName) {
+    MemoryImage scratch;
+    m_bHandshakeOnly = true;
+    const TransferOutcome outcome = Run(TransferDirection::Read, portName, scratch);
+    m_bHandshakeOnly = false;
+    return outcome;
+}
+
 TransferOutcome TransferSession::Exchange() {
     Step step = Step::Detect;
     for (;;) {
@@ -103,6 +111,9 @@ TransferOutcome TransferSession::Exchange() {
             }
             break;
         case Step::Blocks: {
+            if (m_bHandshakeOnly) {
+                return CloseRead();
+            }
             const TransferOutcome outcome =
                 m_Direction == TransferDirection::Read ? ReadBlocks() : WriteBlocks();
             if (outcome == TransferOutcome::Cancelled) {

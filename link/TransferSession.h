@@ -70,6 +70,13 @@ public:
     TransferOutcome Run(TransferDirection direction, const std::string& portName,
                         MemoryImage& image);
 
+    // The opening of a transfer (wake-up, identity check, acknowledgement) and
+    // the closing exchange a read ends with, and no block between them: the
+    // connection check. Nothing is written and nothing read is kept; the
+    // radio is left as after a read. Completed, or how the opening failed
+    // (ShortReply or OutOfStep: the closing reply).
+    TransferOutcome Handshake(const std::string& portName);
+
     // The identity reply of the last Run, when a whole one arrived.
     const std::optional<RadioIdentity>& Identity() const { return m_Identity; }
 
@@ -102,6 +109,7 @@ private:
     std::array<std::uint8_t, 20> m_Buffer{};
     int m_FailureCounter = 1;
     bool m_bCheckIdentity = true;
+    bool m_bHandshakeOnly = false;
     std::optional<RadioIdentity> m_Identity;
     // Whether this radio's replies echo the block address in header bytes 1
     // and 2, as learnt from the first EchoProbeBlocks blocks of a read.

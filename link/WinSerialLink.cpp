@@ -44,12 +44,19 @@ bool WinSerialLink::Open(const std::string& name) {
         CreateFileW(WinText::Wide(DeviceFor(name)).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        m_OpenError = Reason(GetLastError(), name);
+        const DWORD error = GetLastError();
+        m_OpenError = Reason(error, name);
+        // A COM port that another program holds answers "access denied".
+        m_OpenProblem =
+            error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION ? OpenProblem::Busy
+            : error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? OpenProblem::Missing
+                                                                             : OpenProblem::Other;
         return false;
     }
     DCB dcb{};
     dcb.DCBlength = sizeof dcb;
     if (!GetCommState(handle, &dcb)) {
+        m_OpenProblem = OpenProblem::NotSerial;
         m_OpenError = name + ": not a serial port";
         CloseHandle(handle);
         return false;

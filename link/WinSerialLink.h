@@ -21,6 +21,7 @@ public:
 
     bool Open(const std::string& name) override;
     std::string OpenError() const override { return m_OpenError; }
+    OpenProblem OpenFailure() const override { return m_OpenProblem; }
     void Configure() override;
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
@@ -31,4 +32,5 @@ public:
 private:
     void* m_Handle = nullptr; // the port's HANDLE while open
     std::string m_OpenError;
+    OpenProblem m_OpenProblem = OpenProblem::Other;
 };

@@ -1,4 +1,6 @@
+#include "link/PortFacts.h"
 #include "link/SerialPortList.h"
+#include "link/WinSerialLink.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -11,6 +13,10 @@
 #include <devguid.h>
 
 #include <setupapi.h>
+
+#include <cfgmgr32.h>
+
+#include <algorithm>
 
 #include "base/WinText.h"
 
@@ -44,6 +50,16 @@ std::vector<std::string> MappedPorts() {
     }
     RegCloseKey(key);
     return names;
+}
+
+// The USB identity in a device's instance id, where it has one.
+std::optional<UsbIdentity> UsbOf(HDEVINFO devices, SP_DEVINFO_DATA& device) {
+    wchar_t id[512];
+    if (!SetupDiGetDeviceInstanceIdW(devices, &device, id, 511, nullptr)) {
+        return std::nullopt;
+    }
+    id[511] = L'\0';
+    return UsbIdentity::FromWindowsInstanceId(WinText::Utf8(id));
 }
 
 // The devices of the Ports class with their port name and friendly name.
@@ -81,7 +97,7 @@ std::vector<SerialPortEntry> FriendlyPorts() {
             continue;
         }
         friendly[255] = L'\0';
-        ports.push_back({portName, WinText::Utf8(friendly)});
+        ports.push_back({portName, WinText::Utf8(friendly), UsbOf(devices, device)});
     }
     SetupDiDestroyDeviceInfoList(devices);
     return ports;
@@ -91,4 +107,60 @@ std::vector<SerialPortEntry> FriendlyPorts() {
 
 std::vector<SerialPortEntry> ListSerialPorts() {
     return MergeComPorts(MappedPorts(), FriendlyPorts());
+}
+
+namespace {
+
+// A cable of a known chip that is plugged in but made no port: Windows found
+// no driver for it, or its driver would not start it.
+void FindDriverProblem(PortFacts& facts) {
+    const HDEVINFO devices =
+        SetupDiGetClassDevsW(nullptr, nullptr, nullptr, DIGCF_ALLCLASSES | DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof device;
+    for (DWORD i = 0; SetupDiEnumDeviceInfo(devices, i, &device); ++i) {
+        const std::optional<UsbIdentity> usb = UsbOf(devices, device);
+        ULONG status = 0;
+        ULONG problem = 0;
+        if (!usb || !usb->ChipName() ||
+            CM_Get_DevNode_Status(&status, &problem, device.DevInst, 0) != CR_SUCCESS ||
+            !(status & DN_HAS_PROBLEM)) {
+            continue;
+        }
+        if (problem == CM_PROB_FAILED_START) {
+            facts.driver = PortFacts::Driver::CannotStart;
+        } else if (problem == CM_PROB_NOT_CONFIGURED || problem == CM_PROB_FAILED_INSTALL ||
+                   problem == CM_PROB_DRIVER_FAILED_LOAD) {
+            facts.driver = PortFacts::Driver::Missing;
+        } else {
+            continue;
+        }
+        facts.driverChip = usb->ChipName();
+        break;
+    }
+    SetupDiDestroyDeviceInfoList(devices);
+}
+
+} // namespace
+
+PortFacts PortFacts::Inspect(const std::string& portName) {
+    PortFacts facts;
+    const std::vector<SerialPortEntry> ports = ListSerialPorts();
+    const auto it = std::find_if(ports.begin(), ports.end(), [&portName](const SerialPortEntry& p) {
+        return CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, p.name.c_str(), -1,
+                              portName.c_str(), -1) == CSTR_EQUAL;
+    });
+    // A name the lists do not know may still be a device path: opening it tells.
+    const bool bComName = WinSerialLink::DeviceFor(portName) != portName;
+    facts.bExists = it != ports.end() || !bComName;
+    if (it != ports.end()) {
+        facts.usb = it->usb;
+    }
+    if (!facts.bExists) {
+        FindDriverProblem(facts);
+    }
+    return facts;
 }

@@ -4,10 +4,12 @@
 #include <QThread>
 #include <QWidget>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
+#include "link/TransferTexts.h"
 
 DialogTransferHost::DialogTransferHost(ProgressDialog* dialog, QWidget* owner, Sleeper sleeper,
                                        const std::atomic<bool>& bQuiet)
@@ -59,9 +61,13 @@ void DialogTransferHost::ShowMessage(const HostMessage& message) {
     }
     QWidget* owner = m_Owner.data();
     const std::atomic<bool>* bQuiet = &m_bQuiet;
+    // No radio answered the wake-up: the connection check tells why.
+    const bool bOfferCheck =
+        std::strcmp(message.text.english, TransferTexts::SyncFailed.english) == 0;
+    std::atomic<bool>* bCheckAsked = &m_bCheckAsked;
     // The flag is tested again on the interface thread: the window may have
     // started closing while this call waited in the queue.
-    auto show = [owner, message, bQuiet] {
+    auto show = [owner, message, bQuiet, bOfferCheck, bCheckAsked] {
         if (*bQuiet) {
             return;
         }
@@ -69,7 +75,14 @@ void DialogTransferHost::ShowMessage(const HostMessage& message) {
         if (message.note) {
             text += QStringLiteral("\n\n") + Tr(*message.note);
         }
-        CurrentPrompter().ShowMessage(owner, text, QString::fromStdString(message.details));
+        if (!bOfferCheck) {
+            CurrentPrompter().ShowMessage(owner, text, QString::fromStdString(message.details));
+            return;
+        }
+        const QStringList buttons = {
+            QCoreApplication::translate("TransferCommands", "Check Connection…"),
+            QCoreApplication::translate("TransferCommands", "OK")};
+        *bCheckAsked = CurrentPrompter().AskChoice(owner, text, buttons, 1) == 0;
     };
     QMetaObject::invokeMethod(qApp, show, Qt::BlockingQueuedConnection);
 }

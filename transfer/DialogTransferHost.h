@@ -40,6 +40,10 @@ public:
     // closes the dialog if a transfer asked for it meanwhile.
     void HoldDialog(bool bHold);
 
+    // Whether the user chose Check Connection in the message of a transfer
+    // whose wake-up no radio answered.
+    bool CheckAsked() const { return m_bCheckAsked; }
+
     // Plain sleeping, for the real line.
     static void RealSleep(int ms);
 
@@ -53,4 +57,5 @@ private:
     int m_Progress;
     bool m_bHeld = false;
     bool m_bDestroyAsked = false;
+    std::atomic<bool> m_bCheckAsked{false};
 };

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <string>
 
+#include "base/AppLanguage.h"
 #include "base/ModalRunner.h"
 #include "link/SerialPortList.h"
 #include "link/SystemSerialLink.h"
@@ -109,10 +110,16 @@ void PortChoice::FillMenu(QMenu* menu) {
             bFixed =
                 bFixed || path.compare(QStringLiteral("COM%1").arg(i), Qt::CaseInsensitive) == 0;
         }
-        if (bFixed && port.label == port.name) {
+        if (bFixed && port.label == port.name && !port.usb) {
             continue;
         }
-        addChoice(QString::fromStdString(port.label), path, tr("Use the serial port %1").arg(path));
+        // The USB identity tells the cable from a port built into the computer.
+        const QString label =
+            port.usb ? QStringLiteral("%1 — %2").arg(
+                           path, QString::fromStdString(port.usb->Description(CurrentLang())))
+                     : QString::fromStdString(port.label);
+        addChoice(label, path,
+                  tr("Use the serial port %1").arg(QString::fromStdString(port.label)));
         bListed = bListed || path == m_PortName;
     }
     if (!bListed) {
@@ -125,6 +132,10 @@ void PortChoice::FillMenu(QMenu* menu) {
     menu->addSeparator();
     addChoice(tr("Simulated radio"), SimulatedPort,
               tr("Read and write a radio simulated inside the program, without a cable"));
+    if (m_CheckAction) {
+        menu->addSeparator();
+        menu->addAction(m_CheckAction);
+    }
 }
 
 void PortChoice::AskForDevicePath() {

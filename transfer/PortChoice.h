@@ -30,6 +30,8 @@ public:
     // Fills menu with the port entries; the list is refreshed each time the
     // menu opens, so a cable plugged in meanwhile shows up.
     void PopulateMenu(QMenu* menu);
+    // The command that goes last in the menu (Check Connection).
+    void SetCheckAction(QAction* action) { m_CheckAction = action; }
 
 signals:
     // The user chose port from the menu.
@@ -47,4 +49,5 @@ private:
     QWidget* m_Owner;
     QString m_PortName = QStringLiteral("COM1");
     std::vector<QAction*> m_ComActions;
+    QAction* m_CheckAction = nullptr;
 };

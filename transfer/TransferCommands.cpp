@@ -5,12 +5,17 @@
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QEvent>
 #include <QKeySequence>
 #include <QThread>
 #include <QWidget>
 
 #include "base/ButtonName.h"
+#include "base/ModalRunner.h"
+#include "link/ConnectionCheck.h"
+#include "link/PortFacts.h"
+#include "transfer/ConnectionCheckDialog.h"
 #include "transfer/PortChoice.h"
 #include "document/ChannelDocument.h"
 #include "compare/ImageCompare.h"
@@ -42,7 +47,8 @@ constexpr BiText ReadStep{"Read From Radio", "从对讲机读取"};
 TransferCommands::TransferCommands(ChannelDocument& doc, QWidget* centreOver, QWidget* parent)
     : QObject(parent), m_Doc(doc), m_CentreOver(centreOver), m_Owner(parent), m_Port(new PortChoice(parent, this)),
       m_Dialog(new ProgressDialog(parent)), m_ReadAction(new QAction(this)),
-      m_WriteAction(new QAction(this)), m_Radio(std::make_unique<SimulatedRadio>()) {
+      m_WriteAction(new QAction(this)), m_CheckAction(new QAction(this)),
+      m_Radio(std::make_unique<SimulatedRadio>()) {
     m_ReadAction->setData(ReadCommandId);
     m_WriteAction->setData(WriteCommandId);
     // The menu texts name these keys, so they work too.
@@ -50,6 +56,8 @@ TransferCommands::TransferCommands(ChannelDocument& doc, QWidget* centreOver, QW
     m_WriteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
     connect(m_ReadAction, &QAction::triggered, this, &TransferCommands::OnRead);
     connect(m_WriteAction, &QAction::triggered, this, &TransferCommands::OnWrite);
+    connect(m_CheckAction, &QAction::triggered, this, &TransferCommands::OnCheckConnection);
+    m_Port->SetCheckAction(m_CheckAction);
     connect(m_Dialog, &ProgressDialog::startRequested, this, &TransferCommands::StartTransfer);
     qApp->installEventFilter(this);
     Retranslate();
@@ -72,6 +80,9 @@ void TransferCommands::Retranslate() {
     m_WriteAction->setStatusTip(tr("Write Data to Radio "));
     m_WriteAction->setToolTip(tr("Write"));
     m_WriteAction->setIconText(ButtonName(m_WriteAction->text()));
+    m_CheckAction->setText(tr("Check Connection…"));
+    m_CheckAction->setStatusTip(
+        tr("Tell step by step why the radio on the chosen port does not answer"));
 }
 
 bool TransferCommands::eventFilter(QObject* watched, QEvent* event) {
@@ -98,6 +109,33 @@ void TransferCommands::OnWrite() {
 
 void TransferCommands::OnCompareWithRadio() {
     OpenDialog(TransferDirection::Read, true);
+}
+
+void TransferCommands::OnCheckConnection() {
+    if (IsBusy()) {
+        return;
+    }
+    const std::string port = m_Port->PortName().toStdString();
+    const bool bSimulated = m_Port->IsSimulated();
+    SimulatedRadio* radio = m_Radio.get();
+    const DialogTransferHost::Sleeper sleeper = m_Sleeper;
+    auto run = [port, bSimulated, radio, sleeper](const std::atomic<bool>& cancel) {
+        SystemSerialLink serial;
+        InMemoryLink simulated(InMemoryLink::Over(*radio),
+                               [sleeper](double ms) { sleeper(static_cast<int>(ms + 0.5)); });
+        QElapsedTimer clock;
+        clock.start();
+        ConnectionCheck check(
+            bSimulated ? static_cast<RadioLink&>(simulated) : serial, sleeper,
+            [&clock] { return static_cast<double>(clock.nsecsElapsed()) / 1e6; },
+            [&cancel] { return cancel.load(); });
+        return check.Run(port, bSimulated ? PortFacts{} : PortFacts::Inspect(port));
+    };
+    ConnectionCheckDialog dialog(m_Port->PortName(), run, m_Owner);
+    m_CheckAction->setEnabled(false);
+    dialog.Start();
+    ModalRunner::Run(dialog);
+    m_CheckAction->setEnabled(!IsBusy());
 }
 
 void TransferCommands::OpenDialog(TransferDirection direction, bool bCompare) {
@@ -139,6 +177,7 @@ bool TransferCommands::MayReplaceDocument() {
 void TransferCommands::SetBusy(bool bBusy) {
     m_ReadAction->setEnabled(!bBusy);
     m_WriteAction->setEnabled(!bBusy);
+    m_CheckAction->setEnabled(!bBusy);
     emit busyChanged(bBusy);
 }
 
@@ -218,6 +257,7 @@ void TransferCommands::FinishTransfer() {
     m_Thread->wait();
     delete m_Thread;
     m_Thread = nullptr;
+    const bool bCheck = m_Host && m_Host->CheckAsked();
     m_Host.reset();
     const std::shared_ptr<Job> job = std::move(m_Job);
     m_LastOutcome = job->outcome;
@@ -274,6 +314,10 @@ void TransferCommands::FinishTransfer() {
         emit writeReadBack(*job->readBackOutcome, job->image, job->readBack);
     }
     emit transferFinished();
+    if (bCheck) {
+        // After this handler: the check's dialog runs an event loop of its own.
+        QMetaObject::invokeMethod(this, &TransferCommands::OnCheckConnection, Qt::QueuedConnection);
+    }
 }
 
 bool TransferCommands::CancelAndWait() {

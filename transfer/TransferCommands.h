@@ -34,6 +34,8 @@ public:
 
     QAction* ReadAction() const { return m_ReadAction; }
     QAction* WriteAction() const { return m_WriteAction; }
+    // Port > Check Connection.
+    QAction* CheckAction() const { return m_CheckAction; }
     // The port the next transfer uses, and the Port menu.
     PortChoice& Port() const { return *m_Port; }
     // The direction of the last transfer asked for.
@@ -76,6 +78,8 @@ public slots:
     // A read into an image of its own, for a comparison: the document, its
     // title and its history stay as they are.
     void OnCompareWithRadio();
+    // The connection check on the chosen port, in its dialog.
+    void OnCheckConnection();
 
 signals:
     void busyChanged(bool busy);
@@ -115,6 +119,7 @@ private:
     ProgressDialog* m_Dialog;
     QAction* m_ReadAction;
     QAction* m_WriteAction;
+    QAction* m_CheckAction;
     std::unique_ptr<SimulatedRadio> m_Radio;
     DialogTransferHost::Sleeper m_Sleeper = &DialogTransferHost::RealSleep;
     std::atomic<bool> m_bQuiet{false};

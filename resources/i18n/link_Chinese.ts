@@ -94,6 +94,18 @@
         <source>Wrote %1 blocks and read them back in %2 s</source>
         <translation>已写入 %1 块并读回核对，用时 %2 秒</translation>
     </message>
+    <message>
+        <source>Check Connection…</source>
+        <translation>检查连接…</translation>
+    </message>
+    <message>
+        <source>Tell step by step why the radio on the chosen port does not answer</source>
+        <translation>逐步查明所选端口上的对讲机为什么没有应答</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
 </context>
 <context>
     <name>PortChoice</name>
@@ -160,6 +172,69 @@
     <message>
         <source>Device path:</source>
         <translation>设备路径：</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheckDialog</name>
+    <message>
+        <source>Check Connection</source>
+        <translation>检查连接</translation>
+    </message>
+    <message>
+        <source>Checking the connection to the radio on %1…</source>
+        <translation>正在检查与 %1 上对讲机的连接…</translation>
+    </message>
+    <message>
+        <source>The check on %1 was stopped.</source>
+        <translation>%1 上的检查已停止。</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answers.</source>
+        <translation>%1 上的对讲机已应答。</translation>
+    </message>
+    <message>
+        <source>The radio on %1 does not answer: the step marked ✗ tells why.</source>
+        <translation>%1 上的对讲机没有应答：标有 ✗ 的步骤说明了原因。</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>未通过</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>正在检查</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>未检查</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <translation>第 %1 步（共 %2 步），%3：%4</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>复制检查结果</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>重新检查(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>重新检查</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 </TS>

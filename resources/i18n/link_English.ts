@@ -94,6 +94,18 @@
         <source>Wrote %1 blocks and read them back in %2 s</source>
         <translation>Wrote %1 blocks and read them back in %2 s</translation>
     </message>
+    <message>
+        <source>Check Connection…</source>
+        <translation>Check Connection…</translation>
+    </message>
+    <message>
+        <source>Tell step by step why the radio on the chosen port does not answer</source>
+        <translation>Tell step by step why the radio on the chosen port does not answer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>PortChoice</name>
@@ -160,6 +172,69 @@
     <message>
         <source>Device path:</source>
         <translation>Device path:</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionCheckDialog</name>
+    <message>
+        <source>Check Connection</source>
+        <translation>Check Connection</translation>
+    </message>
+    <message>
+        <source>Checking the connection to the radio on %1…</source>
+        <translation>Checking the connection to the radio on %1…</translation>
+    </message>
+    <message>
+        <source>The check on %1 was stopped.</source>
+        <translation>The check on %1 was stopped.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 answers.</source>
+        <translation>The radio on %1 answers.</translation>
+    </message>
+    <message>
+        <source>The radio on %1 does not answer: the step marked ✗ tells why.</source>
+        <translation>The radio on %1 does not answer: the step marked ✗ tells why.</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>checking</translation>
+    </message>
+    <message>
+        <source>not checked</source>
+        <translation>not checked</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2, %3: %4</source>
+        <translation>Step %1 of %2, %3: %4</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copy the result</source>
+        <translation>Copy the result</translation>
+    </message>
+    <message>
+        <source>Check &amp;Again</source>
+        <translation>Check &amp;Again</translation>
+    </message>
+    <message>
+        <source>Check again</source>
+        <translation>Check again</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

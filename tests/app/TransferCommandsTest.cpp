@@ -2,7 +2,11 @@
 // a write of the built-in simulated radio, Cancel, the synchronization error
 // that keeps the dialog and the safety-net files.
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -15,6 +19,9 @@
 #include <semaphore>
 #include <thread>
 
+#include "base/AppLanguage.h"
+#include "base/ModalRunner.h"
+#include "transfer/ConnectionCheckDialog.h"
 #include "transfer/PortChoice.h"
 #include "transfer/TransferCommands.h"
 #include "image/ImageMap.h"
@@ -183,7 +190,9 @@ TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) 
     commands->ReadAction()->trigger();
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::SyncFailed);
-    EXPECT_EQ(prompter.messages, QStringList{"Synchronization Error"});
+    // The message offers the connection check; OK is the default.
+    EXPECT_EQ(prompter.questions, QStringList{"Synchronization Error"});
+    EXPECT_EQ(prompter.choiceButtons.value(0), (QStringList{"Check Connection…", "OK"}));
     QCoreApplication::processEvents();
     EXPECT_TRUE(Dialog().IsCreated());
     EXPECT_TRUE(Dialog().IsStartEnabled());
@@ -193,6 +202,80 @@ TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) 
     ASSERT_TRUE(StartAndFinish());
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::Completed);
     EXPECT_EQ(doc.stepCount(), 1);
+}
+
+// What the connection check's dialog showed when it had finished: each
+// step's text and its name for a screen reader.
+struct CheckSeen {
+    int runs = 0;
+    QStringList texts;
+    QStringList names;
+    QString copied;
+};
+
+void WatchTheCheck(CheckSeen& seen) {
+    ModalRunner::Set([&seen](QDialog& d) {
+        auto& dialog = dynamic_cast<ConnectionCheckDialog&>(d);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.IsRunning(); }, 20000));
+        ++seen.runs;
+        seen.texts.clear();
+        seen.names.clear();
+        for (int i = 0; i < 4; ++i) {
+            seen.texts << dialog.StepLabel(i)->text();
+            seen.names << dialog.StepLabel(i)->accessibleName();
+        }
+        dialog.CopyButton()->click();
+        seen.copied = QGuiApplication::clipboard()->text();
+        return int(QDialog::Rejected);
+    });
+}
+
+TEST_F(TransferCommandsTest, CheckConnectionShowsEachStepToTheEyeAndToAScreenReader) {
+    QMenu menu;
+    commands->Port().PopulateMenu(&menu);
+    ASSERT_EQ(menu.actions().last(), commands->CheckAction());
+    EXPECT_EQ(commands->CheckAction()->text(), "Check Connection…");
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
+    CheckSeen seen;
+    WatchTheCheck(seen);
+    commands->CheckAction()->trigger();
+    ASSERT_EQ(seen.runs, 1);
+    EXPECT_TRUE(seen.texts[0].startsWith("✓ Port: Simulated radio opens")) << seen.texts[0].toStdString();
+    EXPECT_TRUE(seen.texts[3].startsWith("✓ Line: the wake-up was answered in")) << seen.texts[3].toStdString();
+    EXPECT_TRUE(seen.names[2].startsWith(
+        "Step 3 of 4, Radio: passed. Orin-6140D answers: T426, version 0x37"))
+        << seen.names[2].toStdString();
+    EXPECT_TRUE(seen.copied.startsWith("The radio on Simulated radio answers.\n✓ Port: "))
+        << seen.copied.toStdString();
+    EXPECT_EQ(seen.copied.count("✓"), 4);
+
+    QTranslator chinese;
+    ASSERT_TRUE(chinese.load(QCoreApplication::applicationDirPath() + "/Chinese.qm"));
+    QCoreApplication::installTranslator(&chinese);
+    bChinese = 1;
+    commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(), {.bNeverAnswer = true});
+    commands->CheckAction()->trigger();
+    bChinese = 0;
+    QCoreApplication::removeTranslator(&chinese);
+    ModalRunner::Set({});
+    EXPECT_EQ(seen.texts[2], "✗ 对讲机：唤醒没有应答：请打开对讲机，调大音量旋钮，把插头插到底，检查端口");
+    EXPECT_EQ(seen.names[2], "第 3 步（共 4 步），对讲机：未通过。唤醒没有应答：请打开对讲机，调大音量旋钮，"
+                             "把插头插到底，检查端口");
+    EXPECT_EQ(seen.names[3], "第 4 步（共 4 步），线路：未检查");
+}
+
+TEST_F(TransferCommandsTest, ChoosingCheckConnectionAfterASynchronizationErrorRunsTheCheck) {
+    // The transfer's four wake-ups go unanswered, the check's is answered.
+    commands->SetBuiltInRadio(SimulatedRadio::DemoMemory(), {.answerFromWakeUp = 5});
+    commands->Port().SetPortName(PortChoice::SimulatedPort);
+    prompter.choiceAnswers = {0};
+    CheckSeen seen;
+    WatchTheCheck(seen);
+    commands->ReadAction()->trigger();
+    ASSERT_TRUE(StartAndFinish());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return seen.runs == 1; }, 20000));
+    ModalRunner::Set({});
+    EXPECT_EQ(seen.copied.count("✓"), 4) << seen.copied.toStdString();
 }
 
 TEST_F(TransferCommandsTest, CancelDuringTheBlocksClosesTheDialogAndKeepsTheImage) {
