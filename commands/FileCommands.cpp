@@ -20,7 +20,7 @@ constexpr BiText SaveChangesQuestion{
 constexpr BiText SaveWrittenQuestion{
     "The radio holds the changed channel data, but the file does not.\n"
     "Do you want to save the changes?",
-    "电台中已有修改后的频道数据，但文件中没有。\n是否保存修改？"};
+    "对讲机中已有修改后的频道数据，但文件中没有。\n是否保存修改？"};
 
 constexpr BiText ChangedOnDiskQuestion{
     "The file %1 has been changed by another program since it was opened or last saved.\n"

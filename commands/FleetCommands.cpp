@@ -31,7 +31,7 @@ FleetCommands::FleetCommands(ChannelDocument& doc, FileCommands& files, Transfer
 }
 
 void FleetCommands::Retranslate() {
-    m_Action->setText(tr("Write to &Several Radios…"));
+    m_Action->setText(tr("Write To &Several Radios..."));
     m_Action->setStatusTip(
         tr("Write the channel data into many radios, each with its own ID, and keep a record"));
 }

@@ -50,9 +50,9 @@ bool PlanCommands::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void PlanCommands::Retranslate() {
-    m_Insert->setText(tr("Insert C&hannel Plan…"));
+    m_Insert->setText(tr("Insert C&hannel Plan..."));
     m_Insert->setStatusTip(tr("Put a licence-free channel plan into the next empty channels"));
-    m_Check->setText(tr("Check Channels Against &Licence…"));
+    m_Check->setText(tr("Check Channels Against &Licence..."));
     m_Check->setStatusTip(tr("List the channels that would transmit outside your licence"));
 }
 

@@ -177,9 +177,9 @@ void ChannelCommands::Retranslate() {
     clear->setText(tr("C&lear"));
     insertChannel->setText(tr("&Insert Empty Channel"));
     deleteChannel->setText(tr("&Delete Channel"));
-    moveUp->setText(tr("Move &Up"));
+    moveUp->setText(tr("&Move Up"));
     moveDown->setText(tr("Move Do&wn"));
-    sort->setText(tr("&Sort by Rx Frequency"));
+    sort->setText(tr("&Sort By Rx Frequency"));
     cut->setStatusTip(tr("Copy the selected channels to the clipboard and empty them"));
     copy->setStatusTip(tr("Copy the selected channels to the clipboard"));
     paste->setStatusTip(tr("Paste channels from the clipboard over the channels from the "

@@ -53,7 +53,7 @@ FleetDialog::FleetDialog(const MemoryImage& image, const QString& recordPath,
       m_Start(new QPushButton(tr("&Start"), this)), m_Cancel(new QPushButton(tr("Cancel"), this)),
       m_Close(new QPushButton(tr("C&lose"), this)) {
     setObjectName(QStringLiteral("FleetDialog"));
-    setWindowTitle(tr("Write to Several Radios"));
+    setWindowTitle(tr("Write To Several Radios"));
     setModal(true);
 
     m_Field->addItems({tr("No numbering"), tr("ID"), tr("Call ID")});

@@ -126,7 +126,7 @@ void PortChoice::FillMenu(QMenu* menu) {
         // A device path typed earlier stays visible, checked.
         addChoice(m_PortName, m_PortName, tr("Use the serial port %1").arg(m_PortName));
     }
-    QAction* other = menu->addAction(tr("Other port..."));
+    QAction* other = menu->addAction(tr("Other Port..."));
     other->setStatusTip(tr("Type the path of any serial device, a pseudo-terminal for example"));
     connect(other, &QAction::triggered, this, &PortChoice::AskForDevicePath);
     menu->addSeparator();

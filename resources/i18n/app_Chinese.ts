@@ -241,7 +241,7 @@ Optional Features</source>
     </message>
     <message>
         <source>Side Key</source>
-        <translation>侧键设置</translation>
+        <translation>侧键设置(&amp;K)</translation>
     </message>
     <message>
         <source>Set the functions of the two side keys

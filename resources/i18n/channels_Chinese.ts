@@ -28,15 +28,15 @@
         <translation>删除频道(&amp;D)</translation>
     </message>
     <message>
-        <source>Move &amp;Up</source>
-        <translation>上移(&amp;U)</translation>
+        <source>&amp;Move Up</source>
+        <translation>上移(&amp;M)</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <source>&amp;Sort by Rx Frequency</source>
+        <source>&amp;Sort By Rx Frequency</source>
         <translation>按接收频率排序(&amp;S)</translation>
     </message>
     <message>

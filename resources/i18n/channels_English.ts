@@ -28,16 +28,16 @@
         <translation>&amp;Delete Channel</translation>
     </message>
     <message>
-        <source>Move &amp;Up</source>
-        <translation>Move &amp;Up</translation>
+        <source>&amp;Move Up</source>
+        <translation>&amp;Move Up</translation>
     </message>
     <message>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
     <message>
-        <source>&amp;Sort by Rx Frequency</source>
-        <translation>&amp;Sort by Rx Frequency</translation>
+        <source>&amp;Sort By Rx Frequency</source>
+        <translation>&amp;Sort By Rx Frequency</translation>
     </message>
     <message>
         <source>Copy the selected channels to the clipboard and empty them</source>

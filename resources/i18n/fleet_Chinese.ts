@@ -4,8 +4,8 @@
 <context>
     <name>FleetCommands</name>
     <message>
-        <source>Write to &amp;Several Radios…</source>
-        <translation>写入多台对讲机(&amp;S)…</translation>
+        <source>Write To &amp;Several Radios...</source>
+        <translation>写入多台对讲机(&amp;S)...</translation>
     </message>
     <message>
         <source>Write the channel data into many radios, each with its own ID, and keep a record</source>
@@ -35,7 +35,7 @@
         <translation>关闭(&amp;L)</translation>
     </message>
     <message>
-        <source>Write to Several Radios</source>
+        <source>Write To Several Radios</source>
         <translation>写入多台对讲机</translation>
     </message>
     <message>

@@ -4,8 +4,8 @@
 <context>
     <name>FleetCommands</name>
     <message>
-        <source>Write to &amp;Several Radios…</source>
-        <translation>Write to &amp;Several Radios…</translation>
+        <source>Write To &amp;Several Radios...</source>
+        <translation>Write To &amp;Several Radios...</translation>
     </message>
     <message>
         <source>Write the channel data into many radios, each with its own ID, and keep a record</source>
@@ -35,8 +35,8 @@
         <translation>C&amp;lose</translation>
     </message>
     <message>
-        <source>Write to Several Radios</source>
-        <translation>Write to Several Radios</translation>
+        <source>Write To Several Radios</source>
+        <translation>Write To Several Radios</translation>
     </message>
     <message>
         <source>No numbering</source>

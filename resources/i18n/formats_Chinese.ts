@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>Put each row into the channel of its Location</source>
-        <translation>按各行的 Location 放入对应频道</translation>
+        <translation>按每行 Location 列的编号放入相应频道</translation>
     </message>
     <message>
         <source>By location</source>

@@ -150,7 +150,7 @@
         <translation>使用串口 %1</translation>
     </message>
     <message>
-        <source>Other port...</source>
+        <source>Other Port...</source>
         <translation>其他端口...</translation>
     </message>
     <message>

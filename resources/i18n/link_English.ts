@@ -150,8 +150,8 @@
         <translation>Use the serial port %1</translation>
     </message>
     <message>
-        <source>Other port...</source>
-        <translation>Other port...</translation>
+        <source>Other Port...</source>
+        <translation>Other Port...</translation>
     </message>
     <message>
         <source>Type the path of any serial device, a pseudo-terminal for example</source>

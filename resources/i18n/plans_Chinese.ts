@@ -4,16 +4,16 @@
 <context>
     <name>PlanCommands</name>
     <message>
-        <source>Insert C&amp;hannel Plan…</source>
-        <translation>插入频道方案(&amp;H)…</translation>
+        <source>Insert C&amp;hannel Plan...</source>
+        <translation>插入频道方案(&amp;H)...</translation>
     </message>
     <message>
         <source>Put a licence-free channel plan into the next empty channels</source>
         <translation>将免执照频道方案放入后面的空频道</translation>
     </message>
     <message>
-        <source>Check Channels Against &amp;Licence…</source>
-        <translation>按执照检查频道(&amp;L)…</translation>
+        <source>Check Channels Against &amp;Licence...</source>
+        <translation>按执照检查频道(&amp;L)...</translation>
     </message>
     <message>
         <source>List the channels that would transmit outside your licence</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>The check is a help, not legal advice: the radio&apos;s watts, antenna and approval are not in its memory.</source>
-        <translation>此检查仅供参考，不是法律意见：电台的功率、天线和型号核准不在其存储器中。</translation>
+        <translation>此检查仅供参考，不是法律意见：对讲机的功率、天线和型号核准不在其存储器中。</translation>
     </message>
     <message>
         <source>&amp;Licence:</source>

@@ -4,16 +4,16 @@
 <context>
     <name>PlanCommands</name>
     <message>
-        <source>Insert C&amp;hannel Plan…</source>
-        <translation>Insert C&amp;hannel Plan…</translation>
+        <source>Insert C&amp;hannel Plan...</source>
+        <translation>Insert C&amp;hannel Plan...</translation>
     </message>
     <message>
         <source>Put a licence-free channel plan into the next empty channels</source>
         <translation>Put a licence-free channel plan into the next empty channels</translation>
     </message>
     <message>
-        <source>Check Channels Against &amp;Licence…</source>
-        <translation>Check Channels Against &amp;Licence…</translation>
+        <source>Check Channels Against &amp;Licence...</source>
+        <translation>Check Channels Against &amp;Licence...</translation>
     </message>
     <message>
         <source>List the channels that would transmit outside your licence</source>

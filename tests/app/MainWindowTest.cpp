@@ -60,10 +60,10 @@ TEST_F(MainWindowTest, MenusHoldTheItemsWithMnemonicsAndShortcutTexts) {
                            "Print Pre&view", "P&rint Setup...", "-", "E&xit\tCtrl+Q"}));
     EXPECT_EQ(MenuTexts(frame->EditMenu()),
               (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t", "&Copy", "&Paste", "C&lear",
-                           "-", "&Insert Empty Channel", "&Delete Channel", "-", "Move &Up",
-                           "Move Do&wn", "&Sort by Rx Frequency", "-", "Insert C&hannel Plan…"}));
+                           "-", "&Insert Empty Channel", "&Delete Channel", "-", "&Move Up",
+                           "Move Do&wn", "&Sort By Rx Frequency", "-", "Insert C&hannel Plan..."}));
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()), (QStringList{"&Optional Features", "Side Key", "-",
-                                                            "Check Channels Against &Licence…"}));
+                                                            "Check Channels Against &Licence..."}));
     EXPECT_EQ(MenuTexts(frame->ViewMenu()),
               (QStringList{"&Toolbar", "&Status Bar", "Switch to Chinese"}));
     EXPECT_EQ(MenuTexts(frame->HelpMenu()),
@@ -122,7 +122,7 @@ TEST_F(MainWindowTest, ToolbarHoldsFileTransferPrintAndAboutButtons) {
     EXPECT_EQ(actions[8], a.appAbout);
     EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
               (QStringList{"Read", "Write", "-", "&Optional Features", "Side Key", "-",
-                           "Check Channels Against &Licence…"}));
+                           "Check Channels Against &Licence..."}));
     for (QAction* button : {a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.appAbout}) {
         EXPECT_FALSE(button->icon().isNull());
         EXPECT_FALSE(button->toolTip().isEmpty());

@@ -126,7 +126,7 @@ TEST_F(ChannelDocumentTest, UndoOfAReadGivesBackTheChannelsAndTheFile) {
     MemoryImage radio = ImageMap::NewDocumentImage();
     SetRx(0, 44600625)(radio);
 
-    doc.applyRead(BiText{"Read From Radio", "读取电台"}, radio, QStringLiteral("Radio 1.sin"));
+    doc.applyRead(BiText{"Read From Radio", "从对讲机读取"}, radio, QStringLiteral("Radio 1.sin"));
     EXPECT_FALSE(doc.isModified());
     EXPECT_TRUE(doc.filePath().isEmpty());
     EXPECT_EQ(doc.suggestedPath(), dir.filePath(QStringLiteral("Radio 1.sin")));
