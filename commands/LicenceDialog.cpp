@@ -14,7 +14,9 @@
 LicenceDialog::LicenceDialog(const std::string& licence, ImageSource image, Repairer repair,
                              QWidget* parent)
     : QDialog(parent), m_Image(std::move(image)), m_Repair(std::move(repair)),
-      m_Licence(new QComboBox(this)), m_List(new QListWidget(this)), m_Summary(new QLabel(this)),
+      m_Licence(new QComboBox(this)), m_List(new QListWidget(this)),
+      m_NotesLabel(new QLabel(tr("&Notes (the buttons change nothing here):"), this)),
+      m_Notes(new QListWidget(this)), m_Summary(new QLabel(this)),
       m_ReceiveOnly(new QPushButton(tr("Make these receive only"), this)),
       m_Narrow(new QPushButton(tr("Set these to narrow"), this)) {
     setObjectName(QStringLiteral("LicenceDialog"));
@@ -27,6 +29,9 @@ LicenceDialog::LicenceDialog(const std::string& licence, ImageSource image, Repa
     m_Licence->setAccessibleName(tr("Licence"));
     m_List->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_List->setAccessibleName(tr("Channels outside the licence"));
+    m_Notes->setSelectionMode(QAbstractItemView::NoSelection);
+    m_Notes->setAccessibleName(tr("Notes, not repaired"));
+    m_NotesLabel->setBuddy(m_Notes);
     m_Summary->setWordWrap(true);
     m_Summary->setAccessibleName(tr("Result of the check"));
     m_ReceiveOnly->setAccessibleName(m_ReceiveOnly->text());
@@ -48,7 +53,9 @@ LicenceDialog::LicenceDialog(const std::string& licence, ImageSource image, Repa
     buttons->button(QDialogButtonBox::Close)->setDefault(true); // Enter never repairs by surprise
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    layout->addWidget(m_List, 1);
+    layout->addWidget(m_List, 2);
+    layout->addWidget(m_NotesLabel);
+    layout->addWidget(m_Notes, 1);
     layout->addWidget(m_Summary);
     layout->addWidget(note);
     layout->addWidget(buttons);
@@ -59,7 +66,12 @@ LicenceDialog::LicenceDialog(const std::string& licence, ImageSource image, Repa
     for (auto [button, kind] :
          {std::pair{m_ReceiveOnly, Repair::ReceiveOnly}, std::pair{m_Narrow, Repair::Narrow}}) {
         connect(button, &QPushButton::clicked, this, [this, kind = kind] {
-            m_Repair(kind, SelectedChannels());
+            const auto channels =
+                SelectedChannels(kind == Repair::ReceiveOnly ? LicenceCheck::Kind::TxOutside
+                                                             : LicenceCheck::Kind::Wide);
+            if (!channels.empty()) {
+                m_Repair(kind, channels);
+            }
             Refresh();
         });
     }
@@ -71,11 +83,12 @@ std::string LicenceDialog::Licence() const {
     return m_Licence->currentData().toString().toStdString();
 }
 
-std::vector<int> LicenceDialog::SelectedChannels() const {
+std::vector<int> LicenceDialog::SelectedChannels(LicenceCheck::Kind kind) const {
     std::vector<int> channels;
     for (int row = 0; row < m_List->count(); ++row) {
-        if (m_List->item(row)->isSelected()) {
-            channels.push_back(m_Findings[static_cast<std::size_t>(row)].channel);
+        const LicenceCheck::Finding& f = m_Findings[static_cast<std::size_t>(row)];
+        if (m_List->item(row)->isSelected() && f.kind == kind) {
+            channels.push_back(f.channel);
         }
     }
     return channels;
@@ -86,7 +99,10 @@ void LicenceDialog::Refresh() {
     // just pressed keeps the focus.
     const QSignalBlocker quiet(m_List);
     m_List->clear();
+    m_Notes->clear();
     m_Findings.clear();
+    m_NotesLabel->hide();
+    m_Notes->hide();
     const ChannelPlan* plan = FindPlan(Licence());
     if (!plan) {
         m_Summary->setText(tr("No licence chosen: nothing is checked, and a write is not asked "
@@ -95,17 +111,23 @@ void LicenceDialog::Refresh() {
         return;
     }
     const Lang lang = CurrentLang();
-    m_Findings = LicenceCheck::Check(m_Image(), *plan);
-    for (const LicenceCheck::Finding& f : m_Findings) {
-        auto* item = new QListWidgetItem(
+    const std::vector<LicenceCheck::Finding> findings = LicenceCheck::Check(m_Image(), *plan);
+    for (const LicenceCheck::Finding& f : findings) {
+        const QString text =
             tr("CH %1: %2")
                 .arg(f.channel)
-                .arg(QString::fromStdString(LicenceCheck::FindingText(f, *plan, lang))),
-            m_List);
-        item->setSelected(true);
+                .arg(QString::fromStdString(LicenceCheck::FindingText(f, *plan, lang)));
+        if (f.IsNote()) {
+            m_Notes->addItem(text);
+        } else {
+            m_Findings.push_back(f);
+            (new QListWidgetItem(text, m_List))->setSelected(true);
+        }
     }
+    m_NotesLabel->setVisible(m_Notes->count() > 0);
+    m_Notes->setVisible(m_Notes->count() > 0);
     m_Summary->setText(QString::fromStdString(
-        LicenceCheck::OutsideText(LicenceCheck::ChannelsOutside(m_Findings), *plan, lang)));
+        LicenceCheck::OutsideText(LicenceCheck::ChannelsOutside(findings), *plan, lang)));
     if (m_List->count() > 0) {
         m_List->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     }
@@ -113,7 +135,7 @@ void LicenceDialog::Refresh() {
 }
 
 void LicenceDialog::UpdateButtons() {
-    const bool any = !m_List->selectedItems().isEmpty();
-    m_ReceiveOnly->setEnabled(any);
-    m_Narrow->setEnabled(any);
+    // A button that would change nothing is not offered.
+    m_ReceiveOnly->setEnabled(!SelectedChannels(LicenceCheck::Kind::TxOutside).empty());
+    m_Narrow->setEnabled(!SelectedChannels(LicenceCheck::Kind::Wide).empty());
 }

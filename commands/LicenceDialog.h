@@ -15,7 +15,9 @@ class QPushButton;
 
 // Program > "Check Channels Against Licence…": the licence to check against
 // (a plan, or none), what falls outside it channel by channel, and the two
-// repairs of the selected rows, each one undo step.
+// repairs of the selected rows, each one undo step. Notes (High power where
+// the plan limits the power) are listed apart and never repaired: the radio's
+// watts are not in its memory.
 class LicenceDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,13 +32,15 @@ public:
 
     // The licence chosen now; empty for none.
     std::string Licence() const;
-    // The channels (1-128) of the selected rows.
-    std::vector<int> SelectedChannels() const;
-    // Checks the image again and lists the result, every row selected.
+    // The channels (1-128) of the selected rows that show this kind of finding:
+    // what a repair works on (receive only: TxOutside; narrow: Wide).
+    std::vector<int> SelectedChannels(LicenceCheck::Kind kind) const;
+    // Checks the image again and lists the result, every channel outside selected.
     void Refresh();
 
     QComboBox* LicenceBox() const { return m_Licence; }
     QListWidget* List() const { return m_List; }
+    QListWidget* Notes() const { return m_Notes; }
     QPushButton* ReceiveOnlyButton() const { return m_ReceiveOnly; }
     QPushButton* NarrowButton() const { return m_Narrow; }
 
@@ -45,9 +49,11 @@ private:
 
     ImageSource m_Image;
     Repairer m_Repair;
-    std::vector<LicenceCheck::Finding> m_Findings;
+    std::vector<LicenceCheck::Finding> m_Findings; // the rows of m_List: no notes
     QComboBox* m_Licence;
     QListWidget* m_List;
+    QLabel* m_NotesLabel;
+    QListWidget* m_Notes;
     QLabel* m_Summary;
     QPushButton* m_ReceiveOnly;
     QPushButton* m_Narrow;

@@ -153,9 +153,10 @@ std::optional<PlanChannel> FindPlanChannel(const ChannelPlan& plan, std::uint32_
     return std::nullopt;
 }
 
-bool PlanAllowsTx(const ChannelPlan& plan, std::uint32_t frequency) {
+bool PlanAllowsTx(const ChannelPlan& plan, std::uint32_t frequency, std::uint32_t halfBandwidth) {
     if (plan.IsBand()) {
-        return frequency >= plan.bandLower && frequency <= plan.bandUpper;
+        return frequency >= plan.bandLower + halfBandwidth &&
+               frequency <= plan.bandUpper - halfBandwidth;
     }
     return FindPlanChannel(plan, frequency).has_value();
 }

@@ -53,8 +53,15 @@ std::string PlanKeys();
 std::vector<PlanChannel> PlanChannels(const ChannelPlan& plan);
 // The channel of the plan on this frequency, if any.
 std::optional<PlanChannel> FindPlanChannel(const ChannelPlan& plan, std::uint32_t frequency);
-// Whether the plan lets a channel transmit on this frequency.
-bool PlanAllowsTx(const ChannelPlan& plan, std::uint32_t frequency);
+// Half the bandwidth of a channel, in 10 Hz units: 12.5 kHz either side of
+// the centre for a wide (25 kHz) channel, 6.25 kHz for a narrow one.
+inline constexpr std::uint32_t WideHalfBandwidth = 1250;
+inline constexpr std::uint32_t NarrowHalfBandwidth = 625;
+
+// Whether the plan lets a channel transmit on this frequency. A band holds a
+// channel only when the whole bandwidth is inside it, halfBandwidth either side
+// of the centre; a plan of channels names their centres.
+bool PlanAllowsTx(const ChannelPlan& plan, std::uint32_t frequency, std::uint32_t halfBandwidth);
 
 // The lowest and highest frequency of the plan (a band's edges).
 std::pair<std::uint32_t, std::uint32_t> PlanRange(const ChannelPlan& plan);

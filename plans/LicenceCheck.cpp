@@ -18,6 +18,15 @@ std::string Watts(int milliwatts) {
     return (tenths ? whole + "." + std::to_string(tenths) : whole) + " W";
 }
 
+// 1250 -> "12.5", 625 -> "6.25": 10 Hz units as kHz.
+std::string Kilohertz(std::uint32_t units) {
+    std::string text = std::to_string(units / 100);
+    if (const std::uint32_t rest = units % 100) {
+        text += "." + std::to_string(rest / 10) + (rest % 10 ? std::to_string(rest % 10) : "");
+    }
+    return text;
+}
+
 std::string NumberList(const std::vector<int>& channels) {
     std::string list;
     for (const int n : channels) {
@@ -52,8 +61,9 @@ std::vector<Finding> Check(const MemoryImage& image, const ChannelPlan& plan) {
             continue;
         }
         const std::uint32_t tx = *c.txFrequency;
-        if (!PlanAllowsTx(plan, tx)) {
-            findings.push_back({n + 1, Kind::TxOutside, tx, 0});
+        const std::uint32_t half = c.width == Width::Wide ? WideHalfBandwidth : NarrowHalfBandwidth;
+        if (!PlanAllowsTx(plan, tx, half)) {
+            findings.push_back({n + 1, Kind::TxOutside, tx, 0, half});
         }
         if (plan.narrowOnly && c.width == Width::Wide) {
             findings.push_back({n + 1, Kind::Wide, tx, 0});
@@ -95,6 +105,12 @@ std::string FindingText(const Finding& finding, const ChannelPlan& plan, Lang la
         const std::string tx = FrequencyText(finding.tx) + " MHz";
         if (plan.IsBand()) {
             const std::string band = MegahertzRange(plan.bandLower, plan.bandUpper) + " MHz";
+            if (finding.tx >= plan.bandLower && finding.tx <= plan.bandUpper) {
+                // The centre is inside, the channel's edge is not.
+                const std::string width = " ±" + Kilohertz(finding.halfBandwidth) + " kHz";
+                return zh ? "发射频率 " + tx + width + " 超出" + name + " " + band
+                          : "Tx " + tx + width + " reaches outside " + name + " " + band;
+            }
             return zh ? "发射频率 " + tx + " 不在" + name + " " + band + " 之内"
                       : "Tx " + tx + " is outside " + name + " " + band;
         }

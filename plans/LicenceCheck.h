@@ -22,8 +22,9 @@ enum class Kind {
 struct Finding {
     int channel = 0; // 1-128
     Kind kind = Kind::TxOutside;
-    std::uint32_t tx = 0;  // the channel's Tx frequency, 10 Hz units
-    int maxMilliwatts = 0; // for HighPower: the plan's limit on that channel
+    std::uint32_t tx = 0;            // the channel's Tx frequency, 10 Hz units
+    int maxMilliwatts = 0;           // for HighPower: the plan's limit on that channel
+    std::uint32_t halfBandwidth = 0; // for TxOutside: the channel's, 10 Hz units
     bool IsNote() const { return kind == Kind::HighPower; }
     bool operator==(const Finding&) const = default;
 };
@@ -38,7 +39,8 @@ std::vector<int> ChannelsOutside(const std::vector<Finding>& findings);
 // repairs work on).
 std::vector<int> ChannelsOf(const std::vector<Finding>& findings, Kind kind);
 
-// "Tx 446.10000 MHz is not a PMR446 channel", "Wide; PMR446 needs narrow",
+// "Tx 446.10000 MHz is not a PMR446 channel", "Tx 440.00000 MHz ±12.5 kHz
+// reaches outside the 70 cm amateur band 430-440 MHz", "Wide; PMR446 needs narrow",
 // "note: High power; PMR446 allows at most 0.5 W ERP".
 std::string FindingText(const Finding& finding, const ChannelPlan& plan, Lang lang);
 // "3 channels would transmit outside PMR446: 5, 9, 12." or that none would.

@@ -71,6 +71,14 @@
         <translation>此检查仅供参考，不是法律意见：对讲机的功率、天线和型号核准不在其存储器中。</translation>
     </message>
     <message>
+        <source>&amp;Notes (the buttons change nothing here):</source>
+        <translation>提示(&amp;N)（按钮不会改动这些）：</translation>
+    </message>
+    <message>
+        <source>Notes, not repaired</source>
+        <translation>提示（不作修改）</translation>
+    </message>
+    <message>
         <source>&amp;Licence:</source>
         <translation>执照(&amp;L)：</translation>
     </message>

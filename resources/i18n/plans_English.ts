@@ -71,6 +71,14 @@
         <translation>The check is a help, not legal advice: the radio&apos;s watts, antenna and approval are not in its memory.</translation>
     </message>
     <message>
+        <source>&amp;Notes (the buttons change nothing here):</source>
+        <translation>&amp;Notes (the buttons change nothing here):</translation>
+    </message>
+    <message>
+        <source>Notes, not repaired</source>
+        <translation>Notes, not repaired</translation>
+    </message>
+    <message>
         <source>&amp;Licence:</source>
         <translation>&amp;Licence:</translation>
     </message>

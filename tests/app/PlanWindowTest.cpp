@@ -21,6 +21,7 @@
 #include "image/ImageMap.h"
 #include "transfer/ProgressDialog.h"
 #include "tests/app/ShellFixture.h"
+#include "tests/settings/DialogTestSupport.h"
 
 namespace {
 
@@ -102,6 +103,62 @@ TEST_F(PlanWindowTest, TheCheckKeepsTheLicenceAndEachRepairIsOneUndoStep) {
     EXPECT_EQ(DecodeChannel(doc.image(), 2, Lang::English)[ColWidth], "Narrow");
     frame->Actions().editUndo->trigger();
     EXPECT_EQ(DecodeChannel(doc.image(), 2, Lang::English)[ColWidth], "Wide");
+}
+
+// Only channels outside the licence are listed, selected and repaired; the
+// notes (High power) are listed apart and never repaired; a button that would
+// change nothing is disabled.
+TEST(LicenceDialog, TheButtonsRepairOnlyTheSelectedChannelsThatNeedIt) {
+    MemoryImage image = ImageMap::NewDocumentImage();
+    const auto put = [&](int channel, const char* mhz, const char* width, const char* power) {
+        ChannelRecord record = DecodeChannel(image, 0, Lang::English);
+        record[ColRxFrequency] = record[ColTxFrequency] = mhz;
+        record[ColWidth] = width;
+        record[ColPower] = power;
+        EncodeChannel(record, channel - 1, image);
+    };
+    put(1, "446.00625", "Narrow", "High"); // inside, a note
+    put(2, "446.01875", "Narrow", "High"); // inside, a note
+    put(3, "446.10000", "Narrow", "Low");  // outside
+    put(4, "446.03125", "Wide", "Low");    // on a channel, but wide
+    for (const Lang lang : {Lang::Chinese, Lang::English}) {
+        DialogLanguage language(lang);
+        LicenceDialog dialog("pmr446", [&] { return image; }, nullptr);
+        dialog.show();
+        ExpectEveryControlNamed(dialog);
+        EXPECT_TRUE(dialog.Notes()->isVisible());
+        if (const QString dir = qEnvironmentVariable("ORIN_SCREENSHOT_DIR"); !dir.isEmpty()) {
+            dialog.grab().save(dir + QStringLiteral("/licence-%1.png").arg(int(lang)));
+        }
+    }
+    std::vector<std::pair<LicenceDialog::Repair, std::vector<int>>> repairs;
+    LicenceDialog dialog(
+        "pmr446", [&] { return image; },
+        [&](LicenceDialog::Repair r, const std::vector<int>& channels) {
+            repairs.emplace_back(r, channels);
+        });
+    ASSERT_EQ(dialog.List()->count(), 2);
+    EXPECT_EQ(dialog.Notes()->count(), 2);
+    EXPECT_EQ(dialog.Notes()->selectionMode(), QAbstractItemView::NoSelection);
+    EXPECT_EQ(dialog.List()->selectedItems().size(), 2) << "every channel outside, selected";
+
+    const struct {
+        std::vector<int> rows; // selected: 0 is channel 3, 1 is channel 4
+        bool receiveOnly, narrow;
+    } cases[] = {{{0, 1}, true, true}, {{0}, true, false}, {{1}, false, true}, {{}, false, false}};
+    for (const auto& c : cases) {
+        dialog.List()->clearSelection();
+        for (const int row : c.rows) {
+            dialog.List()->item(row)->setSelected(true);
+        }
+        EXPECT_EQ(dialog.ReceiveOnlyButton()->isEnabled(), c.receiveOnly) << c.rows.size();
+        EXPECT_EQ(dialog.NarrowButton()->isEnabled(), c.narrow) << c.rows.size();
+    }
+    dialog.List()->selectAll();
+    dialog.ReceiveOnlyButton()->click();
+    dialog.NarrowButton()->click();
+    using R = LicenceDialog::Repair;
+    EXPECT_EQ(repairs, (decltype(repairs){{R::ReceiveOnly, {3}}, {R::Narrow, {4}}}));
 }
 
 // The single write and the fleet's go through the same check: with a licence

@@ -81,6 +81,50 @@ TEST(LicenceCheck, EachRuleFindsWhatFallsOutside) {
     }
 }
 
+// A band holds a channel only when its whole bandwidth is inside: 12.5 kHz
+// either side of the centre when Wide, 6.25 kHz when Narrow. A plan of
+// channels names their centres, so its first and last channels are inside.
+TEST(LicenceCheck, ABandHoldsAChannelOnlyWhenItsWholeBandwidthIs) {
+    const struct {
+        const char* plan;
+        double mhz;
+        Width width;
+        bool inside;
+    } cases[] = {
+        {"ham-70cm", 430.0, Width::Wide, false},
+        {"ham-70cm", 430.00625, Width::Wide, false},
+        {"ham-70cm", 430.0125, Width::Wide, true},
+        {"ham-70cm", 430.0, Width::Narrow, false},
+        {"ham-70cm", 430.00625, Width::Narrow, true},
+        {"ham-70cm", 440.0, Width::Wide, false},
+        {"ham-70cm", 439.99375, Width::Wide, false},
+        {"ham-70cm", 439.9875, Width::Wide, true},
+        {"ham-70cm", 439.99375, Width::Narrow, true},
+        {"ham-70cm-us", 420.0, Width::Wide, false},
+        {"ham-70cm-us", 420.0125, Width::Wide, true},
+        {"ham-70cm-us", 450.0, Width::Narrow, false},
+        {"ham-70cm-us", 449.99375, Width::Narrow, true},
+        {"pmr446", 446.00625, Width::Narrow, true},
+        {"pmr446", 446.19375, Width::Narrow, true},
+        {"frs", 462.5625, Width::Narrow, true},
+    };
+    for (const auto& c : cases) {
+        MemoryImage image = ImageMap::NewDocumentImage();
+        Put(image, 1, Units(c.mhz), Units(c.mhz), c.width, Power::Low);
+        const auto findings = LicenceCheck::Check(image, *FindPlan(c.plan));
+        EXPECT_EQ(LicenceCheck::ChannelsOf(findings, Kind::TxOutside).empty(), c.inside)
+            << c.plan << " " << c.mhz << (c.width == Width::Wide ? " Wide" : " Narrow");
+    }
+    MemoryImage image = ImageMap::NewDocumentImage();
+    Put(image, 1, Units(440), Units(440), Width::Wide, Power::Low);
+    const ChannelPlan& ham = *FindPlan("ham-70cm");
+    const LicenceCheck::Finding edge = LicenceCheck::Check(image, ham).at(0);
+    EXPECT_EQ(LicenceCheck::FindingText(edge, ham, Lang::English),
+              "Tx 440.00000 MHz ±12.5 kHz reaches outside the 70 cm amateur band 430-440 MHz");
+    EXPECT_EQ(LicenceCheck::FindingText(edge, ham, Lang::Chinese),
+              "发射频率 440.00000 MHz ±12.5 kHz 超出70 厘米业余频段 430-440 MHz");
+}
+
 TEST(LicenceCheck, TheListNamesTheChannelsInBothLanguages) {
     MemoryImage image = ImageMap::NewDocumentImage();
     Put(image, 5, Units(446.1), Units(446.1), Width::Narrow, Power::Low);
