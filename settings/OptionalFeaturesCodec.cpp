@@ -189,56 +189,88 @@ OptionalFeaturesState Open(const MemoryImage& image, Lang lang) {
     return s;
 }
 
-void Accept(const OptionalFeaturesState& s, MemoryImage& image) {
-    // The language code takes the byte but for bit 7, the type bar's "Manul
-    // Setting", which stays as it is; the flags below are set into it
-    // afterwards, so bits 3 and 5 end as 0.
-    static constexpr std::uint8_t LanguageCodes[] = {LanguageChinese, LanguageEnglish, LanguageOff};
-    if (s.languageChoose >= 0 && s.languageChoose < 3) {
-        image[FeatureFlags] = static_cast<std::uint8_t>(
-            LanguageCodes[s.languageChoose] | (image[FeatureFlags] & ImageMap::ManualSettingFlag));
+void Accept(const OptionalFeaturesState& opened, const OptionalFeaturesState& s,
+            MemoryImage& image) {
+    if (s == opened) {
+        return;
     }
-    SetBit(image, FeatureFlags, BeepBit, s.beep);
-    SetBit(image, FeatureFlags, BatterySaveBit, s.batterySave);
-    SetBit(image, TxFlags, BeginOfTxBit, s.beginOfTx);
-    SetBit(image, TxFlags, EndOfTxBit, s.endOfTx);
+    const auto changed = [&](auto member) { return s.*member != opened.*member; };
+    using S = OptionalFeaturesState;
 
-    StorePosition(image, SquelchLevel, s.squelchLevel);
-    if (s.timeoutPosition >= 0 && s.timeoutPosition <= TimeoutMaxSteps) {
+    // The language code takes bits 1-0; bit 7 (the type bar's Manual Setting)
+    // and the flags around it stay as they are.
+    static constexpr std::uint8_t LanguageCodes[] = {LanguageChinese, LanguageEnglish, LanguageOff};
+    if (changed(&S::languageChoose) && s.languageChoose >= 0 && s.languageChoose < 3) {
+        image[FeatureFlags] = static_cast<std::uint8_t>(LanguageCodes[s.languageChoose] |
+                                                        (image[FeatureFlags] & ~LanguageMask));
+    }
+    const auto flag = [&](bool S::*member, Address address, std::uint8_t mask) {
+        if (changed(member)) {
+            SetBit(image, address, mask, s.*member);
+        }
+    };
+    flag(&S::beep, FeatureFlags, BeepBit);
+    flag(&S::batterySave, FeatureFlags, BatterySaveBit);
+    flag(&S::beginOfTx, TxFlags, BeginOfTxBit);
+    flag(&S::endOfTx, TxFlags, EndOfTxBit);
+
+    const auto position = [&](int S::*member, Address address, int offset = 0) {
+        if (changed(member)) {
+            StorePosition(image, address, s.*member, offset);
+        }
+    };
+    position(&S::squelchLevel, SquelchLevel);
+    if (changed(&S::timeoutPosition) && s.timeoutPosition >= 0 &&
+        s.timeoutPosition <= TimeoutMaxSteps) {
         image[TimeoutTimer] = static_cast<std::uint8_t>(s.timeoutPosition);
     }
-    if (s.optSignal != NoSelection) {
+    if (changed(&S::optSignal) && s.optSignal != NoSelection) {
         image[SignalFlags] = static_cast<std::uint8_t>((image[SignalFlags] & ~OptSignalMask) |
                                                        (s.optSignal & OptSignalMask));
     }
+    // The radio expects these two whenever the features are written.
     image[Fixed817] = Fixed817Value;
     image[Fixed818] = Fixed818Value;
-    image[VoxGainLevel] = AcceptVoxGain(s.voxGainText);
-    StorePosition(image, PriorityChannel, s.priorityChannel, 1);
-    SetBit(image, SignalFlags, VoxSwitchBit, s.voxSwitch == 0);
+    if (changed(&S::voxGainText)) {
+        image[VoxGainLevel] = AcceptVoxGain(s.voxGainText);
+    }
+    position(&S::priorityChannel, PriorityChannel, 1);
+    if (changed(&S::voxSwitch)) {
+        SetBit(image, SignalFlags, VoxSwitchBit, s.voxSwitch == 0);
+    }
 
-    IdField::EncodeGroupId(s.groupId, image);
-    IdField::EncodeId(s.id, image, OwnId);
-    IdField::EncodeId(s.killId, image, KillId);
-    IdField::EncodeId(s.callId, image, CallId);
-    IdField::EncodeId(s.checkId, image, CheckId);
-    IdField::EncodeId(s.listenId, image, ListenId);
+    if (changed(&S::groupId)) {
+        IdField::EncodeGroupId(s.groupId, image);
+    }
+    const std::pair<std::string S::*, Address> ids[] = {
+        {&S::id, OwnId},        {&S::killId, KillId},     {&S::callId, CallId},
+        {&S::checkId, CheckId}, {&S::listenId, ListenId},
+    };
+    for (const auto& [member, field] : ids) {
+        if (changed(member)) {
+            IdField::EncodeId(s.*member, image, field);
+        }
+    }
 
-    StorePosition(image, Roger, s.roger);
-    SetBit(image, FeatureFlags, ScramblerBit, s.scramblerActivation == 1);
+    position(&S::roger, Roger);
+    if (changed(&S::scramblerActivation)) {
+        SetBit(image, FeatureFlags, ScramblerBit, s.scramblerActivation == 1);
+    }
 
-    StorePosition(image, MicGain, s.micGain);
-    StorePosition(image, AudioReceiveGain, s.audioReceiveGain);
-    StorePosition(image, ModulationGain, s.modulationGain, 1);
-    StorePosition(image, AudioOutputGain, s.audioOutputGain, 1);
+    position(&S::micGain, MicGain);
+    position(&S::audioReceiveGain, AudioReceiveGain);
+    position(&S::modulationGain, ModulationGain, 1);
+    position(&S::audioOutputGain, AudioOutputGain, 1);
 
-    if (s.compander != NoSelection) {
+    if (changed(&S::compander) && s.compander != NoSelection) {
         SetBit(image, AudioFlags, CompanderBit, s.compander == 1);
     }
-    if (s.preDeEmphasis != NoSelection) {
+    if (changed(&S::preDeEmphasis) && s.preDeEmphasis != NoSelection) {
         SetBit(image, AudioFlags, PreEmphasisBit, s.preDeEmphasis == 1);
     }
-    SetBit(image, RepeatFlags, RepeatForwardBit, s.repeatInvert == 0);
+    if (changed(&S::repeatInvert)) {
+        SetBit(image, RepeatFlags, RepeatForwardBit, s.repeatInvert == 0);
+    }
 }
 
 } // namespace OptionalFeaturesCodec

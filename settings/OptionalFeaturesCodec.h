@@ -74,8 +74,12 @@ std::string TimeoutText(int steps);
 // The dialog's controls as they are on opening over this image.
 OptionalFeaturesState Open(const MemoryImage& image, Lang lang);
 
-// Writes the controls into the image (OK). A list without a selection leaves
-// its field as found, except where no selection has a meaning of its own.
-void Accept(const OptionalFeaturesState& state, MemoryImage& image);
+// Writes into the image (OK) the fields whose control the user changed: shown
+// differs from opened, the state the dialog opened with. Every other byte and
+// bit stays as found, whatever it holds, so OK without a change writes nothing.
+// A list without a selection leaves its field as found, except where no
+// selection has a meaning of its own.
+void Accept(const OptionalFeaturesState& opened, const OptionalFeaturesState& shown,
+            MemoryImage& image);
 
 } // namespace OptionalFeaturesCodec

@@ -73,12 +73,13 @@ OptionalFeaturesDialog::OptionalFeaturesDialog(MemoryImage& image, QWidget* pare
     LayOut();
     FillLists();
     Show(OptionalFeaturesCodec::Open(m_Image, m_Lang));
+    m_Opened = Shown();
     // The template's size, unless the texts of the language need more.
     resize(sizeHint().expandedTo(DialogUnits(this, 425, 250)));
 }
 
 void OptionalFeaturesDialog::accept() {
-    OptionalFeaturesCodec::Accept(Shown(), m_Image);
+    OptionalFeaturesCodec::Accept(m_Opened, Shown(), m_Image);
     QDialog::accept();
 }
 

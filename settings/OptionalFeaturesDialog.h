@@ -14,8 +14,8 @@ class IdEdit;
 class TimeoutTimerSpin;
 
 // "Optional Features": the radio-wide settings except the side keys. Opening
-// fills the controls from the image; OK writes them back into the same image;
-// Cancel writes nothing.
+// fills the controls from the image; OK writes into the same image the fields
+// whose control the user changed, and nothing else; Cancel writes nothing.
 class OptionalFeaturesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -34,7 +34,8 @@ private:
     QStringList Translated(const std::vector<std::string>& entries) const;
 
     MemoryImage& m_Image;
-    Lang m_Lang; // the interface language when the dialog opened
+    Lang m_Lang;                    // the interface language when the dialog opened
+    OptionalFeaturesState m_Opened; // the controls as they were filled
 
     // "Function Set"
     TimeoutTimerSpin* m_TimeoutTimer = nullptr;

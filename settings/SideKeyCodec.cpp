@@ -89,14 +89,20 @@ std::array<int, SideKeyListCount> Open(const MemoryImage& image, Lang lang) {
     return positions;
 }
 
-void Accept(const std::array<std::string, SideKeyListCount>& texts, Lang lang, MemoryImage& image) {
-    const auto code = [&](SideKeyList list) {
-        return CodeOfName(texts[static_cast<int>(list)], lang);
-    };
-    image[SettingsMap::SideKey1] =
-        static_cast<std::uint8_t>(code(SideKeyList::Key1Short) * 16 + code(SideKeyList::Key1Long));
-    image[SettingsMap::SideKey2] =
-        static_cast<std::uint8_t>(code(SideKeyList::Key2Short) * 16 + code(SideKeyList::Key2Long));
+void Accept(const std::array<std::string, SideKeyListCount>& opened,
+            const std::array<std::string, SideKeyListCount>& shown, Lang lang, MemoryImage& image) {
+    for (int i = 0; i < SideKeyListCount; ++i) {
+        if (shown[i] == opened[i]) {
+            continue;
+        }
+        const auto list = static_cast<SideKeyList>(i);
+        const bool key1 = list == SideKeyList::Key1Short || list == SideKeyList::Key1Long;
+        const bool shortPress = list == SideKeyList::Key1Short || list == SideKeyList::Key2Short;
+        std::uint8_t& byte = image[key1 ? SettingsMap::SideKey1 : SettingsMap::SideKey2];
+        const auto code = static_cast<std::uint8_t>(CodeOfName(shown[i], lang));
+        byte = shortPress ? static_cast<std::uint8_t>((byte & 0x0F) | (code << 4))
+                          : static_cast<std::uint8_t>((byte & 0xF0) | code);
+    }
 }
 
 } // namespace SideKeyCodec

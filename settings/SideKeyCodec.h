@@ -36,7 +36,10 @@ int CodeOfName(std::string_view text, Lang lang);
 // stored code names no function of that list.
 std::array<int, SideKeyListCount> Open(const MemoryImage& image, Lang lang);
 
-// Writes the shown texts of the four lists as codes (OK).
-void Accept(const std::array<std::string, SideKeyListCount>& texts, Lang lang, MemoryImage& image);
+// Writes as codes the texts of the lists the user changed (OK): those whose
+// shown text differs from the one opened with. The half byte of every other
+// list stays as found, whatever code it holds.
+void Accept(const std::array<std::string, SideKeyListCount>& opened,
+            const std::array<std::string, SideKeyListCount>& shown, Lang lang, MemoryImage& image);
 
 } // namespace SideKeyCodec

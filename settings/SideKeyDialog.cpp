@@ -49,15 +49,20 @@ SideKeyDialog::SideKeyDialog(MemoryImage& image, QWidget* parent)
         }
         m_Lists[i]->setCurrentIndex(positions[i]);
     }
+    m_Opened = Texts();
     // The template's size, unless the texts of the language need more.
     resize(sizeHint().expandedTo(DialogUnits(this, 183, 157)));
 }
 
-void SideKeyDialog::accept() {
+std::array<std::string, SideKeyListCount> SideKeyDialog::Texts() const {
     std::array<std::string, SideKeyListCount> texts;
     for (int i = 0; i < SideKeyListCount; ++i) {
         texts[i] = m_Lists[i]->currentText().toStdString();
     }
-    SideKeyCodec::Accept(texts, m_Lang, m_Image);
+    return texts;
+}
+
+void SideKeyDialog::accept() {
+    SideKeyCodec::Accept(m_Opened, Texts(), m_Lang, m_Image);
     QDialog::accept();
 }

@@ -10,8 +10,8 @@
 class QComboBox;
 
 // "Side Key": the short- and long-press functions of the two side keys.
-// Opening fills the four lists from the image; OK writes bytes 0x81D and
-// 0x81E; Cancel writes nothing.
+// Opening fills the four lists from the image; OK writes the half bytes of
+// 0x81D and 0x81E whose list the user changed; Cancel writes nothing.
 class SideKeyDialog : public QDialog {
     Q_OBJECT
 public:
@@ -20,7 +20,10 @@ public:
     void accept() override;
 
 private:
+    std::array<std::string, SideKeyListCount> Texts() const;
+
     MemoryImage& m_Image;
     Lang m_Lang; // the names' language, chosen when the dialog opens
     std::array<QComboBox*, SideKeyListCount> m_Lists{};
+    std::array<std::string, SideKeyListCount> m_Opened; // the lists as they were filled
 };

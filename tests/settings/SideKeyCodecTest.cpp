@@ -27,10 +27,20 @@ Texts Shown(const Positions& positions, Lang lang) {
     return texts;
 }
 
-// Opens and accepts without changes; returns the two bytes.
+// Shows the keys' functions and picks each shown one in lists that showed
+// nothing, over keys that held code 0; returns the two bytes.
 std::pair<int, int> Roundtrip(int key1, int key2, Lang lang) {
+    const Texts shown = Shown(Open(WithKeys(key1, key2), lang), lang);
+    MemoryImage image = WithKeys(0, 0);
+    Accept(Texts{}, shown, lang, image);
+    return {image[0x81D], image[0x81E]};
+}
+
+// Opens and accepts without a change; returns the two bytes.
+std::pair<int, int> Unchanged(int key1, int key2, Lang lang) {
     MemoryImage image = WithKeys(key1, key2);
-    Accept(Shown(Open(image, lang), lang), lang, image);
+    const Texts shown = Shown(Open(image, lang), lang);
+    Accept(shown, shown, lang, image);
     return {image[0x81D], image[0x81E]};
 }
 
@@ -68,16 +78,24 @@ TEST(SideKeyOpening, NewDocumentShowsMonitorScanVoxAndScrambler) {
     }
 }
 
-TEST(SideKeyOpening, CodesWithoutAFunctionInTheListSelectNothingAndAreStoredAsNoFunction) {
+TEST(SideKeyOpening, CodesWithoutAFunctionInTheListSelectNothingAndStayAsFound) {
     for (Lang lang : {Lang::English, Lang::Chinese}) {
         EXPECT_EQ(Open(WithKeys(0xFF, 0xFF), lang),
                   (Positions{NoSelection, NoSelection, NoSelection, NoSelection}));
-        EXPECT_EQ(Roundtrip(0xFF, 0xFF, lang), std::make_pair(0x00, 0x00));
+        EXPECT_EQ(Unchanged(0xFF, 0xFF, lang), std::make_pair(0xFF, 0xFF));
 
         // Short-press Call on key 1; Monitor and short-press Call on key 2.
         EXPECT_EQ(Open(WithKeys(0x91, 0x19), lang), (Positions{NoSelection, 1, NoSelection, 8}));
-        EXPECT_EQ(Roundtrip(0x91, 0x19, lang), std::make_pair(0x01, 0x09));
-        EXPECT_EQ(Roundtrip(0xBC, 0x11, lang), std::make_pair(0x00, 0x00));
+        EXPECT_EQ(Unchanged(0x91, 0x19, lang), std::make_pair(0x91, 0x19));
+        EXPECT_EQ(Unchanged(0xBC, 0x11, lang), std::make_pair(0xBC, 0x11));
+        // A list the user changes takes its half byte; the other half stays.
+        MemoryImage image = WithKeys(0xBC, 0x11);
+        Texts shown = Shown(Open(image, lang), lang);
+        const Texts opened = shown;
+        shown[1] = FunctionNames(lang)[10];
+        Accept(opened, shown, lang, image);
+        EXPECT_EQ(image[0x81D], 0xBA);
+        EXPECT_EQ(image[0x81E], 0x11);
     }
 }
 
@@ -95,12 +113,13 @@ TEST(SideKeyOpening, EveryOfferedFunctionSurvivesARoundtrip) {
 TEST(SideKeyAccepting, CodesFollowTheNamesNotTheListPositions) {
     MemoryImage image = ImageMap::NewDocumentImage();
     for (Lang lang : {Lang::English, Lang::Chinese}) {
-        Accept(Shown({1, 1, 8, 8}, lang), lang, image);
+        Accept(Shown(Open(image, lang), lang), Shown({1, 1, 8, 8}, lang), lang, image);
         EXPECT_EQ(image[0x81E], 0xA9) << "FM and Call at position 8 of the key-2 lists";
         EXPECT_EQ(image[0x81D], 0x11);
     }
 
-    Accept({"监听", "收音机", "无", "呼叫"}, Lang::Chinese, image);
+    Accept(Shown(Open(image, Lang::Chinese), Lang::Chinese), {"监听", "收音机", "无", "呼叫"},
+           Lang::Chinese, image);
     EXPECT_EQ(image[0x81D], 0x1A);
     EXPECT_EQ(image[0x81E], 0x09);
 }
@@ -118,7 +137,8 @@ TEST(SideKeyAccepting, NamesAreComparedExactlyInTheLanguageInUse) {
 TEST(SideKeyAccepting, OnlyTheTwoSideKeyBytesChange) {
     MemoryImage image = ImageMap::NewDocumentImage();
     const MemoryImage before = image;
-    Accept({"FM", "Call", "FM", "Call"}, Lang::English, image);
+    Accept(Shown(Open(image, Lang::English), Lang::English), {"FM", "Call", "FM", "Call"},
+           Lang::English, image);
     image[0x81D] = before[0x81D];
     image[0x81E] = before[0x81E];
     EXPECT_TRUE(image == before);

@@ -51,7 +51,7 @@ TEST_F(SideKeyDialogTest, NewDocumentOpensWithItsFourFunctionsAndOkKeepsThem) {
     EXPECT_TRUE(m_Image == before);
 }
 
-TEST_F(SideKeyDialogTest, NeverProgrammedKeysOpenEmptyAndOkStoresNoFunction) {
+TEST_F(SideKeyDialogTest, NeverProgrammedKeysOpenEmptyAndOkKeepsThem) {
     m_Image[0x81D] = 0xFF;
     m_Image[0x81E] = 0xFF;
     auto dialog = Open();
@@ -60,8 +60,8 @@ TEST_F(SideKeyDialogTest, NeverProgrammedKeysOpenEmptyAndOkStoresNoFunction) {
         EXPECT_EQ(List(*dialog, name)->currentText(), "") << name;
     }
     Press(*dialog, "OkButton");
-    EXPECT_EQ(m_Image[0x81D], 0x00);
-    EXPECT_EQ(m_Image[0x81E], 0x00);
+    EXPECT_EQ(m_Image[0x81D], 0xFF);
+    EXPECT_EQ(m_Image[0x81E], 0xFF);
 }
 
 TEST_F(SideKeyDialogTest, ChosenFunctionsAreStoredByNameNotPosition) {
