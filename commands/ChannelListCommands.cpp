@@ -12,6 +12,7 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "document/ChannelDocument.h"
+#include "document/ShownPath.h"
 #include "formats/ChannelCsv.h"
 #include "formats/ChirpExport.h"
 #include "formats/ChirpImport.h"
@@ -128,7 +129,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     const FileContents file = FileContents::Read(QDir::toNativeSeparators(path).toStdString(),
                                                  Csv::MaxFileBytes, FileContents::Excess::Refuse);
     if (!file.Ok()) {
-        CurrentPrompter().ShowMessage(m_Owner, Tr(CannotRead).arg(QDir::toNativeSeparators(path)));
+        CurrentPrompter().ShowMessage(m_Owner, Tr(CannotRead).arg(ShownPath(path)));
         return false;
     }
     const std::string& csv = file.data;
@@ -154,7 +155,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
         ChannelImport::Note ignored;
         widest = ChannelCsv::PreviewRows(csv, widened, ignored);
     }
-    const QString name = QFileInfo(path).fileName();
+    const QString name = ShownPath(QFileInfo(path).fileName());
     if (!error.english.empty()) {
         CurrentPrompter().ShowMessage(m_Owner,
                                       Tr(Refused).arg(name, Text(error.In(CurrentLang()))));
@@ -192,7 +193,7 @@ bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
     }
     AtomicFileWriter writer(QDir::toNativeSeparators(path).toStdString());
     if (!writer.Write(csv)) {
-        CurrentPrompter().ShowMessage(m_Owner, Tr(CannotWrite).arg(QDir::toNativeSeparators(path)));
+        CurrentPrompter().ShowMessage(m_Owner, Tr(CannotWrite).arg(ShownPath(path)));
         return false;
     }
     if (!notes.empty()) {
@@ -200,7 +201,7 @@ bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
         for (const ChannelImport::Row& note : notes) {
             details << Text(ChannelImport::NotesText(note, CurrentLang()));
         }
-        CurrentPrompter().ShowMessage(m_Owner, Tr(LeftOut).arg(QFileInfo(path).fileName()),
+        CurrentPrompter().ShowMessage(m_Owner, Tr(LeftOut).arg(ShownPath(QFileInfo(path).fileName())),
                                       details.join(QLatin1Char('\n')));
     }
     return true;

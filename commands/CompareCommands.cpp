@@ -12,6 +12,7 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "document/ChannelDocument.h"
+#include "document/ShownPath.h"
 #include "compare/CompareDialog.h"
 #include "compare/CompareTexts.h"
 #include "image/ChannelFile.h"
@@ -91,7 +92,7 @@ bool CompareCommands::CompareWithFile(const QString& path) {
     }
     const ImageComparison comparison =
         CompareImages(m_Doc.flushedImage(), file.Image(), CompareScope::WholeImage, CurrentLang());
-    const QString name = QFileInfo(path).fileName();
+    const QString name = ShownPath(QFileInfo(path).fileName());
     CompareDialog dialog(comparison, CurrentLang(), tr("Compare With File"),
                          tr("The channel data as it stands, against %1.").arg(name),
                          tr("Channel data"), name, m_Owner);

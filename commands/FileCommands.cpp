@@ -11,6 +11,7 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "document/ChannelDocument.h"
+#include "document/ShownPath.h"
 
 namespace {
 
@@ -137,7 +138,7 @@ bool FileCommands::OnFileSave() {
         return OnFileSaveAs();
     }
     if (ChangedOnDisk()) {
-        const QString text = Tr(ChangedOnDiskQuestion).arg(QDir::toNativeSeparators(path));
+        const QString text = Tr(ChangedOnDiskQuestion).arg(ShownPath(path));
         switch (CurrentPrompter().AskChoice(
             m_Owner, text, {Tr(OverwriteButton), Tr(SaveAsButton), Prompter::CancelText()})) {
         case 0:
@@ -216,5 +217,5 @@ QString FileCommands::DocumentBaseName() const {
 
 QString FileCommands::DocumentName() const {
     return CurrentPath().isEmpty() ? QCoreApplication::translate("FileCommands", "Untitled")
-                                   : QFileInfo(CurrentPath()).fileName();
+                                   : ShownPath(QFileInfo(CurrentPath()).fileName());
 }

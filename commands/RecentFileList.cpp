@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
+#include "document/ShownPath.h"
 #include "formats/ProfileFile.h"
 
 namespace {
@@ -84,11 +85,10 @@ void RecentFileList::RebuildMenu() {
     }
     for (int i = 0; i < m_Files.size(); ++i) {
         const QString path = m_Files[i];
-        auto* action = new QAction(
-            QStringLiteral("&%1 %2").arg(i + 1).arg(
-                QDir::toNativeSeparators(path).replace(QLatin1Char('&'), QStringLiteral("&&"))),
-            m_Menu);
-        action->setStatusTip(QDir::toNativeSeparators(path));
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(i + 1).arg(ShownPath(path).replace(
+                                       QLatin1Char('&'), QStringLiteral("&&"))),
+                                   m_Menu);
+        action->setStatusTip(ShownPath(path));
         connect(action, &QAction::triggered, this, [this, path] { emit OpenRequested(path); });
         m_Menu->insertAction(m_InsertBefore, action);
         m_Entries.append(action);

@@ -6,6 +6,7 @@
 
 #include "formats/Csv.h"
 #include "image/NativeFile.h"
+#include "image/Utf8.h"
 
 namespace FleetRecord {
 
@@ -66,8 +67,8 @@ bool AddLines(const std::string& path, std::string lines, Lang lang, FleetText& 
         return true;
     }
     const std::string why = NativeFile::Describe(file.Error());
-    error = {"The record " + path + " cannot be written: " + why,
-             "无法写入记录 " + path + "：" + why};
+    error = {"The record " + Utf8::ShownPath(path) + " cannot be written: " + why,
+             "无法写入记录 " + Utf8::ShownPath(path) + "：" + why};
     return false;
 }
 

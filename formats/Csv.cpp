@@ -61,12 +61,6 @@ bool Utf16ToUtf8(std::string_view bytes, bool bigEndian, std::string& out) {
     return true;
 }
 
-// Characters that would change how a message looks rather than appear in it.
-bool IsControl(char32_t c) {
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || (c >= 0x200E && c <= 0x200F) ||
-           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
 } // namespace
 
 std::string Field(std::string_view text, char separator) {
@@ -110,32 +104,7 @@ bool IsBlank(const Record& record) {
 }
 
 std::string Shown(std::string_view cell) {
-    constexpr std::size_t MaxChars = 40;
-    std::string out;
-    for (std::size_t chars = 0; !cell.empty(); ++chars) {
-        if (chars == MaxChars) {
-            out += "...";
-            break;
-        }
-        const std::size_t n = Utf8::FirstCharLength(cell);
-        const std::string_view one = cell.substr(0, n);
-        const char32_t c = Utf8::CodePoints(one)[0];
-        const bool bNotUtf8 = c == Utf8::Replacement && one != "\xEF\xBF\xBD"sv;
-        char escape[16];
-        if (c == '\n' || c == '\r' || c == '\t') {
-            out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
-        } else if (bNotUtf8 || (c < 0x80 && IsControl(c))) {
-            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(one[0]));
-            out += escape;
-        } else if (IsControl(c)) {
-            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-            out += escape;
-        } else {
-            out += one;
-        }
-        cell.remove_prefix(n);
-    }
-    return out;
+    return Utf8::Escaped(cell, 40);
 }
 
 Reader::Reader(std::string_view text, char separator) : m_Separator(separator) {

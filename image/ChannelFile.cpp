@@ -5,6 +5,7 @@
 #include "image/AtomicFileWriter.h"
 #include "image/FileContents.h"
 #include "image/ImageMap.h"
+#include "image/Utf8.h"
 
 namespace {
 
@@ -13,10 +14,10 @@ FileOutcome Failed(std::string english, std::string chinese) {
 }
 
 std::string Quoted(const std::string& path) {
-    return "\"" + path + "\"";
+    return "\"" + Utf8::ShownPath(path) + "\"";
 }
 std::string QuotedZh(const std::string& path) {
-    return "“" + path + "”";
+    return "“" + Utf8::ShownPath(path) + "”";
 }
 
 // A file too short or too long: one message for both, with the count.

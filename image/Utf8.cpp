@@ -1,5 +1,7 @@
 #include "image/Utf8.h"
 
+#include <cstdio>
+
 namespace {
 
 // Decodes the character at text[i]; returns its length in bytes (at least 1).
@@ -71,6 +73,45 @@ std::size_t FirstCharLength(std::string_view text) {
     }
     char32_t c = 0;
     return DecodeAt(text, 0, c);
+}
+
+namespace {
+
+// Characters that would change how a message looks rather than appear in it.
+bool IsControl(char32_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0) || (c >= 0x200E && c <= 0x200F) ||
+           (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
+
+std::string Escaped(std::string_view text, std::size_t maxChars) {
+    std::string out;
+    for (std::size_t chars = 0; !text.empty(); ++chars) {
+        if (chars == maxChars) {
+            out += "...";
+            break;
+        }
+        const std::size_t n = FirstCharLength(text);
+        const std::string_view one = text.substr(0, n);
+        char32_t c = 0;
+        DecodeAt(one, 0, c);
+        const bool bNotUtf8 = c == Replacement && one != std::string_view("\xEF\xBF\xBD");
+        char escape[16];
+        if (c == '\n' || c == '\r' || c == '\t') {
+            out += c == '\n' ? "\\n" : c == '\r' ? "\\r" : "\\t";
+        } else if (bNotUtf8 || (c < 0x80 && IsControl(c))) {
+            std::snprintf(escape, sizeof escape, "\\x%02X", static_cast<unsigned char>(one[0]));
+            out += escape;
+        } else if (IsControl(c)) {
+            std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
+            out += escape;
+        } else {
+            out += one;
+        }
+        text.remove_prefix(n);
+    }
+    return out;
 }
 
 std::filesystem::path Path(std::string_view utf8) {

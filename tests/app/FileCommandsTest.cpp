@@ -1,4 +1,6 @@
 // File New, Open, Save, Save As, the recent-file list and dropped files.
+#include <algorithm>
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -178,6 +180,39 @@ TEST_F(FileCommandsTest, RecentListKeepsTheLastFourNewestFirstAndSurvivesARestar
     // Choosing an entry opens that file.
     items[exit - 4]->trigger();
     EXPECT_EQ(doc.image()[0], 3);
+}
+
+// A name holding control bytes (a line break) is shown escaped wherever it
+// appears: the title, the recent-file menu and a message about the file.
+TEST_F(FileCommandsTest, ControlBytesOfAFileNameAreShownEscaped) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names hold no control characters";
+#else
+    const struct {
+        const char* name;
+        const char* shown;
+    } cases[] = {{"two\nlines.sin", "two\\nlines.sin"},
+                 {"tab\there.sin", "tab\\there.sin"},
+                 {"esc\x1B[2J.sin", "esc\\x1B[2J.sin"}};
+    for (const auto& c : cases) {
+        const QString name = QString::fromUtf8(c.name);
+        const QString shown = QString::fromUtf8(c.shown);
+        ASSERT_TRUE(frame->Files().OpenPath(WriteFile(name, Image('\x33'))));
+        EXPECT_EQ(frame->windowTitle(), shown + QStringLiteral("[*] - Orin Programing Software"));
+        const QList<QAction*> items = frame->FileMenu()->actions();
+        const auto first = std::find_if(items.begin(), items.end(), [](QAction* a) {
+            return a->text().startsWith(QStringLiteral("&1 "));
+        });
+        ASSERT_NE(first, items.end());
+        EXPECT_TRUE((*first)->text().endsWith(shown)) << (*first)->text();
+        prompter.messages.clear();
+        const QString bad = QStringLiteral("short ") + name;
+        EXPECT_FALSE(frame->Files().OpenPath(WriteFile(bad, Image(0).left(10))));
+        ASSERT_EQ(prompter.messages.size(), 1);
+        EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("short ") + shown));
+        EXPECT_FALSE(prompter.messages[0].contains(bad));
+    }
+#endif
 }
 
 TEST_F(FileCommandsTest, DroppedChannelFileIsOpenedOtherFilesAreNot) {

@@ -28,3 +28,23 @@ TEST(Utf8, PathsKeepEveryCharacterBothWays) {
         EXPECT_EQ(Utf8::PathText((Utf8::Path("张伟") / Utf8::Path(name)).filename()), name);
     }
 }
+
+// A file name is shown with its control bytes escaped, so that it cannot break
+// the message, title or menu it appears in; any other character stays.
+TEST(Utf8, AShownPathEscapesControlBytesAndKeepsEveryOtherCharacter) {
+    const struct {
+        std::string path, shown;
+    } cases[] = {
+        {"/home/张伟/频道 一.sin", "/home/张伟/频道 一.sin"},
+        {"two\nlines.sin", "two\\nlines.sin"},
+        {"a\r\tb.sin", "a\\r\\tb.sin"},
+        {"esc\x1B[2J.sin", "esc\\x1B[2J.sin"},
+        {"del\x7F.sin", "del\\x7F.sin"},
+        {"not utf-8 \xFF.sin", "not utf-8 \\xFF.sin"},
+        {"gnp.\xE2\x80\xAEsin", "gnp.\\u202Esin"},    // right-to-left override
+        {std::string(60, 'a'), std::string(60, 'a')}, // never cut short
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf8::ShownPath(c.path), c.shown);
+    }
+}
