@@ -8,6 +8,7 @@
 #include "image/BandLimits.h"
 #include "image/ChannelFile.h"
 #include "image/FileContents.h"
+#include "image/Utf8.h"
 
 namespace {
 
@@ -43,7 +44,8 @@ constexpr const char* Help =
     "empty channel and keeps the channel's own on one that holds data.\n"
     "\n"
     "  --no-check       encode the texts exactly as given, without the checks; a\n"
-    "                   name the radio cannot hold is listed with what was stored\n"
+    "                   name the radio cannot hold is listed with what was stored,\n"
+    "                   and a frequency it cannot store (9999.99999, inf) fails\n"
     "\n"
     "CHIRP CSV: every row that can be stored goes into one channel; a row that\n"
     "cannot (a mode other than FM, NFM or Auto, reverse tone squelch, a tone the\n"
@@ -70,7 +72,7 @@ constexpr const char* Help =
 // and reading it whole would only cost memory.
 
 std::string CsvReadFailure(const std::string& path, const FileContents& csv) {
-    const std::string quoted = "\"" + path + "\"";
+    const std::string quoted = "\"" + Utf8::ShownPath(path) + "\"";
     switch (csv.failure) {
     case FileContents::Failure::NotRegular:
         return quoted + " is a folder, a device or a pipe, not a CSV file; nothing was written";
@@ -87,7 +89,7 @@ std::string CsvReadFailure(const std::string& path, const FileContents& csv) {
 
 // "FILE:LINE: ", or "FILE: " for what concerns the whole file.
 std::string At(const std::string& path, int line) {
-    return path + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": ";
+    return Utf8::ShownPath(path) + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": ";
 }
 
 int UsageError(const std::string& message) {
@@ -131,7 +133,8 @@ int ImportChirp(const std::string& csv, const std::string& csvPath,
     }
     const int placed = ChannelImport::PlacedCount(rows);
     if (placed == 0) {
-        return Fail("no row of " + csvPath + " could be imported; nothing was written");
+        return Fail("no row of " + Utf8::ShownPath(csvPath) +
+                    " could be imported; nothing was written");
     }
     ChannelImport::Apply(rows, emptyOthers, doc.Image());
     std::cerr << "orinctl import: " << placed << " channel(s) imported\n";
@@ -195,10 +198,12 @@ int RunImport(const std::vector<std::string>& args) {
     const bool chirpOptions =
         parsed->Has("--start") || parsed->Has("--by-location") || parsed->Has("--empty-others");
     if (format == "chirp" && parsed->Has("--no-check")) {
-        return UsageError(csvPath + " is read as CHIRP CSV: --no-check is for our own CSV");
+        return UsageError(Utf8::ShownPath(csvPath) +
+                          " is read as CHIRP CSV: --no-check is for our own CSV");
     }
     if (format == "orin" && (chirpOptions || parsed->Has("--lang"))) {
-        return UsageError(csvPath + " is read as our own CSV, whose rows name their channels: " +
+        return UsageError(Utf8::ShownPath(csvPath) +
+                          " is read as our own CSV, whose rows name their channels: " +
                           "--start, --by-location, --empty-others and --lang are for CHIRP CSV");
     }
     if (format == "chirp") {
@@ -220,7 +225,8 @@ int RunImport(const std::vector<std::string>& args) {
                           << p.reason << '\n';
             }
             if (result.unlisted > 0) {
-                std::cerr << csvPath << ": and " << result.unlisted << " more problem(s)\n";
+                std::cerr << Utf8::ShownPath(csvPath) << ": and " << result.unlisted
+                          << " more problem(s)\n";
             }
             return Fail(std::to_string(result.problems.size() + result.unlisted) +
                         " problem(s) in the CSV; nothing was written");

@@ -76,6 +76,23 @@ Reason FrequencyProblem(FrequencyVerdict verdict, const BandEdges& band) {
     }
 }
 
+// Without the checks a frequency is stored as it reads; a text that reads as
+// no frequency at all (9999.99999, inf, a word) would quietly leave the cell
+// empty, a receive-only channel, so it is a problem all the same.
+Reason UnstorableFrequency(const std::string& text, int column) {
+    if (Csv::Trim(text).empty()) {
+        return {};
+    }
+    Channel probe;
+    ParseChannelText(probe, column, text);
+    if (column == ColRxFrequency ? probe.rxFrequency.has_value() : probe.txFrequency.has_value()) {
+        return {};
+    }
+    const std::string shown = Csv::Shown(text);
+    return {"\"" + shown + "\" is no frequency the radio can store (0.00001-999.99999 MHz)",
+            "“" + shown + "”不是对讲机能存储的频率（0.00001-999.99999 MHz）"};
+}
+
 Reason OptionProblem(const std::string& text, int column) {
     if (text.empty()) {
         return {};
@@ -225,6 +242,13 @@ ImportResult Import(std::string_view csv, MemoryImage& image, bool check) {
             CheckRecord(record, row.line, band, cells);
             for (Problem& cell : cells) {
                 add(std::move(cell));
+            }
+        } else {
+            for (int column : {ColRxFrequency, ColTxFrequency}) {
+                if (Reason why = UnstorableFrequency(record[column], column); !why.empty()) {
+                    add({row.line, Header[column], std::move(why.english), column,
+                         std::move(why.chinese)});
+                }
             }
         }
         ChannelRules::ApplyRow(record, channel - 1, staged);

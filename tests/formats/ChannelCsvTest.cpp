@@ -186,6 +186,40 @@ TEST(ChannelCsvImport, NoCheckEncodesTheTextsAsGiven) {
               "\"ab\" holds a character outside 0-9, A-Z, \"-\" and space; stored as \"\"");
 }
 
+// Without the checks a frequency is still never dropped in silence: a text that
+// reads as no frequency the radio can store is a problem and nothing changes.
+TEST(ChannelCsvImport, NoCheckRefusesAFrequencyTheRadioCannotStore) {
+    const struct {
+        const char* rx;
+        const char* tx;
+        const char* column; // nullptr: imported
+    } cases[] = {
+        {"145.5", "9999.99999", "Tx Frequency"},
+        {"145.5", "inf", "Tx Frequency"},
+        {"145.5", "-5", "Tx Frequency"},
+        {"nan", "145.5", "Rx Frequency"},
+        {"145.5", "abc", "Tx Frequency"},
+        {"145.5", "", nullptr},
+        {"145.5", " ", nullptr},
+        {"145.5", "999.99999", nullptr},
+    };
+    for (const auto& c : cases) {
+        MemoryImage image = ImageMap::NewDocumentImage();
+        const MemoryImage before = image;
+        const std::string row = std::string("1,") + c.rx + "," + c.tx +
+                                ",OFF,OFF,Wide,Yes,High,MSK,OFF,Close,Forward,0,\n";
+        const auto result = ChannelCsv::Import(row, image, false);
+        EXPECT_EQ(result.ok, c.column == nullptr) << row;
+        if (c.column) {
+            ASSERT_EQ(result.problems.size(), 1u) << row;
+            EXPECT_EQ(result.problems[0].column, c.column);
+            EXPECT_NE(result.problems[0].reason.find("no frequency the radio can store"),
+                      std::string::npos);
+            EXPECT_TRUE(image == before) << row;
+        }
+    }
+}
+
 TEST(ChannelCsvImport, FileWithoutChannelRowsHasNoRowsAndManyProblemsAreCounted) {
     for (const std::string& csv : {std::string(), std::string("\xEF\xBB\xBF"),
                                    std::string("\n \r\n\r"), std::string(HeaderLine)}) {
