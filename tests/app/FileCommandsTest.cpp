@@ -204,7 +204,7 @@ TEST_F(FileCommandsTest, ControlBytesOfAFileNameAreShownEscaped) {
             return a->text().startsWith(QStringLiteral("&1 "));
         });
         ASSERT_NE(first, items.end());
-        EXPECT_TRUE((*first)->text().endsWith(shown)) << (*first)->text();
+        EXPECT_TRUE((*first)->text().endsWith(shown)) << (*first)->text().toStdString();
         prompter.messages.clear();
         const QString bad = QStringLiteral("short ") + name;
         EXPECT_FALSE(frame->Files().OpenPath(WriteFile(bad, Image(0).left(10))));
