@@ -80,7 +80,7 @@ void DialogTransferHost::ShowMessage(const HostMessage& message) {
             return;
         }
         const QStringList buttons = {
-            QCoreApplication::translate("TransferCommands", "Check Connection…"),
+            QCoreApplication::translate("TransferCommands", "Check Connection..."),
             QCoreApplication::translate("TransferCommands", "OK")};
         *bCheckAsked = CurrentPrompter().AskChoice(owner, text, buttons, 1) == 0;
     };

@@ -80,7 +80,7 @@ void TransferCommands::Retranslate() {
     m_WriteAction->setStatusTip(tr("Write Data to Radio "));
     m_WriteAction->setToolTip(tr("Write"));
     m_WriteAction->setIconText(ButtonName(m_WriteAction->text()));
-    m_CheckAction->setText(tr("Check Connection…"));
+    m_CheckAction->setText(tr("Check Connection..."));
     m_CheckAction->setStatusTip(
         tr("Tell step by step why the radio on the chosen port does not answer"));
 }

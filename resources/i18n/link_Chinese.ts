@@ -95,8 +95,8 @@
         <translation>已写入 %1 块并读回核对，用时 %2 秒</translation>
     </message>
     <message>
-        <source>Check Connection…</source>
-        <translation>检查连接…</translation>
+        <source>Check Connection...</source>
+        <translation>检查连接...</translation>
     </message>
     <message>
         <source>Tell step by step why the radio on the chosen port does not answer</source>

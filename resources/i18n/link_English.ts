@@ -95,8 +95,8 @@
         <translation>Wrote %1 blocks and read them back in %2 s</translation>
     </message>
     <message>
-        <source>Check Connection…</source>
-        <translation>Check Connection…</translation>
+        <source>Check Connection...</source>
+        <translation>Check Connection...</translation>
     </message>
     <message>
         <source>Tell step by step why the radio on the chosen port does not answer</source>

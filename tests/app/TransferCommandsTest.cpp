@@ -192,7 +192,7 @@ TEST_F(TransferCommandsTest, SynchronizationErrorKeepsTheDialogForAnotherStart) 
     EXPECT_EQ(commands->LastOutcome(), TransferOutcome::SyncFailed);
     // The message offers the connection check; OK is the default.
     EXPECT_EQ(prompter.questions, QStringList{"Synchronization Error"});
-    EXPECT_EQ(prompter.choiceButtons.value(0), (QStringList{"Check Connection…", "OK"}));
+    EXPECT_EQ(prompter.choiceButtons.value(0), (QStringList{"Check Connection...", "OK"}));
     QCoreApplication::processEvents();
     EXPECT_TRUE(Dialog().IsCreated());
     EXPECT_TRUE(Dialog().IsStartEnabled());
@@ -234,7 +234,7 @@ TEST_F(TransferCommandsTest, CheckConnectionShowsEachStepToTheEyeAndToAScreenRea
     QMenu menu;
     commands->Port().PopulateMenu(&menu);
     ASSERT_EQ(menu.actions().last(), commands->CheckAction());
-    EXPECT_EQ(commands->CheckAction()->text(), "Check Connection…");
+    EXPECT_EQ(commands->CheckAction()->text(), "Check Connection...");
     commands->Port().SetPortName(PortChoice::SimulatedPort);
     CheckSeen seen;
     WatchTheCheck(seen);
