@@ -123,7 +123,7 @@ void ConnectionCheckDialog::Retranslate() {
     setWindowTitle(tr("Check Connection"));
     setAccessibleName(windowTitle());
     m_Heading->setText(
-        IsRunning()           ? tr("Checking the connection to the radio on %1…").arg(m_Port)
+        IsRunning()           ? tr("Checking the connection to the radio on %1...").arg(m_Port)
         : m_Report.bCancelled ? tr("The check on %1 was stopped.").arg(m_Port)
         : m_Report.RadioAnswered()
             ? tr("The radio on %1 answers.").arg(m_Port)

@@ -181,8 +181,8 @@
         <translation>检查连接</translation>
     </message>
     <message>
-        <source>Checking the connection to the radio on %1…</source>
-        <translation>正在检查与 %1 上对讲机的连接…</translation>
+        <source>Checking the connection to the radio on %1...</source>
+        <translation>正在检查与 %1 上对讲机的连接...</translation>
     </message>
     <message>
         <source>The check on %1 was stopped.</source>

@@ -181,8 +181,8 @@
         <translation>Check Connection</translation>
     </message>
     <message>
-        <source>Checking the connection to the radio on %1…</source>
-        <translation>Checking the connection to the radio on %1…</translation>
+        <source>Checking the connection to the radio on %1...</source>
+        <translation>Checking the connection to the radio on %1...</translation>
     </message>
     <message>
         <source>The check on %1 was stopped.</source>
