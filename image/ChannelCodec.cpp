@@ -1,9 +1,12 @@
 #include "image/ChannelCodec.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <version>
 
 #include "image/Channel.h"
 #include "image/ImageMap.h"
@@ -277,21 +280,28 @@ double DecimalScale(double x, double factor) {
     };
     const auto toDecimal = [](double v) {
         char buf[64];
-        const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+#if defined(__cpp_lib_to_chars)
+        const char* const resEnd =
+            std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14).ptr;
+#else
+        // A standard library without floating-point to_chars (Emscripten's):
+        // the same digits from printf, which that library never localises.
+        const char* const resEnd = buf + std::snprintf(buf, sizeof buf, "%.14e", v);
+#endif
         Decimal d;
         const char* p = buf;
         if (*p == '-') {
             d.negative = true;
             ++p;
         }
-        for (; p < res.ptr && *p != 'e'; ++p) {
+        for (; p < resEnd && *p != 'e'; ++p) {
             if (*p >= '0' && *p <= '9') {
                 d.digits = d.digits * 10 + static_cast<unsigned>(*p - '0');
             }
         }
         int exp = 0;
-        if (p < res.ptr) {
-            std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), res.ptr, exp);
+        if (p < resEnd) {
+            std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), resEnd, exp);
         }
         d.exponent = exp - 14;
         return d;
@@ -311,8 +321,16 @@ double DecimalScale(double x, double factor) {
     std::string text(p, end);
     text += "e" + std::to_string(a.exponent + b.exponent);
     double result = 0.0;
+#if defined(__cpp_lib_to_chars)
     if (std::from_chars(text.data(), text.data() + text.size(), result).ec != std::errc{}) {
         return x * factor; // beyond the range of a double: infinity or zero
     }
+#else
+    errno = 0;
+    result = std::strtod(text.c_str(), nullptr);
+    if (errno == ERANGE) {
+        return x * factor;
+    }
+#endif
     return a.negative != b.negative ? -result : result;
 }

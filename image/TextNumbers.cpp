@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <limits>
 #include <string>
+#include <version>
 
 namespace {
 
@@ -64,6 +66,7 @@ double LeadingNumber(std::string_view text) {
     double value = 0.0;
     const char* first = text.data() + mantissaStart;
     const char* last = text.data() + end;
+#if defined(__cpp_lib_to_chars)
     auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         // from_chars leaves the value alone on overflow; follow strtod instead.
@@ -78,6 +81,11 @@ double LeadingNumber(std::string_view text) {
             value = 0.0;
         }
     }
+#else
+    // A standard library without floating-point from_chars (Emscripten's):
+    // strtod, which that library never localises, on the digits found above.
+    value = std::strtod(std::string(first, last).c_str(), nullptr);
+#endif
     return negative ? -value : value;
 }
 

@@ -1,0 +1,129 @@
+// The serial line of the page: a Web Serial port as the core's transfer
+// session needs it (Module.serial), and the waits of the protocol.
+
+// Waits at least ms milliseconds. Browser timers are clamped to 4 ms once
+// they nest five deep, as the protocol's waits do (each resumes in the
+// timer of the one before), and most of its waits are 1-2 ms: a short wait
+// first leaves the chain of timers by a message-channel turn, so that its
+// timer is not clamped.
+const channel = new MessageChannel();
+const turns = [];
+channel.port1.onmessage = () => turns.shift()?.();
+function Turn() {
+    return new Promise((resolve) => {
+        turns.push(resolve);
+        channel.port2.postMessage(0);
+    });
+}
+export async function Sleep(ms) {
+    const end = performance.now() + ms;
+    do {
+        if (end - performance.now() < 5) await Turn();
+        await new Promise((resolve) => setTimeout(resolve, Math.max(0, end - performance.now())));
+    } while (performance.now() < end);
+}
+
+// One open Web Serial port: a reader that collects the bytes as they come, and
+// reads that end on n bytes, on a gap after the first byte or on the total
+// timeout, as the core's RadioLink describes.
+export class SerialLine {
+    constructor(port) {
+        this.port = port;
+        this.received = [];
+        this.waiter = null;
+        this.reader = null;
+        this.failed = false;
+    }
+
+    // Opens the port at 9600 8N1; returns why it could not be opened, or ''.
+    async open() {
+        try {
+            await this.port.open({ baudRate: 9600, dataBits: 8, parity: 'none', stopBits: 1, bufferSize: 1024 });
+        } catch (e) {
+            return e?.message || String(e);
+        }
+        this.failed = false;
+        this.received = [];
+        this.pump = this.readLoop();
+        return '';
+    }
+
+    async readLoop() {
+        try {
+            this.reader = this.port.readable.getReader();
+            for (;;) {
+                const { value, done } = await this.reader.read();
+                if (done) break;
+                for (const byte of value) this.received.push(byte);
+                this.waiter?.();
+            }
+        } catch {
+            this.failed = true; // the cable was pulled out, or the port lost
+            this.waiter?.();
+        } finally {
+            this.reader?.releaseLock();
+            this.reader = null;
+        }
+    }
+
+    purge() {
+        this.received = [];
+    }
+
+    waiting() {
+        return this.received.length;
+    }
+
+    async write(bytes) {
+        if (this.failed || !this.port.writable) return false;
+        const writer = this.port.writable.getWriter();
+        try {
+            await writer.write(bytes);
+            return true;
+        } catch {
+            this.failed = true;
+            return false;
+        } finally {
+            writer.releaseLock();
+        }
+    }
+
+    // Resolves with the bytes read (fewer on a timeout), or null on a port error.
+    async read(n, intervalMs, totalMs) {
+        const start = performance.now();
+        let lastCount = this.received.length;
+        let lastByteAt = lastCount > 0 ? start : 0;
+        for (;;) {
+            if (this.received.length >= n || this.failed) break;
+            const now = performance.now();
+            if (this.received.length !== lastCount) {
+                lastCount = this.received.length;
+                lastByteAt = now;
+            }
+            const left = lastByteAt ? lastByteAt + intervalMs - now : start + totalMs - now;
+            if (left <= 0 || now - start >= totalMs) break;
+            await new Promise((resolve) => {
+                const timer = setTimeout(done, Math.max(1, Math.min(left, start + totalMs - now)));
+                const self = this;
+                function done() {
+                    clearTimeout(timer);
+                    self.waiter = null;
+                    resolve();
+                }
+                this.waiter = done;
+            });
+        }
+        if (this.failed && this.received.length < n) return null;
+        return Uint8Array.from(this.received.splice(0, n));
+    }
+
+    async close() {
+        try {
+            await this.reader?.cancel();
+            await this.pump;
+            await this.port.close();
+        } catch {
+            // a port that is gone is closed
+        }
+    }
+}
