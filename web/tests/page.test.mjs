@@ -47,8 +47,14 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
     const shownAt = await page.evaluate(() => performance.getEntriesByName('grid-shown')[0].startTime);
     console.log(`grid shown ${shownAt.toFixed(0)} ms after navigation`);
     const cell = (row, col) => page.locator(`#grid-body tr:nth-child(${row}) td:nth-of-type(${col})`);
-    const dialogText = () => page.locator('#message-text').textContent();
-    const pressOk = () => page.locator('#message-buttons button').first().click();
+    const dialogText = async () => {
+        await page.waitForSelector('#message[open]');
+        return page.locator('#message-text').textContent();
+    };
+    const pressOk = async () => {
+        await page.locator('#message-buttons button').first().click();
+        await page.waitForSelector('#message:not([open])', { state: 'attached' });
+    };
 
     await test('the grid: 128 rows of 14 columns, the window\'s titles', async () => {
         assert.equal(await page.locator('#grid-body tr[role=row]').count(), 128);
@@ -61,7 +67,7 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
         await page.selectOption('#port', '0');
         await page.getByRole('button', { name: 'Read From Radio' }).click();
         await page.waitForFunction(() => /Read 397 blocks/.test(document.getElementById('status').textContent),
-            null, { timeout: 60000 });
+            null, { timeout: 180000 });
         assert.notEqual(await cell(1, 1).textContent(), '');
         console.log(await page.locator('#status').textContent());
     });
@@ -115,7 +121,7 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
     await test('Write To Radio with Verify After Write: the radio holds the edit', async () => {
         await page.check('#verify');
         await page.getByRole('button', { name: 'Write To Radio' }).click();
-        await page.waitForSelector('#message[open]', { timeout: 90000 });
+        await page.waitForSelector('#message[open]', { timeout: 180000 });
         assert.match(await dialogText(), /no differences/);
         await pressOk();
         assert.match(execFileSync(orinctl, ['dump', radioFile], { encoding: 'utf8' }), /^20,446\.10000,446\.10000,/m);
@@ -144,7 +150,6 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
         await context.setOffline(true);
         page.once('dialog', (d) => d.accept()); // the warning before leaving
         await page.reload({ waitUntil: 'load' });
-        await page.waitForSelector('#message[open]');
         assert.match(await dialogText(), /上次关闭页面时/);
         await pressOk(); // 是
         assert.equal(await cell(21, 1).textContent(), '446.20000');
