@@ -1,13 +1,18 @@
 #include "cli/FleetWriteCommand.h"
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <set>
 
+#include "fleet/FleetPorts.h"
 #include "fleet/FleetWriter.h"
 #include "image/ChannelFile.h"
 #include "link/SystemSerialLink.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 const char* const FleetWriteHelp =
     "Several radios: each --port is one cable; the radios are written at the same\n"
@@ -21,6 +26,8 @@ const char* const FleetWriteHelp =
     "model, version, result, seconds. --next (one port): radio after radio, asking\n"
     "on stderr for the next one; Enter writes it, q or the end of input stops; a\n"
     "radio that failed is tried again with the same ID.\n"
+    "Ctrl+C, a hang-up, SIGTERM or a closed standard output stops every radio at\n"
+    "its next block; each is recorded as \"incomplete: write it again\".\n"
     "Exit status: 0 every radio written (and verified), 1 any failed (the others\n"
     "still finish), 2 a usage error (bad field or first ID, a port given twice, a\n"
     "port that cannot be opened, a record that cannot be written), and then no\n"
@@ -28,12 +35,50 @@ const char* const FleetWriteHelp =
 
 namespace {
 
-FleetWriter* g_Writer = nullptr;
+// The writer that a stop (Ctrl+C, a hang-up, SIGTERM, a closed pipe) cancels;
+// none while the program waits at the --next prompt, where a stop ends it.
+std::atomic<FleetWriter*> g_Writer{nullptr};
 
-void OnInterrupt(int) {
-    if (g_Writer) {
-        g_Writer->Cancel();
+#ifdef _WIN32
+std::atomic<bool> g_bRunEnded{false};
+
+BOOL WINAPI OnConsoleEvent(DWORD event) {
+    FleetWriter* writer = g_Writer;
+    if (!writer) {
+        return FALSE; // the system's own handling: the program ends
     }
+    writer->Cancel();
+    if (event == CTRL_CLOSE_EVENT || event == CTRL_LOGOFF_EVENT || event == CTRL_SHUTDOWN_EVENT) {
+        // The system ends the program when this returns: wait, within the few
+        // seconds it grants, until every stopped radio has its line.
+        for (int i = 0; i < 40 && !g_bRunEnded; ++i) {
+            ::Sleep(100);
+        }
+    }
+    return TRUE;
+}
+#else
+void OnStop(int) {
+    if (FleetWriter* writer = g_Writer) {
+        writer->Cancel();
+    }
+}
+#endif
+
+// While radios are written, every stop cancels them, so that each is
+// recorded; without a writer, a stop ends the program at once.
+void ListenForStops(FleetWriter* writer) {
+    g_Writer = writer;
+#ifdef _WIN32
+    static const bool bInstalled = ::SetConsoleCtrlHandler(OnConsoleEvent, TRUE) != 0;
+    (void)bInstalled;
+#else
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        std::signal(signal, writer ? OnStop : SIG_DFL);
+    }
+    // A closed standard output stops the radios; its write then fails instead.
+    std::signal(SIGPIPE, OnStop);
+#endif
 }
 
 // "COM3  ID 1001  verified  23.4 s"
@@ -47,14 +92,20 @@ std::string Line(const FleetResult& result, Lang lang) {
     return line + result.result.In(lang) + "  " + seconds;
 }
 
-// What is wrong with the ports, before any radio is touched: the same port
-// twice, or one that cannot be opened.
+// What is wrong with the ports, before any radio is touched: one port under
+// two names, or one that cannot be opened.
 std::string CheckPorts(const std::vector<std::string>& ports) {
-    std::set<std::string> devices;
+    std::vector<std::string> devices;
     for (const std::string& port : ports) {
-        if (!devices.insert(SystemSerialLink::DeviceFor(port)).second) {
-            return "port " + port + " given twice";
-        }
+        devices.push_back(SystemSerialLink::DeviceFor(port));
+    }
+    if (const auto repeat = FleetPorts::FindRepeat(devices)) {
+        return ports[repeat->first] == ports[repeat->again]
+                   ? "port " + ports[repeat->again] + " given twice"
+                   : "ports " + ports[repeat->first] + " and " + ports[repeat->again] +
+                         " are the same port";
+    }
+    for (const std::string& port : ports) {
         SystemSerialLink link;
         if (!link.Open(port)) {
             return "port " + port + " cannot be opened: " + link.OpenError();
@@ -62,6 +113,26 @@ std::string CheckPorts(const std::vector<std::string>& ports) {
         link.Close();
     }
     return {};
+}
+
+std::string Writing(const std::vector<FleetRadio>& radios, Lang lang) {
+    if (radios.size() == 1) {
+        const std::string id = radios.front().id.empty() ? "" : " (ID " + radios.front().id + ")";
+        return lang == Lang::Chinese
+                   ? "正在写入 " + radios.front().port + " 上的对讲机" + id + "；按 Ctrl+C 停止"
+                   : "writing the radio on " + radios.front().port + id + "; Ctrl+C stops it";
+    }
+    const std::string count = std::to_string(radios.size());
+    return lang == Lang::Chinese ? "正在同时写入 " + count + " 台对讲机；按 Ctrl+C 全部停止"
+                                 : "writing " + count + " radios at once; Ctrl+C stops them all";
+}
+
+// The answer at the --next prompt, without the line end a terminal or a
+// Windows program may leave ("q\r") and without blanks around it.
+std::string Trimmed(const std::string& answer) {
+    const std::size_t first = answer.find_first_not_of(" \t\r");
+    const std::size_t last = answer.find_last_not_of(" \t\r");
+    return first == std::string::npos ? std::string() : answer.substr(first, last - first + 1);
 }
 
 } // namespace
@@ -104,41 +175,71 @@ int RunFleetWrite(const CliArgs& args, const std::vector<std::string>& ports, in
     if (const std::string bad = CheckPorts(ports); !bad.empty()) {
         return refuse(bad);
     }
+    // The record keeps the language of its header.
     const std::optional<std::string> log = args.Value("--log");
-    if (FleetText error; log && !FleetRecord::Prepare(*log, lang, error)) {
-        std::cerr << "orinctl write: " << error.In(lang) << '\n';
-        return ExitUsage;
+    Lang recordLang = lang;
+    if (log) {
+        FleetText error;
+        const std::optional<Lang> kept =
+            FleetRecord::Prepare(*log, lang, error, args.positional[0]);
+        if (!kept) {
+            std::cerr << "orinctl write: " << error.In(lang) << '\n';
+            return ExitUsage;
+        }
+        recordLang = *kept;
     }
 
     FleetWriter writer(doc.Image(), options,
                        [](const std::string&) { return std::make_unique<SystemSerialLink>(); });
-    g_Writer = &writer;
-    std::signal(SIGINT, OnInterrupt);
-    std::signal(SIGTERM, OnInterrupt);
     bool bAllOk = true;
+    bool bOutputFailed = false;
+    // The record's line first: a closed standard output must not cost it.
     auto finished = [&](std::size_t, const FleetResult& result) {
-        std::cout << Line(result, lang) << std::endl;
         bAllOk = bAllOk && result.bOk;
         FleetText error;
-        if (log && !FleetRecord::Append(*log, result, lang, error)) {
+        if (log && !FleetRecord::Append(*log, result, recordLang, error)) {
             std::cerr << "orinctl write: " << error.In(lang) << '\n';
             bAllOk = false;
         }
+        std::cout << Line(result, lang) << std::endl;
+        bOutputFailed = bOutputFailed || !std::cout;
+    };
+    auto ended = [&] {
+        ListenForStops(nullptr);
+#ifdef _WIN32
+        g_bRunEnded = true;
+#endif
+        if (bOutputFailed) {
+            std::cerr << "orinctl write: "
+                      << BiText{"the standard output could not be written; the record and "
+                                "the radios are as said above",
+                                "无法写入标准输出；记录和对讲机的情况如上所述"}
+                             .In(lang)
+                      << '\n';
+        }
+        return bAllOk && !bOutputFailed && !writer.Cancelled() ? ExitOk : ExitFailure;
     };
     if (!bNext) {
         std::vector<FleetRadio> radios;
         for (std::size_t i = 0; i < ports.size(); ++i) {
             radios.push_back({ports[i], ids[i]});
         }
+        ListenForStops(&writer);
+        std::cerr << Writing(radios, lang) << std::endl;
         writer.Run(radios, {}, finished);
-        return bAllOk ? ExitOk : ExitFailure;
+        return ended();
     }
     // One cable: a radio that failed is tried again with the same ID.
     FleetRadio radio{ports.front(), ids.front()};
     for (;;) {
+        ListenForStops(&writer);
+        std::cerr << Writing({radio}, lang) << std::endl;
         const FleetResult result = writer.WriteOne(radio, 0, {});
         finished(0, result);
-        if (writer.Cancelled()) {
+        // At the prompt a stop ends the program at once: no radio is in the
+        // middle of anything. One that came before is heard here.
+        ListenForStops(nullptr);
+        if (writer.Cancelled() || bOutputFailed) {
             break;
         }
         if (result.bOk && !radio.id.empty()) {
@@ -158,13 +259,10 @@ int RunFleetWrite(const CliArgs& args, const std::vector<std::string>& ports, in
                                  : "Connect the next radio (ID " + radio.id +
                                        ") and press Enter; q to stop"))
                   << std::endl;
-        // Ctrl+C at the prompt ends the program as anywhere else.
-        std::signal(SIGINT, SIG_DFL);
         std::string answer;
-        if (!std::getline(std::cin, answer) || answer == "q") {
+        if (!std::getline(std::cin, answer) || Trimmed(answer) == "q") {
             break;
         }
-        std::signal(SIGINT, OnInterrupt);
     }
-    return bAllOk ? ExitOk : ExitFailure;
+    return ended();
 }

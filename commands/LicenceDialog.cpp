@@ -135,6 +135,8 @@ void LicenceDialog::Refresh() {
 }
 
 void LicenceDialog::UpdateButtons() {
+    // What the result says is what a screen reader says of it.
+    m_Summary->setAccessibleDescription(m_Summary->text());
     // A button that would change nothing is not offered.
     m_ReceiveOnly->setEnabled(!SelectedChannels(LicenceCheck::Kind::TxOutside).empty());
     m_Narrow->setEnabled(!SelectedChannels(LicenceCheck::Kind::Wide).empty());

@@ -17,6 +17,7 @@
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
+#include "fleet/FleetPorts.h"
 #include "image/ImageMap.h"
 
 namespace {
@@ -53,6 +54,7 @@ FleetDialog::FleetDialog(const MemoryImage& image, const QString& recordPath,
       m_Start(new QPushButton(tr("&Start"), this)), m_Cancel(new QPushButton(tr("Cancel"), this)),
       m_Close(new QPushButton(tr("C&lose"), this)) {
     setObjectName(QStringLiteral("FleetDialog"));
+    m_PortList = ports;
     setWindowTitle(tr("Write To Several Radios"));
     setModal(true);
 
@@ -65,6 +67,7 @@ FleetDialog::FleetDialog(const MemoryImage& image, const QString& recordPath,
         QRegularExpression(QStringLiteral("[0-9A-Za-z]*")), m_First));
     m_First->setAccessibleName(tr("ID of the next radio"));
     m_Next->setAccessibleName(tr("IDs the next radios get"));
+    m_Next->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     m_Next->setWordWrap(true);
     auto* numbering = new QFormLayout;
     numbering->addRow(tr("&Number each radio in:"), m_Field);
@@ -99,8 +102,15 @@ FleetDialog::FleetDialog(const MemoryImage& image, const QString& recordPath,
     m_Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_Table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_Table->verticalHeader()->setVisible(false);
+    // Every column as wide as its texts; the result takes the room left and
+    // wraps a long reason over lines, so it is read whole at the dialog's size.
+    m_Table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_Table->horizontalHeader()->setSectionResizeMode(ResultColumn, QHeaderView::Stretch);
-    m_Table->setMinimumSize(720, 200);
+    m_Table->horizontalHeader()->setSectionResizeMode(ProgressColumn, QHeaderView::Fixed);
+    m_Table->setColumnWidth(ProgressColumn, 120);
+    m_Table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_Table->setWordWrap(true);
+    m_Table->setMinimumSize(900, 220);
     m_Status->setAccessibleName(tr("State of the radios"));
     m_Status->setWordWrap(true);
 
@@ -146,7 +156,38 @@ FleetDialog::FleetDialog(const MemoryImage& image, const QString& recordPath,
     connect(m_Close, &QPushButton::clicked, this, &FleetDialog::reject);
     SetRunning(false);
     ShowNextId();
-    m_Status->setText(tr("Tick the ports with a radio, then press Start."));
+    SetStatus(tr("Tick the ports with a radio, then press Start."));
+}
+
+void FleetDialog::SetNumbering(const FleetNumbering::Book& book) {
+    m_Book = book;
+    m_Field->setCurrentIndex(static_cast<int>(book.field));
+    m_First->setText(Q(book.next));
+    m_First->setEnabled(!IsRunning() && Field() != FleetNumbering::Field::None);
+    ShowNextId();
+}
+
+FleetNumbering::Book FleetDialog::Numbering() const {
+    FleetNumbering::Book book = m_Book;
+    book.field = Field();
+    book.next = FirstId().toStdString();
+    return book;
+}
+
+FleetText FleetDialog::Shown(const std::string& port) const {
+    for (const Port& p : m_PortList) {
+        if (p.name.toStdString() == port && !p.shown.english.empty()) {
+            return p.shown;
+        }
+    }
+    return {port, port};
+}
+
+// A label's text is what a screen reader says of it too: its name says what
+// it is, its description what it says now.
+void FleetDialog::SetStatus(const QString& text) {
+    m_Status->setText(text);
+    m_Status->setAccessibleDescription(text);
 }
 
 FleetDialog::~FleetDialog() {
@@ -156,6 +197,7 @@ FleetDialog::~FleetDialog() {
 QString FleetDialog::StatusText() const {
     return m_Status->text();
 }
+
 
 QString FleetDialog::FirstId() const {
     return m_First->text().trimmed().toUpper();
@@ -178,21 +220,36 @@ std::vector<QString> FleetDialog::TickedPorts() const {
 }
 
 void FleetDialog::ShowNextId() {
-    if (Field() == FleetNumbering::Field::None) {
-        m_Next->setText(tr("Every radio gets the file as it is."));
-        return;
-    }
-    const std::size_t count = std::max<std::size_t>(1, TickedPorts().size());
-    const FleetNumbering::Sequence ids = FleetNumbering::Ids(FirstId().toStdString(), count);
-    if (ids.error) {
-        m_Next->setText(In(*ids.error));
-    } else if (count == 1) {
-        m_Next->setText(tr("The next radio gets ID %1.").arg(Q(ids.ids.front())));
-    } else {
-        m_Next->setText(tr("The next %1 radios get IDs %2 to %3.")
-                            .arg(count)
-                            .arg(Q(ids.ids.front()), Q(ids.ids.back())));
-    }
+    const QString text = [this] {
+        if (Field() == FleetNumbering::Field::None) {
+            return tr("Every radio gets the file as it is.");
+        }
+        const std::size_t count = std::max<std::size_t>(1, TickedPorts().size());
+        const FleetNumbering::Sequence ids = Numbering().Take(count);
+        if (ids.error) {
+            return In(*ids.error);
+        }
+        const std::size_t again = std::min(count, m_Book.again.size());
+        if (count == 1) {
+            return again > 0 ? tr("The next radio gets ID %1 again: its radio was not verified.")
+                                   .arg(Q(ids.ids.front()))
+                             : tr("The next radio gets ID %1.").arg(Q(ids.ids.front()));
+        }
+        if (again == 0) {
+            return tr("The next %1 radios get IDs %2 to %3.")
+                .arg(count)
+                .arg(Q(ids.ids.front()), Q(ids.ids.back()));
+        }
+        QStringList list;
+        for (const std::string& id : ids.ids) {
+            list << Q(id);
+        }
+        return tr("The next %1 radios get IDs %2; first those of radios not verified.")
+            .arg(count)
+            .arg(list.join(QStringLiteral(", ")));
+    }();
+    m_Next->setText(text);
+    m_Next->setAccessibleDescription(text);
 }
 
 void FleetDialog::Start() {
@@ -204,11 +261,26 @@ void FleetDialog::Start() {
         CurrentPrompter().ShowMessage(this, tr("Tick the port of at least one radio."));
         return;
     }
+    std::vector<std::string> devices;
+    for (const QString& port : ports) {
+        devices.push_back(port.toStdString());
+        for (const Port& p : m_PortList) {
+            if (p.name == port && !p.device.empty()) {
+                devices.back() = p.device;
+            }
+        }
+    }
+    if (const auto repeat = FleetPorts::FindRepeat(devices)) {
+        CurrentPrompter().ShowMessage(
+            this, tr("%1 and %2 are one port: tick it once.")
+                      .arg(In(Shown(ports[repeat->first].toStdString())),
+                           In(Shown(ports[repeat->again].toStdString()))));
+        return;
+    }
     const FleetNumbering::Field field = Field();
     std::vector<std::string> ids(ports.size());
     if (field != FleetNumbering::Field::None) {
-        const FleetNumbering::Sequence sequence =
-            FleetNumbering::Ids(FirstId().toStdString(), ports.size());
+        const FleetNumbering::Sequence sequence = Numbering().Take(ports.size());
         if (sequence.error) {
             CurrentPrompter().ShowMessage(this, In(*sequence.error));
             return;
@@ -216,10 +288,17 @@ void FleetDialog::Start() {
         ids = sequence.ids;
     }
     const std::string record = m_Record->text().trimmed().toStdString();
-    const Lang lang = CurrentLang();
-    if (FleetText error; !record.empty() && !FleetRecord::Prepare(record, lang, error)) {
-        CurrentPrompter().ShowMessage(this, In(error));
-        return;
+    // The record keeps the language of its header.
+    Lang lang = CurrentLang();
+    if (!record.empty()) {
+        FleetText error;
+        const std::optional<Lang> kept =
+            FleetRecord::Prepare(record, lang, error, m_ChannelFile.toStdString());
+        if (!kept) {
+            CurrentPrompter().ShowMessage(this, In(error));
+            return;
+        }
+        lang = *kept;
     }
     if (m_BeforeWrite && !m_BeforeWrite()) {
         return;
@@ -229,25 +308,34 @@ void FleetDialog::Start() {
     options.bVerify = true; // a radio counts only when it holds what was written
     options.sleep = m_Sleep;
     m_Writer = std::make_unique<FleetWriter>(m_Image, options, m_Links);
+    m_Book = Numbering();
     m_Radios.clear();
+    m_RadioOk.assign(ports.size(), false);
     m_FirstRow = m_Table->rowCount();
     m_Verified = 0;
     for (std::size_t i = 0; i < ports.size(); ++i) {
         m_Radios.push_back({ports[i].toStdString(), ids[i]});
         const int row = m_Table->rowCount();
         m_Table->insertRow(row);
-        m_Table->setItem(row, PortColumn, new QTableWidgetItem(ports[i]));
+        m_Table->setItem(row, PortColumn,
+                         new QTableWidgetItem(In(Shown(ports[i].toStdString()))));
         m_Table->setItem(row, IdColumn, new QTableWidgetItem(Q(ids[i])));
         m_Table->setItem(row, ResultColumn, new QTableWidgetItem(tr("writing...")));
         auto* bar = new QProgressBar(m_Table);
         bar->setRange(0, m_Writer->TotalBlocks());
         bar->setValue(0);
-        bar->setAccessibleName(tr("Progress of the radio on %1").arg(ports[i]));
+        const QString name =
+            tr("Progress of the radio on %1").arg(In(Shown(ports[i].toStdString())));
+        bar->setAccessibleName(name);
+        auto* cell = new QTableWidgetItem;
+        cell->setData(Qt::AccessibleTextRole, name);
+        cell->setData(Qt::AccessibleDescriptionRole, QStringLiteral("0%"));
+        m_Table->setItem(row, ProgressColumn, cell);
         m_Table->setCellWidget(row, ProgressColumn, bar);
     }
     m_Table->scrollToBottom();
     SetRunning(true);
-    m_Status->setText(ports.size() == 1 ? tr("Writing radio %1...").arg(m_Done + 1)
+    SetStatus(ports.size() == 1 ? tr("Writing radio %1...").arg(m_Done + 1)
                                         : tr("Writing %1 radios at once...").arg(ports.size()));
 
     // The worker writes every radio and appends each one's line to the
@@ -267,8 +355,10 @@ void FleetDialog::Start() {
             },
             [this, record, lang, firstRow](std::size_t i, const FleetResult& result) {
                 FleetResult shown = result;
+                FleetResult recorded = result;
+                recorded.port = Shown(result.port).In(lang);
                 if (FleetText error;
-                    !record.empty() && !FleetRecord::Append(record, result, lang, error)) {
+                    !record.empty() && !FleetRecord::Append(record, recorded, lang, error)) {
                     shown.result.english += " (" + error.english + ")";
                     shown.result.chinese += "（" + error.chinese + "）";
                 }
@@ -285,11 +375,15 @@ void FleetDialog::OnProgress(int row, int done, int total) {
     if (auto* bar = qobject_cast<QProgressBar*>(m_Table->cellWidget(row, ProgressColumn))) {
         bar->setMaximum(total);
         bar->setValue(done);
+        if (QTableWidgetItem* cell = m_Table->item(row, ProgressColumn)) {
+            cell->setData(Qt::AccessibleDescriptionRole,
+                          QStringLiteral("%1%").arg(total > 0 ? done * 100 / total : 0));
+        }
     }
 }
 
 void FleetDialog::OnFinished(int row, const FleetResult& result) {
-    const QString texts[ColumnCount] = {Q(result.port),
+    const QString texts[ColumnCount] = {In(Shown(result.port)),
                                         Q(result.id),
                                         QString(),
                                         In(result.result),
@@ -306,20 +400,26 @@ void FleetDialog::OnFinished(int row, const FleetResult& result) {
         ->setForeground(result.bOk ? palette().text().color() : QColor(Qt::red));
     ++m_Done;
     m_Verified += result.bOk ? 1 : 0;
-    m_bLastOk = result.bOk;
+    if (row >= m_FirstRow && std::size_t(row - m_FirstRow) < m_RadioOk.size()) {
+        m_RadioOk[std::size_t(row - m_FirstRow)] = result.bOk;
+    }
+    if (QTableWidgetItem* cell = m_Table->item(row, ProgressColumn)) {
+        cell->setData(Qt::AccessibleDescriptionRole, In(result.result));
+    }
+    m_Table->item(row, ResultColumn)->setToolTip(In(result.result));
     if (m_Radios.size() != 1) {
         return;
     }
     const QString id = Q(result.id);
     if (result.bOk) {
-        m_Status->setText(
+        SetStatus(
             id.isEmpty()
                 ? tr("Radio %1 done: verified. Connect the next radio and press Start.").arg(m_Done)
                 : tr("Radio %1 done: ID %2, verified. Connect the next radio and press Start.")
                       .arg(m_Done)
                       .arg(id));
     } else {
-        m_Status->setText(
+        SetStatus(
             tr("Radio %1 failed: %2. Press Start to write it again%3.")
                 .arg(m_Done)
                 .arg(In(result.result), id.isEmpty() ? QString() : tr(" with ID %1").arg(id)));
@@ -332,18 +432,20 @@ void FleetDialog::OnRunEnded() {
         m_Worker.join();
     }
     const bool bCancelled = m_Writer && m_Writer->Cancelled();
-    // The next ID: after the last one given, but a lone radio that failed
-    // gets its own ID again.
-    if (Field() != FleetNumbering::Field::None && !m_Radios.empty() &&
-        (m_Radios.size() > 1 || m_bLastOk)) {
-        if (const auto next = FleetNumbering::Next(m_Radios.back().id)) {
-            m_First->setText(Q(*next));
+    // The next IDs: radios not verified get theirs again first, then new
+    // ones after the last given.
+    if (Field() != FleetNumbering::Field::None && !m_Radios.empty()) {
+        std::vector<std::string> given;
+        for (const FleetRadio& radio : m_Radios) {
+            given.push_back(radio.id);
         }
+        m_Book.Done(given, m_RadioOk);
+        m_First->setText(Q(m_Book.next));
     }
     if (bCancelled) {
-        m_Status->setText(tr("Stopped. Radios stopped in the middle must be written again."));
+        SetStatus(tr("Stopped. Radios stopped in the middle must be written again."));
     } else if (m_Radios.size() > 1) {
-        m_Status->setText(tr("%1 of %2 radios verified. Connect the next radios and press Start.")
+        SetStatus(tr("%1 of %2 radios verified. Connect the next radios and press Start.")
                               .arg(m_Verified)
                               .arg(m_Radios.size()));
     }
@@ -368,7 +470,7 @@ void FleetDialog::SetRunning(bool running) {
 void FleetDialog::CancelAll() {
     if (IsRunning() && m_Writer) {
         m_Writer->Cancel();
-        m_Status->setText(tr("Stopping every radio..."));
+        SetStatus(tr("Stopping every radio..."));
     }
 }
 

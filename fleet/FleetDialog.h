@@ -30,6 +30,11 @@ public:
         QString name;  // what the link opens
         QString label; // what the list shows
         bool bTicked = false;
+        // The system's name of its device (SystemSerialLink::DeviceFor): two
+        // names of one device are one port. Empty: the name itself.
+        std::string device{};
+        // How the table and the record name it, in both languages. Empty: the name.
+        FleetText shown{};
     };
 
     FleetDialog(const MemoryImage& image, const QString& recordPath, const std::vector<Port>& ports,
@@ -38,8 +43,14 @@ public:
 
     // How the transfers wait; tests put a virtual clock here.
     void SetSleep(std::function<void(int)> sleep) { m_Sleep = std::move(sleep); }
+    // The channel file the image came from, which the record may not be.
+    void SetChannelFile(const QString& path) { m_ChannelFile = path; }
     // Asked before any radio is written; false stops the start.
     void SetBeforeWrite(std::function<bool()> ask) { m_BeforeWrite = std::move(ask); }
+
+    // The numbering of the document, kept from one opening to the next.
+    void SetNumbering(const FleetNumbering::Book& book);
+    FleetNumbering::Book Numbering() const;
 
     bool IsRunning() const { return m_Worker.joinable(); }
     QPushButton* StartButton() const { return m_Start; }
@@ -60,6 +71,8 @@ protected:
 
 private:
     QString FirstId() const;
+    FleetText Shown(const std::string& port) const;
+    void SetStatus(const QString& text);
     FleetNumbering::Field Field() const;
     std::vector<QString> TickedPorts() const;
     void ShowNextId();
@@ -73,6 +86,7 @@ private:
     FleetWriter::LinkFactory m_Links;
     std::function<void(int)> m_Sleep;
     std::function<bool()> m_BeforeWrite;
+    QString m_ChannelFile;
     QComboBox* m_Field;
     QLineEdit* m_First;
     QLabel* m_Next;
@@ -87,9 +101,11 @@ private:
 
     std::unique_ptr<FleetWriter> m_Writer;
     std::thread m_Worker;
+    std::vector<Port> m_PortList;
+    FleetNumbering::Book m_Book;     // the IDs to give again; next is m_First's
     std::vector<FleetRadio> m_Radios; // of the run in progress
+    std::vector<bool> m_RadioOk;      // of the run in progress: verified
     int m_FirstRow = 0;               // the table row of the run's first radio
     int m_Done = 0;                   // radios finished, for "Radio 3 done"
     int m_Verified = 0;               // of the run in progress
-    bool m_bLastOk = false;           // one cable: whether the last radio is done
 };

@@ -1,5 +1,8 @@
 #include "fleet/FleetNumbering.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "settings/IdField.h"
 
 namespace FleetNumbering {
@@ -101,6 +104,70 @@ Sequence Ids(std::string_view first, std::size_t count) {
         out.ids.push_back(id);
     }
     return out;
+}
+
+Sequence Book::Take(std::size_t count) const {
+    const std::size_t reused = std::min(count, again.size());
+    Sequence out;
+    if (reused < count) {
+        out = Ids(next, count - reused);
+        if (out.error) {
+            return out;
+        }
+    }
+    out.ids.insert(out.ids.begin(), again.begin(), again.begin() + std::ptrdiff_t(reused));
+    return out;
+}
+
+void Book::Done(const std::vector<std::string>& given, const std::vector<bool>& verified) {
+    const std::size_t reused = std::min(given.size(), again.size());
+    again.erase(again.begin(), again.begin() + std::ptrdiff_t(reused));
+    if (given.size() > reused) {
+        // None after the last (the box is full, or no digit counts): the
+        // user gives the next one, rather than one given already.
+        next = Next(given.back()).value_or(std::string());
+    }
+    for (std::size_t i = 0; i < given.size() && i < verified.size(); ++i) {
+        if (!verified[i]) {
+            again.push_back(given[i]);
+        }
+    }
+}
+
+std::string Book::Text() const {
+    std::string text = field == Field::None ? "none" : field == Field::Id ? "id" : "call-id";
+    text += ' ' + (next.empty() ? std::string("-") : next); // "-": the user gives it
+    for (const std::string& id : again) {
+        text += ' ' + id;
+    }
+    return text;
+}
+
+std::optional<Book> Book::FromText(std::string_view text) {
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        if (end > at) {
+            words.emplace_back(text.substr(at, end - at));
+        }
+        at = end + 1;
+    }
+    Book book;
+    const std::optional<Field> field =
+        words.empty() || words[0] == "none" ? std::optional<Field>(Field::None)
+                                            : ParseField(words[0]);
+    if (words.size() < 2 || !field || (words[1] != "-" && !Fits(words[1]))) {
+        return std::nullopt;
+    }
+    book.field = *field;
+    book.next = words[1] == "-" ? std::string() : words[1];
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        if (!Fits(words[i])) {
+            return std::nullopt;
+        }
+        book.again.push_back(words[i]);
+    }
+    return book;
 }
 
 MemoryImage WithId(const MemoryImage& image, Field field, const std::string& id) {

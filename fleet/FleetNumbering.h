@@ -41,6 +41,27 @@ struct Sequence {
 };
 Sequence Ids(std::string_view first, std::size_t count);
 
+// The numbering of one document from run to run: the next new ID, and the IDs
+// of radios that did not end verified (failed or stopped), which the next
+// radios get again before any new one, so that no ID is lost or given twice.
+struct Book {
+    Field field = Field::Id;
+    std::string next = "1001";
+    std::vector<std::string> again; // in the order they are given again
+
+    // The IDs of the next count radios: again first, then new ones from next.
+    Sequence Take(std::size_t count) const;
+    // After a run of the radios Take gave ids to: the IDs given again are
+    // used up, next moves past the new ones, and the IDs of radios not
+    // verified are kept to be given again.
+    void Done(const std::vector<std::string>& given, const std::vector<bool>& verified);
+
+    // As one line of MAIN.ini, "id 1005 1002 1003", and back; nothing from a
+    // line that is no Book.
+    std::string Text() const;
+    static std::optional<Book> FromText(std::string_view text);
+};
+
 // A copy of image with id in the field's box (the image itself is untouched).
 MemoryImage WithId(const MemoryImage& image, Field field, const std::string& id);
 

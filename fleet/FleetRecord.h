@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,11 +36,18 @@ std::string BesideDocument(const std::string& documentPath);
 
 // Adds the result's line to the file at path (with the header first when the
 // file is new) in one write, so a record is never left with half a line and
-// two programs adding to one record keep every line. False with a reason in
-// both languages when the file cannot be written.
+// two programs adding to one record keep every line. lang is the record's own
+// language, the one Prepare gave. False with a reason in both languages when
+// the file cannot be written: it is read-only, not a regular file, or the name
+// is a symbolic link another user made in a shared folder (/tmp), which is not
+// followed, as no other file this program writes follows one.
 bool Append(const std::string& path, const FleetResult& result, Lang lang, FleetText& error);
-// Makes sure the record can be added to before any radio is touched: a new
-// file gets its header now.
-bool Prepare(const std::string& path, Lang lang, FleetText& error);
+// Makes sure path can be the record before any radio is touched: a new or
+// empty file gets its header (in lang) now; an existing record keeps the
+// language of its header, which is returned. Refused, and left as it is:
+// anything Append refuses, the channel file being written, any name ending
+// in .sin, and a file whose first line is not a record's header.
+std::optional<Lang> Prepare(const std::string& path, Lang lang, FleetText& error,
+                            const std::string& channelFile = {});
 
 } // namespace FleetRecord

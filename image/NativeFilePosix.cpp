@@ -195,8 +195,9 @@ NativeFile NativeFile::OpenExistingForWriting(const std::string& path) {
 
 NativeFile NativeFile::OpenForAppending(const std::string& path, bool& bCreated) {
     NativeFile file;
-    const int flags = O_WRONLY | O_APPEND | O_NOCTTY | O_NONBLOCK | O_CLOEXEC;
-    file.m_Handle = OpenRegular(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, file.m_Error);
+    // Never through a link: the caller names the file itself.
+    const int flags = O_WRONLY | O_APPEND | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC;
+    file.m_Handle = OpenRegular(path, flags | O_CREAT | O_EXCL, file.m_Error);
     bCreated = file.m_Handle >= 0;
     if (!bCreated && file.m_Error == EEXIST) {
         file.m_Handle = OpenRegular(path, flags, file.m_Error);

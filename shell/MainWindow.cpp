@@ -247,7 +247,7 @@ void MainWindow::AttachTransfer(TransferCommands* transfer) {
     m_FileMenu->insertAction(
         fileActions.value(fileActions.indexOf(m_ChannelLists->ExportAction()) + 1),
         m_Compare->CompareFileAction());
-    m_Fleet = new FleetCommands(m_Context.doc, *m_Files, *transfer, this);
+    m_Fleet = new FleetCommands(m_Context.doc, *m_Files, *transfer, m_Context.profile, this);
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Fleet->Action());
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->CompareRadioAction());
     m_ProgramMenu->insertAction(m_ProgramSeparator, m_Compare->VerifyAction());

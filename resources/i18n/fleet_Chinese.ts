@@ -163,6 +163,18 @@
         <translation>下 %1 台对讲机的 ID：%2 至 %3。</translation>
     </message>
     <message>
+        <source>The next radio gets ID %1 again: its radio was not verified.</source>
+        <translation>下一台对讲机再次使用 ID %1：该 ID 的对讲机未通过校验。</translation>
+    </message>
+    <message>
+        <source>The next %1 radios get IDs %2; first those of radios not verified.</source>
+        <translation>下 %1 台对讲机的 ID：%2；先用未通过校验的对讲机的 ID。</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are one port: tick it once.</source>
+        <translation>%1 和 %2 是同一个端口：请只勾选一次。</translation>
+    </message>
+    <message>
         <source>Tick the port of at least one radio.</source>
         <translation>请至少勾选一台对讲机的端口。</translation>
     </message>

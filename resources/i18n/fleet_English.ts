@@ -163,6 +163,18 @@
         <translation>The next %1 radios get IDs %2 to %3.</translation>
     </message>
     <message>
+        <source>The next radio gets ID %1 again: its radio was not verified.</source>
+        <translation>The next radio gets ID %1 again: its radio was not verified.</translation>
+    </message>
+    <message>
+        <source>The next %1 radios get IDs %2; first those of radios not verified.</source>
+        <translation>The next %1 radios get IDs %2; first those of radios not verified.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are one port: tick it once.</source>
+        <translation>%1 and %2 are one port: tick it once.</translation>
+    </message>
+    <message>
         <source>Tick the port of at least one radio.</source>
         <translation>Tick the port of at least one radio.</translation>
     </message>

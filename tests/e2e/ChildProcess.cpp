@@ -9,14 +9,19 @@
 
 extern char** environ;
 
-ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, bool bStdin) {
     int out[2];
     int err[2];
-    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) {
+    int in[2] = {-1, -1};
+    if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0 ||
+        (bStdin && pipe2(in, O_CLOEXEC) != 0)) {
         return;
     }
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    if (bStdin) {
+        posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    }
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_adddup2(&actions, err[1], 2);
     std::vector<char*> args;
@@ -30,6 +35,10 @@ ChildProcess::ChildProcess(const std::vector<std::string>& argv) {
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     close(err[1]);
+    if (bStdin) {
+        close(in[0]);
+        m_InFd = in[1];
+    }
     m_OutFd = out[0];
     m_ErrFd = err[0];
 }
@@ -42,7 +51,7 @@ ChildProcess::~ChildProcess() {
             waitpid(m_Pid, &m_Status, 0);
         }
     }
-    for (int fd : {m_OutFd, m_ErrFd}) {
+    for (int fd : {m_OutFd, m_ErrFd, m_InFd}) {
         if (fd >= 0) {
             close(fd);
         }
@@ -50,7 +59,7 @@ ChildProcess::~ChildProcess() {
 }
 
 bool ChildProcess::Collect(std::chrono::milliseconds limit) {
-    pollfd fds[2] = {{m_OutFd, POLLIN, 0}, {m_ErrFd, POLLIN, 0}};
+    pollfd fds[2] = {{m_OutFd, POLLIN, 0}, {m_ErrFd, POLLIN, 0}}; // -1 is left out
     if (poll(fds, 2, static_cast<int>(limit.count())) <= 0) {
         return false;
     }
@@ -120,8 +129,17 @@ int ChildProcess::Wait(std::chrono::milliseconds limit) {
     return WIFEXITED(m_Status) ? WEXITSTATUS(m_Status) : -1;
 }
 
-void ChildProcess::Terminate() {
+void ChildProcess::Signal(int signal) {
     if (m_Pid > 0 && !m_bExited) {
-        kill(m_Pid, SIGTERM);
+        kill(m_Pid, signal);
     }
+}
+
+void ChildProcess::WriteStdin(const std::string& text) {
+    [[maybe_unused]] const ssize_t n = write(m_InFd, text.data(), text.size());
+}
+
+void ChildProcess::CloseStdout() {
+    close(m_OutFd);
+    m_OutFd = -1;
 }

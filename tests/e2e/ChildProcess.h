@@ -1,6 +1,9 @@
 #pragma once
 
+#include <sys/wait.h>
+
 #include <chrono>
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -8,7 +11,9 @@
 // is done on the pipes and on the child with time limits, never by sleeping.
 class ChildProcess {
 public:
-    explicit ChildProcess(const std::vector<std::string>& argv);
+    // With bStdin the child reads a pipe the test holds open (WriteStdin);
+    // without, the test's own standard input.
+    explicit ChildProcess(const std::vector<std::string>& argv, bool bStdin = false);
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
@@ -19,7 +24,13 @@ public:
     bool WaitForStderr(const std::string& text, std::chrono::milliseconds limit);
     // Waits for the exit; the exit code, or -1 on timeout or a signal.
     int Wait(std::chrono::milliseconds limit);
-    void Terminate();
+    void Terminate() { Signal(SIGTERM); }
+    void Signal(int signal);
+    void WriteStdin(const std::string& text);
+    // Closes the reading end of the child's stdout, as `| head -n 1` does.
+    void CloseStdout();
+    // Whether the child ended by a signal (Wait returned -1 with it gone).
+    bool Killed() const { return m_bExited && WIFSIGNALED(m_Status); }
     const std::string& Stderr() const { return m_Err; }
 
 private:
@@ -28,6 +39,7 @@ private:
     int m_Pid = -1;
     int m_OutFd = -1;
     int m_ErrFd = -1;
+    int m_InFd = -1;
     int m_Status = -1;
     bool m_bExited = false;
     std::string m_Out;

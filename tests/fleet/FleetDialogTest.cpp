@@ -73,15 +73,27 @@ TEST_F(FleetDialogTest, TwoCablesAtOnceThenRadioAfterRadioWithEnter) {
     EXPECT_EQ(m_Dialog->StatusText(),
               "1 of 2 radios verified. Connect the next radios and press Start.");
     EXPECT_EQ(FirstId()->text(), "1003");
+    // The ID of the radio not verified is given again first, and a screen
+    // reader hears the line as it reads now.
+    const QString next = "The next 2 radios get IDs 1002, 1003; first those of radios not verified.";
+    QLabel* nextLine = nullptr;
+    for (QLabel* label : m_Dialog->findChildren<QLabel*>()) {
+        nextLine = label->accessibleName() == "IDs the next radios get" ? label : nextLine;
+    }
+    ASSERT_TRUE(nextLine);
+    EXPECT_EQ(nextLine->text(), next);
+    EXPECT_EQ(nextLine->accessibleDescription(), next);
+    EXPECT_EQ(m_Dialog->Numbering().Take(2).ids, (std::vector<std::string>{"1002", "1003"}));
 
     // One cable: B is unticked, Enter writes the next radio.
     auto* ports = m_Dialog->findChild<QListWidget*>();
     ports->item(1)->setCheckState(Qt::Unchecked);
     ASSERT_TRUE(RunFinished([&] { QTest::keyClick(m_Dialog->StartButton(), Qt::Key_Return); }));
-    EXPECT_EQ(Cell(2, 1), "1003");
+    EXPECT_EQ(Cell(2, 1), "1002");
     EXPECT_EQ(m_Dialog->StatusText(),
-              "Radio 3 done: ID 1003, verified. Connect the next radio and press Start.");
-    EXPECT_EQ(IdField::DecodeId(m_Radios["A"]->Memory(), SettingsMap::OwnId), "1003");
+              "Radio 3 done: ID 1002, verified. Connect the next radio and press Start.");
+    EXPECT_EQ(IdField::DecodeId(m_Radios["A"]->Memory(), SettingsMap::OwnId), "1002");
+    EXPECT_EQ(FirstId()->text(), "1003");
 
     // The record: a header and a line per radio, as the table shows them.
     std::istringstream record(ScratchDir::Read(m_Dir.File("club-fleet.csv")));
@@ -90,7 +102,7 @@ TEST_F(FleetDialogTest, TwoCablesAtOnceThenRadioAfterRadioWithEnter) {
         lines.push_back(line);
     }
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_NE(lines[3].find(",A,1003,T426,37,verified,"), std::string::npos) << lines[3];
+    EXPECT_NE(lines[3].find(",A,1002,T426,37,verified,"), std::string::npos) << lines[3];
     // The document's image never got an ID.
     EXPECT_EQ(IdField::DecodeId(m_Image, SettingsMap::OwnId), "");
     EXPECT_TRUE(m_Prompter.messages.isEmpty());

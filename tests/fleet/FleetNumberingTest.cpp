@@ -51,4 +51,43 @@ TEST(FleetNumbering, EachRadioGetsACopyWithItsIdInTheChosenBoxOnly) {
     EXPECT_FALSE(FleetNumbering::ParseField("kill-id"));
 }
 
+TEST(FleetNumbering, RadiosNotVerifiedGetTheirIdsAgainFirstAndTheBookSurvivesItsText) {
+    // One document's runs, one after the other: each gives IDs to its radios,
+    // some of which fail or are stopped.
+    const struct {
+        std::vector<bool> verified; // one per radio of the run
+        std::vector<std::string> ids;
+        std::string next;                // after the run
+        std::vector<std::string> again; // after the run
+    } runs[] = {
+        {{true, false, true}, {"1001", "1002", "1003"}, "1004", {"1002"}},
+        {{true, true}, {"1002", "1004"}, "1005", {}},
+        {{false}, {"1005"}, "1006", {"1005"}},
+        {{false}, {"1005"}, "1006", {"1005"}}, // one cable: the same radio again
+        {{false, false, true}, {"1005", "1006", "1007"}, "1008", {"1005", "1006"}},
+        {{true}, {"1005"}, "1008", {"1006"}},
+    };
+    FleetNumbering::Book book;
+    for (const auto& run : runs) {
+        const FleetNumbering::Sequence ids = book.Take(run.verified.size());
+        ASSERT_FALSE(ids.error);
+        EXPECT_EQ(ids.ids, run.ids);
+        book.Done(ids.ids, run.verified);
+        EXPECT_EQ(book.next, run.next);
+        EXPECT_EQ(book.again, run.again);
+        const std::optional<FleetNumbering::Book> kept =
+            FleetNumbering::Book::FromText(book.Text());
+        ASSERT_TRUE(kept) << book.Text();
+        EXPECT_EQ(kept->Take(3).ids, book.Take(3).ids) << book.Text();
+    }
+    for (const char* text : {"", "id", "kill-id 1001", "id 1001 12*#", "call-id 123456789"}) {
+        EXPECT_FALSE(FleetNumbering::Book::FromText(text)) << text;
+    }
+    book.again.clear();
+    book.next = "99999999";
+    book.Done({"99999999"}, {true});
+    EXPECT_EQ(book.next, "") << "no ID is given twice when the box is full";
+    EXPECT_TRUE(book.Take(1).error);
+}
+
 } // namespace
