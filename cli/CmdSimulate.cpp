@@ -15,11 +15,14 @@ namespace {
 
 void SimulateUsage(std::ostream& out) {
     out << "usage: orinctl simulate [--image FILE.sin] [--save-to FILE.sin] [--fault LIST]\n"
-           "                        [--line-timing]\n\n"
+           "                        [--line-timing] [--reply-header LAYOUT]\n\n"
            "Runs a simulated radio on a new pseudo-terminal and prints its device path as\n"
            "the first line. The radio starts with FILE.sin or a demo channel set, serves\n"
            "reads and writes until interrupted, and after every completed write saves its\n"
            "memory to --save-to. --line-timing paces every byte as a 9600-baud line would.\n"
+           "--reply-header sets the 4 bytes before the data of a read reply, as radios\n"
+           "differ: 57-AH-AL-08 (the default), 57-00-AH-AL or 57-08-AH-AL, where AH AL\n"
+           "is the block's address.\n"
            "LIST is a comma-separated list of faults:\n"
            "  never-answer      no answer at all\n"
            "  answer-from=N     ignore the wake-up frames before the N-th (1-2147483647)\n"
@@ -129,12 +132,31 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
     return true;
 }
 
+bool ParseReplyHeader(const std::string& text, ReplyHeader& header) {
+    const struct {
+        const char* name;
+        ReplyHeader header;
+    } layouts[] = {
+        {"57-AH-AL-08", ReplyHeader::CommandAddressLength},
+        {"57-00-AH-AL", ReplyHeader::CommandZeroAddress},
+        {"57-08-AH-AL", ReplyHeader::CommandLengthAddress},
+    };
+    for (const auto& layout : layouts) {
+        if (text == layout.name) {
+            header = layout.header;
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 int RunSimulate(const std::vector<std::string>& args) {
     std::string error;
     const auto parsed =
-        ParseCliArgs(args, {"--image", "--save-to", "--fault"}, {"--line-timing"}, error);
+        ParseCliArgs(args, {"--image", "--save-to", "--fault", "--reply-header"},
+                                     {"--line-timing"}, error);
     SimulatedRadioOptions options;
     if (!parsed ||
         (parsed->Value("--fault") && !ParseFaults(*parsed->Value("--fault"), options, error))) {
@@ -151,6 +173,12 @@ int RunSimulate(const std::vector<std::string>& args) {
         return ExitUsage;
     }
     options.bLineTiming = parsed->Has("--line-timing");
+    if (const auto header = parsed->Value("--reply-header");
+        header && !ParseReplyHeader(*header, options.replyHeader)) {
+        std::cerr << "orinctl simulate: unknown --reply-header '" << *header
+                  << "' (57-AH-AL-08, 57-00-AH-AL or 57-08-AH-AL)\n";
+        return ExitUsage;
+    }
     ChannelFile doc;
     doc.Image() = SimulatedRadio::DemoMemory();
     if (const auto image = parsed->Value("--image")) {

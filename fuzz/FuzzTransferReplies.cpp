@@ -12,6 +12,7 @@
 
 #include "image/ImageMap.h"
 #include "link/InMemoryLink.h"
+#include "link/ReplyGuard.h"
 #include "link/SimulatedRadio.h"
 #include "link/TransferSession.h"
 
@@ -119,10 +120,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     int echoes = 0;
-    for (unsigned a = 0; a < TransferSession::EchoProbeBlocks * ImageMap::BlockLength; a += 8) {
+    for (unsigned a = 0; a < ReplyGuard::ProbeReplies * ImageMap::BlockLength; a += 8) {
         echoes += Echoes(lastReply[a], a) ? 1 : 0;
     }
-    const bool bEchoes = echoes >= TransferSession::EchoesNeeded;
+    const bool bEchoes = echoes >= ReplyGuard::EchoesNeeded;
     auto taken = [&](unsigned address, unsigned to, std::size_t count) {
         const Bytes& reply = lastReply[address];
         if (reply.size() != 12 || (bEchoes && !Echoes(reply, address))) {

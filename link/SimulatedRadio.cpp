@@ -165,9 +165,20 @@ void SimulatedRadio::AnswerRead(unsigned address, std::vector<std::uint8_t>& out
         from = block + 1 < ImageMap::BlockCount ? address + ImageMap::BlockLength
                                                 : address - ImageMap::BlockLength;
     }
-    std::vector<std::uint8_t> reply = {WriteCommand, static_cast<std::uint8_t>(from >> 8),
-                                       static_cast<std::uint8_t>(from & 0xFF),
-                                       ImageMap::BlockLength};
+    const auto high = static_cast<std::uint8_t>(from >> 8);
+    const auto low = static_cast<std::uint8_t>(from & 0xFF);
+    std::vector<std::uint8_t> reply;
+    switch (m_Options.replyHeader) {
+    case ReplyHeader::CommandAddressLength:
+        reply = {WriteCommand, high, low, ImageMap::BlockLength};
+        break;
+    case ReplyHeader::CommandZeroAddress:
+        reply = {WriteCommand, 0x00, high, low};
+        break;
+    case ReplyHeader::CommandLengthAddress:
+        reply = {WriteCommand, ImageMap::BlockLength, high, low};
+        break;
+    }
     for (unsigned i = 0; i < ImageMap::BlockLength; ++i) {
         reply.push_back(m_Memory[(from + i) % MemoryImage::Size]);
     }

@@ -6,9 +6,18 @@
 
 #include "image/MemoryImage.h"
 
-// How the simulated radio misbehaves, for tests and for trying the program's
+// Where a read reply's 4-byte header puts the block address (AH AL): radios
+// differ, and the program must follow each of them.
+enum class ReplyHeader {
+    CommandAddressLength, // 57 AH AL 08
+    CommandZeroAddress,   // 57 00 AH AL
+    CommandLengthAddress, // 57 08 AH AL
+};
+
+// How the simulated radio answers and misbehaves, for tests and for trying the program's
 // error handling. Block numbers count from 0; -1 means never.
 struct SimulatedRadioOptions {
+    ReplyHeader replyHeader = ReplyHeader::CommandAddressLength;
     bool bNeverAnswer = false;
     int answerFromWakeUp = 1; // ignores the wake-up frames before this one
     bool bWrongModel = false;

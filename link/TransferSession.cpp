@@ -13,7 +13,7 @@ constexpr std::uint8_t WriteCommand = 0x57; // 'W'
 constexpr std::uint8_t IdentityRequest[] = {0x4D, 0x02};
 constexpr std::uint8_t WakeUpFrame[] = {0x02, 'P', 'R', 'O', 'G', 'R'};
 constexpr std::size_t BlockReplyLength = 12;
-constexpr std::size_t ReplyHeaderLength = 4;
+constexpr std::size_t ReplyHeaderLength = ReplyGuard::HeaderLength;
 constexpr std::size_t IdentityReplyLength = 8;
 constexpr std::size_t VersionIndex = 4;
 
@@ -259,25 +259,12 @@ TransferOutcome TransferSession::CheckReply(unsigned address, const RadioLink::R
     if (m_Link.Waiting() > 0) {
         return TransferOutcome::OutOfStep;
     }
-    const bool bEcho = m_Buffer[1] == High(address) && m_Buffer[2] == Low(address);
-    const int block = static_cast<int>(address / ImageMap::BlockLength);
-    if (address != ClosingAddress && block < EchoProbeBlocks) {
-        m_EchoesSeen += bEcho ? 1 : 0;
-        if (block + 1 == EchoProbeBlocks) {
-            m_bEchoes = m_EchoesSeen >= EchoesNeeded;
-            // The first blocks themselves are held to what they taught.
-            if (m_bEchoes && m_EchoesSeen < EchoProbeBlocks) {
-                return TransferOutcome::OutOfStep;
-            }
-        }
-        return TransferOutcome::Completed;
-    }
-    return m_bEchoes && !bEcho ? TransferOutcome::OutOfStep : TransferOutcome::Completed;
+    return m_Guard.Accept(address, m_Buffer.data()) ? TransferOutcome::Completed
+                                                    : TransferOutcome::OutOfStep;
 }
 
 TransferOutcome TransferSession::ReadBlocks() {
-    m_EchoesSeen = 0;
-    m_bEchoes = false;
+    m_Guard.Reset();
     for (int block = 0; block < ImageMap::BlockCount; ++block) {
         const unsigned address = static_cast<unsigned>(block * ImageMap::BlockLength);
         m_Link.Purge(false);

@@ -8,6 +8,7 @@
 
 #include "image/MemoryImage.h"
 #include "link/RadioLink.h"
+#include "link/ReplyGuard.h"
 #include "link/TransferHost.h"
 
 enum class TransferDirection { Read, Write };
@@ -55,11 +56,6 @@ public:
     // failure, which the user may retry.
     static constexpr int MaxAckSends = 4;
     static constexpr std::uint16_t ClosingAddress = 0x0FF0;
-    // The radio's replies count as echoing the request when most of the
-    // first blocks' replies carry the block address; a header that happens
-    // to hold 00 00 for block 0 is not enough.
-    static constexpr int EchoProbeBlocks = 3;
-    static constexpr int EchoesNeeded = 2;
 
     TransferSession(RadioLink& link, TransferHost& host);
 
@@ -111,9 +107,8 @@ private:
     bool m_bCheckIdentity = true;
     bool m_bHandshakeOnly = false;
     std::optional<RadioIdentity> m_Identity;
-    // Whether this radio's replies echo the block address in header bytes 1
-    // and 2, as learnt from the first EchoProbeBlocks blocks of a read.
-    int m_EchoesSeen = 0;
-    bool m_bEchoes = false;
+    // Where this radio's replies echo the block address, as learnt from the
+    // first blocks of a read.
+    ReplyGuard m_Guard;
     TransferOutcome m_Outcome = TransferOutcome::Completed;
 };

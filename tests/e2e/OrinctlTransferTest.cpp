@@ -167,9 +167,16 @@ TEST_F(OrinctlTransfer, ShortBlockReplyFailsTheReadAfterItsRetries) {
 
 TEST_F(OrinctlTransfer, ReplyOutOfStepFailsTheReadAndVerifyCallsItTrouble) {
     // A byte doubled in channel 1's Rx frequency, and a block answered with
-    // the next block's reply: both used to pass with wrong channels.
-    for (const char* fault : {"extra-byte=0:5", "wrong-block=20"}) {
-        const std::string pty = StartRadio({"--fault", fault});
+    // the next block's reply (also from a radio that echoes the address at
+    // the end of its header): each used to pass with wrong channels.
+    const std::vector<std::vector<std::string>> radios = {
+        {"--fault", "extra-byte=0:5"},
+        {"--fault", "wrong-block=20"},
+        {"--reply-header", "57-00-AH-AL", "--fault", "wrong-block=20"},
+    };
+    for (const std::vector<std::string>& radio : radios) {
+        const std::string fault = radio.back();
+        const std::string pty = StartRadio(radio);
         ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
         EXPECT_EQ(read.Wait(60s), 1) << fault << read.Stderr();
         EXPECT_NE(read.Stderr().find(TransferTexts::OutOfStepPrompt.english), std::string::npos)

@@ -128,81 +128,114 @@ TEST(ReadBlocks, AnyShortReplyStopsTheReadAndOffersRetry) {
 }
 
 TEST(ReadBlocks, AReplyOutOfStepFailsTheReadAndOffersRetry) {
-    // The radio's replies echo the block address: a reply that runs past its
-    // twelfth byte, or one for another block, is not taken.
+    // Whatever header the radio's replies carry, once their first blocks echo
+    // the block address there: a reply that runs past its twelfth byte, one
+    // for another block, or one whose header changed is not taken.
     const Bytes closing{0x52, 0x0F, 0xF0, 0x08};
+    struct Layout {
+        ReplyHeader header;
+        std::size_t echoAt;
+    };
+    const Layout layouts[] = {{ReplyHeader::CommandAddressLength, 1},
+                              {ReplyHeader::CommandZeroAddress, 2},
+                              {ReplyHeader::CommandLengthAddress, 2}};
     struct Case {
         const char* what;
         SimulatedRadioOptions options;
-        std::function<Bytes(const Bytes&, Bytes)> filter;
+        // Changes the reply to request at the layout's echo position.
+        Bytes request;
+        std::function<void(Bytes&, std::size_t echoAt)> change;
         TransferOutcome outcome;
     };
-    auto atRequest = [](Bytes request, std::function<void(Bytes&)> change) {
-        return [=](const Bytes& written, Bytes reply) {
-            if (written == request) {
-                change(reply);
-            }
-            return reply;
-        };
-    };
     const Case cases[] = {
-        {"exact", {}, nullptr, TransferOutcome::Completed},
+        {"exact", {}, {}, nullptr, TransferOutcome::Completed},
         {"a data byte doubled",
          {.extraByteBlock = 4, .extraBytePosition = 7},
+         {},
          nullptr,
          TransferOutcome::OutOfStep},
         {"a byte after the twelfth",
          {},
-         atRequest({0x52, 0x01, 0x00, 0x08}, [](Bytes& r) { r.push_back(0x06); }),
+         {0x52, 0x01, 0x00, 0x08},
+         [](Bytes& r, std::size_t) { r.push_back(0x06); },
          TransferOutcome::OutOfStep},
         {"a shifted header",
          {.extraByteBlock = 0, .extraBytePosition = 0},
+         {},
          nullptr,
          TransferOutcome::OutOfStep},
-        {"another block's reply", {.wrongBlock = 30}, nullptr, TransferOutcome::OutOfStep},
+        {"another block's reply", {.wrongBlock = 30}, {}, nullptr, TransferOutcome::OutOfStep},
+        {"the first block answered as the second",
+         {.wrongBlock = 0},
+         {},
+         nullptr,
+         TransferOutcome::OutOfStep},
         {"another block's reply among the first",
          {.wrongBlock = 1},
+         {},
          nullptr,
          TransferOutcome::OutOfStep},
         {"the last block answered as the one before",
          {.wrongBlock = 396},
+         {},
          nullptr,
          TransferOutcome::OutOfStep},
         {"an echo broken in its low byte",
          {},
-         atRequest({0x52, 0x03, 0x18, 0x08}, [](Bytes& r) { r[2] ^= 0x08; }),
+         {0x52, 0x03, 0x18, 0x08},
+         [](Bytes& r, std::size_t at) { r[at + 1] ^= 0x08; },
+         TransferOutcome::OutOfStep},
+        {"a header byte that stayed the same changed",
+         {},
+         {0x52, 0x03, 0x18, 0x08},
+         [](Bytes& r, std::size_t) { r[0] = 0x52; },
          TransferOutcome::OutOfStep},
         {"a closing reply too long",
          {},
-         atRequest(closing, [](Bytes& r) { r.push_back(0); }),
+         closing,
+         [](Bytes& r, std::size_t) { r.push_back(0); },
          TransferOutcome::OutOfStep},
         {"a closing reply for another address",
          {},
-         atRequest(closing, [](Bytes& r) { r[1] = 0x0C; }),
+         closing,
+         [](Bytes& r, std::size_t at) { r[at] = 0x0C; },
          TransferOutcome::OutOfStep},
         {"a closing reply of 8 bytes",
          {},
-         atRequest(closing, [](Bytes& r) { r.resize(8); }),
+         closing,
+         [](Bytes& r, std::size_t) { r.resize(8); },
          TransferOutcome::ShortReply},
     };
-    for (const Case& c : cases) {
-        TransferRig rig(c.options);
-        rig.filter = c.filter;
-        const MemoryImage before = Pattern();
-        MemoryImage image = before;
-        EXPECT_EQ(rig.Run(Read, image), c.outcome) << c.what;
-        if (c.outcome == TransferOutcome::Completed) {
-            EXPECT_TRUE(SameRange(image, rig.radio.Memory(), 0, ImageMap::TransferEnd));
-            EXPECT_TRUE(rig.host.asked.empty()) << c.what;
-            continue;
+    for (const Layout& layout : layouts) {
+        for (const Case& c : cases) {
+            const std::string what =
+                std::string(c.what) + ", echo at byte " + std::to_string(layout.echoAt);
+            SimulatedRadioOptions options = c.options;
+            options.replyHeader = layout.header;
+            TransferRig rig(options, Pattern(9));
+            rig.filter = [&](const Bytes& written, Bytes reply) {
+                if (c.change && written == c.request) {
+                    c.change(reply, layout.echoAt);
+                }
+                return reply;
+            };
+            const MemoryImage before = Pattern();
+            MemoryImage image = before;
+            EXPECT_EQ(rig.Run(Read, image), c.outcome) << what;
+            if (c.outcome == TransferOutcome::Completed) {
+                EXPECT_TRUE(SameRange(image, rig.radio.Memory(), 0, ImageMap::TransferEnd));
+                EXPECT_TRUE(SameRange(image, rig.radio.Memory(), 0xFF0, 0xFF2));
+                EXPECT_TRUE(rig.host.asked.empty()) << what;
+                continue;
+            }
+            EXPECT_EQ(image, before) << what;
+            const BiText& prompt = c.outcome == TransferOutcome::OutOfStep
+                                       ? TransferTexts::OutOfStepPrompt
+                                       : TransferTexts::ShortReplyPrompt;
+            EXPECT_EQ(rig.host.asked, std::vector<std::string>{prompt.english}) << what;
+            EXPECT_EQ(rig.Requests().back(), closing) << what;
+            EXPECT_EQ(rig.link.Closes(), 1);
         }
-        EXPECT_EQ(image, before) << c.what;
-        const BiText& prompt = c.outcome == TransferOutcome::OutOfStep
-                                   ? TransferTexts::OutOfStepPrompt
-                                   : TransferTexts::ShortReplyPrompt;
-        EXPECT_EQ(rig.host.asked, std::vector<std::string>{prompt.english}) << c.what;
-        EXPECT_EQ(rig.Requests().back(), closing) << c.what;
-        EXPECT_EQ(rig.link.Closes(), 1);
     }
 }
 
