@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/CliArgs.h"
+#include "cli/CommandPreamble.h"
 #include "cli/Commands.h"
 #include "cli/ComparePrint.h"
 #include "image/ChannelFile.h"
@@ -22,22 +22,16 @@ void DiffUsage(std::ostream& out) {
 } // namespace
 
 int RunDiff(const std::vector<std::string>& args) {
-    std::string error;
-    const auto parsed = ParseCliArgs(args, {"--lang", "--format"}, {}, error);
+    int exit = ExitOk;
     CompareOutput output;
-    if (!parsed || !ParseCompareOutput(*parsed, output, error)) {
-        std::cerr << "orinctl diff: " << error << '\n';
-        DiffUsage(std::cerr);
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        DiffUsage(std::cout);
-        return ExitOk;
+    const auto parsed = ParseCommand(
+        "diff", DiffUsage, args, {"--lang", "--format"}, {}, exit, {},
+        [&](const CliArgs& a, std::string& error) { return ParseCompareOutput(a, output, error); });
+    if (!parsed) {
+        return exit;
     }
     if (parsed->positional.size() != 2) {
-        std::cerr << "orinctl diff: takes exactly two files, A.sin and B.sin\n";
-        DiffUsage(std::cerr);
-        return ExitUsage;
+        return UsageError("diff", "takes exactly two files, A.sin and B.sin");
     }
     ChannelFile files[2];
     for (int i = 0; i < 2; ++i) {

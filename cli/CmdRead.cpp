@@ -3,7 +3,7 @@
 #include <iostream>
 #include <optional>
 
-#include "cli/CliArgs.h"
+#include "cli/CommandPreamble.h"
 #include "cli/Commands.h"
 #include "cli/TransferCommand.h"
 #include "image/AtomicFileWriter.h"
@@ -48,32 +48,21 @@ void KeepUnsaved(const ChannelFile& doc, const std::string& out) {
 } // namespace
 
 int RunRead(const std::vector<std::string>& args) {
-    std::string error;
-    const auto parsed = ParseCliArgs(args, {"--port", "-o", "--base", "--retries"}, {}, error);
+    int exit = ExitOk;
+    const auto parsed =
+        ParseCommand("read", ReadUsage, args, {"--port", "-o", "--base", "--retries"}, {}, exit);
     if (!parsed) {
-        std::cerr << "orinctl read: " << error << '\n';
-        ReadUsage(std::cerr);
-        return ExitUsage;
+        return exit;
     }
-    if (parsed->help) {
-        ReadUsage(std::cout);
-        return ExitOk;
-    }
-    const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
-    if (retries < 0) {
-        std::cerr << "orinctl read: --retries takes a count from 0 to " << MaxRetries << ", not \""
-                  << *parsed->Value("--retries") << "\"\n";
-        ReadUsage(std::cerr);
+    const std::optional<int> retries = RetriesOption("read", *parsed);
+    if (!retries) {
         return ExitUsage;
     }
     if (!parsed->Value("--port") || !parsed->Value("-o") || !parsed->positional.empty()) {
-        std::cerr << "orinctl read: "
-                  << (!parsed->Value("--port") ? "missing --port PORT"
-                      : !parsed->Value("-o")   ? "missing -o OUT.sin"
-                                               : "unexpected argument " + parsed->positional[0])
-                  << '\n';
-        ReadUsage(std::cerr);
-        return ExitUsage;
+        return UsageError("read", !parsed->Value("--port") ? "missing --port PORT"
+                                  : !parsed->Value("-o")
+                                      ? "missing -o OUT.sin"
+                                      : "unexpected argument " + parsed->positional[0]);
     }
     ChannelFile doc;
     doc.MakeNew();
@@ -90,8 +79,8 @@ int RunRead(const std::vector<std::string>& args) {
         std::cerr << "orinctl read: " << writable.englishMessage << '\n';
         return ExitFailure;
     }
-    const TransferOutcome outcome =
-        RunConsoleTransfer(TransferDirection::Read, *parsed->Value("--port"), retries, doc.Image());
+    const TransferOutcome outcome = RunConsoleTransfer(
+        TransferDirection::Read, *parsed->Value("--port"), *retries, doc.Image());
     if (outcome != TransferOutcome::Completed) {
         return ExitFailure;
     }

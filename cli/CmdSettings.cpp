@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/CliArgs.h"
+#include "cli/CommandPreamble.h"
 #include "cli/Commands.h"
 #include "image/ChannelFile.h"
 #include "settings/SettingsListing.h"
@@ -16,20 +16,14 @@ void SettingsUsage(std::ostream& out) {
 } // namespace
 
 int RunSettings(const std::vector<std::string>& args) {
-    std::string error;
-    const auto parsed = ParseCliArgs(args, {}, {}, error);
+    int exit = ExitOk;
+    const auto parsed = ParseCommand("settings", SettingsUsage, args, {}, {}, exit);
     if (!parsed) {
-        std::cerr << "orinctl settings: " << error << '\n';
-        SettingsUsage(std::cerr);
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        SettingsUsage(std::cout);
-        return ExitOk;
+        return exit;
     }
     if (parsed->positional.size() != 1) {
-        SettingsUsage(std::cerr);
-        return ExitUsage;
+        return UsageError("settings", parsed->positional.empty() ? "missing FILE.sin"
+                                                                 : "more than one file given");
     }
     // Read as the program reads a channel file: a regular file of exactly
     // 4096 bytes.

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "cli/CliArgs.h"
+#include "cli/CommandPreamble.h"
 #include "cli/Commands.h"
 #include "image/ChannelFile.h"
 #include "image/ImageMap.h"
@@ -153,32 +153,28 @@ bool ParseReplyHeader(const std::string& text, ReplyHeader& header) {
 } // namespace
 
 int RunSimulate(const std::vector<std::string>& args) {
-    std::string error;
-    const auto parsed =
-        ParseCliArgs(args, {"--image", "--save-to", "--fault", "--reply-header"},
-                                     {"--line-timing"}, error);
+    int exit = ExitOk;
     SimulatedRadioOptions options;
-    if (!parsed ||
-        (parsed->Value("--fault") && !ParseFaults(*parsed->Value("--fault"), options, error))) {
-        std::cerr << "orinctl simulate: " << error << '\n';
-        SimulateUsage(std::cerr);
-        return ExitUsage;
-    }
-    if (parsed->help) {
-        SimulateUsage(std::cout);
-        return ExitOk;
+    const auto parsed = ParseCommand(
+        "simulate", SimulateUsage, args, {"--image", "--save-to", "--fault", "--reply-header"},
+        {"--line-timing"}, exit, {}, [&](const CliArgs& a, std::string& error) {
+            const auto faults = a.Value("--fault");
+            const auto header = a.Value("--reply-header");
+            if (header && !ParseReplyHeader(*header, options.replyHeader)) {
+                error = "unknown --reply-header '" + *header +
+                        "' (57-AH-AL-08, 57-00-AH-AL or 57-08-AH-AL)";
+                return false;
+            }
+            return !faults || ParseFaults(*faults, options, error);
+        });
+    if (!parsed) {
+        return exit;
     }
     if (!parsed->positional.empty()) {
-        SimulateUsage(std::cerr);
-        return ExitUsage;
+        return UsageError("simulate", "unexpected argument " + parsed->positional[0]);
     }
     options.bLineTiming = parsed->Has("--line-timing");
-    if (const auto header = parsed->Value("--reply-header");
-        header && !ParseReplyHeader(*header, options.replyHeader)) {
-        std::cerr << "orinctl simulate: unknown --reply-header '" << *header
-                  << "' (57-AH-AL-08, 57-00-AH-AL or 57-08-AH-AL)\n";
-        return ExitUsage;
-    }
+    std::string error;
     ChannelFile doc;
     doc.Image() = SimulatedRadio::DemoMemory();
     if (const auto image = parsed->Value("--image")) {

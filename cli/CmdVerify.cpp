@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/CliArgs.h"
+#include "cli/CommandPreamble.h"
 #include "cli/Commands.h"
 #include "cli/ComparePrint.h"
 #include "cli/TransferCommand.h"
@@ -26,29 +26,22 @@ void VerifyUsage(std::ostream& out) {
 } // namespace
 
 int RunVerify(const std::vector<std::string>& args) {
-    std::string error;
-    const auto parsed =
-        ParseCliArgs(args, {"--port", "--retries", "--lang", "--format"}, {}, error);
+    int exit = ExitOk;
     CompareOutput output;
-    if (!parsed || !ParseCompareOutput(*parsed, output, error)) {
-        std::cerr << "orinctl verify: " << error << '\n';
-        VerifyUsage(std::cerr);
+    const auto parsed = ParseCommand(
+        "verify", VerifyUsage, args, {"--port", "--retries", "--lang", "--format"}, {}, exit, {},
+        [&](const CliArgs& a, std::string& error) { return ParseCompareOutput(a, output, error); });
+    if (!parsed) {
+        return exit;
+    }
+    const std::optional<int> retries = RetriesOption("verify", *parsed);
+    if (!retries) {
         return ExitUsage;
     }
-    if (parsed->help) {
-        VerifyUsage(std::cout);
-        return ExitOk;
-    }
-    const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
-    if (retries < 0 || !parsed->Value("--port") || parsed->positional.size() != 1) {
-        std::cerr << "orinctl verify: "
-                  << (retries < 0                  ? "--retries takes a count from 0 to 9999"
-                      : !parsed->Value("--port")   ? "missing --port PORT"
-                      : parsed->positional.empty() ? "missing FILE.sin"
-                                                   : "more than one file given")
-                  << '\n';
-        VerifyUsage(std::cerr);
-        return ExitUsage;
+    if (!parsed->Value("--port") || parsed->positional.size() != 1) {
+        return UsageError("verify", !parsed->Value("--port")     ? "missing --port PORT"
+                                    : parsed->positional.empty() ? "missing FILE.sin"
+                                                                 : "more than one file given");
     }
     ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
@@ -58,7 +51,7 @@ int RunVerify(const std::vector<std::string>& args) {
     }
     std::optional<ImageComparison> comparison;
     // A read that failed compared nothing: trouble, never "the radio differs".
-    if (const TransferOutcome outcome = ReadBackAndCompare(*parsed->Value("--port"), retries,
+    if (const TransferOutcome outcome = ReadBackAndCompare(*parsed->Value("--port"), *retries,
                                                            doc.Image(), output.lang, comparison);
         outcome != TransferOutcome::Completed) {
         std::cerr << "orinctl verify: the read failed (" << OutcomeName(outcome) << ")\n";

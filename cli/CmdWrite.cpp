@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "cli/CliArgs.h"
+#include "cli/CommandPreamble.h"
 #include "cli/Commands.h"
 #include "cli/ComparePrint.h"
 #include "cli/FleetWriteCommand.h"
@@ -28,43 +28,36 @@ void WriteUsage(std::ostream& out) {
         << PortNamesHelp;
 }
 
+void WriteSeeHelp(std::ostream& out) {
+    out << "see orinctl write --help\n";
+}
+
 } // namespace
 
 int RunWrite(const std::vector<std::string>& args) {
-    std::string error;
-    const auto parsed = ParseCliArgs(args, {"--retries", "--lang", "--format", "--number", "--log"},
-                                     {"--verify", "--next"}, error, {"--port"});
+    int exit = ExitOk;
     CompareOutput output;
-    if (!parsed || !ParseCompareOutput(*parsed, output, error)) {
-        std::cerr << "orinctl write: " << error << '\n';
-        WriteUsage(std::cerr);
-        return ExitUsage;
+    const auto parsed = ParseCommand(
+        "write", WriteUsage, args, {"--retries", "--lang", "--format", "--number", "--log"},
+        {"--verify", "--next"}, exit, {"--port"},
+        [&](const CliArgs& a, std::string& error) { return ParseCompareOutput(a, output, error); });
+    if (!parsed) {
+        return exit;
     }
-    if (parsed->help) {
-        WriteUsage(std::cout);
-        return ExitOk;
-    }
-    const int retries = ParseRetries(parsed->Value("--retries").value_or("0"));
-    if (retries < 0) {
-        std::cerr << "orinctl write: --retries takes a count from 0 to " << MaxRetries << ", not \""
-                  << *parsed->Value("--retries") << "\"\n";
-        WriteUsage(std::cerr);
+    const std::optional<int> retries = RetriesOption("write", *parsed);
+    if (!retries) {
         return ExitUsage;
     }
     const std::vector<std::string> ports =
         parsed->lists.count("--port") ? parsed->lists.at("--port") : std::vector<std::string>{};
     if (ports.empty() || parsed->positional.size() != 1) {
-        std::cerr << "orinctl write: "
-                  << (ports.empty()                ? "missing --port PORT"
-                      : parsed->positional.empty() ? "missing IN.sin"
-                                                   : "more than one file given")
-                  << '\n';
-        WriteUsage(std::cerr);
-        return ExitUsage;
+        return UsageError("write", ports.empty()                ? "missing --port PORT"
+                                   : parsed->positional.empty() ? "missing IN.sin"
+                                                                : "more than one file given");
     }
     if (ports.size() > 1 || parsed->Has("--number") || parsed->Has("--log") ||
         parsed->Has("--next")) {
-        return RunFleetWrite(*parsed, ports, retries, output.lang, WriteUsage);
+        return RunFleetWrite(*parsed, ports, *retries, output.lang, WriteSeeHelp);
     }
     ChannelFile doc;
     const FileOutcome loaded = doc.LoadFile(parsed->positional[0]);
@@ -74,7 +67,7 @@ int RunWrite(const std::vector<std::string>& args) {
     }
     const std::string port = ports.front();
     const TransferOutcome outcome =
-        RunConsoleTransfer(TransferDirection::Write, port, retries, doc.Image(), output.lang);
+        RunConsoleTransfer(TransferDirection::Write, port, *retries, doc.Image(), output.lang);
     if (outcome != TransferOutcome::Completed) {
         return ExitFailure;
     }
@@ -86,7 +79,7 @@ int RunWrite(const std::vector<std::string>& args) {
               << '\n';
     std::optional<ImageComparison> comparison;
     if (const TransferOutcome readBack =
-            ReadBackAndCompare(port, retries, doc.Image(), output.lang, comparison);
+            ReadBackAndCompare(port, *retries, doc.Image(), output.lang, comparison);
         readBack != TransferOutcome::Completed) {
         std::cerr << CompareTexts::ReadBackFailed.In(output.lang) << " (" << OutcomeName(readBack)
                   << ")\n";

@@ -3,6 +3,7 @@
 // folder. Each ends at once with a clear message and damages nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
 
@@ -240,26 +241,43 @@ TEST(OrinctlHostileInput, AnyPortTextEndsInTheCouldNotOpenMessage) {
 }
 
 TEST(OrinctlHostileInput, UsageErrorsAreNamedBesideTheUsage) {
+    // The error in one line, then the synopsis or where the help is: never
+    // the whole help, which would bury the line.
     ScratchDir dir;
     dir.Write("in.sin", NewImageBytes());
+    const std::string seeHelp = "see orinctl ";
     const struct {
         std::vector<std::string> args;
         std::string says;
+        std::string then;
     } cases[] = {
         {{"read", "--port", "COM1", "-o", "x.sin", "--retries", "many"},
-         "--retries takes a count from 0 to 100"},
+         "--retries takes a count from 0 to 100",
+         seeHelp},
         {{"write", "--port", "COM1", "--retries", "-1", "in.sin"},
-         "--retries takes a count from 0 to 100"},
-        {{"read", "--port", "COM1", "-o", "x.sin", "--retries", "101"},
-         "--retries takes a count from 0 to 100"},
-        {{"new", "-o", "a.sin", "-o", "b.sin"}, "option -o given more than once"},
-        {{"import", "in.csv", "-o", "a.sin", "--o=b"}, "unknown option"},
+         "--retries takes a count from 0 to 100",
+         seeHelp},
+        {{"verify", "--port", "COM1", "--retries", "101", "in.sin"},
+         "--retries takes a count from 0 to 100",
+         seeHelp},
+        {{"write", "--port", "COM1", "--number", "idd=1", "in.sin"}, "--number takes", seeHelp},
+        {{"diff", "in.sin"}, "takes exactly two files", seeHelp},
+        {{"settings"}, "missing FILE.sin", seeHelp},
+        {{"simulate", "--reply-header", "57"}, "unknown --reply-header", seeHelp},
+        {{"new", "-o", "a.sin", "-o", "b.sin"},
+         "option -o given more than once",
+         "usage: orinctl "},
+        {{"import", "in.csv", "-o", "a.sin", "--o=b"}, "unknown option", "usage: orinctl "},
     };
     for (const auto& c : cases) {
         const CliRun run = Orinctl(dir, c.args);
         EXPECT_EQ(run.exitCode, 2) << run.err;
+        const std::string firstLine = "orinctl " + c.args[0] + ": ";
+        EXPECT_EQ(run.err.rfind(firstLine, 0), 0u) << run.err;
         EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
-        EXPECT_NE(run.err.find("usage: orinctl " + c.args[0]), std::string::npos) << run.err;
+        const std::size_t second = run.err.find('\n') + 1;
+        EXPECT_EQ(run.err.find(c.then + c.args[0], second), second) << run.err;
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
     }
     EXPECT_FALSE(fs::exists(dir.File("a.sin")));
     EXPECT_FALSE(fs::exists(dir.File("b.sin")));
