@@ -166,30 +166,31 @@ EMSCRIPTEN_KEEPALIVE const char* orin_message(int lang) {
     return g_Message[lang == 1 ? 1 : 0].c_str();
 }
 
-// Loads the channel file at path (in the module's file system) into the
-// document; a refused file leaves the document as it was and returns 0.
-EMSCRIPTEN_KEEPALIVE int orin_load(const char* path) {
+// Loads the channel file at path into image; a refused file leaves image as
+// it was and keeps the file's message.
+static bool LoadInto(const char* path, MemoryImage& image) {
     ChannelFile file;
     const FileOutcome outcome = file.LoadFile(path);
     if (!outcome.ok) {
         SetMessage(outcome.englishMessage, outcome.chineseMessage);
-        return 0;
+        return false;
     }
-    g_Image = file.Image();
+    image = file.Image();
+    return true;
+}
+
+// Loads the channel file at path (in the module's file system) into the
+// document; a refused file leaves the document as it was and returns 0.
+EMSCRIPTEN_KEEPALIVE int orin_load(const char* path) {
+    if (!LoadInto(path, g_Image))
+        return 0;
     g_Image[ImageMap::CommitMarker] = ImageMap::CommitMarkerValue;
     return 1;
 }
 
 // Loads a second file into the other image, for a comparison.
 EMSCRIPTEN_KEEPALIVE int orin_load_other(const char* path) {
-    ChannelFile file;
-    const FileOutcome outcome = file.LoadFile(path);
-    if (!outcome.ok) {
-        SetMessage(outcome.englishMessage, outcome.chineseMessage);
-        return 0;
-    }
-    g_Other = file.Image();
-    return 1;
+    return LoadInto(path, g_Other) ? 1 : 0;
 }
 
 // The document against the other image, one difference a line after the
