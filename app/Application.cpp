@@ -23,8 +23,8 @@
 Application::Application() = default;
 
 Application::~Application() {
-    m_Frame.reset();
-    m_View.reset();
+    m_Window.reset();
+    m_Editor.reset();
 }
 
 ProfileFile& Application::Profile() {
@@ -64,22 +64,22 @@ bool Application::Start(const QStringList& args, const QString& programPath,
     }
 
     m_Doc = std::make_unique<ChannelDocument>();
-    m_View = std::make_unique<ChannelEditor>(*m_Doc);
-    const ShellContext context{*m_Doc, *m_View, Profile(), *m_Module};
-    m_Frame = std::make_unique<MainWindow>(context);
-    m_Frame->AttachTransfer(new TransferCommands(*m_Doc, m_View->GridWidget(), m_Frame.get()));
+    m_Editor = std::make_unique<ChannelEditor>(*m_Doc);
+    const ShellContext context{*m_Doc, *m_Editor, Profile(), *m_Module};
+    m_Window = std::make_unique<MainWindow>(context);
+    m_Window->AttachTransfer(new TransferCommands(*m_Doc, m_Editor->Grid(), m_Window.get()));
 
     const QString file = args.isEmpty() ? QString() : args.constFirst();
     if (file.isEmpty()) {
-        m_Frame->Files().OnFileNew();
-    } else if (!m_Frame->Files().OpenPath(file)) {
+        m_Window->Files().OnFileNew();
+    } else if (!m_Window->Files().OpenPath(file)) {
         return false;
     }
     if (!decision.settingsNotKept.isEmpty()) {
         // Said once: the choices made in this run will be lost at its end.
-        m_Frame->statusBar()->showMessage(
+        m_Window->statusBar()->showMessage(
             AppStartup::SettingsNotKeptMessage(decision.settingsNotKept));
     }
-    m_Frame->show();
+    m_Window->show();
     return true;
 }

@@ -29,7 +29,7 @@ public:
     bool Start(const QStringList& args, const QString& programPath, int systemLanguage,
                       const QString& userSettingsDir = {});
 
-    MainWindow* MainFrame() const { return m_Frame.get(); }
+    MainWindow* Window() const { return m_Window.get(); }
     const LanguageModule& Module() const { return *m_Module; }
 
     // The one settings file (beside the program or in the user's configuration
@@ -42,6 +42,6 @@ private:
     std::unique_ptr<LineEditText> m_LineEditText;
     std::unique_ptr<LanguageModule> m_Module;
     std::unique_ptr<ChannelDocument> m_Doc;
-    std::unique_ptr<ChannelEditor> m_View;
-    std::unique_ptr<MainWindow> m_Frame;
+    std::unique_ptr<ChannelEditor> m_Editor;
+    std::unique_ptr<MainWindow> m_Window;
 };

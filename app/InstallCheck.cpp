@@ -36,7 +36,7 @@ void Report(const char* what, const QString& value) {
 } // namespace
 
 int InstallCheck::Run(Application& program) {
-    MainWindow& frame = *program.MainFrame();
+    MainWindow& frame = *program.Window();
     Report("language", LanguageName());
     Report("language module", program.Module().LoadedPath());
 

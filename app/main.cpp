@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     const QString shot = qEnvironmentVariable("ORIN_SCREENSHOT");
     if (!shot.isEmpty()) {
         QTimer::singleShot(500, &app, [&] {
-            program.MainFrame()->grab().save(shot);
+            program.Window()->grab().save(shot);
             QApplication::exit(0);
         });
     }

@@ -135,7 +135,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     const std::string& csv = file.data;
     // Checked against the channels and band edges as they are now, an edit
     // still being typed included.
-    const MemoryImage current = m_Doc.flushedImage();
+    const MemoryImage current = m_Doc.settledImage();
     const BandEdges band = DecodeBandLimits(current);
     const bool chirp = ChirpImport::LooksLikeChirp(csv);
     ChannelImport::Note error;
@@ -181,7 +181,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
 }
 
 bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
-    const MemoryImage image = m_Doc.flushedImage();
+    const MemoryImage image = m_Doc.settledImage();
     std::string csv;
     std::vector<ChannelImport::Row> notes;
     if (chirp) {

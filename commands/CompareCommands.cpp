@@ -91,7 +91,7 @@ bool CompareCommands::CompareWithFile(const QString& path) {
         return false;
     }
     const ImageComparison comparison =
-        CompareImages(m_Doc.flushedImage(), file.Image(), CompareScope::WholeImage, CurrentLang());
+        CompareImages(m_Doc.settledImage(), file.Image(), CompareScope::WholeImage, CurrentLang());
     const QString name = ShownPath(QFileInfo(path).fileName());
     CompareDialog dialog(comparison, CurrentLang(), tr("Compare With File"),
                          tr("The channel data as it stands, against %1.").arg(name),
@@ -103,7 +103,7 @@ bool CompareCommands::CompareWithFile(const QString& path) {
 void CompareCommands::ShowRadioComparison(const MemoryImage& radio) {
     // The radio as a read would bring it into the window, so that only what
     // the user changed shows, not the grid's own way of storing the texts.
-    const ImageComparison comparison = CompareImages(m_Doc.flushedImage(), AsCommitted(radio),
+    const ImageComparison comparison = CompareImages(m_Doc.settledImage(), AsCommitted(radio),
                                                      CompareScope::Transferred, CurrentLang());
     CompareDialog dialog(comparison, CurrentLang(), tr("Compare With Radio"),
                          tr("The channel data as it stands, against what the radio holds."),

@@ -32,10 +32,10 @@ void EditCommands::Refresh() {
     const Lang lang = CurrentLang();
     QAction* undo = m_Actions.editUndo;
     QAction* redo = m_Actions.editRedo;
-    undo->setText(m_Doc.canUndo() ? tr("&Undo %1\tCtrl+Z").arg(m_Doc.undoName(lang))
-                                    : tr("&Undo\tCtrl+Z"));
-    redo->setText(m_Doc.canRedo() ? tr("&Redo %1\tCtrl+Y").arg(m_Doc.redoName(lang))
-                                    : tr("&Redo\tCtrl+Y"));
+    undo->setText(m_Doc.canUndo() ? tr("&Undo %1").arg(m_Doc.undoName(lang))
+                                    : tr("&Undo"));
+    redo->setText(m_Doc.canRedo() ? tr("&Redo %1").arg(m_Doc.redoName(lang))
+                                    : tr("&Redo"));
     undo->setStatusTip(tr("Undo the last change"));
     undo->setToolTip(tr("Undo"));
     redo->setStatusTip(tr("Redo the last change undone"));

@@ -82,8 +82,7 @@ QString FileCommands::Choose(bool save, const QString& suggested) {
 
 bool FileCommands::MaybeSave() {
     ChannelDocument& doc = m_Context.doc;
-    doc.flushEdits();
-    if (!doc.isModified()) {
+    if (!doc.hasUnsavedChanges()) {
         return true;
     }
     const BiText& question = doc.isOnRadioOnly() ? SaveWrittenQuestion : SaveChangesQuestion;
@@ -137,7 +136,7 @@ bool FileCommands::OnFileSave() {
     if (path.isEmpty()) {
         return OnFileSaveAs();
     }
-    if (ChangedOnDisk()) {
+    if (m_Context.doc.fileChangedOnDisk()) {
         const QString text = Tr(ChangedOnDiskQuestion).arg(ShownPath(path));
         switch (CurrentPrompter().AskChoice(
             m_Owner, text, {Tr(OverwriteButton), Tr(SaveAsButton), Prompter::CancelText()})) {
@@ -160,19 +159,6 @@ void FileCommands::KeepFile() {
     if (m_Recent) {
         m_Recent->Add(CurrentPath());
     }
-    m_DiskPath = CurrentPath();
-    const QFileInfo info(m_DiskPath);
-    m_DiskSize = info.exists() ? info.size() : -1;
-    m_DiskModified = info.exists() ? info.lastModified() : QDateTime();
-}
-
-bool FileCommands::ChangedOnDisk() const {
-    // A file removed since is simply written again: nothing of anyone's is lost.
-    // A file other than the one noted (undo of a read went back to it) was
-    // last seen by someone else's eyes as much as ours: not asked about.
-    const QFileInfo info(CurrentPath());
-    return m_DiskPath == CurrentPath() && m_DiskSize >= 0 && info.exists() &&
-           (info.size() != m_DiskSize || info.lastModified() != m_DiskModified);
 }
 
 bool FileCommands::OnFileSaveAs() {
@@ -187,8 +173,6 @@ bool FileCommands::OnFileSaveAs() {
 }
 
 bool FileCommands::SaveTo(const QString& path) {
-    // What is still being typed belongs to the file too.
-    m_Context.doc.flushEdits();
     const FileOutcome outcome = m_Context.doc.save(path);
     if (!outcome.ok) {
         CurrentPrompter().ShowMessage(m_Owner, Message(outcome));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDateTime>
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -71,17 +70,11 @@ public:
 private:
     bool LoadPath(const QString& path);
     // The document's file was just opened or saved: it heads the recent
-    // files, and its size and time are noted as this program left them.
+    // files.
     void KeepFile();
-    // Whether the document's file was changed by someone else since it was
-    // opened or saved.
-    bool ChangedOnDisk() const;
 
     ShellContext m_Context;
     QWidget* m_Owner;
     RecentFileList* m_Recent = nullptr;
     FileChooser m_Choose;
-    QString m_DiskPath;     // the file as opened or last saved
-    qint64 m_DiskSize = -1; // and its size; -1 when not known
-    QDateTime m_DiskModified;
 };

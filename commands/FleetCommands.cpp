@@ -91,7 +91,7 @@ void FleetCommands::OnWriteSeveral() {
     if (m_Transfer.IsBusy()) {
         return;
     }
-    const MemoryImage image = m_Doc.flushedImage();
+    const MemoryImage image = m_Doc.settledImage();
     if (!m_Transfer.MayWrite(image)) {
         return;
     }

@@ -17,7 +17,7 @@ LanguageSwitch::LanguageSwitch(const ShellContext& context, QWidget* owner, QObj
     : QObject(parent), m_Context(context), m_Owner(owner) {}
 
 bool LanguageSwitch::SwitchLanguage() {
-    m_Context.view.CommitCellEdit();
+    m_Context.editor.Grid()->CommitEditor();
     if (!CurrentPrompter().AskYesNo(m_Owner, Tr(ConfirmChange))) {
         return false;
     }
@@ -35,6 +35,6 @@ bool LanguageSwitch::SwitchLanguage() {
     // Installing a translator only posts the change; menus, title and prompts
     // must read in the new language before this command returns.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    m_Context.view.RelabelForLanguage();
+    m_Context.editor.RelabelForLanguage();
     return true;
 }

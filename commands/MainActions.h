@@ -6,12 +6,27 @@
 class QAction;
 
 // Every command of the menu bar, toolbar and accelerator table as a QAction,
-// carrying its command id. Texts, status prompts and tooltips come from the
-// language module and are set again by Retranslate after a language switch.
+// carrying its command id, and the actions of the command groups added to
+// them; each is tagged with what it needs. Texts, status prompts and tooltips
+// come from the language module and are set again by Retranslate after a
+// language switch; keys are the actions' own, and Qt shows them in the menus.
 class MainActions : public QObject {
     Q_OBJECT
 public:
+    // What an action needs to be available.
+    enum class Need {
+        Nothing,
+        // It changes, replaces or reads the whole image: off while a
+        // transfer runs.
+        NoTransfer,
+    };
+
     explicit MainActions(QObject* parent);
+
+    // An action a command group made, tagged with what it needs.
+    void Add(QAction* action, Need need);
+    // Every action tagged NoTransfer off while a transfer runs, on after.
+    void SetTransferRunning(bool running);
 
     QAction* fileNew;
     QAction* fileOpen;
@@ -37,6 +52,11 @@ public:
     void Retranslate();
 
 private:
-    QAction* Make(const char* objectName);
+    struct Tagged {
+        QAction* action;
+        Need need;
+    };
+    QAction* Make(const char* objectName, Need need = Need::Nothing);
     QList<QAction*> m_All;
+    QList<Tagged> m_Tagged;
 };

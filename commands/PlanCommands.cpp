@@ -96,7 +96,7 @@ bool PlanCommands::InsertPlan(const char* key) {
     if (!plan || plan->IsBand()) {
         return false;
     }
-    const MemoryImage& image = m_Doc.flushedImage();
+    const MemoryImage& image = m_Doc.settledImage();
     const Lang lang = CurrentLang();
     if (const auto outside = PlanInsert::OutsideBandEdges(*plan, DecodeBandLimits(image), lang)) {
         CurrentPrompter().ShowMessage(m_Owner, Text(*outside));
@@ -123,9 +123,8 @@ bool PlanCommands::InsertPlan(const char* key) {
 }
 
 void PlanCommands::OnCheck() {
-    m_Doc.flushEdits();
     LicenceDialog dialog(
-        ChosenLicence(m_Profile), [this] { return m_Doc.image(); },
+        ChosenLicence(m_Profile), [this] { return m_Doc.settledImage(); },
         [this](LicenceDialog::Repair repair, const std::vector<int>& channels) {
             const bool narrow = repair == LicenceDialog::Repair::Narrow;
             m_Doc.apply(narrow ? NarrowStep : ReceiveOnlyStep, [&](MemoryImage& image) {

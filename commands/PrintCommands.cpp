@@ -27,13 +27,13 @@ QString PrintCommands::DocumentName() const {
 }
 
 QString PrintCommands::Html() const {
-    return ChannelTablePrinter::Html(m_Doc.flushedImage(), DocumentName());
+    return ChannelTablePrinter::Html(m_Doc.settledImage(), DocumentName());
 }
 
 void PrintCommands::OnFilePrint() {
     QPrintDialog dialog(&Printer(), m_Owner);
     if (ModalRunner::Run(dialog) == QDialog::Accepted) {
-        ChannelTablePrinter::Print(m_Doc.flushedImage(), DocumentName(), Printer());
+        ChannelTablePrinter::Print(m_Doc.settledImage(), DocumentName(), Printer());
     }
 }
 
@@ -41,7 +41,7 @@ void PrintCommands::OnFilePrintPreview() {
     QPrintPreviewDialog dialog(&Printer(), m_Owner);
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* printer) {
-                ChannelTablePrinter::Print(m_Doc.flushedImage(), DocumentName(), *printer);
+                ChannelTablePrinter::Print(m_Doc.settledImage(), DocumentName(), *printer);
             });
     dialog.resize(1000, 700);
     ModalRunner::Run(dialog);

@@ -12,10 +12,19 @@ namespace {
 constexpr BiText OptionalFeaturesStep{"Optional Features", "可选功能"};
 constexpr BiText SideKeyStep{"Side Key", "侧键"};
 
-// Runs a dialog of type Dialog over the image; OK (and only OK) is a change.
-template <typename Dialog> bool RunOver(MemoryImage& image, QWidget* owner) {
+// Runs a dialog of type Dialog over a copy of the image; OK (and only OK)
+// makes what it changed one step named step. The dialog runs before the
+// change, not inside it.
+template <typename Dialog> void RunOver(ChannelDocument& doc, const BiText& step, QWidget* owner) {
+    MemoryImage image = doc.settledImage();
     Dialog dialog(image, owner);
-    return ModalRunner::Run(dialog) == QDialog::Accepted;
+    if (ModalRunner::Run(dialog) != QDialog::Accepted) {
+        return;
+    }
+    doc.apply(step, [&image](MemoryImage& target) {
+        target = image;
+        return true;
+    });
 }
 
 } // namespace
@@ -24,14 +33,9 @@ SettingsCommands::SettingsCommands(ChannelDocument& doc, QWidget* owner, QObject
     : QObject(parent), m_Doc(doc), m_Owner(owner) {}
 
 void SettingsCommands::OnOptionalFeatures() {
-    m_Doc.flushEdits();
-    m_Doc.apply(OptionalFeaturesStep, [this](MemoryImage& image) {
-        return RunOver<OptionalFeaturesDialog>(image, m_Owner);
-    });
+    RunOver<OptionalFeaturesDialog>(m_Doc, OptionalFeaturesStep, m_Owner);
 }
 
 void SettingsCommands::OnSideKey() {
-    m_Doc.flushEdits();
-    m_Doc.apply(
-        SideKeyStep, [this](MemoryImage& image) { return RunOver<SideKeyDialog>(image, m_Owner); });
+    RunOver<SideKeyDialog>(m_Doc, SideKeyStep, m_Owner);
 }

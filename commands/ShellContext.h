@@ -9,7 +9,7 @@ class ProfileFile;
 // owned by the application (or by a test) and outlive the frame.
 struct ShellContext {
     ChannelDocument& doc;
-    ChannelEditor& view;
+    ChannelEditor& editor;
     ProfileFile& profile; // MAIN.ini: language, recent files, last port
     LanguageModule& languageModule;
 };

@@ -1,8 +1,11 @@
 #include "document/ChannelDocument.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include "document/PendingEdits.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 #include "image/RawChannel.h"
@@ -46,6 +49,10 @@ bool SameOutsideChannels(const MemoryImage& a, const MemoryImage& b) {
         WriteRawChannel(y, n, EmptyRawChannel());
     }
     return x == y;
+}
+
+QByteArray HashOf(const char* bytes, qsizetype size) {
+    return QCryptographicHash::hash(QByteArrayView(bytes, size), QCryptographicHash::Sha256);
 }
 
 MemoryImage WithCommitMarker(MemoryImage image) {
@@ -100,8 +107,29 @@ ChannelDocument::~ChannelDocument() {
     m_Stack.clear();
 }
 
+void ChannelDocument::Settle() {
+    if (m_Pending == nullptr || m_bSettling) {
+        return;
+    }
+    m_bSettling = true;
+    m_Pending->commitPendingEdits();
+    m_bSettling = false;
+}
+
+const MemoryImage& ChannelDocument::settledImage() {
+    Settle();
+    return image();
+}
+
 bool ChannelDocument::apply(const StepName& name, const std::function<bool(MemoryImage&)>& change,
                             ChannelCell focus) {
+    Settle();
+    return commitEdit(name, change, focus);
+}
+
+bool ChannelDocument::commitEdit(const StepName& name,
+                                 const std::function<bool(MemoryImage&)>& change,
+                                 ChannelCell focus) {
     MemoryImage changed = *m_Current;
     if (!change(changed)) {
         return false;
@@ -124,6 +152,7 @@ bool ChannelDocument::apply(const BiText& name, const std::function<bool(MemoryI
 
 void ChannelDocument::applyRead(const BiText& name, const MemoryImage& read,
                                 const QString& suggestedName) {
+    Settle();
     const Snapshot next = std::make_shared<const MemoryImage>(WithCommitMarker(read));
     auto* step = new Step(*this, StepName::Of(name), m_Current, next,
                           FirstChangedCell(*m_Current, *next));
@@ -209,13 +238,14 @@ FileOutcome ChannelDocument::load(const QString& path) {
     const FileOutcome outcome = file.LoadFile(QDir::toNativeSeparators(path).toStdString());
     if (outcome.ok) {
         Replace(file.Image(), QFileInfo(path).absoluteFilePath());
+        NoteDisk(m_Path, file.Image());
     }
     return outcome;
 }
 
 FileOutcome ChannelDocument::save(const QString& path) {
     ChannelFile file;
-    file.Image() = *m_Current;
+    file.Image() = settledImage();
     const FileOutcome outcome = file.SaveFile(QDir::toNativeSeparators(path).toStdString());
     if (!outcome.ok) {
         return outcome;
@@ -224,6 +254,7 @@ FileOutcome ChannelDocument::save(const QString& path) {
     m_Clean = m_Current;
     m_Suggested.clear();
     m_Path = QFileInfo(path).absoluteFilePath();
+    NoteDisk(m_Path, file.Image());
     emit filePathChanged(m_Path);
     if (wasModified) {
         emit modifiedChanged(false);
@@ -235,6 +266,33 @@ void ChannelDocument::markWritten(const MemoryImage& image) {
     m_Written = std::make_shared<const MemoryImage>(WithCommitMarker(image));
 }
 
+void ChannelDocument::NoteDisk(const QString& path, const MemoryImage& bytes) {
+    const QFileInfo info(path);
+    m_Disk = {path, info.size(), info.lastModified(),
+              HashOf(reinterpret_cast<const char*>(bytes.data()), MemoryImage::Size)};
+}
+
+bool ChannelDocument::fileChangedOnDisk() const {
+    if (m_Path.isEmpty() || m_Disk.path != m_Path) {
+        return false;
+    }
+    const QFileInfo info(m_Path);
+    if (!info.exists()) {
+        return false; // written again: nothing of anyone's is lost
+    }
+    if (info.size() != m_Disk.size || info.lastModified() != m_Disk.modified) {
+        return true;
+    }
+    // The same size and time need not be the same bytes: a copy that keeps
+    // the time (cp -p, rsync -t, an unpacked archive) says nothing by them.
+    QFile file(m_Path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return true; // cannot tell: ask rather than overwrite
+    }
+    const QByteArray bytes = file.read(MemoryImage::Size + 1);
+    return HashOf(bytes.constData(), bytes.size()) != m_Disk.hash;
+}
+
 bool ChannelDocument::isModified() const {
     return *m_Current != *m_Clean;
 }
@@ -243,22 +301,18 @@ bool ChannelDocument::isOnRadioOnly() const {
     return isModified() && m_Written && *m_Written == *m_Current;
 }
 
-void ChannelDocument::flushEdits() {
-    emit flushRequested();
-}
-
-const MemoryImage& ChannelDocument::flushedImage() {
-    flushEdits();
-    return image();
+bool ChannelDocument::hasUnsavedChanges() {
+    Settle();
+    return isModified();
 }
 
 void ChannelDocument::undo() {
-    flushEdits();
+    Settle();
     m_Stack.undo();
 }
 
 void ChannelDocument::redo() {
-    flushEdits();
+    Settle();
     m_Stack.redo();
 }
 

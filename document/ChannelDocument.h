@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QDateTime>
 #include <QMetaType>
 #include <QObject>
 #include <QString>
@@ -10,6 +12,8 @@
 #include "base/Lang.h"
 #include "image/ChannelFile.h"
 #include "image/MemoryImage.h"
+
+class PendingEdits;
 
 // The name of an undo step in both languages, kept as texts so that the menus
 // show it in whatever language is in force when they are opened.
@@ -32,7 +36,9 @@ Q_DECLARE_METATYPE(ChannelCell)
 
 // The open document: the memory image, the file it belongs to and its undo
 // history. Every change is one step of the history, made in the step's
-// redo(); whatever shows the document follows the signals.
+// redo(); whatever shows the document follows the signals. What is still
+// being typed (PendingEdits) goes in first, before a change, undo, redo, a
+// save and every read of the whole image for a command.
 class ChannelDocument : public QObject {
     Q_OBJECT
 public:
@@ -42,16 +48,30 @@ public:
     explicit ChannelDocument(QObject* parent = nullptr);
     ~ChannelDocument() override;
 
+    // The image as it is shown: without what is still being typed.
     const MemoryImage& image() const { return *m_Current; }
+    // The image with what is still being typed: what a save would write now,
+    // and what a transfer, a comparison, an export or a print reads.
+    const MemoryImage& settledImage();
 
-    // Applies change to a copy of the image; when it returns true and changes
-    // a byte, the copy becomes the image as one undo step named name. Undo and
-    // redo of the step make focus current (by default the first cell it
-    // changed). Returns whether a step was made.
+    // What is still being typed, asked for before the image is read or
+    // changed (the form; none by default).
+    void setPendingEdits(PendingEdits* edits) { m_Pending = edits; }
+    PendingEdits* pendingEdits() const { return m_Pending; }
+
+    // Puts what is being typed into the image, then applies change to a copy
+    // of it; when change returns true and changes a byte, the copy becomes
+    // the image as one undo step named name. Undo and redo of the step make
+    // focus current (by default the first cell it changed). Returns whether a
+    // step was made.
     bool apply(const StepName& name, const std::function<bool(MemoryImage&)>& change,
                ChannelCell focus = {});
     bool apply(const BiText& name, const std::function<bool(MemoryImage&)>& change,
                ChannelCell focus = {});
+    // An edit that was being typed goes in (a cell, the band boxes): as
+    // apply, without asking for the other pending edits first.
+    bool commitEdit(const StepName& name, const std::function<bool(MemoryImage&)>& change,
+                    ChannelCell focus = {});
     // The image read from a radio, as one undo step that also leaves the
     // file: the document then belongs to no file and Save suggests
     // suggestedName in the folder of the file open before. Undo gives back
@@ -65,8 +85,8 @@ public:
     // Loads a channel file as a new document of its own; on failure the
     // document stays as it was.
     FileOutcome load(const QString& path);
-    // Writes the image to path; on success the document belongs to path and
-    // is not modified.
+    // Writes the image, with what is being typed, to path; on success the
+    // document belongs to path and is not modified.
     FileOutcome save(const QString& path);
     // image is now on the radio (just written and, if asked, verified).
     void markWritten(const MemoryImage& image);
@@ -76,6 +96,9 @@ public:
     // Whether the image differs from its file (or, for a new document or one
     // read from the radio, from what it was when it was made or read).
     bool isModified() const;
+    // The same once what is being typed is in: whether closing the document
+    // would lose something.
+    bool hasUnsavedChanges();
     // Whether the radio holds the changes the file does not: the image is
     // modified and is the one last written.
     bool isOnRadioOnly() const;
@@ -83,13 +106,11 @@ public:
     const QString& filePath() const { return m_Path; }
     // What Save As offers for a document read from the radio; empty otherwise.
     const QString& suggestedPath() const { return m_Suggested; }
-
-    // Asks whatever shows the document to put what is still being typed into
-    // the image: before a save, a write, a comparison and every command that
-    // works on the whole image.
-    void flushEdits();
-    // The image with what is still being typed: what a save would write now.
-    const MemoryImage& flushedImage();
+    // Whether another program changed the document's file since this one
+    // last opened or saved it: its size, its time or its bytes differ. A file
+    // removed since, or a file other than the one last opened or saved (undo
+    // of a read went back to it), is not counted as changed.
+    bool fileChangedOnDisk() const;
 
     // Both put what is being typed into the image first.
     void undo();
@@ -113,8 +134,6 @@ signals:
     void reset();
     // Undo or redo made a step's cell current.
     void focusRequested(ChannelCell cell);
-    // See flushEdits.
-    void flushRequested();
     // The undo history changed: names, can undo, can redo.
     void historyChanged();
 
@@ -129,10 +148,23 @@ private:
         Snapshot clean;
     };
 
+    // Asks the pending edits in, once: an edit committed meanwhile does not
+    // ask again.
+    void Settle();
     void Push(Step* step);
     void Show(const Snapshot& image, const FileState* file, ChannelCell focus);
     void Replace(const MemoryImage& image, const QString& path);
     FileState CurrentFile() const { return {m_Path, m_Suggested, m_Clean}; }
+    // The file at path was just read or written and holds bytes.
+    void NoteDisk(const QString& path, const MemoryImage& bytes);
+
+    // The document's file as this program last left it.
+    struct DiskStamp {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+        QByteArray hash;
+    };
 
     QUndoStack m_Stack;
     Snapshot m_Current;
@@ -140,5 +172,8 @@ private:
     Snapshot m_Written; // as last written to the radio
     QString m_Path;
     QString m_Suggested;
+    DiskStamp m_Disk;
+    PendingEdits* m_Pending = nullptr;
     bool m_bPushing = false;
+    bool m_bSettling = false;
 };

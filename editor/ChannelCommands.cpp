@@ -10,7 +10,7 @@
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "editor/ChannelEditor.h"
+#include "document/ChannelDocument.h"
 #include "editor/ChannelTable.h"
 #include "formats/ChannelClipboard.h"
 #include "image/ChannelOperations.h"
@@ -103,8 +103,8 @@ void ProblemsMessage(const std::vector<ChannelClipboard::PasteProblem>& problems
 
 } // namespace
 
-ChannelCommands::ChannelCommands(ChannelEditor& view, ChannelTable& table)
-    : QObject(&view), m_View(view), m_Table(table), m_Form(&view) {
+ChannelCommands::ChannelCommands(ChannelDocument& doc, ChannelTable& table, QObject* parent)
+    : QObject(parent), m_Doc(doc), m_Table(table) {
     cut = Make("ID_EDIT_CUT", QKeySequence(Qt::CTRL | Qt::Key_X), &ChannelCommands::OnCut);
     copy = Make("ID_EDIT_COPY", QKeySequence(Qt::CTRL | Qt::Key_C), &ChannelCommands::OnCopy);
     paste = Make("ID_EDIT_PASTE", QKeySequence(Qt::CTRL | Qt::Key_V), &ChannelCommands::OnPaste);
@@ -121,7 +121,7 @@ ChannelCommands::ChannelCommands(ChannelEditor& view, ChannelTable& table)
     // something is typed into it (see ChannelDelegate).
     for (QAction* action : MenuActions()) {
         if (action) {
-            m_Form->addAction(action);
+            m_Table.addAction(action);
         }
     }
     connect(&m_Table, &ChannelTable::ChannelSelectionChanged, this,
@@ -133,7 +133,7 @@ ChannelCommands::ChannelCommands(ChannelEditor& view, ChannelTable& table)
                     menu->popup(global);
                 }
             });
-    m_Form->installEventFilter(this);
+    m_Table.installEventFilter(this);
     Retranslate();
     UpdateEnabled();
 }
@@ -164,7 +164,7 @@ void ChannelCommands::AddTo(QMenu* menu) const {
 }
 
 bool ChannelCommands::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_Form && event->type() == QEvent::LanguageChange) {
+    if (watched == &m_Table && event->type() == QEvent::LanguageChange) {
         Retranslate();
     }
     return QObject::eventFilter(watched, event);
@@ -233,11 +233,11 @@ void ChannelCommands::SelectIndexes(const std::vector<int>& channels) {
 }
 
 bool ChannelCommands::Apply(const BiText& stepName, const Change& change) {
-    return m_View.ApplyImageChange(stepName, change);
+    return m_Doc.apply(stepName, change);
 }
 
 void ChannelCommands::Message(const QString& text) {
-    CurrentPrompter().ShowMessage(m_Form, text);
+    CurrentPrompter().ShowMessage(&m_Table, text);
 }
 
 void ChannelCommands::CopyToClipboard(const MemoryImage& image, const std::vector<int>& channels) {
@@ -255,8 +255,7 @@ void ChannelCommands::OnCopy() {
     if (channels.empty()) {
         return;
     }
-    m_View.SettleEdits();
-    CopyToClipboard(m_View.Document().image(), channels);
+    CopyToClipboard(m_Doc.settledImage(), channels);
 }
 
 void ChannelCommands::OnCut() {
@@ -321,7 +320,7 @@ void ChannelCommands::OnPaste() {
         return fits;
     });
     if (!refusal.isEmpty()) {
-        CurrentPrompter().ShowMessage(m_Form, refusal, details);
+        CurrentPrompter().ShowMessage(&m_Table, refusal, details);
     }
     if (pasted) {
         SelectIndexes(Indexes(first, count));
@@ -457,7 +456,7 @@ QMenu* ChannelCommands::BuildContextMenu(int row, int col) {
     if (col != 0 && !m_Table.IsChannelSelected(row)) {
         return nullptr;
     }
-    auto* menu = new QMenu(m_Form);
+    auto* menu = new QMenu(&m_Table);
     menu->setAccessibleName(tr("Channel commands"));
     AddTo(menu);
     const bool valuesForColumn = col == ColTxFrequency || (col >= ColRxTone && col <= ColScram);

@@ -10,9 +10,9 @@
 #include "base/Lang.h"
 #include "image/MemoryImage.h"
 
+class ChannelDocument;
 class ChannelTable;
 class QAction;
-class ChannelEditor;
 class QMenu;
 
 // The commands on whole channels: Cut, Copy, Paste, Clear, Insert Empty
@@ -20,11 +20,12 @@ class QMenu;
 // the grid's menu the values of a column to set for all selected channels.
 // Each works on the image a save would write and is one undo step; the
 // commands that need a channel selection are enabled only while there is one,
-// and all are disabled while a transfer runs.
+// and all are disabled while a transfer runs. Their keys work wherever the
+// focus is in the table's window.
 class ChannelCommands : public QObject {
     Q_OBJECT
 public:
-    ChannelCommands(ChannelEditor& view, ChannelTable& table);
+    ChannelCommands(ChannelDocument& doc, ChannelTable& table, QObject* parent = nullptr);
 
     QAction* cut;
     QAction* copy;
@@ -82,8 +83,7 @@ private:
     void SelectIndexes(const std::vector<int>& channels);
     void AddSetValues(QMenu* menu, int column);
 
-    ChannelEditor& m_View;
+    ChannelDocument& m_Doc;
     ChannelTable& m_Table;
-    QWidget* m_Form;
     bool m_bTransferRunning = false;
 };

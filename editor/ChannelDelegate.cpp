@@ -9,24 +9,52 @@
 #include <QMimeData>
 #include <QValidator>
 #include <algorithm>
+#include <optional>
 
 #include "base/AppLanguage.h"
-#include "editor/ChannelTableModel.h"
 #include "formats/ChannelClipboard.h"
 #include "image/ChannelCodec.h"
 #include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 #include "image/ToneTable.h"
 
 namespace {
 
-constexpr const char* OriginalProperty = "originalText";
-constexpr const char* RefusedProperty = "refusedText";
-constexpr const char* RefusedRowProperty = "refusedRow";
-constexpr const char* RefusedColumnProperty = "refusedColumn";
-constexpr const char* TypedProperty = "typedInto";
 constexpr int TypedNameLimit = ChannelRules::NewNameLimit;
+
+// What an editor holds beside its text: the value it opened with (or last
+// committed), whether the user typed into it, and a text the rules refused.
+struct EditState {
+    QPersistentModelIndex cell;
+    QString original;
+    bool typed = false;
+    std::optional<QString> refused;
+};
+
+// The two kinds of editor, each with its state.
+class LineEditor final : public QLineEdit, public EditState {
+public:
+    using QLineEdit::QLineEdit;
+};
+class ListEditor final : public QComboBox, public EditState {
+public:
+    using QComboBox::QComboBox;
+};
+
+EditState* StateOf(QWidget* editor) {
+    return dynamic_cast<EditState*>(editor);
+}
+const EditState* StateOf(const QWidget* editor) {
+    return dynamic_cast<const EditState*>(editor);
+}
+
+// The cell an editor edits.
+QModelIndex EditedCell(const QWidget* editor) {
+    const EditState* state = StateOf(editor);
+    return state ? QModelIndex(state->cell) : QModelIndex();
+}
 
 // Channel names hold digits, capital letters, "-" and blanks: letters are
 // turned into capitals as they are typed, anything else never gets in.
@@ -165,7 +193,7 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     const int column = ChannelTableModel::GridColumn(index);
     QWidget* editor = nullptr;
     if (column == ColRxFrequency || column == ColTxFrequency || column == ColName) {
-        auto* line = new QLineEdit(parent);
+        auto* line = new LineEditor(parent);
         if (column == ColName) {
             line->setValidator(new ChannelNameValidator(line));
             // A name emptied in the editor is typed anew: six characters.
@@ -177,7 +205,7 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         }
         editor = line;
     } else {
-        auto* list = new QComboBox(parent);
+        auto* list = new ListEditor(parent);
         if (IsToneColumn(column)) {
             list->setEditable(true);
             // The field keeps what the user typed: no completion into another
@@ -196,8 +224,7 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
         editor = list;
     }
     if (QLineEdit* line = TextLine(editor)) {
-        connect(line, &QLineEdit::textEdited, editor,
-                [editor] { editor->setProperty(TypedProperty, true); });
+        connect(line, &QLineEdit::textEdited, editor, [editor] { StateOf(editor)->typed = true; });
     }
     editor->setObjectName(EditorName(column));
     editor->setAccessibleName(Tr(ChannelTexts::ColumnTitles[column]).trimmed() +
@@ -209,8 +236,11 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
 
 void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
     const QString text = index.data(Qt::EditRole).toString();
-    editor->setProperty(OriginalProperty, text);
-    editor->setProperty(TypedProperty, false);
+    if (EditState* state = StateOf(editor)) {
+        state->cell = index;
+        state->original = text;
+        state->typed = false;
+    }
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         if (line->objectName() == QLatin1String("NameEdit")) {
             // A name typed anew has at most six characters; a longer name
@@ -240,7 +270,7 @@ void ChannelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) c
     list->setCurrentIndex(entry);
 }
 
-QString ChannelDelegate::EditorValue(QWidget* editor, bool) {
+QString ChannelDelegate::EditorValue(QWidget* editor) {
     if (auto* line = qobject_cast<QLineEdit*>(editor)) {
         return line->text();
     }
@@ -251,8 +281,10 @@ QString ChannelDelegate::EditorValue(QWidget* editor, bool) {
     if (list->isEditable()) {
         return list->currentText(); // the channel rules read a typed tone
     }
+    const EditState* state = StateOf(editor);
     return list->currentIndex() >= 0 ? list->itemText(list->currentIndex())
-                                     : editor->property(OriginalProperty).toString();
+           : state                   ? state->original
+                                     : QString();
 }
 
 bool ChannelDelegate::HoldsChange(QWidget* editor) {
@@ -262,8 +294,8 @@ bool ChannelDelegate::HoldsChange(QWidget* editor) {
     if (!IsEditable(editor)) {
         return false;
     }
-    return editor->property(TypedProperty).toBool() ||
-           EditorValue(editor, false) != editor->property(OriginalProperty).toString();
+    const EditState* state = StateOf(editor);
+    return state && (state->typed || EditorValue(editor) != state->original);
 }
 
 void ChannelDelegate::Type(QWidget* editor, const QString& typed) {
@@ -278,58 +310,63 @@ void ChannelDelegate::Type(QWidget* editor, const QString& typed) {
     }
     line->deselect();
     line->setCursorPosition(static_cast<int>(typed.size()));
-    editor->setProperty(TypedProperty, true);
+    if (EditState* state = StateOf(editor)) {
+        state->typed = true;
+    }
 }
 
 bool ChannelDelegate::IsRefused(const QWidget* editor) {
-    return editor && editor->property(RefusedProperty).isValid();
+    const EditState* state = StateOf(editor);
+    return state && state->refused.has_value();
 }
 
-QModelIndex ChannelDelegate::RefusedCell(const QWidget* editor, const QAbstractItemModel* model) {
-    return IsRefused(editor) ? model->index(editor->property(RefusedRowProperty).toInt(),
-                                            editor->property(RefusedColumnProperty).toInt())
-                             : QModelIndex();
+QModelIndex ChannelDelegate::RefusedCell(const QWidget* editor) {
+    return IsRefused(editor) ? QModelIndex(StateOf(editor)->cell) : QModelIndex();
 }
 
-void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+ChannelDelegate::ChannelDelegate(ChannelTableModel& model, QObject* parent)
+    : QStyledItemDelegate(parent), m_Model(model) {}
+
+void ChannelDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
                                    const QModelIndex& index) const {
-    const QString value = EditorValue(editor, m_bEnter);
+    Commit(editor, index, ChannelTableModel::CommitWay::Leave);
+}
+
+bool ChannelDelegate::Commit(QWidget* editor, const QModelIndex& index,
+                             ChannelTableModel::CommitWay way) const {
+    EditState* state = StateOf(editor);
+    if (state == nullptr) {
+        return false;
+    }
+    if (m_bCommitting || !index.isValid()) {
+        return state->refused.has_value();
+    }
+    const QString value = EditorValue(editor);
     // An unchanged editor writes nothing: looking at a cell never changes it.
-    if (value == editor->property(OriginalProperty).toString()) {
-        editor->setProperty(RefusedProperty, QVariant());
-        return;
+    if (value == state->original) {
+        state->refused.reset();
+        return false;
     }
     // A refused text is told once; it waits in the editor to be corrected.
-    if (IsRefused(editor) && editor->property(RefusedProperty).toString() == value) {
-        return;
+    if (state->refused == value) {
+        return true;
     }
-    model->setData(index, value, m_bEnter ? ChannelTableModel::EnterRole : Qt::EditRole);
-    const auto* channels = qobject_cast<const ChannelTableModel*>(model);
-    if (channels && channels->LastEditRefused()) {
-        editor->setProperty(RefusedProperty, value);
-        editor->setProperty(RefusedRowProperty, index.row());
-        editor->setProperty(RefusedColumnProperty, index.column());
-        return;
+    m_bCommitting = true;
+    const ChannelTableModel::Outcome outcome = m_Model.Commit(index, value, way);
+    m_bCommitting = false;
+    if (outcome.refused) {
+        state->refused = value;
+        return true;
     }
-    editor->setProperty(RefusedProperty, QVariant());
-    editor->setProperty(OriginalProperty, index.data(Qt::EditRole).toString());
-    editor->setProperty(TypedProperty, false);
+    state->refused.reset();
+    state->original = index.data(Qt::EditRole).toString();
+    state->typed = false;
+    return false;
 }
 
 void ChannelDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                            const QModelIndex&) const {
     editor->setGeometry(option.rect); // exactly over the cell
-}
-
-void ChannelDelegate::Commit(QWidget* editor, bool enter) {
-    if (m_bCommitting) {
-        return;
-    }
-    m_bCommitting = true;
-    m_bEnter = enter;
-    emit commitData(editor);
-    m_bEnter = false;
-    m_bCommitting = false;
 }
 
 bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
@@ -350,7 +387,7 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
         if (auto* list = qobject_cast<QComboBox*>(editor); list && list->view()->isVisible()) {
             return false;
         }
-        Commit(editor, false);
+        Commit(editor, EditedCell(editor), ChannelTableModel::CommitWay::Leave);
         emit closeEditor(editor, NoHint);
         return false;
     }
@@ -368,8 +405,7 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
     const auto& key = static_cast<const QKeyEvent&>(*event);
     if (IsTableKey(key) && !HoldsChange(editor) && !(TextLine(editor) && PastesIntoTheText(key))) {
         // No shortcut took it: the table has it, as with no editor open.
-        Commit(editor, false);
-        if (IsRefused(editor)) {
+        if (Commit(editor, EditedCell(editor), ChannelTableModel::CommitWay::Leave)) {
             return true;
         }
         emit closeEditor(editor, NoHint);
@@ -382,8 +418,7 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        Commit(editor, true);
-        if (IsRefused(editor)) {
+        if (Commit(editor, EditedCell(editor), ChannelTableModel::CommitWay::Enter)) {
             return true; // the text stays to be corrected
         }
         emit closeEditor(editor, NoHint);
@@ -393,8 +428,7 @@ bool ChannelDelegate::eventFilter(QObject* object, QEvent* event) {
         break;
     }
     if (MovesAlways(key) || (!IsEditable(editor) && MovesFromAList(key))) {
-        Commit(editor, false);
-        if (IsRefused(editor)) {
+        if (Commit(editor, EditedCell(editor), ChannelTableModel::CommitWay::Leave)) {
             return true;
         }
         emit closeEditor(editor, NoHint);

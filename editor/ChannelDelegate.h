@@ -2,6 +2,8 @@
 
 #include <QStyledItemDelegate>
 
+#include "editor/ChannelTableModel.h"
+
 // The in-place editors of the channel table: a line for the frequencies, the
 // tone list (typed or chosen), a list for each option and a line for the
 // name. Leaving a cell commits it; Enter commits it by Enter's rules and asks
@@ -13,7 +15,7 @@
 class ChannelDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    ChannelDelegate(ChannelTableModel& model, QObject* parent = nullptr);
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
@@ -23,15 +25,14 @@ public:
     void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const override;
 
-    // The value the editor would commit, as the cell would show it; empty
-    // when it would commit nothing.
-    static QString EditorValue(QWidget* editor, bool enter);
+    // The value the editor would commit, as the cell would show it.
+    static QString EditorValue(QWidget* editor);
 
     // Whether the editor holds a text the channel rules refused; it stays
     // open on its cell until the text passes or Escape gives the old value.
     static bool IsRefused(const QWidget* editor);
-    // The cell (row, column from 0) of an editor whose text was refused.
-    static QModelIndex RefusedCell(const QWidget* editor, const QAbstractItemModel* model);
+    // The cell of an editor whose text was refused.
+    static QModelIndex RefusedCell(const QWidget* editor);
 
     // Whether the user changed what the editor holds: typed into its text,
     // or left a refused text in it. A list never holds typing.
@@ -57,9 +58,12 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    // Commits as Enter or as leaving, once.
-    void Commit(QWidget* editor, bool enter);
+    // Commits the editor's value into index the way given, unless it is
+    // unchanged or the text refused before; a refused text stays in the
+    // editor. Returns whether the editor holds a refused text.
+    bool Commit(QWidget* editor, const QModelIndex& index, ChannelTableModel::CommitWay way) const;
 
-    mutable bool m_bEnter = false;
-    bool m_bCommitting = false;
+    ChannelTableModel& m_Model;
+    // A commit is under way: its message may take the focus from the editor.
+    mutable bool m_bCommitting = false;
 };

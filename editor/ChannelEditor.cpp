@@ -12,7 +12,6 @@
 
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
-#include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
 #include "editor/TypeSettingBar.h"
@@ -43,13 +42,6 @@ ChannelEditor::ChannelEditor(ChannelDocument& doc, QWidget* parent)
             [this](const QString& message) { CurrentPrompter().ShowMessage(this, message); });
     m_Bar = new TypeSettingBar(this);
     m_Table = new ChannelTable(*m_Model, this);
-    // A frequency is checked against the edges the boxes show, or the stored
-    // ones while the boxes hold something they will refuse.
-    m_Model->SetBandSource([this](ChannelTableModel::CommitWay) {
-        return ParseBandEdges(m_Bar->LowerBox()->text().toStdString(),
-                              m_Bar->UpperBox()->text().toStdString())
-            .value_or(DecodeBandLimits(m_Doc.image()));
-    });
 
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(4, 8, 4, 4);
@@ -77,8 +69,7 @@ ChannelEditor::ChannelEditor(ChannelDocument& doc, QWidget* parent)
                                 static_cast<int>(base * ChannelTexts::ColumnWidthFactors[column]));
     }
 
-    m_Channels = new ChannelCommands(*this, *m_Table);
-    connect(&m_Doc, &ChannelDocument::flushRequested, this, &ChannelEditor::SettleEdits);
+    m_Doc.setPendingEdits(this);
     connect(&m_Doc, &ChannelDocument::settingsChanged, this, &ChannelEditor::ShowBar);
     connect(&m_Doc, &ChannelDocument::reset, this, &ChannelEditor::ShowNewDocument);
     connect(&m_Doc, &ChannelDocument::focusRequested, this, [this](ChannelCell cell) {
@@ -87,14 +78,14 @@ ChannelEditor::ChannelEditor(ChannelDocument& doc, QWidget* parent)
     });
     connect(m_Table, &ChannelTable::LeaveForward, this, [this] { MoveFocusOn(m_Table); });
     connect(m_Bar->TypeList(), &QComboBox::activated, this, [this](int entry) {
-        ApplyImageChange(EditTypeSettingStep, [entry](MemoryImage& image) {
+        m_Doc.apply(EditTypeSettingStep, [entry](MemoryImage& image) {
             image[ImageMap::RadioTypeCode] =
                 static_cast<std::uint8_t>(entry + ImageMap::RadioTypeBase);
             return true;
         });
     });
     connect(m_Bar->ManualList(), &QComboBox::activated, this, [this](int entry) {
-        ApplyImageChange(EditTypeSettingStep, [entry](MemoryImage& image) {
+        m_Doc.apply(EditTypeSettingStep, [entry](MemoryImage& image) {
             std::uint8_t& manual = image[ImageMap::ManualSettingByte];
             manual = static_cast<std::uint8_t>(entry == 0 ? manual | ImageMap::ManualSettingFlag
                                                           : manual & ~ImageMap::ManualSettingFlag);
@@ -103,6 +94,12 @@ ChannelEditor::ChannelEditor(ChannelDocument& doc, QWidget* parent)
     });
     for (QLineEdit* box : {m_Bar->LowerBox(), m_Bar->UpperBox()}) {
         connect(box, &QLineEdit::editingFinished, this, &ChannelEditor::CommitBandBoxes);
+        // A frequency is checked against the edges the boxes show, or the
+        // stored ones while the boxes hold something they will refuse.
+        connect(box, &QLineEdit::textChanged, this, [this] {
+            m_Model->SetShownBand(ParseBandEdges(m_Bar->LowerBox()->text().toStdString(),
+                                                 m_Bar->UpperBox()->text().toStdString()));
+        });
     }
     for (QWidget* control : std::array<QWidget*, 4>{m_Bar->TypeList(), m_Bar->ManualList(),
                                                     m_Bar->LowerBox(), m_Bar->UpperBox()}) {
@@ -118,6 +115,9 @@ ChannelEditor::~ChannelEditor() {
         disconnect(box, nullptr, this, nullptr);
     }
     disconnect(&m_Doc, nullptr, this, nullptr);
+    if (m_Doc.pendingEdits() == this) {
+        m_Doc.setPendingEdits(nullptr);
+    }
     m_Table->CancelEditor();
 }
 
@@ -173,43 +173,20 @@ void ChannelEditor::CommitBandBoxes() {
         return;
     }
     const BandEdges band = *typed;
-    m_Doc.apply(EditBandStep, [band](MemoryImage& image) {
+    m_Doc.commitEdit(StepName::Of(EditBandStep), [band](MemoryImage& image) {
         EncodeBandLimits(band.lower, band.upper, image);
         return true;
     });
 }
 
-void ChannelEditor::CommitCellEdit() {
+void ChannelEditor::commitPendingEdits() {
     m_Table->CommitEditor();
-}
-
-void ChannelEditor::SettleEdits() {
-    CommitCellEdit();
     CommitBandBoxes();
 }
 
 void ChannelEditor::RelabelForLanguage() {
     m_Model->Relabel();
     m_Table->viewport()->update();
-}
-
-bool ChannelEditor::ApplyImageChange(const BiText& stepName,
-                                    const std::function<bool(MemoryImage&)>& change,
-                                    ChannelCell focus) {
-    CommitCellEdit();
-    return m_Doc.apply(stepName, change, focus);
-}
-
-void ChannelEditor::SetImageCommandsEnabled(bool enabled) {
-    m_Channels->SetTransferRunning(!enabled);
-}
-
-QList<QAction*> ChannelEditor::EditMenuActions() {
-    return m_Channels->MenuActions();
-}
-
-QWidget* ChannelEditor::GridWidget() {
-    return m_Table;
 }
 
 bool ChannelEditor::eventFilter(QObject* watched, QEvent* event) {

@@ -6,8 +6,8 @@
 
 #include "base/Lang.h"
 #include "document/ChannelDocument.h"
+#include "document/PendingEdits.h"
 
-class ChannelCommands;
 class ChannelTable;
 class ChannelTableModel;
 class QAction;
@@ -16,8 +16,9 @@ class TypeSettingBar;
 // The form of the main window: the type bar above the channel table, both
 // showing the document. Every change the user makes goes into the document
 // at once as one step of its undo history; undo, redo and every other change
-// of the document come back through its signals.
-class ChannelEditor : public QWidget {
+// of the document come back through its signals. What is still being typed
+// (a cell editor, a band box) the document asks for as its PendingEdits.
+class ChannelEditor : public QWidget, public PendingEdits {
     Q_OBJECT
 public:
     explicit ChannelEditor(ChannelDocument& doc, QWidget* parent = nullptr);
@@ -25,33 +26,15 @@ public:
 
     ChannelDocument& Document() { return m_Doc; }
 
-    // What is being typed into a cell or a band box goes into the document
-    // (the document asks for it before a save, a write and every command).
-    void SettleEdits();
-    // The open cell editor's text into the document.
-    void CommitCellEdit();
+    // What is being typed into a cell or the band boxes goes into the
+    // document (the document asks for it before it is read or changed).
+    void commitPendingEdits() override;
     // After the language flag flipped: the view's own labels, titles and lists.
     void RelabelForLanguage();
-
-    // The channel grid, over which the progress dialog is centred.
-    QWidget* GridWidget();
-
-    // Commits an open editor and applies change to the document as one undo
-    // step named stepName; see ChannelDocument::apply.
-    bool ApplyImageChange(const BiText& stepName, const std::function<bool(MemoryImage&)>& change,
-                          ChannelCell focus = {});
-
-    // The view's own commands that change the image (those on whole
-    // channels), off while a transfer runs.
-    void SetImageCommandsEnabled(bool enabled);
-    // Those commands for the Edit menu, in menu order; nullptr stands for a
-    // separator.
-    QList<QAction*> EditMenuActions();
 
     ChannelTable* Grid() { return m_Table; }
     ChannelTableModel& Model() { return *m_Model; }
     TypeSettingBar* Bar() { return m_Bar; }
-    ChannelCommands& Channels() { return *m_Channels; }
 
     // The width every column's share is taken of, chosen so that the longest
     // title and value of each column fit in either language.
@@ -74,5 +57,4 @@ private:
     ChannelTableModel* m_Model = nullptr;
     TypeSettingBar* m_Bar = nullptr;
     ChannelTable* m_Table = nullptr;
-    ChannelCommands* m_Channels = nullptr;
 };

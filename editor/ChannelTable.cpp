@@ -19,6 +19,7 @@
 #include "image/ChannelCodec.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ bool IsNameCharacter(QChar ch) {
 } // namespace
 
 ChannelTable::ChannelTable(ChannelTableModel& model, QWidget* parent)
-    : QTableView(parent), m_Model(model), m_Delegate(new ChannelDelegate(this)) {
+    : QTableView(parent), m_Model(model), m_Delegate(new ChannelDelegate(model, this)) {
     setObjectName(QStringLiteral("ChannelGrid"));
     setAccessibleName(tr("Channels"));
     setModel(&model);
@@ -152,7 +153,7 @@ void ChannelTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHi
     // The refused text stays in its editor: once the move or click that
     // left the cell is done, the cell is current again and the editor has
     // the focus.
-    const QPersistentModelIndex cell = ChannelDelegate::RefusedCell(editor, model());
+    const QPersistentModelIndex cell = ChannelDelegate::RefusedCell(editor);
     QMetaObject::invokeMethod(
         this,
         [this, cell, held = QPointer<QWidget>(editor)] {

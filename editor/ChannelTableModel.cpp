@@ -126,31 +126,34 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
     if (!index.isValid() || (role != Qt::EditRole && role != EnterRole)) {
         return false;
     }
+    return Commit(index, value.toString(), role == EnterRole ? CommitWay::Enter : CommitWay::Leave)
+        .changed;
+}
+
+ChannelTableModel::Outcome ChannelTableModel::Commit(const QModelIndex& index, const QString& text,
+                                                     CommitWay way) {
+    if (!index.isValid()) {
+        return {};
+    }
     const int row = index.row() + 1;
     const int col = GridColumn(index);
-    const CommitWay way = role == EnterRole ? CommitWay::Enter : CommitWay::Leave;
     Channel c = ReadChannel(Image(), row - 1);
-    const bool frequency = col == ColRxFrequency || col == ColTxFrequency;
-    const BandEdges band = frequency && m_Band ? m_Band(way) : BandEdges{0, 0};
-    const ChannelRules::Outcome outcome =
-        ChannelRules::Type(c, col, value.toString().toStdString(), way, band);
-    m_bRefused = outcome.Refused();
-    if (m_bRefused) {
-        emit EditRefused(outcome.refusal == ChannelRules::Refusal::Range
-                             ? RangeMessage()
-                             : QString::fromStdString(outcome.Message(CurrentLang())));
-        return false;
+    const BandEdges band = m_ShownBand.value_or(DecodeBandLimits(Image()));
+    const ChannelRules::Outcome rules = ChannelRules::Type(c, col, text.toStdString(), way, band);
+    if (rules.Refused()) {
+        const QString message = rules.refusal == ChannelRules::Refusal::Range
+                                    ? RangeMessage()
+                                    : QString::fromStdString(rules.Message(CurrentLang()));
+        emit EditRefused(message);
+        return {true, false, message};
     }
-    if (!outcome.changed) {
-        return false;
-    }
-    return m_Doc.apply(
-        StepName::Of(EditChannelStep, row),
-        [&c, row](MemoryImage& image) {
-            WriteChannel(c, row - 1, image);
-            return true;
-        },
-        ChannelCell{row - 1, col});
+    const auto write = [&c, row](MemoryImage& image) {
+        WriteChannel(c, row - 1, image);
+        return true;
+    };
+    const bool changed = rules.changed && m_Doc.commitEdit(StepName::Of(EditChannelStep, row),
+                                                           write, ChannelCell{row - 1, col});
+    return {false, changed, {}};
 }
 
 void ChannelTableModel::Refresh() {

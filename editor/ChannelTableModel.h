@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <functional>
+#include <optional>
 
 #include "image/BandLimits.h"
 #include "image/ChannelRules.h"
@@ -15,7 +15,8 @@ struct Channel;
 // data() shows the image's texts in the current language; setData() puts a
 // value through ChannelRules::Type, shared with every other path, and makes
 // the result one step of the document. Whatever changes the document comes
-// back as dataChanged; a refused value as EditRefused.
+// back as dataChanged; a refused value as the outcome of Commit and as
+// EditRefused.
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -26,10 +27,20 @@ public:
     // setData with this role commits as Enter does; Qt::EditRole as leaving.
     static constexpr int EnterRole = Qt::UserRole + 1;
 
+    // What a commit came to: taken (and whether it changed the channel), or
+    // refused, and why in the current language.
+    struct Outcome {
+        bool refused = false;
+        bool changed = false;
+        QString message;
+    };
+
     explicit ChannelTableModel(ChannelDocument& doc, QObject* parent = nullptr);
 
-    // The band edges a typed frequency is checked against, read when needed.
-    void SetBandSource(std::function<BandEdges(CommitWay)> band) { m_Band = std::move(band); }
+    // The band edges the band boxes show while they hold edges not yet
+    // stored: a typed frequency is checked against them. None: the stored
+    // ones.
+    void SetShownBand(std::optional<BandEdges> band) { m_ShownBand = band; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,8 +49,9 @@ public:
                         int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    // Whether the last setData refused its text (and said why).
-    bool LastEditRefused() const { return m_bRefused; }
+    // Puts text into the cell by the rules, committed the way given, as one
+    // step of the document.
+    Outcome Commit(const QModelIndex& index, const QString& text, CommitWay way);
 
     // The grid column (1-13) of an index, and back.
     static int GridColumn(const QModelIndex& index) { return index.column() + 1; }
@@ -63,6 +75,5 @@ private:
     const MemoryImage& Image() const;
 
     ChannelDocument& m_Doc;
-    std::function<BandEdges(CommitWay)> m_Band;
-    bool m_bRefused = false;
+    std::optional<BandEdges> m_ShownBand;
 };

@@ -9,6 +9,7 @@
 #include "image/ChannelTexts.h"
 #include "image/FrequencyCheck.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 #include "image/ToneTable.h"
 #include "image/Utf8.h"
 

@@ -3,6 +3,7 @@
 #include "formats/Csv.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 #include "image/Utf8.h"
 
 namespace ChirpFields {

@@ -1,7 +1,7 @@
 #include "image/Channel.h"
 
-#include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 
 namespace {
 

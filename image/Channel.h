@@ -50,6 +50,12 @@ struct Channel {
 
     // A channel is in use when it has a receive or a transmit frequency.
     bool HasFrequency() const { return rxFrequency.has_value() || txFrequency.has_value(); }
+    // Nothing of the channel shows in the grid: no frequency, no tone kept
+    // and no name.
+    bool IsEmpty() const {
+        return !HasFrequency() && rxTone.kind == Tone::Kind::None &&
+               txTone.kind == Tone::Kind::None && name.empty();
+    }
     // The option values an empty row stands for: what a channel becomes when
     // its frequencies are removed.
     void ClearOptions();
@@ -62,6 +68,14 @@ Channel ReadChannel(const MemoryImage& image, int n);
 // The stored bytes with every field that differs from them written.
 RawChannel ToRawChannel(const Channel& channel);
 void WriteChannel(const Channel& channel, int n, MemoryImage& image);
+
+// True when the grid would show all 13 texts of the channel empty.
+inline bool IsEmptyChannel(const RawChannel& channel) {
+    return ReadChannel(channel).IsEmpty();
+}
+inline bool IsEmptyChannel(const MemoryImage& image, int n) {
+    return ReadChannel(image, n).IsEmpty();
+}
 
 // The largest frequency the 8 BCD digits hold, in 10 Hz units (999.99999 MHz).
 inline constexpr std::uint32_t MaxFrequencyUnits = 99999999;

@@ -10,6 +10,7 @@
 
 #include "image/Channel.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 #include "image/TextNumbers.h"
 #include "image/Utf8.h"
 
@@ -232,38 +233,6 @@ void EncodeChannel(const ChannelRecord& r, int n, MemoryImage& image) {
         }
     }
     WriteChannel(c, n, image);
-}
-
-char32_t NameCodeToChar(std::uint8_t code) {
-    if (code <= 9) {
-        return U'0' + code;
-    }
-    if (code <= 35) {
-        return U'A' + (code - 10);
-    }
-    if (code == 36) {
-        return U'-';
-    }
-    if (code == 37) {
-        return U' ';
-    }
-    return U'\0';
-}
-
-std::uint8_t NameCharToCode(char32_t ch) {
-    if (ch >= U'0' && ch <= U'9') {
-        return static_cast<std::uint8_t>(ch - U'0');
-    }
-    if (ch >= U'A' && ch <= U'Z') {
-        return static_cast<std::uint8_t>(10 + (ch - U'A'));
-    }
-    if (ch == U'-') {
-        return 36;
-    }
-    if (ch == U' ') {
-        return 37;
-    }
-    return ImageMap::NameEnd;
 }
 
 double DecimalScale(double x, double factor) {

@@ -44,9 +44,6 @@ ChannelRecord DecodeChannel(const MemoryImage& image, int n, Lang lang);
 // Never touches any byte of another channel.
 void EncodeChannel(const ChannelRecord& record, int n, MemoryImage& image);
 
-// Name alphabet: 0-9, A-Z, '-', ' '.
-char32_t NameCodeToChar(std::uint8_t code); // U'\0' for a code with no character
-std::uint8_t NameCharToCode(char32_t ch);   // 0xFF for a character outside the alphabet
 
 // A frequency in 10 Hz units as the grid shows it: MHz with five decimals, the
 // "%3.5f" form, independent of the C locale.

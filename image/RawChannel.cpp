@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 
 namespace {
@@ -45,14 +44,3 @@ RawChannel EmptyRawChannel() {
     return empty;
 }
 
-bool IsEmptyChannel(const RawChannel& channel) {
-    MemoryImage scratch;
-    WriteRawChannel(scratch, 0, channel);
-    return IsEmptyChannel(scratch, 0);
-}
-
-bool IsEmptyChannel(const MemoryImage& image, int n) {
-    const ChannelRecord record = DecodeChannel(image, n, Lang::English);
-    return std::all_of(record.texts.begin(), record.texts.end(),
-                       [](const std::string& text) { return text.empty(); });
-}

@@ -26,6 +26,3 @@ void WriteRawChannel(MemoryImage& image, int n, const RawChannel& channel);
 // scan list set, so that comparing it with a new file shows no difference.
 RawChannel EmptyRawChannel();
 
-// True when the grid would show all 13 texts of the channel empty.
-bool IsEmptyChannel(const RawChannel& channel);
-bool IsEmptyChannel(const MemoryImage& image, int n);

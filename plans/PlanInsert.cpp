@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/Channel.h"
 #include "image/ChannelCodec.h"
 #include "image/ChannelRules.h"
 #include "image/FrequencyCheck.h"

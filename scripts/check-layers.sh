@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The layering of docs/ARCHITECTURE.md: each folder includes only the folders
-# its row of the rank table names. The table is read from the document, so the
-# two cannot disagree. Prints every include that breaks it and fails.
+# its row of the rank table names, and no two units (a header with its source
+# file) include each other, directly or round a circle. The table is read from
+# the document, so the two cannot disagree. Prints every include that breaks
+# it and fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -68,4 +70,25 @@ for folder in "${!allowed[@]}"; do
         done
     done < <(sources_of "$folder" 'target_sources\((orincore|orinlink)')
 done
+
+# No circles between units: a unit is a header with the source file of the
+# same name; it depends on every header either includes. tsort names the units
+# of each circle it finds.
+for folder in "${!allowed[@]}"; do
+    for file in "$folder"/*.h "$folder"/*.cpp; do
+        [ -f "$file" ] || continue
+        unit=${file%.*}
+        { grep -oE '^#include "[a-z]+/[A-Za-z0-9]+\.h"' "$file" || true; } |
+            sed 's/#include "//; s/\.h"$//' | while read -r used; do
+                [ "$used" = "$unit" ] || echo "$unit $used"
+            done
+    done
+done >/tmp/orin-units.$$
+if ! circles=$(tsort /tmp/orin-units.$$ 2>&1 >/dev/null); then
+    awk '/contains a loop/ { if (line) print line; line = "layering: units in a circle:"; next }
+         { sub(/^tsort: /, ""); line = line " " $0 }
+         END { if (line) print line }' <<<"$circles"
+    bad=1
+fi
+rm -f /tmp/orin-units.$$
 exit $bad

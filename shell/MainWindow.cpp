@@ -6,11 +6,13 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QStyleHints>
 #include <QTableView>
 #include <QToolBar>
 
@@ -35,6 +37,7 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "document/ChannelDocument.h"
+#include "editor/ChannelCommands.h"
 #include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "image/BandLimits.h"
@@ -74,9 +77,18 @@ MainWindow::MainWindow(const ShellContext& context, QWidget* parent)
     m_Language = new LanguageSwitch(context, this, this);
     m_Settings = new SettingsCommands(context.doc, this, this);
     m_ChannelLists = new ChannelListCommands(context.doc, this);
-    m_Plans = new PlanCommands(context.doc, *context.view.Grid(), context.profile, this);
+    m_Channels = new ChannelCommands(context.doc, *context.editor.Grid(), this);
+    m_Plans = new PlanCommands(context.doc, *context.editor.Grid(), context.profile, this);
 
-    setCentralWidget(&context.view);
+    for (QAction* action : {m_ChannelLists->ImportAction(), m_ChannelLists->ExportAction(),
+                            m_Plans->InsertAction(), m_Plans->CheckAction()}) {
+        m_Actions->Add(action, MainActions::Need::NoTransfer);
+    }
+    // Every menu shows its items' keys, a menu opened as a pop-up too (the
+    // grid's menu, or one a screen reader opens).
+    QGuiApplication::styleHints()->setShowShortcutsInContextMenus(true);
+
+    setCentralWidget(&context.editor);
     BuildMenus();
     BuildToolBar();
     BuildStatusBar();
@@ -94,11 +106,7 @@ MainWindow::MainWindow(const ShellContext& context, QWidget* parent)
     ShowModifiedState();
 
     setAcceptDrops(true);
-    if (auto* table = qobject_cast<QTableView*>(context.view.GridWidget())) {
-        WindowPlacement::Restore(*this, *table, context.profile);
-    } else {
-        resize(1024, 768);
-    }
+    WindowPlacement::Restore(*this, *context.editor.Grid(), context.profile);
 }
 
 MainWindow::~MainWindow() {
@@ -125,17 +133,8 @@ void MainWindow::BuildMenus() {
 
     m_EditMenu = menuBar()->addMenu(QString());
     m_EditMenu->addActions({a.editUndo, a.editRedo});
-    const QList<QAction*> channelCommands = m_Context.view.EditMenuActions();
-    if (!channelCommands.isEmpty()) {
-        m_EditMenu->addSeparator();
-    }
-    for (QAction* action : channelCommands) {
-        if (action) {
-            m_EditMenu->addAction(action);
-        } else {
-            m_EditMenu->addSeparator();
-        }
-    }
+    m_EditMenu->addSeparator();
+    m_Channels->AddTo(m_EditMenu);
     m_EditMenu->addSeparator();
     m_EditMenu->addAction(m_Plans->InsertAction());
 
@@ -242,6 +241,7 @@ void MainWindow::AttachTransfer(TransferCommands* transfer) {
     });
     port.PopulateMenu(m_PortMenu);
     m_Compare = new CompareCommands(m_Context.doc, *m_Files, *transfer, m_Context.profile, this);
+    m_Actions->Add(m_Compare->CompareFileAction(), MainActions::Need::NoTransfer);
     // File: after the channel lists. Program: after Write, then the check box.
     const QList<QAction*> fileActions = m_FileMenu->actions();
     m_FileMenu->insertAction(
@@ -287,26 +287,15 @@ bool MainWindow::MayWrite(const MemoryImage& image) {
 }
 
 void MainWindow::SetImageCommandsEnabled(bool enabled) {
-    MainActions& a = *m_Actions;
-    for (QAction* action : {a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs, a.optionalFeatures,
-                            a.sideKey, a.switchLanguage}) {
-        action->setEnabled(enabled);
-    }
+    m_Actions->SetTransferRunning(!enabled);
     for (QAction* action : m_FileMenu->actions()) {
         if (action->parent() == m_FileMenu) {
             action->setEnabled(enabled); // recent-file entries
         }
     }
     m_Edit->SetAllowed(enabled);
-    m_ChannelLists->ImportAction()->setEnabled(enabled);
-    m_ChannelLists->ExportAction()->setEnabled(enabled);
-    m_Plans->InsertAction()->setEnabled(enabled);
-    m_Plans->CheckAction()->setEnabled(enabled);
-    if (m_Compare) {
-        m_Compare->CompareFileAction()->setEnabled(enabled);
-    }
     setAcceptDrops(enabled);
-    m_Context.view.SetImageCommandsEnabled(enabled);
+    m_Channels->SetTransferRunning(!enabled);
 }
 
 void MainWindow::Retranslate() {
@@ -381,9 +370,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (const auto* table = qobject_cast<const QTableView*>(m_Context.view.GridWidget())) {
-        WindowPlacement::Keep(*this, *table, m_Context.profile);
-    }
+    WindowPlacement::Keep(*this, *m_Context.editor.Grid(), m_Context.profile);
     // The transfer works on a copy of the image on another thread; it must end
     // and close its port before the window and the document go away.
     if (m_Transfer && m_Transfer->IsBusy()) {

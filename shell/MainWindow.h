@@ -4,6 +4,7 @@
 
 #include "commands/ShellContext.h"
 
+class ChannelCommands;
 class EditCommands;
 class FileCommands;
 class HelpCommands;
@@ -40,6 +41,7 @@ public:
     RecentFileList& RecentFiles() const { return *m_Recent; }
     ChannelListCommands& ChannelLists() const { return *m_ChannelLists; }
     PlanCommands& Plans() const { return *m_Plans; }
+    ChannelCommands& Channels() const { return *m_Channels; }
     // Compare With File, Compare With Radio, Verify After Write; nullptr until
     // AttachTransfer.
     CompareCommands* Compare() const { return m_Compare; }
@@ -101,6 +103,7 @@ private:
     SettingsCommands* m_Settings;
     ChannelListCommands* m_ChannelLists;
     PlanCommands* m_Plans;
+    ChannelCommands* m_Channels;
     TransferCommands* m_Transfer = nullptr;
     CompareCommands* m_Compare = nullptr;
     FleetCommands* m_Fleet = nullptr;

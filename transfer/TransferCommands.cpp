@@ -51,7 +51,7 @@ TransferCommands::TransferCommands(ChannelDocument& doc, QWidget* centreOver, QW
       m_Radio(std::make_unique<SimulatedRadio>()) {
     m_ReadAction->setData(ReadCommandId);
     m_WriteAction->setData(WriteCommandId);
-    // The menu texts name these keys, so they work too.
+    // Qt shows the keys in the menus.
     m_ReadAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
     m_WriteAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+W")));
     connect(m_ReadAction, &QAction::triggered, this, &TransferCommands::OnRead);
@@ -72,11 +72,11 @@ TransferCommands::~TransferCommands() {
 }
 
 void TransferCommands::Retranslate() {
-    m_ReadAction->setText(tr("&Read From Radio\tCtrl+R"));
+    m_ReadAction->setText(tr("&Read From Radio"));
     m_ReadAction->setStatusTip(tr("Read Data From Radio"));
     m_ReadAction->setToolTip(tr("Read"));
     m_ReadAction->setIconText(ButtonName(m_ReadAction->text()));
-    m_WriteAction->setText(tr("&Write To Radio\tCtrl+W"));
+    m_WriteAction->setText(tr("&Write To Radio"));
     m_WriteAction->setStatusTip(tr("Write Data to Radio "));
     m_WriteAction->setToolTip(tr("Write"));
     m_WriteAction->setIconText(ButtonName(m_WriteAction->text()));
@@ -142,7 +142,6 @@ void TransferCommands::OpenDialog(TransferDirection direction, bool bCompare) {
     if (IsBusy()) {
         return; // the direction of a running transfer does not change
     }
-    m_Doc.flushEdits();
     if (!m_Dialog->IsCreated()) {
         m_Answered.reset();
     }
@@ -164,13 +163,13 @@ bool TransferCommands::MayReplaceDocument() {
     }
     // Asked once per state of the document: a change made while the dialog
     // waits for Start is asked about again.
-    if (m_Answered && *m_Answered == m_Doc.flushedImage()) {
+    if (m_Answered && *m_Answered == m_Doc.settledImage()) {
         return true;
     }
     if (!m_BeforeRead()) {
         return false;
     }
-    m_Answered = m_Doc.flushedImage();
+    m_Answered = m_Doc.settledImage();
     return true;
 }
 
@@ -196,10 +195,7 @@ void TransferCommands::StartTransfer() {
     job->direction = m_Direction;
     job->bCompare = m_bCompare && m_Direction == TransferDirection::Read;
     job->bVerify = m_bVerify && m_Direction == TransferDirection::Write;
-    if (job->direction == TransferDirection::Write) {
-        m_Doc.flushEdits();
-    }
-    job->image = m_Doc.image();
+    job->image = m_Doc.settledImage();
     if (job->direction == TransferDirection::Write && m_BeforeWrite && !m_BeforeWrite(job->image)) {
         m_Dialog->EnableStart();
         return;

@@ -85,20 +85,20 @@ For programming the Orin-6140D radio only.</source>
 <context>
     <name>EditCommands</name>
     <message>
-        <source>&amp;Undo %1&#x9;Ctrl+Z</source>
-        <translation>撤销%1(&amp;U)&#x9;Ctrl+Z</translation>
+        <source>&amp;Undo %1</source>
+        <translation>撤销%1(&amp;U)</translation>
     </message>
     <message>
-        <source>&amp;Undo&#x9;Ctrl+Z</source>
-        <translation>撤销(&amp;U)&#x9;Ctrl+Z</translation>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
     </message>
     <message>
-        <source>&amp;Redo %1&#x9;Ctrl+Y</source>
-        <translation>重做%1(&amp;R)&#x9;Ctrl+Y</translation>
+        <source>&amp;Redo %1</source>
+        <translation>重做%1(&amp;R)</translation>
     </message>
     <message>
-        <source>&amp;Redo&#x9;Ctrl+Y</source>
-        <translation>重做(&amp;R)&#x9;Ctrl+Y</translation>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
     </message>
     <message>
         <source>Undo the last change</source>
@@ -150,8 +150,8 @@ For programming the Orin-6140D radio only.</source>
 <context>
     <name>MainActions</name>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>新建(&amp;N)	Ctrl+N</translation>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
     </message>
     <message>
         <source>Create a new document
@@ -160,8 +160,8 @@ New</source>
 新建</translation>
     </message>
     <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>打开(&amp;O)...	Ctrl+O</translation>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
     </message>
     <message>
         <source>Open an existing document
@@ -170,8 +170,8 @@ Open</source>
 打开</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>保存(&amp;S)	Ctrl+S</translation>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
     </message>
     <message>
         <source>Save the active document
@@ -190,8 +190,8 @@ Save As</source>
 另存为</translation>
     </message>
     <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>打印(&amp;P)...	Ctrl+P</translation>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
     </message>
     <message>
         <source>Print the active document
@@ -220,8 +220,8 @@ Print Setup</source>
 打印设置</translation>
     </message>
     <message>
-        <source>E&amp;xit	Ctrl+Q</source>
-        <translation>退出(&amp;X)	Ctrl+Q</translation>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
     </message>
     <message>
         <source>Quit the application
@@ -280,8 +280,8 @@ Switch Language</source>
 切换语言</translation>
     </message>
     <message>
-        <source>&amp;Help Topics	F1</source>
-        <translation>帮助主题(&amp;H)	F1</translation>
+        <source>&amp;Help Topics</source>
+        <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
         <source>List Help topics

@@ -85,20 +85,20 @@ For programming the Orin-6140D radio only.</translation>
 <context>
     <name>EditCommands</name>
     <message>
-        <source>&amp;Undo %1&#x9;Ctrl+Z</source>
-        <translation>&amp;Undo %1&#x9;Ctrl+Z</translation>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <source>&amp;Undo&#x9;Ctrl+Z</source>
-        <translation>&amp;Undo&#x9;Ctrl+Z</translation>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
-        <source>&amp;Redo %1&#x9;Ctrl+Y</source>
-        <translation>&amp;Redo %1&#x9;Ctrl+Y</translation>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <source>&amp;Redo&#x9;Ctrl+Y</source>
-        <translation>&amp;Redo&#x9;Ctrl+Y</translation>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>Undo the last change</source>
@@ -150,8 +150,8 @@ For programming the Orin-6140D radio only.</translation>
 <context>
     <name>MainActions</name>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;New	Ctrl+N</translation>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
     </message>
     <message>
         <source>Create a new document
@@ -160,8 +160,8 @@ New</source>
 New</translation>
     </message>
     <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>&amp;Open...	Ctrl+O</translation>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
     </message>
     <message>
         <source>Open an existing document
@@ -170,8 +170,8 @@ Open</source>
 Open</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Save	Ctrl+S</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Save the active document
@@ -190,8 +190,8 @@ Save As</source>
 Save As</translation>
     </message>
     <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Print...	Ctrl+P</translation>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
     </message>
     <message>
         <source>Print the active document
@@ -220,8 +220,8 @@ Print Setup</source>
 Print Setup</translation>
     </message>
     <message>
-        <source>E&amp;xit	Ctrl+Q</source>
-        <translation>E&amp;xit	Ctrl+Q</translation>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
     </message>
     <message>
         <source>Quit the application
@@ -280,8 +280,8 @@ Switch Language</source>
 Switch Language</translation>
     </message>
     <message>
-        <source>&amp;Help Topics	F1</source>
-        <translation>&amp;Help Topics	F1</translation>
+        <source>&amp;Help Topics</source>
+        <translation>&amp;Help Topics</translation>
     </message>
     <message>
         <source>List Help topics

@@ -51,8 +51,8 @@
 <context>
     <name>TransferCommands</name>
     <message>
-        <source>&amp;Read From Radio&#x9;Ctrl+R</source>
-        <translation>从对讲机读取(&amp;R)&#x9;Ctrl+R</translation>
+        <source>&amp;Read From Radio</source>
+        <translation>从对讲机读取(&amp;R)</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
@@ -63,8 +63,8 @@
         <translation>读取</translation>
     </message>
     <message>
-        <source>&amp;Write To Radio&#x9;Ctrl+W</source>
-        <translation>写入对讲机(&amp;W)&#x9;Ctrl+W</translation>
+        <source>&amp;Write To Radio</source>
+        <translation>写入对讲机(&amp;W)</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>

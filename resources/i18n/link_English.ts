@@ -51,8 +51,8 @@
 <context>
     <name>TransferCommands</name>
     <message>
-        <source>&amp;Read From Radio&#x9;Ctrl+R</source>
-        <translation>&amp;Read From Radio&#x9;Ctrl+R</translation>
+        <source>&amp;Read From Radio</source>
+        <translation>&amp;Read From Radio</translation>
     </message>
     <message>
         <source>Read Data From Radio</source>
@@ -63,8 +63,8 @@
         <translation>Read</translation>
     </message>
     <message>
-        <source>&amp;Write To Radio&#x9;Ctrl+W</source>
-        <translation>&amp;Write To Radio&#x9;Ctrl+W</translation>
+        <source>&amp;Write To Radio</source>
+        <translation>&amp;Write To Radio</translation>
     </message>
     <message>
         <source>Write Data to Radio </source>

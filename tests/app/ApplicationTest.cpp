@@ -48,7 +48,7 @@ TEST_F(ApplicationTest, MissingLanguageModuleEndsTheProgramWithTheMessage) {
     Application app;
     EXPECT_FALSE(app.Start({}, Program(), SystemLanguageChinese));
     EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Load Resource DLL english.dll Fail")});
-    EXPECT_EQ(app.MainFrame(), nullptr);
+    EXPECT_EQ(app.Window(), nullptr);
 }
 
 TEST_F(ApplicationTest, CommandLineFileThatCannotBeOpenedEndsTheProgram) {
@@ -70,7 +70,7 @@ TEST_F(ApplicationTest, SettingsKeptNowhereAreNamedInTheStatusBar) {
     Application app;
     ASSERT_TRUE(app.Start({}, Program(), SystemLanguageEnglish,
                                  dir.filePath(QStringLiteral("home/orinprog"))));
-    EXPECT_EQ(app.MainFrame()->statusBar()->currentMessage(),
+    EXPECT_EQ(app.Window()->statusBar()->currentMessage(),
               "The settings cannot be kept: \"" +
                   QDir::toNativeSeparators(dir.filePath(QStringLiteral("home/orinprog/MAIN.ini"))) +
                   "\" cannot be written.");
@@ -89,9 +89,9 @@ TEST_F(ApplicationTest, StartsChineseWithTheCommandLineFileAndTheToneTable) {
     ASSERT_TRUE(app.Start({file}, Program(), SystemLanguageChinese));
     EXPECT_TRUE(prompter.messages.isEmpty());
     EXPECT_EQ(bChinese, 1);
-    ASSERT_NE(app.MainFrame(), nullptr);
-    EXPECT_TRUE(app.MainFrame()->isVisible());
-    EXPECT_EQ(app.MainFrame()->Files().CurrentPath(), QFileInfo(file).absoluteFilePath());
+    ASSERT_NE(app.Window(), nullptr);
+    EXPECT_TRUE(app.Window()->isVisible());
+    EXPECT_EQ(app.Window()->Files().CurrentPath(), QFileInfo(file).absoluteFilePath());
     EXPECT_TRUE(QFile::exists(programDir + QStringLiteral("/MAIN.ini")));
 }
 

@@ -14,6 +14,7 @@
 #include "editor/ChannelEditor.h"
 #include "editor/ChannelCommands.h"
 #include "editor/ChannelTable.h"
+#include "image/Channel.h"
 #include "image/ChannelCodec.h"
 #include "image/RawChannel.h"
 #include "link/SimulatedRadio.h"

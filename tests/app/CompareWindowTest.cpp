@@ -30,7 +30,7 @@ protected:
             QStringLiteral("app_compare_tests-%1").arg(QCoreApplication::applicationPid()));
         MakeFrame();
         frame->Actions().fileNew->trigger();
-        transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
+        transfer = new TransferCommands(doc, view->Grid(), frame.get());
         transfer->SetSleeper([](int) {});
         transfer->Port().SetPortName(PortChoice::SimulatedPort);
         frame->AttachTransfer(transfer);
@@ -71,7 +71,7 @@ protected:
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.CellRect(row, col).center());
         QCoreApplication::processEvents();
         QTest::keyClicks(QApplication::focusWidget(), text);
-        view->SettleEdits();
+        view->commitPendingEdits();
     }
 
     TransferCommands* transfer = nullptr;
@@ -168,7 +168,7 @@ TEST_F(CompareWindowTest, CancelInTheReadBackStopsItWithoutAMessage) {
 }
 
 TEST_F(CompareWindowTest, CompareWithFileShowsTheDifferencesOrWhyTheFileCannotBeRead) {
-    MemoryImage other = doc.flushedImage();
+    MemoryImage other = doc.settledImage();
     other[0x813] = 2; // Squelch Level
     const QString path = WriteImage(QStringLiteral("other.sin"), other);
     frame->Files().SetFileChooser([path](QWidget*, bool, const QString&) { return path; });
@@ -191,7 +191,7 @@ TEST_F(CompareWindowTest, VerifyAfterWriteIsKeptInTheSettingsFile) {
     frame.reset();
     view = std::make_unique<ChannelEditor>(doc);
     MakeFrame();
-    auto* again = new TransferCommands(doc, view->GridWidget(), frame.get());
+    auto* again = new TransferCommands(doc, view->Grid(), frame.get());
     frame->AttachTransfer(again);
     EXPECT_TRUE(frame->Compare()->VerifyAction()->isChecked());
     EXPECT_TRUE(again->VerifyAfterWrite());

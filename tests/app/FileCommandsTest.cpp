@@ -248,7 +248,7 @@ TEST_F(FileCommandsTest, PrintoutListsTheTitlesAndOnlyProgrammedChannels) {
 
 TEST_F(FileCommandsTest, ThePrintoutHeadNamesTheFileTheDateTheRadioAndTheBand) {
     ASSERT_TRUE(frame->Files().OpenPath(WriteFile(QStringLiteral("club.sin"), Image('\xFF'))));
-    MemoryImage image = doc.flushedImage();
+    MemoryImage image = doc.settledImage();
     image[ImageMap::RadioTypeCode] = ImageMap::RadioTypeBase;
     EncodeBandLimits(136, 174, image);
     doc.apply(BiText{"Edit", "Edit"}, [&](MemoryImage& shown) {

@@ -59,7 +59,7 @@ protected:
 
 TEST_F(PlanWindowTest, APlanGoesInFromTheCurrentChannelAsOneUndoStep) {
     OpenWith(7, "446.50000", "Narrow");
-    auto* table = qobject_cast<QAbstractItemView*>(view->GridWidget());
+    auto* table = qobject_cast<QAbstractItemView*>(view->Grid());
     table->setCurrentIndex(table->model()->index(4, 1)); // channel 5
     ModalRunner::Set([&](QDialog& dialog) {
         dialogs.append(dialog.windowTitle());
@@ -179,7 +179,7 @@ TEST_F(PlanWindowTest, EveryWriteAsksFirstWhenAChannelWouldTransmitOutsideTheLic
     };
     QCoreApplication::setApplicationName(
         QStringLiteral("app_plan_window_tests-%1").arg(QCoreApplication::applicationPid()));
-    auto* commands = new TransferCommands(doc, view->GridWidget(), frame.get()); // the frame owns it
+    auto* commands = new TransferCommands(doc, view->Grid(), frame.get()); // the frame owns it
     commands->SetSleeper([](int) {});
     frame->AttachTransfer(commands);
     OpenWith(5, "446.10000", "Narrow");

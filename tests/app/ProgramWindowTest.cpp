@@ -211,7 +211,7 @@ TEST_F(ProgramWindowTest, LanguageSwitchRelabelsTheGridAndSwitchingBackLooksAsAt
 }
 
 TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
-    auto* transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
+    auto* transfer = new TransferCommands(doc, view->Grid(), frame.get());
     frame->AttachTransfer(transfer);
     const QList<QAction*> program = frame->ProgramMenu()->actions();
     ASSERT_GE(program.size(), 8);
@@ -236,7 +236,7 @@ TEST_F(ProgramWindowTest, TransferCommandsJoinTheMenusAndToolbar) {
 TEST_F(ProgramWindowTest, EveryKeyOfTheWholeWindowIsBoundOnceAndTheLabelsOnlyAreNot) {
     // The whole window with its transfer commands: every key bound anywhere,
     // by an action or a shortcut object.
-    frame->AttachTransfer(new TransferCommands(doc, view->GridWidget(), frame.get()));
+    frame->AttachTransfer(new TransferCommands(doc, view->Grid(), frame.get()));
     emit frame->PortMenu()->aboutToShow();
     QMap<QString, QStringList> bound; // key -> what it starts
     for (QAction* action : frame->findChildren<QAction*>()) {
@@ -297,7 +297,7 @@ TEST_F(ProgramWindowTest, ClosingTheWindowDuringAReadStopsItAndKeepsTheDocument)
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setApplicationName(
         QStringLiteral("app_gui_tests-%1").arg(QCoreApplication::applicationPid()));
-    auto* transfer = new TransferCommands(doc, view->GridWidget(), frame.get());
+    auto* transfer = new TransferCommands(doc, view->Grid(), frame.get());
     frame->AttachTransfer(transfer);
     transfer->Port().SetPortName(PortChoice::SimulatedPort);
     const MemoryImage before = doc.image();
@@ -339,7 +339,7 @@ QImage Grab(QWidget& window, const char* name) {
 TEST_F(ProgramWindowTest, WindowLooksDifferentAfterEachSwitch) {
     ASSERT_TRUE(frame->Files().OpenPath(
         WriteImage(QStringLiteral("demo.sin"), SimulatedRadio::DemoMemory())));
-    frame->AttachTransfer(new TransferCommands(doc, view->GridWidget(), frame.get()));
+    frame->AttachTransfer(new TransferCommands(doc, view->Grid(), frame.get()));
     const QImage english = Grab(*frame, "main_english_demo");
     ASSERT_TRUE(frame->Language().SwitchLanguage());
     const QImage chinese = Grab(*frame, "main_after_switch_to_chinese");

@@ -25,6 +25,7 @@
 #include "transfer/ProgressDialog.h"
 #include "transfer/TransferCommands.h"
 #include "tests/app/ShellFixture.h"
+#include "tests/support/MenuText.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ protected:
     void EnterFrequency(int row, int col, const QString& text) {
         ClickCell(row, col);
         QTest::keyClicks(Focus(), text);
-        view->SettleEdits();
+        view->commitPendingEdits();
         ASSERT_EQ(Focus(), &Grid());
     }
     void Press(int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
@@ -76,7 +77,7 @@ protected:
     }
     // What Save would write now.
     MemoryImage SavedBytes() {
-        view->SettleEdits();
+        view->commitPendingEdits();
         return doc.image();
     }
 
@@ -92,19 +93,19 @@ TEST_F(UnsavedChangesTest, TheEditMenuSitsBetweenFileAndProgramInBothLanguages) 
     const MainActions& a = frame->Actions();
     // Undo and Redo first; the channel commands follow them.
     EXPECT_EQ(frame->EditMenu()->actions().mid(0, 2), (QList<QAction*>{a.editUndo, a.editRedo}));
-    EXPECT_EQ(a.editUndo->text(), QStringLiteral("&Undo\tCtrl+Z"));
+    EXPECT_EQ(ShownText(frame->EditMenu(), a.editUndo), QStringLiteral("&Undo\tCtrl+Z"));
     EXPECT_FALSE(a.editUndo->isEnabled());
     EXPECT_FALSE(a.editRedo->isEnabled());
 
     EnterFrequency(5, 1, QStringLiteral("450"));
-    EXPECT_EQ(a.editUndo->text(), QStringLiteral("&Undo Edit Channel 5\tCtrl+Z"));
+    EXPECT_EQ(ShownText(frame->EditMenu(), a.editUndo), QStringLiteral("&Undo Edit Channel 5\tCtrl+Z"));
     EXPECT_TRUE(a.editUndo->isEnabled());
     frame->Language().SwitchLanguage();
     EXPECT_EQ(frame->EditMenu()->title(), QStringLiteral("编辑(&E)"));
-    EXPECT_EQ(a.editUndo->text(), QStringLiteral("撤销编辑频道5(&U)\tCtrl+Z"));
+    EXPECT_EQ(ShownText(frame->EditMenu(), a.editUndo), QStringLiteral("撤销编辑频道5(&U)\tCtrl+Z"));
     a.editUndo->trigger();
-    EXPECT_EQ(a.editRedo->text(), QStringLiteral("重做编辑频道5(&R)\tCtrl+Y"));
-    EXPECT_EQ(a.editUndo->text(), QStringLiteral("撤销(&U)\tCtrl+Z"));
+    EXPECT_EQ(ShownText(frame->EditMenu(), a.editRedo), QStringLiteral("重做编辑频道5(&R)\tCtrl+Y"));
+    EXPECT_EQ(ShownText(frame->EditMenu(), a.editUndo), QStringLiteral("撤销(&U)\tCtrl+Z"));
 }
 
 TEST_F(UnsavedChangesTest, CtrlZAndCtrlYUndoAndRedoAndTheSavedBytesFollow) {
@@ -407,7 +408,7 @@ TEST_F(UnsavedChangesTest, OkInTheSettingsDialogsIsOneStepAndCancelIsNone) {
 
 TEST_F(UnsavedChangesTest, AReadIsOneUndoAwayWithItsFileAndAWriteLeavesTheChangesUnsaved) {
     QStandardPaths::setTestModeEnabled(true);
-    auto* commands = new TransferCommands(doc, view->GridWidget(), frame.get());
+    auto* commands = new TransferCommands(doc, view->Grid(), frame.get());
     commands->SetSleeper([](int) {});
     frame->AttachTransfer(commands);
     MemoryImage radio = ImageMap::NewDocumentImage();

@@ -50,7 +50,7 @@ TEST_F(WindowFitTest, TheFirstWindowShowsEveryColumnAndTheUsersSizeAndWidthsAreK
     // A screen with room for the whole table (the test screen is smaller, and
     // only the fitting would bound the window to it).
     qApp->removeEventFilter(&fit);
-    auto* table = qobject_cast<QTableView*>(view->GridWidget());
+    auto* table = qobject_cast<QTableView*>(view->Grid());
     ASSERT_NE(table, nullptr);
     // Laid out at its first size without a screen that would bound it.
     frame->setAttribute(Qt::WA_DontShowOnScreen);

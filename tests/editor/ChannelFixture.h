@@ -58,8 +58,7 @@ protected:
 
     // What a save writes now.
     MemoryImage Saved() {
-        m_View->SettleEdits();
-        return m_Doc.image();
+        return m_Doc.settledImage();
     }
     QStringList Names(int count) {
         QStringList names;
@@ -98,7 +97,7 @@ protected:
     bool RowShownSelected(int row) {
         return Grid().selectionModel()->isRowSelected(row - 1, QModelIndex());
     }
-    ChannelCommands& Commands() { return m_View->Channels(); }
+    ChannelCommands& Commands() { return *m_Commands; }
     static void CloseMenus() {
         while (QWidget* popup = QApplication::activePopupWidget()) {
             popup->close();

@@ -28,8 +28,6 @@ protected:
         MemoryImage image = ImageMap::NewDocumentImage();
         EncodeBandLimits(136, 174, image);
         m_Doc.newDocument(image);
-        m_Model.SetBandSource(
-            [this](ChannelTableModel::CommitWay) { return DecodeBandLimits(m_Doc.image()); });
         QObject::connect(&m_Model, &ChannelTableModel::EditRefused,
                          [this](const QString& message) { messages << message; });
     }
@@ -144,7 +142,22 @@ TEST_F(ChannelTableModelTest, ARefusedFrequencyShowsItsMessageAndChangesNothing)
         EXPECT_FALSE(Set(1, 1, c.typed, c.enter));
         EXPECT_EQ(messages, QStringList{c.message}) << c.typed.toStdString();
         EXPECT_EQ(m_Doc.image(), before) << c.typed.toStdString();
+        // The refusal is the commit's value too, and no step is made.
+        const int steps = m_Doc.stepCount();
+        const ChannelTableModel::Outcome refused =
+            m_Model.Commit(m_Model.Cell(1, 1), c.typed,
+                           c.enter ? ChannelTableModel::CommitWay::Enter
+                                   : ChannelTableModel::CommitWay::Leave);
+        EXPECT_TRUE(refused.refused);
+        EXPECT_FALSE(refused.changed);
+        EXPECT_EQ(refused.message, c.message);
+        EXPECT_EQ(m_Doc.stepCount(), steps);
     }
+    const ChannelTableModel::Outcome taken =
+        m_Model.Commit(m_Model.Cell(1, 1), QStringLiteral("146.5"), ChannelTableModel::CommitWay::Leave);
+    EXPECT_FALSE(taken.refused);
+    EXPECT_TRUE(taken.changed);
+    EXPECT_TRUE(taken.message.isEmpty());
 }
 
 TEST_F(ChannelTableModelTest, RemovingTheLastFrequencyEmptiesTheRow) {
@@ -188,7 +201,7 @@ TEST_F(ChannelTableModelTest, EachEditIsOneNamedStepAndChangesOnlyItsChannel) {
 }
 
 TEST_F(ChannelFormTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper) {
-    m_View->SettleEdits(); // 136-174 MHz stored
+    m_View->commitPendingEdits(); // 136-174 MHz stored
     const struct {
         const char* lower;
         const char* upper;
@@ -202,7 +215,7 @@ TEST_F(ChannelFormTest, TheBandBoxesTakeWholeMHz67To521LowerNotAboveUpper) {
         const BandEdges before = DecodeBandLimits(m_Doc.image());
         Bar().LowerBox()->setText(QString::fromLatin1(c.lower));
         Bar().UpperBox()->setText(QString::fromLatin1(c.upper));
-        m_View->SettleEdits();
+        m_View->commitPendingEdits();
         const BandEdges after = DecodeBandLimits(m_Doc.image());
         const BandEdges expected =
             c.taken ? BandEdges{unsigned(std::stoul(c.lower)), unsigned(std::stoul(c.upper))}
@@ -233,7 +246,7 @@ TEST_F(ChannelTableModelTest, TheLanguageChangesTextsAndTitlesButNoByte) {
 }
 
 TEST_F(ChannelFormTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCoverThem) {
-    m_View->SettleEdits(); // the edges 136-174 MHz into the image
+    m_View->commitPendingEdits(); // the edges 136-174 MHz into the image
     ASSERT_TRUE(Set(1, ColRxFrequency, QStringLiteral("150")));
     ASSERT_TRUE(Set(2, ColRxFrequency, QStringLiteral("170")));
     const QModelIndex inside = m_View->Model().Cell(1, ColRxFrequency);
@@ -241,7 +254,7 @@ TEST_F(ChannelFormTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCove
     EXPECT_FALSE(m_View->Model().data(outside, Qt::BackgroundRole).isValid());
     // The edges narrowed after the channels were set: 136-160 MHz.
     Bar().UpperBox()->setText(QStringLiteral("160"));
-    m_View->SettleEdits();
+    m_View->commitPendingEdits();
     EXPECT_FALSE(m_View->Model().data(inside, Qt::BackgroundRole).isValid());
     EXPECT_TRUE(m_View->Model().data(outside, Qt::BackgroundRole).isValid());
     EXPECT_EQ(m_View->Model().data(outside, Qt::ToolTipRole).toString(),
@@ -251,7 +264,7 @@ TEST_F(ChannelFormTest, FrequenciesOutsideTheBandEdgesAreMarkedUntilTheEdgesCove
 
     // A screen reader hears the mark as the cell's description, and the
     // column titles without the blanks they have on screen.
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_View->GridWidget());
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_View->Grid());
     ASSERT_TRUE(table && table->tableInterface());
     const auto described = [&](const QModelIndex& cell) {
         return table->tableInterface()

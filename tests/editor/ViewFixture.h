@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "base/AppLanguage.h"
+#include "editor/ChannelCommands.h"
 #include "editor/ChannelEditor.h"
 #include "editor/ChannelTable.h"
 #include "editor/ChannelTableModel.h"
@@ -27,6 +28,7 @@ protected:
         SetLanguage(false);
     }
     void TearDown() override {
+        m_Commands.reset();
         m_View.reset();
         SetLanguage(false);
     }
@@ -40,7 +42,10 @@ protected:
     // language.
     void Open() {
         m_Doc.newDocument(m_Start);
+        m_Commands.reset();
         m_View = std::make_unique<ChannelEditor>(m_Doc);
+        // The channel commands, as the main window makes them over the table.
+        m_Commands = std::make_unique<ChannelCommands>(m_Doc, *m_View->Grid());
         m_View->resize(1300, 640); // every column in sight
         m_View->show();
         m_View->activateWindow();
@@ -89,4 +94,5 @@ protected:
     MemoryImage m_Start = ImageMap::NewDocumentImage();
     ChannelDocument m_Doc;
     std::unique_ptr<ChannelEditor> m_View;
+    std::unique_ptr<ChannelCommands> m_Commands;
 };

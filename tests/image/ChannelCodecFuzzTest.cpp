@@ -9,6 +9,7 @@
 
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 #include "image/ToneTable.h"
 #include "image/Utf8.h"
 

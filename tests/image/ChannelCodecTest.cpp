@@ -7,6 +7,7 @@
 
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
+#include "image/NameAlphabet.h"
 #include "image/ToneTable.h"
 
 namespace {

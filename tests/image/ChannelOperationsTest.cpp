@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "image/Channel.h"
 #include "image/ChannelOperations.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"

@@ -37,7 +37,7 @@ protected:
             QStringLiteral("app_window_transfer_tests-%1").arg(QCoreApplication::applicationPid()));
         MakeFrame();
         frame->Actions().fileNew->trigger();
-        commands = new TransferCommands(doc, view->GridWidget(), frame.get()); // the frame owns it
+        commands = new TransferCommands(doc, view->Grid(), frame.get()); // the frame owns it
         commands->SetSleeper([](int) {});
         frame->AttachTransfer(commands);
     }
@@ -82,7 +82,7 @@ TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeSta
     const MemoryImage home = doc.image();
     const QString homePath = WriteImage(QStringLiteral("home.sin"), home);
     ASSERT_TRUE(frame->Files().OpenPath(homePath));
-    const MemoryImage opened = doc.flushedImage();
+    const MemoryImage opened = doc.settledImage();
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("home.sin[*] - Orin Programing Software"));
     ReadRadio();
     EXPECT_EQ(doc.image(), SimulatedRadio::DemoMemory());
@@ -106,7 +106,7 @@ TEST_F(WindowTransferTest, AfterAReadCtrlSAsksForANewNameAndTheFileOpenBeforeSta
 
     // The read is one step back to what was there.
     frame->Actions().editUndo->trigger();
-    EXPECT_EQ(doc.flushedImage(), opened);
+    EXPECT_EQ(doc.settledImage(), opened);
 }
 
 TEST_F(WindowTransferTest, AFinishedReadSaysSoInTheStatusBarWithItsTime) {
@@ -120,7 +120,7 @@ TEST_F(WindowTransferTest, AFinishedReadSaysSoInTheStatusBarWithItsTime) {
 
 TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
     ChangeAChannel();
-    const MemoryImage changed = doc.flushedImage();
+    const MemoryImage changed = doc.settledImage();
     prompter.saveAnswers = {SaveChoice::Cancel};
     commands->ReadAction()->trigger();
     EXPECT_EQ(prompter.questions.size(), 1);
@@ -138,7 +138,7 @@ TEST_F(WindowTransferTest, AReadOverUnsavedChangesAsksFirstAndCancelKeepsThem) {
     EXPECT_EQ(prompter.questions.size(), 3);
     EXPECT_FALSE(commands->IsBusy());
     EXPECT_TRUE(commands->Dialog()->IsStartEnabled());
-    EXPECT_NE(doc.flushedImage(), changed); // the second change is still there
+    EXPECT_NE(doc.settledImage(), changed); // the second change is still there
     EXPECT_TRUE(frame->isWindowModified());
 }
 
@@ -193,7 +193,7 @@ TEST_F(WindowTransferTest, ThePortChosenIsTheOneTheNextStartUses) {
 
     auto otherView = std::make_unique<ChannelEditor>(doc);
     MainWindow next(ShellContext{doc, *otherView, restarted, *module});
-    auto* nextCommands = new TransferCommands(doc, otherView->GridWidget(), &next);
+    auto* nextCommands = new TransferCommands(doc, otherView->Grid(), &next);
     next.AttachTransfer(nextCommands);
     EXPECT_EQ(nextCommands->Port().PortName(), PortChoice::SimulatedPort);
 }
@@ -219,13 +219,13 @@ TEST_F(WindowTransferTest, ImageCommandsAreOffWhileAReadRunsAndTheGridShowsTheRa
     EXPECT_FALSE(frame->Actions().fileOpen->isEnabled());
     EXPECT_FALSE(frame->Actions().optionalFeatures->isEnabled());
     EXPECT_FALSE(commands->WriteAction()->isEnabled());
-    EXPECT_FALSE(view->Channels().paste->isEnabled());
-    EXPECT_FALSE(view->Channels().sort->isEnabled());
+    EXPECT_FALSE(frame->Channels().paste->isEnabled());
+    EXPECT_FALSE(frame->Channels().sort->isEnabled());
     bChecked = true;
     ASSERT_TRUE(finished.wait(20000));
     EXPECT_TRUE(frame->Actions().fileNew->isEnabled());
     EXPECT_TRUE(frame->Actions().optionalFeatures->isEnabled());
-    EXPECT_TRUE(view->Channels().paste->isEnabled());
+    EXPECT_TRUE(frame->Channels().paste->isEnabled());
     EXPECT_EQ(view->Grid()->CellText(1, 13), QStringLiteral("PMR 1"));
     EXPECT_EQ(doc.image()[0x850], 25); // 'P'
 }

@@ -34,7 +34,7 @@ protected:
         view = std::make_unique<ChannelEditor>(doc);
         view->resize(1300, 640);
         view->show();
-        commands = std::make_unique<TransferCommands>(doc, view->GridWidget(), view.get());
+        commands = std::make_unique<TransferCommands>(doc, view->Grid(), view.get());
         commands->SetSleeper([](int) {});
         commands->Port().SetPortName(PortChoice::SimulatedPort);
     }
