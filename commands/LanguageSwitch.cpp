@@ -8,6 +8,7 @@
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
 #include "editor/ChannelEditor.h"
+#include "editor/ChannelTable.h"
 
 namespace {
 constexpr BiText ConfirmChange{"Confirm change language", " 请确认是否修改语言"};
