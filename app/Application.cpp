@@ -18,6 +18,7 @@
 #include "base/Prompter.h"
 #include "base/ScreenFit.h"
 #include "editor/ChannelEditor.h"
+#include "editor/ChannelTable.h"
 #include "document/ChannelDocument.h"
 
 Application::Application() = default;

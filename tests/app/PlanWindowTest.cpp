@@ -17,6 +17,7 @@
 #include "transfer/PortChoice.h"
 #include "transfer/TransferCommands.h"
 #include "editor/ChannelEditor.h"
+#include "editor/ChannelTable.h"
 #include "image/ChannelCodec.h"
 #include "image/ImageMap.h"
 #include "transfer/ProgressDialog.h"

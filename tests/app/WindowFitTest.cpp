@@ -13,6 +13,7 @@
 #include "base/LineEditText.h"
 #include "base/ScreenFit.h"
 #include "editor/ChannelEditor.h"
+#include "editor/ChannelTable.h"
 #include "settings/OptionalFeaturesDialog.h"
 #include "tests/app/ShellFixture.h"
 
