@@ -112,7 +112,7 @@ TEST_F(ChannelWindowsTest, ChannelsCopiedInOneWindowPasteByteExactInAnotherInEit
 }
 
 TEST_F(ChannelWindowsTest, TheCommandsSpeakTheWindowsLanguage) {
-    ChannelCommands& commands = view->Channels();
+    ChannelCommands& commands = frame->Channels();
     EXPECT_EQ(commands.cut->text(), QStringLiteral("Cu&t"));
     EXPECT_EQ(commands.moveDown->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Down")));
     frame->Actions().switchLanguage->trigger();
@@ -122,7 +122,7 @@ TEST_F(ChannelWindowsTest, TheCommandsSpeakTheWindowsLanguage) {
 }
 
 TEST_F(ChannelWindowsTest, TheEditMenuHoldsTheCommandsAndCtrlZTakesThemBack) {
-    ChannelCommands& commands = view->Channels();
+    ChannelCommands& commands = frame->Channels();
     QList<QAction*> items;
     for (QAction* action : frame->EditMenu()->actions()) {
         if (!action->isSeparator()) {

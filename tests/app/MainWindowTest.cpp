@@ -15,6 +15,7 @@
 #include "commands/FileCommands.h"
 #include "commands/HelpCommands.h"
 #include "commands/HelpWindow.h"
+#include "commands/LanguageSwitch.h"
 #include "base/ButtonName.h"
 #include "commands/MainActions.h"
 #include "settings/OptionalFeaturesDialog.h"
