@@ -251,9 +251,10 @@ FileOutcome ChannelDocument::save(const QString& path) {
         return outcome;
     }
     const bool wasModified = isModified();
+    // path may be suggestedPath() itself: read it before that is cleared.
+    m_Path = QFileInfo(path).absoluteFilePath();
     m_Clean = m_Current;
     m_Suggested.clear();
-    m_Path = QFileInfo(path).absoluteFilePath();
     NoteDisk(m_Path, file.Image());
     emit filePathChanged(m_Path);
     if (wasModified) {
