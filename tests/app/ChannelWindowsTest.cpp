@@ -20,6 +20,7 @@
 #include "link/SimulatedRadio.h"
 #include "support/GridClicks.h"
 #include "tests/app/ShellFixture.h"
+#include "tests/support/MenuText.h"
 
 namespace {
 
@@ -150,7 +151,8 @@ TEST_F(ChannelWindowsTest, TheEditMenuHoldsTheCommandsAndCtrlZTakesThemBack) {
     ClickChannelNumber(*view->Grid(), 2);
     Key(*view, Qt::Key_Delete, {});
     EXPECT_EQ(view->Grid()->CellText(2, 13), QString());
-    EXPECT_EQ(frame->Actions().editUndo->text(), QStringLiteral("&Undo Clear Channels\tCtrl+Z"));
+    EXPECT_EQ(ShownText(frame->EditMenu(), frame->Actions().editUndo),
+              QStringLiteral("&Undo Clear Channels\tCtrl+Z"));
     Key(*view, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(view->Grid()->CellText(2, 13), name);
 }
