@@ -57,6 +57,11 @@ TransferCommands::TransferCommands(ChannelDocument& doc, QWidget* centreOver, QW
     connect(m_ReadAction, &QAction::triggered, this, &TransferCommands::OnRead);
     connect(m_WriteAction, &QAction::triggered, this, &TransferCommands::OnWrite);
     connect(m_CheckAction, &QAction::triggered, this, &TransferCommands::OnCheckConnection);
+    // The answer about unsaved changes holds until the document changes.
+    const auto changed = [this] { m_bAnswered = false; };
+    connect(&m_Doc, &ChannelDocument::channelsChanged, this, changed);
+    connect(&m_Doc, &ChannelDocument::settingsChanged, this, changed);
+    connect(&m_Doc, &ChannelDocument::reset, this, changed);
     m_Port->SetCheckAction(m_CheckAction);
     connect(m_Dialog, &ProgressDialog::startRequested, this, &TransferCommands::StartTransfer);
     qApp->installEventFilter(this);
@@ -143,7 +148,7 @@ void TransferCommands::OpenDialog(TransferDirection direction, bool bCompare) {
         return; // the direction of a running transfer does not change
     }
     if (!m_Dialog->IsCreated()) {
-        m_Answered.reset();
+        m_bAnswered = false;
     }
     // A read for a comparison replaces nothing: no question about changes.
     if (direction == TransferDirection::Read && !bCompare && !MayReplaceDocument()) {
@@ -163,14 +168,12 @@ bool TransferCommands::MayReplaceDocument() {
     }
     // Asked once per state of the document: a change made while the dialog
     // waits for Start is asked about again.
-    if (m_Answered && *m_Answered == m_Doc.settledImage()) {
+    m_Doc.settledImage(); // what is being typed counts as a change
+    if (m_bAnswered) {
         return true;
     }
-    if (!m_BeforeRead()) {
-        return false;
-    }
-    m_Answered = m_Doc.settledImage();
-    return true;
+    m_bAnswered = m_BeforeRead();
+    return m_bAnswered;
 }
 
 void TransferCommands::SetBusy(bool bBusy) {

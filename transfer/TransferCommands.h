@@ -5,7 +5,6 @@
 #include <atomic>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include "transfer/DialogTransferHost.h"
 #include "link/SimulatedRadio.h"
@@ -130,5 +129,5 @@ private:
     std::function<bool()> m_BeforeRead;
     std::function<bool(const MemoryImage&)> m_BeforeWrite;
     qint64 m_StartedMs = 0;
-    std::optional<MemoryImage> m_Answered; // the document the question was answered for
+    bool m_bAnswered = false; // the question about unsaved changes, for the document as it is
 };
