@@ -25,10 +25,6 @@
 
 namespace {
 
-QStringList MenuTexts(QMenu* menu) {
-    return ShownTexts(menu);
-}
-
 class MainWindowTest : public ShellFixture {
 protected:
     void SetUp() override {
@@ -46,50 +42,6 @@ TEST_F(MainWindowTest, WindowIsAtLeast1024By768WithTheProgramTitle) {
     EXPECT_EQ(frame->centralWidget(), view.get());
 }
 
-TEST_F(MainWindowTest, MenusHoldTheItemsWithMnemonicsAndTheirKeys) {
-    QStringList titles;
-    for (QAction* a : frame->menuBar()->actions()) {
-        titles.append(a->text());
-    }
-    EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "&Program", "P&ort", "&View", "&Help"}));
-    EXPECT_EQ(MenuTexts(frame->FileMenu()),
-              (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                           "&Import Channels...", "&Export Channels...", "-", "&Print...\tCtrl+P",
-                           "Print Pre&view", "P&rint Setup...", "-", "E&xit\tCtrl+Q"}));
-    EXPECT_EQ(MenuTexts(frame->EditMenu()),
-              (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C",
-                           "&Paste\tCtrl+V", "C&lear\tDel", "-", "&Insert Empty Channel",
-                           "&Delete Channel", "-", "&Move Up\tCtrl+Shift+Up",
-                           "Move Do&wn\tCtrl+Shift+Down", "&Sort By Rx Frequency", "-",
-                           "Insert C&hannel Plan..."}));
-    EXPECT_EQ(MenuTexts(frame->ProgramMenu()), (QStringList{"&Optional Features", "Side Key", "-",
-                                                            "Check Channels Against &Licence..."}));
-    EXPECT_EQ(MenuTexts(frame->ViewMenu()),
-              (QStringList{"&Toolbar", "&Status Bar", "Switch to Chinese"}));
-    EXPECT_EQ(MenuTexts(frame->HelpMenu()),
-              (QStringList{"&Help Topics\tF1", "-", "&About Orin..."}));
-}
-
-TEST_F(MainWindowTest, KeysNoMenuShowsAreBoundTooAndNoTextCarriesAKey) {
-    // The menus show each item's keys (above); these have none there.
-    MainActions& a = frame->Actions();
-    EXPECT_EQ(a.helpContents->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
-    EXPECT_EQ(a.editRedo->shortcuts().value(1), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-    // The keys are the actions' own, in either language.
-    for (const bool chinese : {false, true}) {
-        if (chinese) {
-            frame->Language().SwitchLanguage();
-        }
-        for (QMenu* menu : {frame->FileMenu(), frame->EditMenu(), frame->ProgramMenu(),
-                            frame->ViewMenu(), frame->HelpMenu()}) {
-            for (QAction* action : menu->actions()) {
-                EXPECT_FALSE(action->text().contains(QLatin1Char('\t')))
-                    << action->text().toStdString();
-            }
-        }
-    }
-}
-
 TEST_F(MainWindowTest, CtrlOOpensTheFileDialogNotOptionalFeatures) {
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
@@ -97,52 +49,6 @@ TEST_F(MainWindowTest, CtrlOOpensTheFileDialogNotOptionalFeatures) {
     EXPECT_EQ(chooserCalls.size(), 1);
     EXPECT_TRUE(chooserCalls.value(0).startsWith(QStringLiteral("open:")));
     EXPECT_TRUE(dialogs.isEmpty());
-}
-
-TEST_F(MainWindowTest, ToolbarHoldsFileTransferPrintAndAboutButtons) {
-    QList<QAction*> actions = frame->ToolBar()->actions();
-    MainActions& a = frame->Actions();
-    auto read = std::make_unique<QAction>(QStringLiteral("Read"));
-    auto write = std::make_unique<QAction>(QStringLiteral("Write"));
-    frame->InstallTransferActions(read.get(), write.get());
-    actions = frame->ToolBar()->actions();
-    ASSERT_EQ(actions.size(), 9);
-    EXPECT_EQ(actions[0], a.fileNew);
-    EXPECT_EQ(actions[1], a.fileOpen);
-    EXPECT_EQ(actions[2], a.fileSave);
-    EXPECT_TRUE(actions[3]->isSeparator());
-    EXPECT_EQ(actions[4], read.get());
-    EXPECT_EQ(actions[5], write.get());
-    EXPECT_TRUE(actions[6]->isSeparator());
-    EXPECT_EQ(actions[7], a.filePrint);
-    EXPECT_EQ(actions[8], a.appAbout);
-    EXPECT_EQ(MenuTexts(frame->ProgramMenu()),
-              (QStringList{"Read", "Write", "-", "&Optional Features", "Side Key", "-",
-                           "Check Channels Against &Licence..."}));
-    for (QAction* button : {a.fileNew, a.fileOpen, a.fileSave, a.filePrint, a.appAbout}) {
-        EXPECT_FALSE(button->icon().isNull());
-        EXPECT_FALSE(button->toolTip().isEmpty());
-    }
-    frame.reset(); // before the actions go
-}
-
-TEST_F(MainWindowTest, ToolbarButtonsAreNamedWithoutShortcutOrMnemonic) {
-    auto read = std::make_unique<QAction>(QStringLiteral("&Read From Radio\tCtrl+R"));
-    read->setIconText(ButtonName(read->text()));
-    auto write = std::make_unique<QAction>(QStringLiteral("&Write To Radio\tCtrl+W"));
-    write->setIconText(ButtonName(write->text()));
-    frame->InstallTransferActions(read.get(), write.get());
-    QStringList names;
-    for (QAction* action : frame->ToolBar()->actions()) {
-        if (QWidget* button = frame->ToolBar()->widgetForAction(action); !action->isSeparator()) {
-            names << QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name);
-        }
-    }
-    EXPECT_EQ(names, (QStringList{"New", "Open", "Save", "Read From Radio", "Write To Radio",
-                                  "Print", "About Orin"}));
-    EXPECT_EQ(ButtonName(QStringLiteral("从对讲机读取(&R)\tCtrl+R")),
-              QStringLiteral("从对讲机读取"));
-    frame.reset(); // before the actions go
 }
 
 TEST_F(MainWindowTest, StatusBarShowsIdleTextAndPrompts) {
