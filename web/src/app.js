@@ -4,6 +4,7 @@ import { ChannelGrid } from './grid.js';
 import { SerialLine, Sleep } from './serial.js';
 import { Forget, Keep, LoadKept } from './store.js';
 import { IsChinese, LoadTexts, SetChinese, T } from './texts.js';
+import { InstallFeatures } from './features.js';
 
 const $ = (id) => document.getElementById(id);
 const BlockCount = 397;
@@ -11,6 +12,7 @@ const Outcome = { Completed: 0 };
 
 let core;
 let grid;
+let features; // the type bar and the editing commands (features.js)
 let busy = false;
 
 // ---------------------------------------------------------------- the core
@@ -117,6 +119,7 @@ function UpdateCommands() {
     $('cmd-undo').textContent = undo ? T('Undo %1', StepName(undo)) : T('Undo');
     $('cmd-redo').textContent = redo ? T('Redo %1', StepName(redo)) : T('Redo');
     for (const id of ['cmd-read', 'cmd-write']) $(id).disabled = busy;
+    features?.Enable(!busy);
 }
 
 function StepName(step) {
@@ -124,7 +127,7 @@ function StepName(step) {
 }
 
 function ShowBand() {
-    $('band').textContent = `${core.bandLower()} - ${core.bandUpper()} MHz`;
+    features?.ShowBar();
 }
 
 // ---------------------------------------------------------------- messages
@@ -390,7 +393,7 @@ function Relabel() {
         $('notice').textContent = T('This browser has no Web Serial: files and editing work, reading and writing a radio needs Chrome, Edge or Opera (or the Simulated radio).');
     }
     grid.Relabel();
-    ShowBand();
+    features.Relabel();
     FillPorts($('port').value || undefined);
     UpdateCommands();
 }
@@ -422,11 +425,12 @@ function WireCommands() {
         Relabel();
     });
     document.addEventListener('keydown', (e) => {
-        if (!(e.ctrlKey || e.metaKey) || dialogOpen || busy) return;
+        if (!(e.ctrlKey || e.metaKey) || dialogOpen || busy || document.querySelector('dialog[open]')) return;
         const key = e.key.toLowerCase();
         const command = { z: 'cmd-undo', y: 'cmd-redo', s: 'cmd-save', o: 'cmd-open', n: 'cmd-new', r: 'cmd-read', w: 'cmd-write' }[key];
         if (!command || (grid.editor && (key === 'z' || key === 'y'))) return;
         e.preventDefault();
+        features.Flush();
         $(command).click();
     });
     // Drag and drop of a .sin file anywhere on the page.
@@ -466,6 +470,7 @@ async function Start() {
         busy: () => dialogOpen > 0,
     });
     doc.saved = doc.Snapshot();
+    features = InstallFeatures({ core, doc, grid, Message, Ask, Status, Busy: () => busy || dialogOpen > 0 });
     WireCommands();
     Relabel();
     performance.mark('grid-shown');
