@@ -4,6 +4,8 @@
 import { TypeBar } from './typebar.js';
 import { OptionalFeatures, SideKey } from './settings.js';
 import { T } from './texts.js';
+import { ChannelClipboard } from './clipboard.js';
+import { ExportChannels, ImportChannels } from './lists.js';
 
 // page: { core, doc, grid, Message, Ask, Status, Busy }
 export function InstallFeatures(page) {
@@ -33,12 +35,20 @@ export function InstallFeatures(page) {
         sep.className = 'sep';
         toolbar.append(sep);
     };
+    const clipboard = new ChannelClipboard(page);
+    add('cmd-cut', 'Cut', () => clipboard.Command('cut'));
+    add('cmd-copy', 'Copy', () => clipboard.Command('copy'));
+    add('cmd-paste', 'Paste', () => clipboard.Command('paste'));
+    separator();
+    add('cmd-import', 'Import Channels...', () => ImportChannels(page));
+    add('cmd-export', 'Export Channels...', () => ExportChannels(page));
+    separator();
     add('cmd-features', 'Optional Features', () => OptionalFeatures(page));
     add('cmd-sidekey', 'Side Key', () => SideKey(page));
-    separator();
     document.getElementById('toolbar').after(toolbar);
     return {
         bar,
+        clipboard,
         toolbar,
         ShowBar: () => bar.Show(),
         Relabel() {

@@ -27,6 +27,11 @@ test('the type bar, the settings dialogs and the channel commands work as in the
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
+    // No file pickers in a headless browser: the chooser and the download.
+    await page.addInitScript(() => {
+        window.showSaveFilePicker = undefined;
+        window.showOpenFilePicker = undefined;
+    });
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await page.waitForFunction(() => window.orinReady === true);
 
@@ -70,6 +75,8 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         assert.match(await message(), /Out Of Range/);
         await page.keyboard.press('Escape');
         assert.equal(await cell(2, 1).textContent(), '');
+        await upper.fill('480');
+        await upper.press('Tab');
     });
 
     await test('"Manul Setting" and the Type list are one undo step each', async () => {
@@ -108,6 +115,70 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         await id.pressSequentially('ab-1*c');
         assert.equal(await id.inputValue(), 'AB1C', 'the ID takes letters and digits, upper case');
         await page.keyboard.press('Escape');
+    });
+
+    await test('Ctrl+C/X/V carry whole channels; a paste that cannot be taken changes nothing', async () => {
+        await typeCell(5, 1, '446.1');
+        await typeCell(6, 1, '446.2');
+        const head = (row) => page.locator(`#grid-body tr:nth-child(${row}) th`);
+        await head(5).click();
+        await page.keyboard.press('Shift+ArrowDown');
+        assert.equal(await page.locator('#grid-body tr[aria-selected=true]').count(), 2);
+        await page.keyboard.press('Control+c');
+        await head(10).click();
+        await page.keyboard.press('Control+v');
+        assert.deepEqual([await cell(10, 1).textContent(), await cell(11, 1).textContent()], ['446.10000', '446.20000']);
+        assert.equal(await undoName(), 'Undo Paste Channels');
+        await page.keyboard.press('Control+x');
+        assert.deepEqual([await cell(10, 1).textContent(), await cell(11, 1).textContent()], ['', '']);
+        assert.equal(await undoName(), 'Undo Cut Channels');
+        const copied = await page.evaluate(() => navigator.clipboard.readText());
+        assert.match(copied, /^10\t446\.10000\t446\.10000\t/m, 'the window\'s clipboard text');
+        // Text from elsewhere goes through the import's checks.
+        for (const [row, text, said] of [
+            [10, '1\t999\t999\tOFF\tOFF\tWide\tYes\tHigh\tOFF\tOFF\tOFF\tOFF\tOFF\t\n', /Nothing was pasted/],
+            [128, copied, /would run past channel 128/],
+            [10, 'nothing here', /Nothing was pasted|holds no channels/],
+        ]) {
+            await page.evaluate((t) => navigator.clipboard.writeText(t), text);
+            await head(row).click();
+            const undo = await undoName();
+            await page.getByRole('button', { name: 'Paste', exact: true }).click();
+            assert.match(await message(), said);
+            assert.equal(await undoName(), undo, 'nothing changed');
+        }
+    });
+
+    await test('Export Channels... writes our CSV; Import Channels... previews a CHIRP file and takes its good rows', async () => {
+        await page.getByRole('button', { name: 'Export Channels...' }).click();
+        await page.getByRole('radio', { name: 'Orin CSV (*.csv)' }).check();
+        const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: 'OK' }).click()]);
+        const exported = path.join(work, 'exported.csv');
+        await download.saveAs(exported);
+        assert.match(fs.readFileSync(exported, 'utf8'), /^5,446\.10000,446\.10000,/m);
+
+        const chirp = path.join(work, 'chirp.csv');
+        fs.writeFileSync(chirp, [
+            'Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,Mode,TStep,Skip,Comment',
+            '1,PMR1,446.006250,,0.000000,,88.5,88.5,023,NN,NFM,12.5,,',
+            '2,AIR,446.100000,,0.000000,,88.5,88.5,023,NN,AM,12.5,,',
+            '3,PMR3,446.031250,,0.000000,,88.5,88.5,023,NN,NFM,12.5,,',
+        ].join('\r\n'));
+        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Import Channels...' }).click()]);
+        await chooser.setFiles(chirp);
+        await page.waitForSelector('#import-dialog[open]');
+        assert.match(await page.locator('#import-dialog').textContent(), /Rows into channels: 2; rows not imported: 1\./);
+        assert.match(await page.locator('#import-dialog tr.skipped').textContent(), /skipped/);
+        await page.getByRole('spinbutton', { name: 'Start channel' }).fill('40');
+        await page.getByRole('spinbutton', { name: 'Start channel' }).press('Tab');
+        await page.getByRole('button', { name: 'Import', exact: true }).click();
+        assert.deepEqual([await cell(40, 1).textContent(), await cell(41, 1).textContent()], ['446.00625', '446.03125']);
+        assert.equal(await undoName(), 'Undo Import Channels');
+
+        fs.writeFileSync(chirp, 'Location,Name,Frequency,Location\r\n1,A,446.00625,1\r\n');
+        const [again] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Import Channels...' }).click()]);
+        await again.setFiles(chirp);
+        assert.match(await message(), /chirp\.csv cannot be imported: /);
     });
 
     assert.deepEqual(errors, [], 'no error in the console');

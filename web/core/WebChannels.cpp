@@ -1,0 +1,240 @@
+// The page's whole-channel commands: the channel clipboard and the channel
+// lists (our CSV and CHIRP's), over the same core code as the window's
+// commands, with the window's messages.
+#include <emscripten.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "formats/ChannelClipboard.h"
+#include "formats/ChannelCsv.h"
+#include "formats/ChannelImport.h"
+#include "formats/ChirpExport.h"
+#include "formats/ChirpImport.h"
+#include "image/BandLimits.h"
+#include "image/ChannelOperations.h"
+#include "web/core/WebOut.h"
+
+using namespace WebOut;
+
+namespace {
+
+// The window's messages of its channel commands.
+constexpr BiText PastePastEnd{
+    "%1 channels pasted from channel %2 on would run past channel 128. Nothing was pasted.",
+    "从第%2频道起粘贴%1个频道会超出第128频道。未粘贴任何内容。"};
+constexpr BiText NothingToPaste{"The clipboard holds no channels.", "剪贴板中没有频道。"};
+constexpr BiText MoreProblems{"... and %1 more: see the details.", "……另有%1处：见详细信息。"};
+constexpr BiText Refused{"%1 cannot be imported: %2", "%1 无法导入：%2"};
+constexpr BiText LeftOut{"Some channels were left out of %1 or written differently.",
+                         "有些频道没有写入 %1，或写法不同。"};
+// A message lists this many bad cells; the details list them all.
+constexpr std::size_t ProblemsShown = 10;
+
+std::string Arg(std::string text, int n, const std::string& value) {
+    const std::string mark = "%" + std::to_string(n);
+    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
+        text.replace(at, mark.size(), value);
+        at += value.size();
+    }
+    return text;
+}
+
+std::string Hex(const std::string& bytes) {
+    static const char* const Digits = "0123456789abcdef";
+    std::string out;
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        out += Digits[u >> 4];
+        out += Digits[u & 15];
+    }
+    return out;
+}
+
+std::optional<std::string> Unhex(std::string_view hex) {
+    if (hex.size() % 2 != 0) {
+        return std::nullopt;
+    }
+    const auto digit = [](char c) -> int {
+        return c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int high = digit(hex[i]);
+        const int low = digit(hex[i + 1]);
+        if (high < 0 || low < 0) {
+            return std::nullopt;
+        }
+        out += static_cast<char>(high * 16 + low);
+    }
+    return out;
+}
+
+std::string PasteResult(int count, const std::string& message, const std::string& details) {
+    return "{\"count\":" + std::to_string(count) + ",\"message\":" + Quoted(message) +
+           ",\"details\":" + Quoted(details) + "}";
+}
+
+// The file an import reads, kept between its preview and its apply.
+struct PendingImport {
+    bool chirp = false;
+    ChirpImport::ReadResult read;
+    std::vector<ChannelImport::Row> rows;
+} g_Import;
+
+} // namespace
+
+extern "C" {
+
+// Copy: the channels (0-127, "3,4,5") as the window's clipboard text, in the
+// language asked for.
+EMSCRIPTEN_KEEPALIVE const char* orin_clip_text(const std::uint8_t* bytes, const char* channels,
+                                                int lang) {
+    return Out(ChannelClipboard::PlainText(Copy(bytes), Numbers(channels), LangOf(lang)));
+}
+
+// The same channels byte for byte, in hexadecimal, for a paste into the page.
+EMSCRIPTEN_KEEPALIVE const char* orin_clip_payload(const std::uint8_t* bytes,
+                                                   const char* channels) {
+    return Out(Hex(ChannelClipboard::Payload(ChannelOps::Copy(Copy(bytes), Numbers(channels)))));
+}
+
+// Cut, after the copy: the channels emptied. Returns whether a byte changed.
+EMSCRIPTEN_KEEPALIVE int orin_clip_clear(std::uint8_t* bytes, const char* channels) {
+    MemoryImage image = Copy(bytes);
+    ChannelOps::Clear(image, Numbers(channels));
+    return Store(image, bytes);
+}
+
+// Paste from channel first (0-127): the page's own bytes when payload holds
+// them, else the text as a spreadsheet or the window puts it. JSON: the
+// channels pasted, or 0 with the window's message (and details).
+EMSCRIPTEN_KEEPALIVE const char* orin_clip_paste(std::uint8_t* bytes, int first, const char* text,
+                                                 const char* payload, int lang) {
+    const Lang l = LangOf(lang);
+    MemoryImage image = Copy(bytes);
+    std::optional<std::vector<RawChannel>> raw;
+    if (const auto data = Unhex(payload); data && !data->empty()) {
+        raw = ChannelClipboard::ReadPayload(*data);
+    }
+    std::vector<ChannelRecord> records;
+    if (!raw) {
+        const ChannelClipboard::PastedText parsed =
+            ChannelClipboard::ParseText(text, DecodeBandLimits(image));
+        const auto& problems = parsed.problems;
+        if (problems.size() > ProblemsShown) {
+            const std::vector<ChannelClipboard::PasteProblem> shown(
+                problems.begin(), problems.begin() + ProblemsShown);
+            return Out(PasteResult(
+                0,
+                ChannelClipboard::ProblemsText(shown, l) + "\n" +
+                    Arg(MoreProblems.In(l), 1, std::to_string(problems.size() - ProblemsShown)),
+                ChannelClipboard::ProblemsText(problems, l)));
+        }
+        if (!problems.empty()) {
+            return Out(PasteResult(0, ChannelClipboard::ProblemsText(problems, l), ""));
+        }
+        records = parsed.records;
+    }
+    const std::size_t count = raw ? raw->size() : records.size();
+    if (count == 0) {
+        return Out(PasteResult(0, NothingToPaste.In(l), ""));
+    }
+    const bool fits =
+        raw ? ChannelOps::Paste(image, first, *raw) : ChannelOps::Paste(image, first, records);
+    if (!fits) {
+        return Out(PasteResult(0,
+                               Arg(Arg(PastePastEnd.In(l), 1, std::to_string(count)), 2,
+                                   std::to_string(first + 1)),
+                               ""));
+    }
+    Store(image, bytes);
+    return Out(PasteResult(static_cast<int>(count), "", ""));
+}
+
+// Import, first step: reads a channel list (CHIRP's or ours, told apart as the
+// window does) against the image's band edges. JSON: the window's refusal of
+// the whole file, or what the preview shows of the file.
+EMSCRIPTEN_KEEPALIVE const char* orin_import_read(const std::uint8_t* bytes, const char* csv,
+                                                  const char* name, int lang) {
+    const Lang l = LangOf(lang);
+    const MemoryImage current = Copy(bytes);
+    const BandEdges band = DecodeBandLimits(current);
+    g_Import = {};
+    g_Import.chirp = ChirpImport::LooksLikeChirp(csv);
+    ChannelImport::Note error;
+    std::vector<ChannelImport::Row> widest;
+    if (g_Import.chirp) {
+        g_Import.read = ChirpImport::Read(csv, band);
+        error = g_Import.read.error;
+        widest = ChirpImport::Read(csv, ChannelImport::WidestBand).rows;
+    } else {
+        g_Import.rows = ChannelCsv::PreviewRows(csv, current, error);
+        MemoryImage widened = current;
+        EncodeBandLimits(ChannelImport::WidestBand.lower, ChannelImport::WidestBand.upper, widened);
+        ChannelImport::Note ignored;
+        widest = ChannelCsv::PreviewRows(csv, widened, ignored);
+    }
+    if (!error.english.empty()) {
+        return Out("{\"error\":" + Quoted(Arg(Arg(Refused.In(l), 1, name), 2, error.In(l))) + "}");
+    }
+    const int admitted = ChannelImport::AdmittedByWidestBand(
+        g_Import.chirp ? g_Import.read.rows : g_Import.rows, widest);
+    return Out("{\"chirp\":" + std::string(g_Import.chirp ? "true" : "false") +
+               ",\"lower\":" + std::to_string(band.lower) +
+               ",\"upper\":" + std::to_string(band.upper) +
+               ",\"admitted\":" + std::to_string(admitted) + "}");
+}
+
+// The rows of the file read with the placement chosen (a CHIRP file only; our
+// own names its channels): line, location, frequency, name, channel (0: none)
+// and the status text, as the preview's table shows them.
+EMSCRIPTEN_KEEPALIVE const char* orin_import_rows(int byLocation, int start, int lang) {
+    const Lang l = LangOf(lang);
+    if (g_Import.chirp) {
+        g_Import.rows = ChirpImport::Place(g_Import.read, {byLocation != 0, start});
+    }
+    std::string json = "[";
+    for (const ChannelImport::Row& row : g_Import.rows) {
+        std::string status = ChannelImport::StatusText(row.status, l);
+        const std::string why = ChannelImport::NotesText(row, l);
+        if (!why.empty()) {
+            status += (l == Lang::Chinese ? "：" : ": ") + why;
+        }
+        json += std::string(json.size() > 1 ? "," : "") + "[" + std::to_string(row.line) + "," +
+                std::to_string(row.location) + "," + Quoted(row.frequency) + "," +
+                Quoted(row.name) + "," + std::to_string(row.channel) + "," + Quoted(status) +
+                "," + std::to_string(static_cast<int>(row.status)) + "]";
+    }
+    return Out(json + "]");
+}
+
+// Import: the rows placed last go into the image, one change.
+EMSCRIPTEN_KEEPALIVE int orin_import_apply(std::uint8_t* bytes, int emptyOthers) {
+    MemoryImage image = Copy(bytes);
+    ChannelImport::Apply(g_Import.rows, emptyOthers != 0, image);
+    return Store(image, bytes);
+}
+
+// Export: the channels as CHIRP's CSV or ours. JSON: the file's text and,
+// for CHIRP, the window's message with the channels left out or changed.
+EMSCRIPTEN_KEEPALIVE const char* orin_export(const std::uint8_t* bytes, int chirp,
+                                             const char* name, int lang) {
+    const Lang l = LangOf(lang);
+    const MemoryImage image = Copy(bytes);
+    if (!chirp) {
+        return Out("{\"csv\":" + Quoted(ChannelCsv::Dump(image, l)) + "}");
+    }
+    const ChirpExport::ExportResult exported = ChirpExport::Export(image);
+    std::string details;
+    for (const ChannelImport::Row& note : exported.notes) {
+        details += (details.empty() ? "" : "\n") + ChannelImport::NotesText(note, l);
+    }
+    return Out("{\"csv\":" + Quoted(exported.csv) + ",\"message\":" +
+               Quoted(exported.notes.empty() ? "" : Arg(LeftOut.In(l), 1, name)) +
+               ",\"details\":" + Quoted(details) + "}");
+}
+
+} // extern "C"
