@@ -340,6 +340,9 @@ async function Transfer(direction) {
     if (busy || !grid.Flush()) return;
     if ($('port').value === 'choose') await ChoosePort();
     if ($('port').value === 'choose') return;
+    features.Flush();
+    // The window's questions before a write: band edges, then the licence.
+    if (direction === 1 && !(await features.MayWrite())) return;
     busy = true;
     UpdateCommands();
     try {

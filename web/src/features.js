@@ -6,6 +6,8 @@ import { OptionalFeatures, SideKey } from './settings.js';
 import { T } from './texts.js';
 import { ChannelClipboard } from './clipboard.js';
 import { ExportChannels, ImportChannels } from './lists.js';
+import { CheckLicence, InsertPlan, MayWrite } from './licence.js';
+import { CompareWithFile } from './compare.js';
 
 // page: { core, doc, grid, Message, Ask, Status, Busy }
 export function InstallFeatures(page) {
@@ -43,6 +45,10 @@ export function InstallFeatures(page) {
     add('cmd-import', 'Import Channels...', () => ImportChannels(page));
     add('cmd-export', 'Export Channels...', () => ExportChannels(page));
     separator();
+    add('cmd-compare-file', 'Compare With File...', () => CompareWithFile(page));
+    add('cmd-insert-plan', 'Insert Channel Plan...', () => InsertPlan(page));
+    add('cmd-licence', 'Check Channels Against Licence...', () => CheckLicence(page));
+    separator();
     add('cmd-features', 'Optional Features', () => OptionalFeatures(page));
     add('cmd-sidekey', 'Side Key', () => SideKey(page));
     document.getElementById('toolbar').after(toolbar);
@@ -59,5 +65,7 @@ export function InstallFeatures(page) {
             for (const button of commands) button.disabled = !enabled;
         },
         Flush: () => bar.Flush(),
+        // Asked before every write to a radio (the write is app.js's).
+        MayWrite: () => MayWrite(page),
     };
 }

@@ -181,5 +181,73 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         assert.match(await message(), /chirp\.csv cannot be imported: /);
     });
 
+    await test('Insert Channel Plan... fills the empty channels from the current one, and asks when not all fit', async () => {
+        await cell(60, 1).click();
+        await page.getByRole('button', { name: 'Insert Channel Plan...' }).click();
+        await page.keyboard.press('Enter');
+        assert.equal(await cell(60, 1).textContent(), '446.00625');
+        assert.equal(await cell(75, 1).textContent(), '446.19375');
+        assert.equal(await undoName(), 'Undo Insert Channel Plan');
+        await cell(120, 1).click();
+        await page.getByRole('button', { name: 'Insert Channel Plan...' }).click();
+        await page.keyboard.press('Enter');
+        await page.waitForSelector('#message[open]');
+        assert.match(await page.locator('#message-text').textContent(), /Only 9 of the 16 channels of PMR446 fit.*Insert these 9\?/s);
+        await page.getByRole('button', { name: 'No' }).click();
+        assert.equal(await cell(120, 1).textContent(), '');
+    });
+
+    await test('the licence: the check lists and repairs the channels outside it, and a write asks first', async () => {
+        await page.getByRole('button', { name: 'Check Channels Against Licence...' }).click();
+        await page.getByRole('combobox', { name: 'Licence' }).selectOption('pmr446');
+        const outside = page.getByRole('listbox', { name: 'Channels outside the licence' });
+        assert.match(await outside.textContent(), /CH 5: Tx 446\.10000 MHz is not a channel of PMR446/);
+        const receiveOnly = page.getByRole('button', { name: 'Make these receive only' });
+        assert.equal(await receiveOnly.isDisabled(), true, 'nothing selected, nothing to do');
+        await outside.selectOption({ label: await outside.locator('option', { hasText: 'CH 5: Tx' }).textContent() });
+        await receiveOnly.click();
+        assert.doesNotMatch(await outside.textContent(), /CH 5: Tx/);
+        await page.keyboard.press('Escape');
+        assert.equal(await cell(5, 2).textContent(), '', 'channel 5 receives only');
+        assert.equal(await undoName(), 'Undo Make Receive Only');
+
+        const lower = page.getByRole('textbox', { name: 'Field (lower edge)' });
+        for (const [edge, said, answer] of [
+            ['400', /2 channels would transmit outside PMR446: 1, 6\./, 'Cancel'],
+            ['436', /channels 1\. The radio may not use them\.\nWrite to the radio anyway\?/, 'No'],
+        ]) {
+            await lower.fill(edge);
+            await lower.press('Tab');
+            await page.getByRole('button', { name: 'Write To Radio' }).click();
+            await page.waitForSelector('#message[open]');
+            assert.match(await page.locator('#message-text').textContent(), said);
+            if (answer === 'Cancel') assert.equal(await page.getByRole('button', { name: 'Write anyway' }).count(), 1);
+            await page.getByRole('button', { name: answer }).click();
+            assert.equal(await page.locator('#progress[open]').count(), 0, 'nothing was written');
+        }
+        await lower.fill('400');
+        await lower.press('Tab');
+    });
+
+    await test('Compare With File... lists what differs from a file; a broken file is refused', async () => {
+        const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: 'Save', exact: true }).click()]);
+        const saved = path.join(work, 'saved.sin');
+        await download.saveAs(saved);
+        await typeCell(90, 1, '446.5');
+        const broken = path.join(work, 'broken.sin');
+        fs.writeFileSync(broken, Buffer.alloc(100));
+        for (const [file, said] of [[saved, /1 channel differs.*channel 90: 446\.50000.*-> empty/s], [broken, /holds 100 bytes/]]) {
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Compare With File...' }).click()]);
+            await chooser.setFiles(file);
+            if (file === broken) {
+                assert.match(await message(), said);
+            } else {
+                await page.waitForSelector('#compare-dialog[open]');
+                assert.match(await page.locator('#compare-dialog').innerText(), said);
+                await page.keyboard.press('Escape');
+            }
+        }
+    });
+
     assert.deepEqual(errors, [], 'no error in the console');
 });
