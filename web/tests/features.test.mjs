@@ -122,8 +122,10 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         await typeCell(6, 1, '446.2');
         const head = (row) => page.locator(`#grid-body tr:nth-child(${row}) th`);
         await head(5).click();
+        await page.waitForFunction(() => document.activeElement?.dataset.row === '5');
         await page.keyboard.press('Shift+ArrowDown');
-        assert.equal(await page.locator('#grid-body tr[aria-selected=true]').count(), 2);
+        await page.waitForFunction(() => document.querySelectorAll('#grid-body tr[aria-selected=true]').length === 2,
+            null, { timeout: 5000 });
         await page.keyboard.press('Control+c');
         await head(10).click();
         await page.keyboard.press('Control+v');
