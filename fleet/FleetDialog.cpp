@@ -419,10 +419,14 @@ void FleetDialog::OnFinished(int row, const FleetResult& result) {
                       .arg(m_Done)
                       .arg(id));
     } else {
-        SetStatus(
-            tr("Radio %1 failed: %2. Press Start to write it again%3.")
-                .arg(m_Done)
-                .arg(In(result.result), id.isEmpty() ? QString() : tr(" with ID %1").arg(id)));
+        // The reason alone: the sentence says "failed" and ends it.
+        QString reason = In(result.reason);
+        while (reason.endsWith(u'.') || reason.endsWith(u'。')) {
+            reason.chop(1);
+        }
+        SetStatus(tr("Radio %1 failed: %2. Press Start to write it again%3.")
+                      .arg(m_Done)
+                      .arg(reason, id.isEmpty() ? QString() : tr(" with ID %1").arg(id)));
         --m_Done; // tried again as the same radio
     }
 }

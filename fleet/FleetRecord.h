@@ -18,6 +18,7 @@ struct FleetResult {
     bool bOk = false;    // written, and verified when asked
     FleetText result;    // "verified", "written" or the failure with its reason
     double seconds = 0;
+    FleetText reason; // of a failure, without the words that say it failed
 };
 
 // The record of a fleet: a CSV file with one line per radio, added to as each

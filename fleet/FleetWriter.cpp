@@ -43,8 +43,9 @@ public:
     void ShowMessage(const HostMessage& message) override {
         m_Reason = {Trimmed(message.text.english), Trimmed(message.text.chinese)};
         if (!message.details.empty()) {
-            m_Reason->english += " (" + message.details + ")";
-            m_Reason->chinese += "（" + message.details + "）";
+            const std::string details = OneLine(message.details);
+            m_Reason->english += " (" + details + ")";
+            m_Reason->chinese += "（" + details + "）";
         }
     }
     bool AskRetryCancel(const BiText& text) override {
@@ -69,6 +70,23 @@ private:
         return first == std::string::npos ? std::string() : line.substr(first);
     }
 
+    // The system's reason may run over lines and end in a full stop; in the
+    // parentheses of a one-line cell its lines become sentences of one line.
+    static std::string OneLine(const std::string& text) {
+        std::string line;
+        for (const char c : text) {
+            if (c != '\n') {
+                line += c;
+            } else if (!line.empty()) {
+                line += line.back() == '.' ? " " : ". ";
+            }
+        }
+        while (!line.empty() && (line.back() == '.' || line.back() == ' ')) {
+            line.pop_back();
+        }
+        return line;
+    }
+
     const std::atomic<bool>& m_bCancel;
     const FleetOptions& m_Options;
     std::function<void(int)> m_Progress;
@@ -77,19 +95,23 @@ private:
     std::optional<FleetText> m_Reason;
 };
 
-FleetText Failed(const FleetText& reason) {
-    return {"failed: " + reason.english, "失败：" + reason.chinese};
+void Fail(FleetResult& result, const FleetText& reason) {
+    result.reason = reason;
+    result.result = {"failed: " + reason.english, "失败：" + reason.chinese};
 }
 
 const FleetText Incomplete{"incomplete: write it again", "未完成：请重新写入"};
 
 // before: what had already happened ("written, but ...").
-FleetText FailureOf(TransferOutcome outcome, const FleetHost& host, const FleetText& before = {}) {
+void FailureOf(FleetResult& result, TransferOutcome outcome, const FleetHost& host,
+               const FleetText& before = {}) {
     if (outcome == TransferOutcome::Cancelled) {
-        return Incomplete;
+        result.reason = {"incomplete", "未完成"};
+        result.result = Incomplete;
+        return;
     }
     const FleetText reason = host.Reason().value_or(FleetText{"no answer", "无应答"});
-    return Failed({before.english + reason.english, before.chinese + reason.chinese});
+    Fail(result, {before.english + reason.english, before.chinese + reason.chinese});
 }
 
 std::string Hex(std::uint8_t byte) {
@@ -99,7 +121,7 @@ std::string Hex(std::uint8_t byte) {
 }
 
 FleetText Mismatch(const MemoryImage& written, const MemoryImage& radio) {
-    FleetText text{"failed: not verified, ", "失败：校验不符，"};
+    FleetText text{"not verified, ", "校验不符，"};
     for (Lang lang : {Lang::English, Lang::Chinese}) {
         const ImageComparison comparison =
             CompareImages(written, radio, CompareScope::Transferred, lang);
@@ -144,7 +166,7 @@ FleetResult FleetWriter::WriteOne(const FleetRadio& radio, std::size_t index,
         result.version = Hex(identity->version);
     }
     if (outcome != TransferOutcome::Completed) {
-        result.result = FailureOf(outcome, host);
+        FailureOf(result, outcome, host);
     } else if (!m_Options.bVerify) {
         result.bOk = true;
         result.result = {"written", "已写入"};
@@ -156,14 +178,14 @@ FleetResult FleetWriter::WriteOne(const FleetRadio& radio, std::size_t index,
         host.SetProgress(0);
         outcome = session.Run(TransferDirection::Read, radio.port, radioImage);
         if (outcome != TransferOutcome::Completed) {
-            result.result = FailureOf(
-                outcome, host, {"written, but the read-back failed: ", "已写入，但回读失败："});
+            FailureOf(result, outcome, host,
+                      {"written, but the read-back failed: ", "已写入，但回读失败："});
         } else if (CompareImages(written, radioImage, CompareScope::Transferred, Lang::English)
                        .Same()) {
             result.bOk = true;
             result.result = {"verified", "已校验"};
         } else {
-            result.result = Mismatch(written, radioImage);
+            Fail(result, Mismatch(written, radioImage));
         }
     }
     result.seconds =

@@ -20,7 +20,10 @@ public:
     using Responder = std::function<Bytes(const Bytes& written)>;
     using Waiter = std::function<void(double ms)>;
 
-    InMemoryLink(Responder responder, Waiter waiter, bool bLineTiming = false);
+    // byteGapMs: the radio leaves this long before each byte of its answers,
+    // as a slow radio does; the reads then wait for the bytes as a port would.
+    InMemoryLink(Responder responder, Waiter waiter, bool bLineTiming = false,
+                 double byteGapMs = 0);
     // A responder that hands the bytes to radio (which must outlive it).
     static Responder Over(SimulatedRadio& radio);
 
@@ -31,7 +34,7 @@ public:
     void Purge(bool bAbort) override;
     bool Write(const std::uint8_t* data, std::size_t n) override;
     ReadResult Read(std::uint8_t* buffer, std::size_t n) override;
-    std::size_t Waiting() override { return m_bOpen ? m_Incoming.size() : 0; }
+    std::size_t Waiting() override;
     void Close() override;
 
     // Fault injection: Open fails with this reason (empty: Open succeeds).
@@ -54,12 +57,19 @@ public:
     const std::vector<Bytes>& Written() const { return m_Written; }
 
 private:
-    void Wait(double ms) { m_Waiter(ms); }
+    void Wait(double ms) {
+        m_NowMs += ms;
+        m_Waiter(ms);
+    }
+    ReadResult ReadPaced(std::uint8_t* buffer, std::size_t n);
 
     Responder m_Responder;
     Waiter m_Waiter;
     bool m_bLineTiming;
+    double m_ByteGapMs;
+    double m_NowMs = 0; // the time the link has waited, on the waiter's clock
     std::deque<std::uint8_t> m_Incoming;
+    std::deque<double> m_Arrivals; // when each incoming byte is there, with a byte gap
     std::string m_OpenFailure;
     OpenProblem m_OpenProblem = OpenProblem::Other;
     std::function<bool(const Bytes&)> m_WriteFails;

@@ -43,6 +43,9 @@ struct SimulatedRadioOptions {
     // The pseudo-terminal goes away, as a cable pulled out, once this many
     // bytes arrived; -1: never.
     long vanishAfterBytes = -1;
+    // How long the radio leaves before each byte of its answers (a slow
+    // radio); the in-memory transport keeps it on its clock.
+    double byteGapMs = 0;
 };
 
 // A radio that answers the programming protocol: 4096 bytes of memory, the

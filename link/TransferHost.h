@@ -34,9 +34,10 @@ public:
     virtual void Sleep(int ms) = 0;
     // One chance for the user interface to handle a waiting event; never waits.
     virtual void Pump() = 0;
-    // A message with an OK button.
+    // A message with an OK button. Its texts last for the call only: a host
+    // that keeps them copies them.
     virtual void ShowMessage(const HostMessage& message) = 0;
-    // Retry/Cancel; true for Retry.
+    // Retry/Cancel; true for Retry. The same holds for the text.
     virtual bool AskRetryCancel(const BiText& text) = 0;
     // Closes the progress dialog.
     virtual void DestroyDialog() = 0;

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::uint8_t ReadCommand = 0x52;  // 'R'
 constexpr std::uint8_t WriteCommand = 0x57; // 'W'
+constexpr std::uint8_t Nak = 0x15;          // a radio's refusal
 constexpr std::uint8_t IdentityRequest[] = {0x4D, 0x02};
 constexpr std::uint8_t WakeUpFrame[] = {0x02, 'P', 'R', 'O', 'G', 'R'};
 constexpr std::size_t BlockReplyLength = 12;
@@ -22,6 +23,15 @@ std::uint8_t High(unsigned address) {
 }
 std::uint8_t Low(unsigned address) {
     return static_cast<std::uint8_t>(address & 0xFF);
+}
+
+std::string Hex(unsigned value, int digits) {
+    static const char Digits[] = "0123456789ABCDEF";
+    std::string text;
+    for (int i = digits - 1; i >= 0; --i) {
+        text += Digits[(value >> (4 * i)) & 0xF];
+    }
+    return text;
 }
 
 } // namespace
@@ -127,8 +137,12 @@ TransferOutcome TransferSession::Exchange() {
             // Band edges that did not arrive whole would be kept from the old
             // image, or taken from the wrong bytes, without a word: a bad
             // closing reply fails the read as well.
+            const Failure failure = m_Failure; // the closing reply must not hide it
             const TransferOutcome edges = CloseRead();
             const TransferOutcome result = outcome == TransferOutcome::Completed ? edges : outcome;
+            if (outcome != TransferOutcome::Completed) {
+                m_Failure = failure;
+            }
             if (result != TransferOutcome::ShortReply && result != TransferOutcome::OutOfStep) {
                 return result;
             }
@@ -136,7 +150,7 @@ TransferOutcome TransferSession::Exchange() {
             // the user may try the whole read again, as after any other
             // communication error.
             if (!m_Host.AskRetryCancel(result == TransferOutcome::ShortReply
-                                           ? TransferTexts::ShortReplyPrompt
+                                           ? Told(TransferTexts::ShortReplyPrompt)
                                            : TransferTexts::OutOfStepPrompt)) {
                 return result;
             }
@@ -188,10 +202,14 @@ TransferSession::Step TransferSession::Identify() {
         m_Link.Purge(false);
         Send({byte});
     }
-    // The buffer is deliberately not cleared: a missing reply leaves the
-    // wake-up acknowledgement in byte 0, which fails the model check below.
-    const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), IdentityReplyLength);
+    const RadioLink::ReadResult reply = ReadReply(IdentityReplyLength);
     if (!reply.ok) {
+        return Step::CommunicationPrompt;
+    }
+    // A reply that did not bring the model and version says nothing about the
+    // model (the buffer would still hold the wake-up acknowledgement): the
+    // line failed, not the radio.
+    if (m_bCheckIdentity && reply.count <= VersionIndex) {
         return Step::CommunicationPrompt;
     }
     if (reply.count > VersionIndex) {
@@ -251,6 +269,7 @@ TransferSession::Step TransferSession::Confirm() {
 TransferOutcome TransferSession::CheckReply(unsigned address, const RadioLink::ReadResult& reply) {
     // Every byte of the block must arrive: a reply cut short would leave
     // the positions it lacks at what the image held, silently wrong.
+    m_Failure = {address, reply.ok ? reply.count : 0, std::nullopt};
     if (!reply.ok || reply.count < BlockReplyLength) {
         return TransferOutcome::ShortReply;
     }
@@ -269,8 +288,9 @@ TransferOutcome TransferSession::ReadBlocks() {
         const unsigned address = static_cast<unsigned>(block * ImageMap::BlockLength);
         m_Link.Purge(false);
         Send({ReadCommand, High(address), Low(address), ImageMap::BlockLength});
-        const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
+        const RadioLink::ReadResult reply = ReadReply(BlockReplyLength);
         if (!reply.ok || reply.count < BlockReplyLength) {
+            m_Failure = {address, reply.ok ? reply.count : 0, std::nullopt};
             return TransferOutcome::ShortReply;
         }
         for (std::size_t i = ReplyHeaderLength; i < BlockReplyLength; ++i) {
@@ -289,6 +309,8 @@ TransferOutcome TransferSession::ReadBlocks() {
         Send({Ack});
         const RadioLink::ReadResult ack = m_Link.Read(m_Buffer.data(), 1);
         if (!ack.ok || ack.count != 1 || m_Buffer[0] != Ack) {
+            m_Failure = {address, 0,
+                         ack.ok && ack.count == 1 ? std::optional(m_Buffer[0]) : std::nullopt};
             return TransferOutcome::AcknowledgeLost;
         }
         for (int i = 0; i < ReadBlockPumps; ++i) {
@@ -314,6 +336,8 @@ TransferOutcome TransferSession::WriteBlocks() {
         sent = Send(m_Stage.data() + address, ImageMap::BlockLength) && sent;
         const RadioLink::ReadResult ack = m_Link.Read(m_Buffer.data(), 1);
         if (!sent || !ack.ok || ack.count != 1 || m_Buffer[0] != Ack) {
+            m_Failure = {address, 0,
+                         ack.ok && ack.count == 1 ? std::optional(m_Buffer[0]) : std::nullopt};
             return TransferOutcome::BlockRefused;
         }
         AdvanceProgress();
@@ -330,7 +354,7 @@ TransferOutcome TransferSession::WriteBlocks() {
 
 TransferOutcome TransferSession::CloseRead() {
     Send({ReadCommand, High(ClosingAddress), Low(ClosingAddress), ImageMap::BlockLength});
-    const RadioLink::ReadResult reply = m_Link.Read(m_Buffer.data(), BlockReplyLength);
+    const RadioLink::ReadResult reply = ReadReply(BlockReplyLength);
     // Band edges only from a whole reply in step.
     const TransferOutcome checked = CheckReply(ClosingAddress, reply);
     if (checked == TransferOutcome::Completed) {
@@ -371,11 +395,11 @@ TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& im
         m_Host.DestroyDialog();
         break;
     case TransferOutcome::AcknowledgeLost:
-        m_Host.ShowMessage({TransferTexts::AcknowledgeLost, discarded, {}});
+        m_Host.ShowMessage({Told(TransferTexts::AcknowledgeLost), discarded, {}});
         m_Host.DestroyDialog();
         break;
     case TransferOutcome::BlockRefused:
-        m_Host.ShowMessage({TransferTexts::BlockRefused, std::nullopt, {}});
+        m_Host.ShowMessage({Told(TransferTexts::BlockRefused), std::nullopt, {}});
         m_Host.SetProgress(ImageMap::BlockCount);
         m_Host.DestroyDialog();
         break;
@@ -391,6 +415,22 @@ TransferOutcome TransferSession::Finish(TransferOutcome outcome, MemoryImage& im
         break;
     }
     return outcome;
+}
+
+RadioLink::ReadResult TransferSession::ReadReply(std::size_t n) {
+    // The port ends a read 30 ms after a byte, but a slow radio may take
+    // longer between bytes: that is a pause, not the end of the reply.
+    RadioLink::ReadResult whole{true, 0};
+    while (whole.count < n) {
+        const RadioLink::ReadResult part =
+            m_Link.Read(m_Buffer.data() + whole.count, n - whole.count);
+        whole.ok = part.ok;
+        whole.count += part.count;
+        if (!part.ok || part.count == 0) {
+            break;
+        }
+    }
+    return whole;
 }
 
 bool TransferSession::PumpWithSleep(int cycles) {
@@ -409,6 +449,40 @@ void TransferSession::AdvanceProgress() {
         m_Host.StepProgress();
     }
     m_Host.SetStatusText(std::to_string(m_Host.ProgressPosition()));
+}
+
+BiText TransferSession::Told(const BiText& text) {
+    // The radio's own words stay as they are; what happened follows them on
+    // their line, where a record that keeps one line still has it.
+    std::string english = text.english;
+    std::string chinese = text.chinese;
+    const std::string at = Hex(m_Failure.address, 4);
+    std::string saidEnglish;
+    std::string saidChinese;
+    if (&text == &TransferTexts::ShortReplyPrompt) {
+        // The old message left a gap for the count of bytes a reply must have.
+        const std::string count = std::to_string(BlockReplyLength);
+        if (const std::size_t gap = english.find("  byte"); gap != std::string::npos) {
+            english.replace(gap, 2, " " + count + " ");
+        }
+        const std::string received = std::to_string(m_Failure.received);
+        saidEnglish = " (" + received + " arrived for address " + at + ")";
+        saidChinese = "（地址 " + at + " 应收 " + count + " 字节，收到 " + received + " 字节）";
+    } else if (m_Failure.answer) {
+        const std::string answer = "0x" + Hex(*m_Failure.answer, 2);
+        const bool bRefused = *m_Failure.answer == Nak;
+        saidEnglish = " (the radio answered " + answer +
+                      " instead of 0x06 to the block at address " + at +
+                      (bRefused ? ": it refused the block)" : ")");
+        saidChinese = "（对讲机对地址 " + at + " 的数据块应答 " + answer + " 而非 0x06" +
+                      (bRefused ? "，拒收该数据块）" : "）");
+    } else {
+        saidEnglish = " (no answer from the radio to the block at address " + at + ")";
+        saidChinese = "（对讲机对地址 " + at + " 的数据块没有应答）";
+    }
+    m_ToldEnglish = english.insert(std::min(english.find('\n'), english.size()), saidEnglish);
+    m_ToldChinese = chinese.insert(std::min(chinese.find('\n'), chinese.size()), saidChinese);
+    return {m_ToldEnglish.c_str(), m_ToldChinese.c_str()};
 }
 
 bool TransferSession::Send(std::initializer_list<std::uint8_t> bytes) {

@@ -90,8 +90,14 @@ private:
     TransferOutcome CheckReply(unsigned address, const RadioLink::ReadResult& reply);
     TransferOutcome CloseRead(); // Completed when the band edges arrived whole
     void CloseWrite();
+    // A reply of n bytes: read on past a gap between bytes as long as the next
+    // byte comes within the timeout of what is still missing.
+    RadioLink::ReadResult ReadReply(std::size_t n);
     bool PumpWithSleep(int cycles); // false when Cancel was seen
     void AdvanceProgress();
+    // The message text with what happened at the failing block said in it; the
+    // returned text lives until the next call.
+    BiText Told(const BiText& text);
     bool Send(std::initializer_list<std::uint8_t> bytes);
     bool Send(const std::uint8_t* data, std::size_t n);
     void Report(const BiText& text);
@@ -111,4 +117,14 @@ private:
     // first blocks of a read.
     ReplyGuard m_Guard;
     TransferOutcome m_Outcome = TransferOutcome::Completed;
+    // Where the block exchanges failed: the address, the bytes of a short
+    // reply, the byte that came instead of an acknowledgement.
+    struct Failure {
+        unsigned address = 0;
+        std::size_t received = 0;
+        std::optional<std::uint8_t> answer;
+    };
+    Failure m_Failure;
+    std::string m_ToldEnglish;
+    std::string m_ToldChinese;
 };

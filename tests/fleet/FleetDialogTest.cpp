@@ -34,8 +34,10 @@ protected:
             m_Image, QString::fromStdString(m_Dir.File("club-fleet.csv")),
             std::vector<FleetDialog::Port>{{"A", "Cable A", true}, {"B", "Cable B", true}},
             [this](const std::string& port) {
-                return std::make_unique<InMemoryLink>(InMemoryLink::Over(*m_Radios.at(port)),
-                                                      [](double) {});
+                auto link = std::make_unique<InMemoryLink>(InMemoryLink::Over(*m_Radios.at(port)),
+                                                           [](double) {});
+                link->SetOpenFailure(m_OpenFailure);
+                return link;
             },
             nullptr);
         m_Dialog->SetSleep([](int) {});
@@ -50,11 +52,10 @@ protected:
         const QTableWidgetItem* item = m_Dialog->Table()->item(row, column);
         return item ? item->text() : QString();
     }
-    QLineEdit* FirstId() const {
-        return m_Dialog->findChildren<QLineEdit*>().front();
-    }
+    QLineEdit* FirstId() const { return m_Dialog->findChildren<QLineEdit*>().front(); }
 
     ScratchDir m_Dir;
+    std::string m_OpenFailure;
     RecordingPrompter m_Prompter;
     MemoryImage m_Image = ImageMap::NewDocumentImage();
     std::map<std::string, std::unique_ptr<SimulatedRadio>> m_Radios;
@@ -106,6 +107,16 @@ TEST_F(FleetDialogTest, TwoCablesAtOnceThenRadioAfterRadioWithEnter) {
     // The document's image never got an ID.
     EXPECT_EQ(IdField::DecodeId(m_Image, SettingsMap::OwnId), "");
     EXPECT_TRUE(m_Prompter.messages.isEmpty());
+}
+
+TEST_F(FleetDialogTest, ALoneRadioThatFailedIsToldInOneSentence) {
+    m_OpenFailure = "A: busy\nAnother program holds the port; close it and try again.";
+    m_Dialog->findChild<QListWidget*>()->item(1)->setCheckState(Qt::Unchecked);
+    ASSERT_TRUE(RunFinished([&] { m_Dialog->StartButton()->click(); }));
+    EXPECT_EQ(m_Dialog->StatusText(),
+              "Radio 1 failed: Could not Open the Port,Please check whether the Port are "
+              "occupied or the device are ok (A: busy. Another program holds the port; close it "
+              "and try again). Press Start to write it again with ID 1001.");
 }
 
 TEST_F(FleetDialogTest, AnIdTheBoxCannotHoldIsRefusedBeforeAnyRadio) {

@@ -18,6 +18,9 @@ public:
     int destroys = 0;
     std::vector<std::string> statuses;
     std::vector<HostMessage> messages;
+    // The texts of messages as shown: a message's own texts last only for the call.
+    std::vector<std::string> shownEnglish;
+    std::vector<std::string> shownChinese;
     std::vector<std::string> asked;
     std::vector<int> pumpsAtAsk;
     std::deque<bool> retryAnswers;             // Cancel once these run out
@@ -36,7 +39,11 @@ public:
         }
     }
     void Pump() override { ++pumps; }
-    void ShowMessage(const HostMessage& message) override { messages.push_back(message); }
+    void ShowMessage(const HostMessage& message) override {
+        messages.push_back(message);
+        shownEnglish.emplace_back(message.text.english);
+        shownChinese.emplace_back(message.text.chinese);
+    }
     bool AskRetryCancel(const BiText& text) override {
         asked.emplace_back(text.english);
         pumpsAtAsk.push_back(pumps);
@@ -49,11 +56,5 @@ public:
     }
     void DestroyDialog() override { ++destroys; }
 
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const HostMessage& m : messages) {
-            texts.emplace_back(m.text.english);
-        }
-        return texts;
-    }
+    std::vector<std::string> MessageTexts() const { return shownEnglish; }
 };

@@ -116,8 +116,12 @@ TEST(ReadBlocks, AnyShortReplyStopsTheReadAndOffersRetry) {
         MemoryImage image = before;
         EXPECT_EQ(rig.Run(Read, image), TransferOutcome::ShortReply) << c.length;
         EXPECT_EQ(image, before);
+        // The prompt says how many bytes came where; its other lines are as ever.
+        const std::string said = "not received enough 12 byte (" + std::to_string(c.length) +
+                                 " arrived for address " + (c.bClosing ? "0FF0" : "0020") + ")";
+        const std::string prompt = TransferTexts::ShortReplyPrompt.english;
         EXPECT_EQ(rig.host.asked,
-                  std::vector<std::string>{TransferTexts::ShortReplyPrompt.english});
+                  std::vector<std::string>{said + prompt.substr(prompt.find('\n'))});
         EXPECT_TRUE(rig.host.messages.empty());
         const auto requests = rig.Requests();
         ASSERT_EQ(requests.size(), c.requests) << c.length;
@@ -232,7 +236,10 @@ TEST(ReadBlocks, AReplyOutOfStepFailsTheReadAndOffersRetry) {
             const BiText& prompt = c.outcome == TransferOutcome::OutOfStep
                                        ? TransferTexts::OutOfStepPrompt
                                        : TransferTexts::ShortReplyPrompt;
-            EXPECT_EQ(rig.host.asked, std::vector<std::string>{prompt.english}) << what;
+            ASSERT_EQ(rig.host.asked.size(), 1u) << what;
+            const std::string english = prompt.english;
+            const std::string& asked = rig.host.asked[0];
+            EXPECT_EQ(asked.substr(asked.find('\n')), english.substr(english.find('\n'))) << what;
             EXPECT_EQ(rig.Requests().back(), closing) << what;
             EXPECT_EQ(rig.link.Closes(), 1);
         }
@@ -263,8 +270,7 @@ TEST(ReadBlocks, LostAcknowledgementStopsTheReadAndLeavesTheImageAsItWas) {
     MemoryImage image = before;
     EXPECT_EQ(rig.Run(Read, image), TransferOutcome::AcknowledgeLost);
     EXPECT_EQ(image, before);
-    EXPECT_EQ(rig.host.MessageTexts(),
-              std::vector<std::string>{TransferTexts::AcknowledgeLost.english});
+    EXPECT_EQ(rig.host.messages.size(), 1u);
     EXPECT_EQ(rig.Requests().size(), 9u);
     EXPECT_EQ(rig.link.Closes(), 1);
 }
@@ -273,6 +279,50 @@ TEST(ReadBlocks, RefusedAcknowledgementCountsAsLost) {
     TransferRig rig({.refuseBlock = 0});
     MemoryImage image;
     EXPECT_EQ(rig.Run(Read, image), TransferOutcome::AcknowledgeLost);
+}
+
+TEST(BlockFailures, NoAnswerAndARefusalAreToldApartInBothLanguages) {
+    // The radio's own words first, then what happened at which block.
+    struct Case {
+        TransferDirection direction;
+        bool bRefuse;
+        BiText text;
+        BiText said;
+    };
+    const Case cases[] = {
+        {Read,
+         false,
+         TransferTexts::AcknowledgeLost,
+         {" (no answer from the radio to the block at address 0038)", "没有应答"}},
+        {Read,
+         true,
+         TransferTexts::AcknowledgeLost,
+         {" (the radio answered 0x15 instead of 0x06 to the block at address 0038: it "
+          "refused the block)",
+          "拒收"}},
+        {Write,
+         false,
+         TransferTexts::BlockRefused,
+         {" (no answer from the radio to the block at address 0038)", "没有应答"}},
+        {Write,
+         true,
+         TransferTexts::BlockRefused,
+         {" (the radio answered 0x15 instead of 0x06 to the block at address 0038: it "
+          "refused the block)",
+          "拒收"}},
+    };
+    for (const Case& c : cases) {
+        TransferRig rig(c.bRefuse ? SimulatedRadioOptions{.refuseBlock = 7}
+                                  : SimulatedRadioOptions{.noAckBlock = 7});
+        MemoryImage image;
+        rig.Run(c.direction, image);
+        ASSERT_EQ(rig.host.messages.size(), 1u);
+        EXPECT_EQ(rig.host.shownEnglish[0], std::string(c.text.english) + c.said.english);
+        const std::string& chinese = rig.host.shownChinese[0];
+        EXPECT_EQ(chinese.rfind(c.text.chinese, 0), 0u) << chinese;
+        EXPECT_NE(chinese.find("0038"), std::string::npos) << chinese;
+        EXPECT_NE(chinese.find(c.said.chinese), std::string::npos) << chinese;
+    }
 }
 
 TEST(ReadBlocks, CancelAtTheLastPumpOfABlockStopsBeforeTheNextRequest) {
@@ -374,8 +424,7 @@ TEST(WriteBlocks, RefusedBlockStillSendsTheBandEdgesAndEndsWithTheBarFull) {
     TransferRig rig({.refuseBlock = 10}, old);
     MemoryImage image = Pattern(9);
     EXPECT_EQ(rig.Run(Write, image), TransferOutcome::BlockRefused);
-    EXPECT_EQ(rig.host.MessageTexts(),
-              std::vector<std::string>{TransferTexts::BlockRefused.english});
+    EXPECT_EQ(rig.host.messages.size(), 1u);
     EXPECT_EQ(rig.Requests().back(), (Bytes{0x57, 0x0F, 0xF0, 0x03}));
     EXPECT_EQ(rig.link.Written().back(), (Bytes{image[0xFF0], image[0xFF1], image[0xFF2]}));
     EXPECT_TRUE(SameRange(rig.radio.Memory(), image, 0, 79));

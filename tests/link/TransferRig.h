@@ -66,7 +66,7 @@ struct TransferRig {
                   Bytes reply = radio.Receive(written);
                   return filter ? filter(written, reply) : reply;
               },
-              [this](double ms) { host.clockMs += ms; }, options.bLineTiming) {}
+              [this](double ms) { host.clockMs += ms; }, options.bLineTiming, options.byteGapMs) {}
 
     TransferOutcome Run(TransferDirection direction, MemoryImage& image) {
         trace.clear();
