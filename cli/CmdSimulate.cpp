@@ -35,7 +35,8 @@ void SimulateUsage(std::ostream& out) {
            "  refuse=K          answer block K with 0x15 instead of 0x06\n"
            "  corrupt-write=K   write: acknowledge block K but store a wrong first byte\n"
            "  echo              the cable echoes every byte sent, before any answer\n"
-           "  vanish-after=N    the pseudo-terminal goes away once N bytes arrived\n";
+           "  vanish-after=N    the pseudo-terminal goes away once N bytes arrived\n"
+           "  byte-gap=MS       a slow radio: MS milliseconds (1-2000) before each byte it sends\n";
 }
 
 int g_StopFd = -1;
@@ -87,6 +88,9 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         } else if (name == "vanish-after") {
             ok = ParseNumber(value, 10, number);
             options.vanishAfterBytes = number;
+        } else if (name == "byte-gap") {
+            ok = ParseNumber(value, 10, number) && number >= 1 && number <= 2000;
+            options.byteGapMs = static_cast<double>(number);
         } else if (name == "wrong-model" && value.empty()) {
             options.bWrongModel = true;
         } else if (name == "answer-from") {
@@ -125,7 +129,7 @@ bool ParseFaults(const std::string& list, SimulatedRadioOptions& options, std::s
         if (!ok) {
             error = "unknown or malformed fault '" + item +
                     "' (blocks are 0-396, a short reply 0-11 bytes, a byte position 0-11, "
-                    "answer-from 1-2147483647)";
+                    "answer-from 1-2147483647, byte-gap 1-2000)";
             return false;
         }
     }

@@ -53,6 +53,8 @@ std::string Milliseconds(double ms) {
 // The check's texts. The port's names and the radio's words are filled in.
 namespace Texts {
 constexpr BiText PortOpens{"%1 — %2: opens", "%1 — %2：可以打开"};
+constexpr BiText SimulatedOpens{"the simulated radio inside this program: no cable or port to open",
+                                "本程序内的模拟对讲机：没有需要打开的连接线或端口"};
 constexpr BiText PortOpensNoUsb{"%1 opens (no USB identity: a port built into the computer?)",
                                 "%1 可以打开（无 USB 标识：可能是电脑自带的串口）"};
 constexpr BiText NoSuchPort{
@@ -122,9 +124,9 @@ constexpr BiText SlowWakeUp{
     "and the radio's battery",
     "；较慢（正常线路在 %1 毫秒内应答，传输最多等待 590 毫秒）：请检查插头和对讲机电池"};
 constexpr BiText SlowReplies{
-    "; replies are slow: 8 bytes took %1 ms (about 10 ms on a good line), and a read breaks "
-    "off at a gap of 30 ms",
-    "；应答较慢：8 个字节用了 %1 毫秒（正常线路约 10 毫秒），读取时间隔超过 30 毫秒就会中断"};
+    "; replies are slow: 8 bytes took %1 ms (about 10 ms on a good line), so a read takes "
+    "longer than usual",
+    "；应答较慢：8 个字节用了 %1 毫秒（正常线路约 10 毫秒），读取会比平常慢"};
 constexpr BiText LongReplyCut{
     "a reply of 12 bytes, as every block of a read has, did not arrive whole: a read would "
     "fail. Push the plug fully home and check again",
@@ -149,7 +151,19 @@ public:
         const bool ok = m_Link.Write(data, n);
         bPortFailed = bPortFailed || !ok;
         m_Sent.insert(m_Sent.end(), data, data + n);
-        m_bAckSent = n == 1 && data[0] == TransferSession::Ack;
+        // What the reads until the next write answer. A reply may come in
+        // several reads when the radio pauses between its bytes.
+        const bool bIdentityRequest = n == 1 && data[0] == IdentityRequestEnd &&
+                                      m_LastSent == IdentityRequestStart;
+        m_Awaiting = n == 1 && data[0] == TransferSession::Ack ? Awaiting::Acknowledgement
+                     : bIdentityRequest                         ? Awaiting::Identity
+                     : n == 1                                   ? Awaiting::WakeUp
+                                                                : Awaiting::Block;
+        if (bIdentityRequest) {
+            identityBytes = 0;
+            m_IdentityStart = -1;
+        }
+        m_LastSent = n > 0 ? data[n - 1] : m_LastSent;
         m_WrittenAt = m_Now();
         return ok;
     }
@@ -158,11 +172,14 @@ public:
         const ReadResult result = m_Link.Read(buffer, n);
         const double end = m_Now();
         bPortFailed = bPortFailed || !result.ok;
-        if (n == 1 && !m_bAckSent) {
+        if (m_Awaiting == Awaiting::WakeUp) {
             TakeWakeUpReply(result.count == 1 ? buffer[0] : -1, end);
-        } else if (n > 1 && n < 12) {
-            identityBytes = result.count;
-            identityMs = end - start;
+        } else if (m_Awaiting == Awaiting::Identity) {
+            if (m_IdentityStart < 0) {
+                m_IdentityStart = start;
+            }
+            identityBytes += result.count;
+            identityMs = end - m_IdentityStart;
         }
         m_Sent.clear();
         return result;
@@ -192,11 +209,18 @@ private:
         }
     }
 
+    // The identity request is these two bytes, one write each.
+    static constexpr std::uint8_t IdentityRequestStart = 0x4D;
+    static constexpr std::uint8_t IdentityRequestEnd = 0x02;
+    enum class Awaiting { WakeUp, Identity, Acknowledgement, Block };
+
     RadioLink& m_Link;
     ConnectionCheck::Clock m_Now;
     std::vector<std::uint8_t> m_Sent; // since the last read
-    bool m_bAckSent = false;
+    Awaiting m_Awaiting = Awaiting::WakeUp;
+    std::uint8_t m_LastSent = 0;
     double m_WrittenAt = 0;
+    double m_IdentityStart = -1; // when the first read of the identity began
 };
 
 // The transfer's host for the check: no dialog, no questions (the
@@ -260,6 +284,9 @@ Said PortMissing(const std::string& port, const PortFacts& facts) {
 }
 
 Said PortOpens(const std::string& port, const PortFacts& facts) {
+    if (facts.bSimulated) {
+        return Say(Texts::SimulatedOpens);
+    }
     if (!facts.usb) {
         return Say(Texts::PortOpensNoUsb, {port});
     }
@@ -271,19 +298,21 @@ Said PortOpens(const std::string& port, const PortFacts& facts) {
 Said RadioFailed(TransferOutcome outcome, const TransferSession& session,
                  const WatchingLink& line) {
     const std::optional<RadioIdentity>& identity = session.Identity();
-    if (outcome == TransferOutcome::ModelMismatch) {
-        if (line.identityBytes == 0) {
-            return Say(Texts::NoIdentity);
-        }
-        if (line.identityBytes < 8 || !identity) {
-            return Say(Texts::IdentityCut, {std::to_string(line.identityBytes)});
-        }
+    if (outcome == TransferOutcome::ModelMismatch && identity) {
         if (identity->model != TransferSession::RadioModelId) {
             return Say(Texts::OtherModel, {identity->model, Hex(identity->version)});
         }
         return Say(Texts::LaterVersion, {Hex(identity->version)});
     }
-    if (outcome == TransferOutcome::CommunicationFailed && identity) {
+    // An identity without its model and version is a failing line; the
+    // session does not take it for another model.
+    if (line.identityBytes == 0) {
+        return Say(Texts::NoIdentity);
+    }
+    if (line.identityBytes < 8 || !identity) {
+        return Say(Texts::IdentityCut, {std::to_string(line.identityBytes)});
+    }
+    if (outcome == TransferOutcome::CommunicationFailed) {
         return Say(Texts::NoAcknowledgement, {Hex(identity->version)});
     }
     return Say(Texts::RadioStopped);

@@ -15,6 +15,8 @@ struct PortFacts {
     std::optional<UsbIdentity> usb;
     Driver driver = Driver::Fine;
     std::string driverChip; // the chip of that cable, "CH340"
+    // The simulated radio inside the program: no device, no USB.
+    bool bSimulated = false;
 
     // The facts of the port named as a transfer names it ("COM3", "/dev/ttyUSB0").
     // Implemented per system in the serial link's library.

@@ -112,6 +112,16 @@ void PtyRadioServer::TakeInput(const std::uint8_t* data, std::size_t n) {
         return;
     }
     std::vector<std::uint8_t> reply = m_Radio.Receive(data, n);
+    if (const double gap = m_Radio.Options().byteGapMs; gap > 0) {
+        // A slow radio: a pause before each byte of its answer.
+        const auto pause = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double, std::milli>(gap));
+        for (const std::uint8_t byte : reply) {
+            m_OutClock = std::max(m_OutClock, Clock::now()) + pause;
+            m_Outgoing.push_back({m_OutClock, {byte}});
+        }
+        return;
+    }
     if (!m_Radio.Options().bLineTiming) {
         if (!reply.empty()) {
             m_Outgoing.push_back({Clock::now(), std::move(reply)});

@@ -44,7 +44,8 @@ struct SimulatedRadioOptions {
     // bytes arrived; -1: never.
     long vanishAfterBytes = -1;
     // How long the radio leaves before each byte of its answers (a slow
-    // radio); the in-memory transport keeps it on its clock.
+    // radio); the in-memory transport keeps it on its clock, the
+    // pseudo-terminal on the real one.
     double byteGapMs = 0;
 };
 

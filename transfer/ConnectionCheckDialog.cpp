@@ -1,6 +1,7 @@
 #include "transfer/ConnectionCheckDialog.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "base/AppLanguage.h"
+#include "transfer/PortChoice.h"
 
 ConnectionCheckDialog::ConnectionCheckDialog(const QString& port, Runner runner, QWidget* parent)
     : QDialog(parent), m_Port(port), m_Runner(std::move(runner)), m_Heading(new QLabel(this)),
@@ -122,12 +124,16 @@ void ConnectionCheckDialog::Retranslate() {
     const Lang lang = CurrentLang();
     setWindowTitle(tr("Check Connection"));
     setAccessibleName(windowTitle());
+    // The simulated radio by the name the Port menu gives it in this language.
+    const QString port = m_Port == PortChoice::SimulatedPort
+                             ? QCoreApplication::translate("PortChoice", "Simulated radio")
+                             : m_Port;
     m_Heading->setText(
-        IsRunning()           ? tr("Checking the connection to the radio on %1...").arg(m_Port)
-        : m_Report.bCancelled ? tr("The check on %1 was stopped.").arg(m_Port)
+        IsRunning()           ? tr("Checking the connection to the radio on %1...").arg(port)
+        : m_Report.bCancelled ? tr("The check on %1 was stopped.").arg(port)
         : m_Report.RadioAnswered()
-            ? tr("The radio on %1 answers.").arg(m_Port)
-            : tr("The radio on %1 does not answer: the step marked ✗ tells why.").arg(m_Port));
+            ? tr("The radio on %1 answers.").arg(port)
+            : tr("The radio on %1 does not answer: the step marked ✗ tells why.").arg(port));
     m_Heading->setAccessibleName(m_Heading->text());
     const int count = static_cast<int>(std::size(m_Steps));
     for (int i = 0; i < count; ++i) {

@@ -134,7 +134,9 @@ void TransferCommands::OnCheckConnection() {
             bSimulated ? static_cast<RadioLink&>(simulated) : serial, sleeper,
             [&clock] { return static_cast<double>(clock.nsecsElapsed()) / 1e6; },
             [&cancel] { return cancel.load(); });
-        return check.Run(port, bSimulated ? PortFacts{} : PortFacts::Inspect(port));
+        PortFacts facts = bSimulated ? PortFacts{} : PortFacts::Inspect(port);
+        facts.bSimulated = bSimulated;
+        return check.Run(port, facts);
     };
     ConnectionCheckDialog dialog(m_Port->PortName(), run, m_Owner);
     m_CheckAction->setEnabled(false);
