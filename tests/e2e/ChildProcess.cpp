@@ -143,3 +143,11 @@ void ChildProcess::CloseStdout() {
     close(m_OutFd);
     m_OutFd = -1;
 }
+
+std::string StartSimulate(std::unique_ptr<ChildProcess>& radio,
+                          const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {ORINCTL_PATH, "simulate"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    radio = std::make_unique<ChildProcess>(argv);
+    return radio->ReadLine(std::chrono::seconds(10));
+}

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -45,3 +46,8 @@ private:
     std::string m_Out;
     std::string m_Err;
 };
+
+// Starts `orinctl simulate args` into radio and returns the pseudo-terminal it
+// announced ("" when none came within 10 s).
+std::string StartSimulate(std::unique_ptr<ChildProcess>& radio,
+                          const std::vector<std::string>& args = {});

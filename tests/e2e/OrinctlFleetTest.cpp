@@ -24,13 +24,10 @@ protected:
         m_Dir.Write("club.sin",
                     std::string(reinterpret_cast<const char*>(image.data()), MemoryImage::Size));
     }
-    std::string StartRadio(const std::vector<std::string>& extra = {}) {
-        std::vector<std::string> args = {
-            ORINCTL_PATH, "simulate", "--save-to",
-            m_Dir.File("radio" + std::to_string(m_Radios.size()) + ".sin")};
-        args.insert(args.end(), extra.begin(), extra.end());
-        m_Radios.push_back(std::make_unique<ChildProcess>(args));
-        return m_Radios.back()->ReadLine(10s);
+    std::string StartRadio(std::vector<std::string> extra = {}) {
+        extra.insert(extra.begin(),
+                     {"--save-to", m_Dir.File("radio" + std::to_string(m_Radios.size()) + ".sin")});
+        return StartSimulate(m_Radios.emplace_back(), extra);
     }
     std::vector<std::string> Lines(const std::string& text) {
         std::vector<std::string> lines;
@@ -81,17 +78,14 @@ TEST_F(OrinctlFleet, ThreeRadiosAtOnceOneFailingAloneEachLineInTheRecord) {
 
 TEST_F(OrinctlFleet, NextWritesRadioAfterRadioUntilTheUserStops) {
     const std::string a = StartRadio();
-    const std::string command = "cd '" + m_Dir.Path().string() +
-                                "' && printf '\\nq\\n' | timeout 60 '" ORINCTL_PATH
-                                "' write --next --port '" +
-                                a + "' --number call-id=0099 club.sin >stdout.txt 2>stderr.txt";
-    ASSERT_EQ(std::system(command.c_str()), 0) << ScratchDir::Read(m_Dir.File("stderr.txt"));
-    const std::vector<std::string> out = Lines(ScratchDir::Read(m_Dir.File("stdout.txt")));
+    const CliRun run = Orinctl(
+        m_Dir, {"write", "--next", "--port", a, "--number", "call-id=0099", "club.sin"}, "\nq\n");
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> out = Lines(run.out);
     ASSERT_EQ(out.size(), 2u);
     EXPECT_EQ(out[0].rfind(a + "  ID 0099  written  ", 0), 0u) << out[0];
     EXPECT_EQ(out[1].rfind(a + "  ID 0100  written  ", 0), 0u) << out[1];
-    EXPECT_NE(ScratchDir::Read(m_Dir.File("stderr.txt"))
-                  .find("Connect the next radio (ID 0101) and press Enter; q to stop"),
+    EXPECT_NE(run.err.find("Connect the next radio (ID 0101) and press Enter; q to stop"),
               std::string::npos);
 }
 
@@ -130,64 +124,71 @@ TEST_F(OrinctlFleet, BadInputIsRefusedBeforeAnyRadioIsTouched) {
     EXPECT_FALSE(std::filesystem::exists(m_Dir.File("record.csv")));
 }
 
-TEST_F(OrinctlFleet, AStopOrAClosedOutputRecordsEveryRadioInTheMiddleAsIncomplete) {
-    // Line-timed radios take seconds; each run is stopped while they are written.
-    const std::vector<int> stops = {SIGTERM, SIGHUP, SIGINT, SIGPIPE};
-    for (const int stop : stops) {
-        const std::string slow = StartRadio({"--line-timing"});
-        // Without a signal: a fast radio is done first and its line meets a
-        // closed standard output, as when the reader of a pipe has gone.
-        const std::string first = stop == SIGPIPE ? StartRadio() : StartRadio({"--line-timing"});
-        const std::string log = m_Dir.File("stop" + std::to_string(stop) + ".csv");
-        ChildProcess fleet({ORINCTL_PATH, "write", "--port", first, "--port", slow, "--number",
-                            "id=1", "--verify", "--log", log, m_Dir.File("club.sin")});
-        ASSERT_TRUE(fleet.WaitForStderr("Ctrl+C stops them all", 10s)) << fleet.Stderr();
-        if (stop == SIGPIPE) {
-            fleet.CloseStdout();
-        } else {
-            fleet.Signal(stop);
+TEST_F(OrinctlFleet, EveryWayToStopRecordsEachRadioOnceAndEndsAtOnce) {
+    // Mid-write (line-timed radios take seconds), every radio stopped in the
+    // middle is recorded incomplete, exit 1. A closed standard output is met
+    // by a fast radio's line, as when the reader of a pipe has gone. At the
+    // --next prompt, q with CR-LF stops (exit 0) and SIGTERM ends at once.
+    constexpr int CloseStdout = 0;
+    constexpr int TypeQ = -1;
+    struct Case {
+        const char* what;
+        int stop;
+        bool bNext;
+        int exitCode; // -1: killed
+    };
+    const Case cases[] = {
+        {"SIGTERM mid-write", SIGTERM, false, 1}, {"SIGHUP mid-write", SIGHUP, false, 1},
+        {"SIGINT mid-write", SIGINT, false, 1},   {"closed output", CloseStdout, false, 1},
+        {"q at --next", TypeQ, true, 0},          {"SIGTERM at --next", SIGTERM, true, -1},
+    };
+    const std::string next = StartRadio();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string log = m_Dir.File(std::string(c.what) + ".csv");
+        std::vector<std::string> ports = {next};
+        if (!c.bNext) {
+            ports = {c.stop == CloseStdout ? StartRadio() : StartRadio({"--line-timing"}),
+                     StartRadio({"--line-timing"})};
         }
-        EXPECT_EQ(fleet.Wait(30s), 1) << stop << '\n' << fleet.Stderr();
+        std::vector<std::string> args = {ORINCTL_PATH, "write", "--number", "id=1", "--log", log};
+        for (const std::string& port : ports) {
+            args.insert(args.end(), {"--port", port});
+        }
+        args.insert(args.end(), {c.bNext ? "--next" : "--verify", m_Dir.File("club.sin")});
+        ChildProcess fleet(args, c.bNext);
+        ASSERT_TRUE(fleet.WaitForStderr(c.bNext ? "and press Enter" : "Ctrl+C stops them all", 20s))
+            << fleet.Stderr();
+        if (c.stop == CloseStdout) {
+            fleet.CloseStdout();
+        } else if (c.stop == TypeQ) {
+            fleet.WriteStdin("q\r\n");
+        } else {
+            fleet.Signal(c.stop);
+        }
+        EXPECT_EQ(fleet.Wait(30s), c.exitCode) << fleet.Stderr();
+        EXPECT_EQ(fleet.Killed(), c.exitCode == -1);
         const std::vector<std::string> record = Lines(ScratchDir::Read(log));
-        ASSERT_EQ(record.size(), 3u) << stop << '\n' << ScratchDir::Read(log);
-        for (const std::string& port : {first, slow}) {
-            const bool bDone = stop == SIGPIPE && port == first;
+        ASSERT_EQ(record.size(), ports.size() + 1) << ScratchDir::Read(log);
+        for (const std::string& port : ports) {
+            const bool bDone = c.bNext || (c.stop == CloseStdout && port == ports[0]);
+            const std::string result = c.bNext ? ",written," : bDone ? ",verified,"
+                                                                      : ",incomplete: write it again,";
             EXPECT_EQ(std::count_if(record.begin(), record.end(),
                                     [&](const std::string& line) {
                                         return line.find("," + port + ",") != std::string::npos &&
-                                               line.find(bDone ? ",verified,"
-                                                               : ",incomplete: write it again,") !=
-                                                   std::string::npos;
+                                               line.find(result) != std::string::npos;
                                     }),
                       1)
-                << stop << ' ' << port << '\n'
+                << port << '\n'
                 << ScratchDir::Read(log);
         }
     }
-}
-
-TEST_F(OrinctlFleet, AtTheNextPromptQWithCrLfStopsAndSigtermEndsAtOnce) {
-    const std::string a = StartRadio();
-    for (const bool bSignal : {false, true}) {
-        const std::string log = m_Dir.File(bSignal ? "signal.csv" : "q.csv");
-        ChildProcess fleet({ORINCTL_PATH, "write", "--next", "--port", a, "--number", "id=1",
-                            "--log", log, m_Dir.File("club.sin")},
-                           true);
-        ASSERT_TRUE(fleet.WaitForStderr("and press Enter", 20s)) << fleet.Stderr();
-        if (bSignal) {
-            fleet.Signal(SIGTERM);
-            EXPECT_EQ(fleet.Wait(10s), -1);
-            EXPECT_TRUE(fleet.Killed());
-        } else {
-            fleet.WriteStdin("q\r\n");
-            EXPECT_EQ(fleet.Wait(10s), 0) << fleet.Stderr();
-        }
-        EXPECT_EQ(Lines(ScratchDir::Read(log)).size(), 2u) << "the header and the one radio";
-    }
-    const std::string command = "cd '" + m_Dir.Path().string() + "' && '" ORINCTL_PATH
-                                "' write --port '" + a + "' --number id=1 club.sin >/dev/full";
-    const int status = std::system(command.c_str());
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1) << "a full standard output";
+    EXPECT_EQ(Orinctl(m_Dir, {"write", "--port", next, "--number", "id=1", "club.sin"}, {},
+                      "/dev/full")
+                  .exitCode,
+              1)
+        << "a full standard output";
 }
 
 } // namespace

@@ -126,13 +126,10 @@ TEST(OrinctlHostileInput, SlipsOnTheCommandLineAreNamedAndDashesEndTheOptions) {
             << run.out << run.err;
     }
     // An output that cannot take the differences says so, as dump does.
-    const std::string command = "cd '" + dir.Path().string() +
-                                "' && '" ORINCTL_PATH "' diff a.sin ./-b.sin >/dev/full 2>err.txt";
-    const int status = std::system(command.c_str());
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 2);
-    EXPECT_NE(
-        ScratchDir::Read(dir.File("err.txt")).find("orinctl diff: cannot write to standard output"),
-        std::string::npos);
+    const CliRun full = Orinctl(dir, {"diff", "a.sin", "./-b.sin"}, {}, "/dev/full");
+    EXPECT_EQ(full.exitCode, 2);
+    EXPECT_NE(full.err.find("orinctl diff: cannot write to standard output"), std::string::npos)
+        << full.err;
 }
 
 TEST(OrinctlHostileInput, Utf16CsvIsReadAndUnstorableNamesAreNamed) {
@@ -153,13 +150,9 @@ TEST(OrinctlHostileInput, Utf16CsvIsReadAndUnstorableNamesAreNamed) {
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.err.find("names.csv:1: Name: \"ab!\" holds a character"), std::string::npos)
         << run.err;
-    EXPECT_EQ(std::system(("'" ORINCTL_PATH "' settings '" + dir.File("out.sin") +
-                           "' >/dev/full 2>'" + dir.File("err.txt") + "'")
-                              .c_str()) >>
-                  8,
-              1);
-    EXPECT_NE(ScratchDir::Read(dir.File("err.txt")).find("cannot write to standard output"),
-              std::string::npos);
+    run = Orinctl(dir, {"settings", "out.sin"}, {}, "/dev/full");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("cannot write to standard output"), std::string::npos) << run.err;
 }
 
 TEST(OrinctlRoundTrip, DumpImportedOverItsBaseLeavesEveryByte) {

@@ -50,12 +50,6 @@ protected:
         EXPECT_EQ(file.gcount(), std::streamsize(MemoryImage::Size)) << path;
         return image;
     }
-    // Starts orinctl simulate and returns the pseudo-terminal it announced.
-    std::string StartRadio(std::vector<std::string> args) {
-        args.insert(args.begin(), {Orinctl, "simulate"});
-        m_Radio = std::make_unique<ChildProcess>(args);
-        return m_Radio->ReadLine(10s);
-    }
 
     fs::path m_Dir;
     std::unique_ptr<ChildProcess> m_Radio;
@@ -70,7 +64,7 @@ TEST_F(OrinctlTransfer, ReadBringsTheRadioMemoryAndTakesTheRestFromTheBase) {
     const MemoryImage base = Pattern(2);
     Store(Path("radio.sin"), radio);
     Store(Path("base.sin"), base);
-    const std::string pty = StartRadio({"--image", Path("radio.sin")});
+    const std::string pty = StartSimulate(m_Radio, {"--image", Path("radio.sin")});
     ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
 
     ChildProcess read(
@@ -89,7 +83,7 @@ TEST_F(OrinctlTransfer, WriteReachesTheRadioAndItsSavedMemory) {
     Store(Path("radio.sin"), radio);
     Store(Path("in.sin"), sent);
     const std::string pty =
-        StartRadio({"--image", Path("radio.sin"), "--save-to", Path("saved.sin")});
+        StartSimulate(m_Radio, {"--image", Path("radio.sin"), "--save-to", Path("saved.sin")});
     ASSERT_FALSE(pty.empty());
 
     ChildProcess write({Orinctl, "write", "--port", pty, Path("in.sin")});
@@ -104,7 +98,7 @@ TEST_F(OrinctlTransfer, WriteReachesTheRadioAndItsSavedMemory) {
 }
 
 TEST_F(OrinctlTransfer, ModelMismatchFailsWithTheMessageAndWritesNoFile) {
-    const std::string pty = StartRadio({"--fault", "version=38"});
+    const std::string pty = StartSimulate(m_Radio, {"--fault", "version=38"});
     ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
     EXPECT_EQ(read.Wait(30s), 1);
     EXPECT_NE(read.Stderr().find(TransferTexts::ModelMismatch.english), std::string::npos)
@@ -113,7 +107,7 @@ TEST_F(OrinctlTransfer, ModelMismatchFailsWithTheMessageAndWritesNoFile) {
 }
 
 TEST_F(OrinctlTransfer, EarlierVersionIsANoticeAndTheReadGoesOn) {
-    const std::string pty = StartRadio({"--fault", "version=36"});
+    const std::string pty = StartSimulate(m_Radio, {"--fault", "version=36"});
     ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
     EXPECT_EQ(read.Wait(60s), 0) << read.Stderr();
     EXPECT_NE(read.Stderr().find(TransferTexts::EarlierVersion.english), std::string::npos);
@@ -121,7 +115,7 @@ TEST_F(OrinctlTransfer, EarlierVersionIsANoticeAndTheReadGoesOn) {
 }
 
 TEST_F(OrinctlTransfer, RefusedBlockFailsTheWriteWithItsMessageAndIsNotSaved) {
-    const std::string pty = StartRadio({"--fault", "refuse=0", "--save-to", Path("saved.sin")});
+    const std::string pty = StartSimulate(m_Radio, {"--fault", "refuse=0", "--save-to", Path("saved.sin")});
     ASSERT_FALSE(pty.empty());
     Store(Path("in.sin"), Pattern(5));
     // The line's timeouts are real: on a machine so busy that the radio's
@@ -154,7 +148,7 @@ TEST_F(OrinctlTransfer, MissingPortFailsWithTheMessageAndTheSystemReason) {
 TEST_F(OrinctlTransfer, ShortBlockReplyFailsTheReadAfterItsRetries) {
     // Block 20 holds channel 11's frequencies: a 10-byte reply used to pass
     // and leave its Tx frequency blank.
-    const std::string pty = StartRadio({"--fault", "short-reply=20:10"});
+    const std::string pty = StartSimulate(m_Radio, {"--fault", "short-reply=20:10"});
     ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin"), "--retries", "1"});
     EXPECT_EQ(read.Wait(60s), 1) << read.Stderr();
     const std::string err = read.Stderr();
@@ -176,7 +170,7 @@ TEST_F(OrinctlTransfer, ReplyOutOfStepFailsTheReadAndVerifyCallsItTrouble) {
     };
     for (const std::vector<std::string>& radio : radios) {
         const std::string fault = radio.back();
-        const std::string pty = StartRadio(radio);
+        const std::string pty = StartSimulate(m_Radio, radio);
         ChildProcess read({Orinctl, "read", "--port", pty, "-o", Path("out.sin")});
         EXPECT_EQ(read.Wait(60s), 1) << fault << read.Stderr();
         EXPECT_NE(read.Stderr().find(TransferTexts::OutOfStepPrompt.english), std::string::npos)

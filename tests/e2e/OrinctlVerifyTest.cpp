@@ -27,19 +27,13 @@ protected:
         m_Dir.Write("mine.sin",
                     std::string(reinterpret_cast<const char*>(image.data()), MemoryImage::Size));
     }
-    std::string StartRadio(const std::vector<std::string>& fault) {
-        std::vector<std::string> args = {ORINCTL_PATH, "simulate"};
-        args.insert(args.end(), fault.begin(), fault.end());
-        m_Radio = std::make_unique<ChildProcess>(args);
-        return m_Radio->ReadLine(10s);
-    }
 
     ScratchDir m_Dir;
     std::unique_ptr<ChildProcess> m_Radio;
 };
 
 TEST_F(OrinctlVerify, ACorruptedBlockFailsTheWriteAndNamesTheChannelItHolds) {
-    const std::string pty = StartRadio({"--fault", "corrupt-write=4"});
+    const std::string pty = StartSimulate(m_Radio, {"--fault", "corrupt-write=4"});
     ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
     const std::string line = "channel 3: Rx Frequency: 446.00625 -> 446.00624\n";
 
@@ -64,7 +58,7 @@ TEST_F(OrinctlVerify, ACorruptedBlockFailsTheWriteAndNamesTheChannelItHolds) {
 }
 
 TEST_F(OrinctlVerify, ASoundRadioPassesBothAndATroubledReadIsExitTwo) {
-    std::string pty = StartRadio({});
+    std::string pty = StartSimulate(m_Radio, {});
     ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
     CliRun run = Orinctl(m_Dir, {"write", "--port", pty, "--verify", "mine.sin"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
@@ -75,7 +69,7 @@ TEST_F(OrinctlVerify, ASoundRadioPassesBothAndATroubledReadIsExitTwo) {
 
     m_Radio->Terminate();
     ASSERT_EQ(m_Radio->Wait(10s), 0);
-    pty = StartRadio({"--fault", "never-answer"});
+    pty = StartSimulate(m_Radio, {"--fault", "never-answer"});
     run = Orinctl(m_Dir, {"verify", "--port", pty, "mine.sin"});
     EXPECT_EQ(run.exitCode, 2) << run.err;
     EXPECT_EQ(run.out, "");
