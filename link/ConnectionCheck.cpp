@@ -153,12 +153,12 @@ public:
         m_Sent.insert(m_Sent.end(), data, data + n);
         // What the reads until the next write answer. A reply may come in
         // several reads when the radio pauses between its bytes.
-        const bool bIdentityRequest = n == 1 && data[0] == IdentityRequestEnd &&
-                                      m_LastSent == IdentityRequestStart;
+        const bool bIdentityRequest =
+            n == 1 && data[0] == IdentityRequestEnd && m_LastSent == IdentityRequestStart;
         m_Awaiting = n == 1 && data[0] == TransferSession::Ack ? Awaiting::Acknowledgement
-                     : bIdentityRequest                         ? Awaiting::Identity
-                     : n == 1                                   ? Awaiting::WakeUp
-                                                                : Awaiting::Block;
+                     : bIdentityRequest                        ? Awaiting::Identity
+                     : n == 1                                  ? Awaiting::WakeUp
+                                                               : Awaiting::Block;
         if (bIdentityRequest) {
             identityBytes = 0;
             m_IdentityStart = -1;

@@ -172,8 +172,9 @@ TEST_F(OrinctlFleet, EveryWayToStopRecordsEachRadioOnceAndEndsAtOnce) {
         ASSERT_EQ(record.size(), ports.size() + 1) << ScratchDir::Read(log);
         for (const std::string& port : ports) {
             const bool bDone = c.bNext || (c.stop == CloseStdout && port == ports[0]);
-            const std::string result = c.bNext ? ",written," : bDone ? ",verified,"
-                                                                      : ",incomplete: write it again,";
+            const std::string result = c.bNext ? ",written,"
+                                       : bDone ? ",verified,"
+                                               : ",incomplete: write it again,";
             EXPECT_EQ(std::count_if(record.begin(), record.end(),
                                     [&](const std::string& line) {
                                         return line.find("," + port + ",") != std::string::npos &&
@@ -184,10 +185,10 @@ TEST_F(OrinctlFleet, EveryWayToStopRecordsEachRadioOnceAndEndsAtOnce) {
                 << ScratchDir::Read(log);
         }
     }
-    EXPECT_EQ(Orinctl(m_Dir, {"write", "--port", next, "--number", "id=1", "club.sin"}, {},
-                      "/dev/full")
-                  .exitCode,
-              1)
+    EXPECT_EQ(
+        Orinctl(m_Dir, {"write", "--port", next, "--number", "id=1", "club.sin"}, {}, "/dev/full")
+            .exitCode,
+        1)
         << "a full standard output";
 }
 

@@ -24,7 +24,9 @@ struct Probe {
 class OrinctlProbe : public ::testing::Test {
 protected:
     // A user without privileges writes its output here too.
-    void SetUp() override { std::filesystem::permissions(m_Dir.Path(), std::filesystem::perms::all); }
+    void SetUp() override {
+        std::filesystem::permissions(m_Dir.Path(), std::filesystem::perms::all);
+    }
 
     Probe RunProbe(const std::string& port, const std::string& lang = "en") {
         const Clock::time_point start = Clock::now();

@@ -115,7 +115,8 @@ TEST_F(OrinctlTransfer, EarlierVersionIsANoticeAndTheReadGoesOn) {
 }
 
 TEST_F(OrinctlTransfer, RefusedBlockFailsTheWriteWithItsMessageAndIsNotSaved) {
-    const std::string pty = StartSimulate(m_Radio, {"--fault", "refuse=0", "--save-to", Path("saved.sin")});
+    const std::string pty =
+        StartSimulate(m_Radio, {"--fault", "refuse=0", "--save-to", Path("saved.sin")});
     ASSERT_FALSE(pty.empty());
     Store(Path("in.sin"), Pattern(5));
     // The line's timeouts are real: on a machine so busy that the radio's

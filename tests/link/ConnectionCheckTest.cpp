@@ -144,9 +144,8 @@ TEST(ConnectionCheck, EachFailingStepSaysWhyAndTheCheckStopsThere) {
         {"no identity",
          {},
          [](CheckRig& r, PortFacts&) {
-             r.filter = OnReplyTo(0x02, [](Bytes reply) {
-                 return reply.size() == 8 ? Bytes{} : reply;
-             });
+             r.filter =
+                 OnReplyTo(0x02, [](Bytes reply) { return reply.size() == 8 ? Bytes{} : reply; });
          },
          Kind::Radio,
          "did not say which model it is",
@@ -184,30 +183,31 @@ TEST(ConnectionCheck, EachFailingStepSaysWhyAndTheCheckStopsThere) {
          "did not arrive whole: a read would fail",
          "读取会失败"},
     };
-    for (const ReplyHeader layout : Layouts)
-    for (Case c : cases) {
-        SCOPED_TRACE(c.what);
-        SCOPED_TRACE(static_cast<int>(layout));
-        c.options.replyHeader = layout;
-        CheckRig rig(c.options);
-        PortFacts facts;
-        if (c.arrange) {
-            c.arrange(rig, facts);
+    for (const ReplyHeader layout : Layouts) {
+        for (Case c : cases) {
+            SCOPED_TRACE(c.what);
+            SCOPED_TRACE(static_cast<int>(layout));
+            c.options.replyHeader = layout;
+            CheckRig rig(c.options);
+            PortFacts facts;
+            if (c.arrange) {
+                c.arrange(rig, facts);
+            }
+            const ConnectionReport report = rig.Run(facts);
+            ASSERT_EQ(report.steps.size(), static_cast<std::size_t>(c.failing) + 1);
+            for (const CheckStep& step : report.steps) {
+                EXPECT_EQ(step.ok, step.kind != c.failing) << step.english;
+            }
+            const CheckStep& failed = report.steps.back();
+            EXPECT_EQ(failed.kind, c.failing);
+            EXPECT_NE(failed.english.find(c.english), std::string::npos) << failed.english;
+            EXPECT_NE(failed.chinese.find(c.chinese), std::string::npos) << failed.chinese;
+            EXPECT_FALSE(report.RadioAnswered());
+            // Nothing is ever written into the radio's memory.
+            EXPECT_EQ(rig.radio.Memory(), SimulatedRadio::DemoMemory());
+            // Under 6 s however the radio fails (virtual time).
+            EXPECT_LT(rig.clockMs, 6000);
         }
-        const ConnectionReport report = rig.Run(facts);
-        ASSERT_EQ(report.steps.size(), static_cast<std::size_t>(c.failing) + 1);
-        for (const CheckStep& step : report.steps) {
-            EXPECT_EQ(step.ok, step.kind != c.failing) << step.english;
-        }
-        const CheckStep& failed = report.steps.back();
-        EXPECT_EQ(failed.kind, c.failing);
-        EXPECT_NE(failed.english.find(c.english), std::string::npos) << failed.english;
-        EXPECT_NE(failed.chinese.find(c.chinese), std::string::npos) << failed.chinese;
-        EXPECT_FALSE(report.RadioAnswered());
-        // Nothing is ever written into the radio's memory.
-        EXPECT_EQ(rig.radio.Memory(), SimulatedRadio::DemoMemory());
-        // Under 6 s however the radio fails (virtual time).
-        EXPECT_LT(rig.clockMs, 6000);
     }
 }
 
@@ -222,13 +222,11 @@ TEST(ConnectionCheck, RadioThatAnswersIsLeftAsAfterAReadHoweverSlowly) {
     };
     const Case cases[] = {
         {"a good line", 0, "✓ Line: the wake-up was answered in 3 ms\n", 3000},
-        {"40 ms between bytes",
-         40,
+        {"40 ms between bytes", 40,
          "✓ Line: the wake-up was answered in 42 ms; replies are slow: 8 bytes took 320 ms "
          "(about 10 ms on a good line), so a read takes longer than usual\n",
          3000},
-        {"150 ms between bytes",
-         150,
+        {"150 ms between bytes", 150,
          "✓ Line: the wake-up was answered in 152 ms; slow (a good line answers within 100 ms, "
          "a transfer waits 590 ms at most): check the plug and the radio's battery; replies are "
          "slow: 8 bytes took 1200 ms (about 10 ms on a good line), so a read takes longer than "
@@ -236,35 +234,36 @@ TEST(ConnectionCheck, RadioThatAnswersIsLeftAsAfterAReadHoweverSlowly) {
          6000},
     };
     const UsbIdentity cable{0x1A86, 0x7523, ""};
-    for (const ReplyHeader layout : Layouts)
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        SCOPED_TRACE(static_cast<int>(layout));
-        CheckRig rig({.replyHeader = layout, .byteGapMs = c.byteGapMs});
-        const ConnectionReport report = rig.Run({true, cable, {}, {}, false});
-        ASSERT_TRUE(report.RadioAnswered()) << report.Text(Lang::English);
-        EXPECT_EQ(report.Text(Lang::English),
-                  std::string("✓ Port: COM3 — USB serial (1A86:7523), CH340: opens\n"
-                              "✓ Cable: bytes sent do not come back (no echo)\n"
-                              "✓ Radio: Orin-6140D answers: T426, version 0x37; the "
-                              "acknowledgement works\n") +
-                      c.line);
-        EXPECT_EQ(report.steps[0].Line(Lang::Chinese),
-                  "✓ 端口：COM3 — USB 串口 (1A86:7523)，CH340：可以打开");
-        EXPECT_EQ(report.steps[3].chinese.find("较慢") != std::string::npos, c.byteGapMs > 0)
-            << report.steps[3].chinese;
-        // The opening of a read and its closing exchange, and no block.
-        std::vector<Bytes> requests;
-        for (const Bytes& w : rig.link.Written()) {
-            if (w.size() >= 3 && (w[0] == 'R' || w[0] == 'W')) {
-                requests.push_back(w);
+    for (const ReplyHeader layout : Layouts) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            SCOPED_TRACE(static_cast<int>(layout));
+            CheckRig rig({.replyHeader = layout, .byteGapMs = c.byteGapMs});
+            const ConnectionReport report = rig.Run({true, cable, {}, {}, false});
+            ASSERT_TRUE(report.RadioAnswered()) << report.Text(Lang::English);
+            EXPECT_EQ(report.Text(Lang::English),
+                      std::string("✓ Port: COM3 — USB serial (1A86:7523), CH340: opens\n"
+                                  "✓ Cable: bytes sent do not come back (no echo)\n"
+                                  "✓ Radio: Orin-6140D answers: T426, version 0x37; the "
+                                  "acknowledgement works\n") +
+                          c.line);
+            EXPECT_EQ(report.steps[0].Line(Lang::Chinese),
+                      "✓ 端口：COM3 — USB 串口 (1A86:7523)，CH340：可以打开");
+            EXPECT_EQ(report.steps[3].chinese.find("较慢") != std::string::npos, c.byteGapMs > 0)
+                << report.steps[3].chinese;
+            // The opening of a read and its closing exchange, and no block.
+            std::vector<Bytes> requests;
+            for (const Bytes& w : rig.link.Written()) {
+                if (w.size() >= 3 && (w[0] == 'R' || w[0] == 'W')) {
+                    requests.push_back(w);
+                }
             }
+            EXPECT_EQ(requests, (std::vector<Bytes>{{'R', 0x0F, 0xF0, 0x08}}));
+            EXPECT_EQ(rig.radio.CompletedReads(), 1);
+            EXPECT_EQ(rig.radio.Memory(), SimulatedRadio::DemoMemory());
+            EXPECT_EQ(rig.link.Closes(), 1);
+            EXPECT_LT(rig.clockMs, c.limitMs);
         }
-        EXPECT_EQ(requests, (std::vector<Bytes>{{'R', 0x0F, 0xF0, 0x08}}));
-        EXPECT_EQ(rig.radio.CompletedReads(), 1);
-        EXPECT_EQ(rig.radio.Memory(), SimulatedRadio::DemoMemory());
-        EXPECT_EQ(rig.link.Closes(), 1);
-        EXPECT_LT(rig.clockMs, c.limitMs);
     }
 }
 
