@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
-#include <sstream>
 
 #include "e2e/ChildProcess.h"
 #include "e2e/OrinctlRun.h"
@@ -28,14 +27,6 @@ protected:
         extra.insert(extra.begin(),
                      {"--save-to", m_Dir.File("radio" + std::to_string(m_Radios.size()) + ".sin")});
         return StartSimulate(m_Radios.emplace_back(), extra);
-    }
-    std::vector<std::string> Lines(const std::string& text) {
-        std::vector<std::string> lines;
-        std::istringstream in(text);
-        for (std::string line; std::getline(in, line);) {
-            lines.push_back(line);
-        }
-        return lines;
     }
 
     ScratchDir m_Dir;

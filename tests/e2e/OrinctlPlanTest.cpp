@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "e2e/OrinctlRun.h"
 #include "image/BandLimits.h"
@@ -12,15 +11,6 @@
 #include "support/ScratchDir.h"
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 std::string Bytes(const MemoryImage& image) {
     return std::string(reinterpret_cast<const char*>(image.data()), image.size());

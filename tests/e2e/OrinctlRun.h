@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -46,4 +47,14 @@ inline CliRun Orinctl(const ScratchDir& dir, const std::vector<std::string>& arg
         std::filesystem::remove(dir.File(name), ignored);
     }
     return run;
+}
+
+// The lines of a program's output, without their line breaks.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }

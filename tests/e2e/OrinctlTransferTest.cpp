@@ -4,12 +4,12 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include "e2e/ChildProcess.h"
 #include "image/ImageMap.h"
 #include "link/SimulatedRadio.h"
 #include "link/TransferTexts.h"
+#include "support/ScratchDir.h"
 
 namespace {
 
@@ -20,15 +20,7 @@ const std::string Orinctl = ORINCTL_PATH;
 
 class OrinctlTransfer : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_Dir = fs::temp_directory_path() /
-                ("orinctl-e2e-" + std::to_string(getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(m_Dir);
-    }
-    void TearDown() override { fs::remove_all(m_Dir); }
-
-    std::string Path(const std::string& name) const { return (m_Dir / name).string(); }
+    std::string Path(const std::string& name) const { return m_Dir.File(name); }
 
     static MemoryImage Pattern(int seed) {
         // Every byte value, 0x11, 0x13, 0x0D, 0x03 and 0x7F included: a line that
@@ -39,9 +31,8 @@ protected:
         }
         return image;
     }
-    void Store(const std::string& path, const MemoryImage& image) const {
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(image.data()), MemoryImage::Size);
+    void Store(const std::string& name, const MemoryImage& image) const {
+        m_Dir.Write(name, std::string(reinterpret_cast<const char*>(image.data()), image.size()));
     }
     static MemoryImage Load(const std::string& path) {
         MemoryImage image;
@@ -51,7 +42,7 @@ protected:
         return image;
     }
 
-    fs::path m_Dir;
+    ScratchDir m_Dir;
     std::unique_ptr<ChildProcess> m_Radio;
 };
 
@@ -62,8 +53,8 @@ bool Carried(std::size_t address) {
 TEST_F(OrinctlTransfer, ReadBringsTheRadioMemoryAndTakesTheRestFromTheBase) {
     const MemoryImage radio = Pattern(1);
     const MemoryImage base = Pattern(2);
-    Store(Path("radio.sin"), radio);
-    Store(Path("base.sin"), base);
+    Store("radio.sin", radio);
+    Store("base.sin", base);
     const std::string pty = StartSimulate(m_Radio, {"--image", Path("radio.sin")});
     ASSERT_EQ(pty.rfind("/dev/", 0), 0u) << pty;
 
@@ -80,8 +71,8 @@ TEST_F(OrinctlTransfer, ReadBringsTheRadioMemoryAndTakesTheRestFromTheBase) {
 TEST_F(OrinctlTransfer, WriteReachesTheRadioAndItsSavedMemory) {
     const MemoryImage radio = Pattern(3);
     const MemoryImage sent = Pattern(4);
-    Store(Path("radio.sin"), radio);
-    Store(Path("in.sin"), sent);
+    Store("radio.sin", radio);
+    Store("in.sin", sent);
     const std::string pty =
         StartSimulate(m_Radio, {"--image", Path("radio.sin"), "--save-to", Path("saved.sin")});
     ASSERT_FALSE(pty.empty());
@@ -118,7 +109,7 @@ TEST_F(OrinctlTransfer, RefusedBlockFailsTheWriteWithItsMessageAndIsNotSaved) {
     const std::string pty =
         StartSimulate(m_Radio, {"--fault", "refuse=0", "--save-to", Path("saved.sin")});
     ASSERT_FALSE(pty.empty());
-    Store(Path("in.sin"), Pattern(5));
+    Store("in.sin", Pattern(5));
     // The line's timeouts are real: on a machine so busy that the radio's
     // answer takes longer than 590 ms, a write ends in a synchronization or
     // communication error before it reaches the block. Such a run proves
@@ -178,7 +169,7 @@ TEST_F(OrinctlTransfer, ReplyOutOfStepFailsTheReadAndVerifyCallsItTrouble) {
             << fault << read.Stderr();
         EXPECT_FALSE(fs::exists(Path("out.sin"))) << fault;
 
-        Store(Path("radio.sin"), SimulatedRadio::DemoMemory());
+        Store("radio.sin", SimulatedRadio::DemoMemory());
         ChildProcess verify({Orinctl, "verify", "--port", pty, Path("radio.sin")});
         EXPECT_EQ(verify.Wait(60s), 2) << fault << verify.Stderr();
         EXPECT_NE(verify.Stderr().find("orinctl verify: the read failed (reply out of step)"),
