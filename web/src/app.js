@@ -336,6 +336,23 @@ async function RunTransfer(direction, titleSource) {
     return { outcome, seconds };
 }
 
+// A read of the radio into the module's other image, for Compare With Radio:
+// the document and its history stay as they are. Whether it completed.
+async function ReadRadio() {
+    if (busy) return false;
+    if ($('port').value === 'choose') await ChoosePort();
+    if ($('port').value === 'choose') return false;
+    busy = true;
+    UpdateCommands();
+    try {
+        return (await RunTransfer(0, 'Reading the Radio to Compare')).outcome === Outcome.Completed;
+    } finally {
+        if ($('progress').open) $('progress').close();
+        busy = false;
+        UpdateCommands();
+    }
+}
+
 async function Transfer(direction) {
     if (busy || !grid.Flush()) return;
     if ($('port').value === 'choose') await ChoosePort();
@@ -473,7 +490,7 @@ async function Start() {
         busy: () => dialogOpen > 0,
     });
     doc.saved = doc.Snapshot();
-    features = InstallFeatures({ core, doc, grid, Message, Ask, Status, Busy: () => busy || dialogOpen > 0 });
+    features = InstallFeatures({ core, doc, grid, Message, Ask, Status, ReadRadio, Busy: () => busy || dialogOpen > 0 });
     WireCommands();
     Relabel();
     performance.mark('grid-shown');

@@ -1,5 +1,6 @@
-// Compare With File...: what differs between the channel data as it stands
-// and a channel file, in the core's words; nothing changes.
+// Compare With File... and Compare With Radio...: what differs between the
+// channel data as it stands and a channel file or the radio, in the core's
+// words; nothing changes.
 import { RunDialog } from './dialog.js';
 import { T } from './texts.js';
 
@@ -32,6 +33,14 @@ export async function CompareWithFile(page) {
         return;
     }
     ShowComparison(T('Compare With File'), T('The channel data as it stands, against %1.', file.name), core.compare(0));
+}
+
+// Compare With Radio...: the radio read (the document stays as it is) and
+// compared in the bytes a transfer carries.
+export async function CompareWithRadio(page) {
+    if (!await page.ReadRadio()) return;
+    ShowComparison(T('Compare With Radio'), T('The channel data as it stands, against what the radio holds.'),
+        page.core.compare(1));
 }
 
 // The comparison's text: its summary line, then one difference a line.

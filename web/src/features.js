@@ -7,9 +7,9 @@ import { T } from './texts.js';
 import { ChannelClipboard } from './clipboard.js';
 import { ExportChannels, ImportChannels } from './lists.js';
 import { CheckLicence, InsertPlan, MayWrite } from './licence.js';
-import { CompareWithFile } from './compare.js';
+import { CompareWithFile, CompareWithRadio } from './compare.js';
 
-// page: { core, doc, grid, Message, Ask, Status, Busy }
+// page: { core, doc, grid, Message, Ask, Status, ReadRadio, Busy }
 export function InstallFeatures(page) {
     const bar = new TypeBar(document.getElementById('typebar'), page);
     const toolbar = document.createElement('div');
@@ -46,6 +46,7 @@ export function InstallFeatures(page) {
     add('cmd-export', 'Export Channels...', () => ExportChannels(page));
     separator();
     add('cmd-compare-file', 'Compare With File...', () => CompareWithFile(page));
+    add('cmd-compare-radio', 'Compare With Radio...', () => CompareWithRadio(page));
     add('cmd-insert-plan', 'Insert Channel Plan...', () => InsertPlan(page));
     add('cmd-licence', 'Check Channels Against Licence...', () => CheckLicence(page));
     separator();

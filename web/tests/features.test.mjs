@@ -251,5 +251,38 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         }
     });
 
+    await test('Compare With Radio... reads the radio and lists what differs; the channel data stays', async () => {
+        const undo = await undoName();
+        await page.getByRole('button', { name: 'Compare With Radio...' }).click();
+        await page.waitForSelector('#compare-dialog[open]', { timeout: 120000 });
+        assert.match(await page.locator('#compare-dialog').innerText(), /against what the radio holds\.\s+\d+ channels\b.*differ\s+channel 1: Rx Frequency: 435\.00000 -> /);
+        await page.keyboard.press('Escape');
+        assert.equal(await undoName(), undo);
+        assert.equal(await cell(90, 1).textContent(), '446.50000');
+    });
+
+    await test('in Chinese the commands, dialogs and messages are the window\'s Chinese', async () => {
+        await page.getByRole('button', { name: 'Switch to Chinese' }).click();
+        for (const [button, dialog, said] of [
+            ['可选功能', '#features-dialog', /功能设置[\s\S]*静噪等级/],
+            ['侧键设置', '#sidekey-dialog', /侧键1[\s\S]*短按/],
+            ['按执照检查频道...', '#licence-dialog', /执照：[\s\S]*频道 6：发射频率 446\.20000 MHz/],
+            ['插入频道方案...', '#plan-dialog', /PMR446（欧洲）：16 个频道/],
+        ]) {
+            await page.getByRole('button', { name: button }).click();
+            await page.waitForSelector(`${dialog}[open]`);
+            assert.match(await page.locator(dialog).innerText(), said);
+            await page.keyboard.press('Escape');
+        }
+        const upper = page.getByRole('textbox', { name: '项目 (上限)' });
+        await upper.fill('600');
+        await upper.press('Tab');
+        assert.match(await message(), /频段边界须为67至521之间的整数MHz/);
+        await page.locator('#grid-body tr:nth-child(5) th').click();
+        await page.evaluate(() => navigator.clipboard.writeText('x'));
+        await page.getByRole('button', { name: '粘贴', exact: true }).click();
+        assert.match(await message(), /未粘贴任何内容/);
+    });
+
     assert.deepEqual(errors, [], 'no error in the console');
 });
