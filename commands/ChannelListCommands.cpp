@@ -20,16 +20,14 @@
 #include "formats/ImportPreviewDialog.h"
 #include "image/AtomicFileWriter.h"
 #include "image/BandLimits.h"
+#include "image/CommandTexts.h"
 #include "image/FileContents.h"
 
 namespace {
 
 constexpr BiText ImportStep{"Import Channels", "导入频道"};
 constexpr BiText CannotRead{"Cannot read the file %1.", "无法读取文件 %1。"};
-constexpr BiText Refused{"%1 cannot be imported: %2", "%1 无法导入：%2"};
 constexpr BiText CannotWrite{"Cannot write the file %1.", "无法写入文件 %1。"};
-constexpr BiText LeftOut{"Some channels were left out of %1 or written differently.",
-                         "有些频道没有写入 %1，或写法不同。"};
 
 QString ChirpFilter() {
     return ChannelListCommands::tr("CHIRP CSV (*.csv)");
@@ -158,7 +156,7 @@ bool ChannelListCommands::ImportFile(const QString& path) {
     const QString name = ShownPath(QFileInfo(path).fileName());
     if (!error.english.empty()) {
         CurrentPrompter().ShowMessage(m_Owner,
-                                      Tr(Refused).arg(name, Text(error.In(CurrentLang()))));
+                                      Tr(CommandTexts::ImportRefused).arg(name, Text(error.In(CurrentLang()))));
         return false;
     }
     ImportPreviewDialog preview(
@@ -201,7 +199,7 @@ bool ChannelListCommands::ExportFile(const QString& path, bool chirp) {
         for (const ChannelImport::Row& note : notes) {
             details << Text(ChannelImport::NotesText(note, CurrentLang()));
         }
-        CurrentPrompter().ShowMessage(m_Owner, Tr(LeftOut).arg(ShownPath(QFileInfo(path).fileName())),
+        CurrentPrompter().ShowMessage(m_Owner, Tr(CommandTexts::ExportLeftOut).arg(ShownPath(QFileInfo(path).fileName())),
                                       details.join(QLatin1Char('\n')));
     }
     return true;

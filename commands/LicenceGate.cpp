@@ -3,13 +3,13 @@
 #include "formats/ProfileFile.h"
 #include "base/AppLanguage.h"
 #include "base/Prompter.h"
+#include "image/CommandTexts.h"
 #include "plans/LicenceCheck.h"
 
 namespace {
 
 constexpr const char* Section = "MAIN";
 constexpr const char* LicenceKey = "LICENCE";
-constexpr BiText WriteAnyway{"Write anyway", "仍然写入"};
 
 } // namespace
 
@@ -35,5 +35,5 @@ bool MayWriteUnderLicence(const ProfileFile& profile, const MemoryImage& image, 
     }
     return CurrentPrompter().AskProceedOrCancel(
         owner, QString::fromStdString(LicenceCheck::OutsideText(outside, *plan, CurrentLang())),
-        Tr(WriteAnyway));
+        Tr(CommandTexts::WriteAnyway));
 }

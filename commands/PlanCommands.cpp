@@ -14,6 +14,7 @@
 #include "base/Prompter.h"
 #include "document/ChannelDocument.h"
 #include "image/BandLimits.h"
+#include "image/CommandTexts.h"
 #include "plans/PlanInsert.h"
 
 namespace {
@@ -21,8 +22,6 @@ namespace {
 constexpr BiText InsertStep{"Insert Channel Plan", "插入频道方案"};
 constexpr BiText ReceiveOnlyStep{"Make Receive Only", "设为只收"};
 constexpr BiText NarrowStep{"Set to Narrow", "设为窄带"};
-constexpr BiText TitleSeparator{": ", "："};
-constexpr BiText InsertFitting{"Insert these %1?", "插入这 %1 个吗？"};
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -70,7 +69,7 @@ void PlanCommands::OnInsert() {
     std::vector<const char*> keys;
     for (const ChannelPlan& plan : AllPlans()) {
         if (!plan.IsBand()) {
-            titles << Tr(plan.title) + Tr(TitleSeparator) + Text(PlanSummary(plan, CurrentLang()));
+            titles << Tr(plan.title) + Tr(CommandTexts::TitleSeparator) + Text(PlanSummary(plan, CurrentLang()));
             keys.push_back(plan.key);
         }
     }
@@ -112,7 +111,7 @@ bool PlanCommands::InsertPlan(const char* key) {
         }
         if (!CurrentPrompter().AskYesNo(m_Owner,
                                         room + QLatin1Char(' ') +
-                                            Tr(InsertFitting).arg(placement.channels.size()))) {
+                                            Tr(CommandTexts::InsertFitting).arg(placement.channels.size()))) {
             return false;
         }
     }

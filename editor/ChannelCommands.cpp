@@ -13,6 +13,7 @@
 #include "document/ChannelDocument.h"
 #include "editor/ChannelTable.h"
 #include "formats/ChannelClipboard.h"
+#include "image/CommandTexts.h"
 #include "image/ChannelOperations.h"
 #include "image/ChannelTexts.h"
 #include "image/ToneTable.h"
@@ -36,15 +37,10 @@ namespace Msg {
 constexpr BiText InsertRefused{
     "No channel below is empty, so one would be lost: delete or clear a channel first.",
     "下方没有空频道，插入会丢失一个频道：请先删除或清除一个频道。"};
-constexpr BiText PastePastEnd{
-    "%1 channels pasted from channel %2 on would run past channel 128. Nothing was pasted.",
-    "从第%2频道起粘贴%1个频道会超出第128频道。未粘贴任何内容。"};
-constexpr BiText NothingToPaste{"The clipboard holds no channels.", "剪贴板中没有频道。"};
 constexpr BiText TxRxRefused{
     "Nothing was changed. The Rx frequency of these channels does not pass the check:",
     "未做任何更改。以下频道的接收频率未通过检查："};
 constexpr BiText ChannelLine{"channel %1: %2", "第%1频道：%2"};
-constexpr BiText MoreProblems{"... and %1 more: see the details.", "……另有%1处：见详细信息。"};
 } // namespace Msg
 
 // The tone table's groups: "OFF", then CTCSS, DCS N and DCS I.
@@ -82,8 +78,7 @@ template <typename Operation> bool Changes(MemoryImage& image, Operation operati
     return image != before;
 }
 
-// A box lists this many bad cells; the details list them all.
-constexpr std::size_t ProblemsShown = 10;
+using CommandTexts::ProblemsShown;
 
 // The problems of a pasted text: the first ones in text, all in details when
 // there are more.
@@ -97,7 +92,7 @@ void ProblemsMessage(const std::vector<ChannelClipboard::PasteProblem>& problems
     const std::vector<ChannelClipboard::PasteProblem> first(problems.begin(),
                                                             problems.begin() + ProblemsShown);
     text = QString::fromStdString(ChannelClipboard::ProblemsText(first, lang)) + QLatin1Char('\n') +
-           Tr(Msg::MoreProblems).arg(problems.size() - ProblemsShown);
+           Tr(CommandTexts::MoreProblems).arg(problems.size() - ProblemsShown);
     details = QString::fromStdString(ChannelClipboard::ProblemsText(problems, lang));
 }
 
@@ -309,13 +304,13 @@ void ChannelCommands::OnPaste() {
         }
         count = raw ? raw->size() : records.size();
         if (count == 0) {
-            refusal = Text(Msg::NothingToPaste);
+            refusal = Text(CommandTexts::NothingToPaste);
             return false;
         }
         const bool fits =
             raw ? ChannelOps::Paste(image, first, *raw) : ChannelOps::Paste(image, first, records);
         if (!fits) {
-            refusal = Text(Msg::PastePastEnd).arg(count).arg(first + 1);
+            refusal = Text(CommandTexts::PastePastEnd).arg(count).arg(first + 1);
         }
         return fits;
     });

@@ -42,14 +42,9 @@
 #include "editor/ChannelTable.h"
 #include "image/BandLimits.h"
 #include "image/ChannelOperations.h"
+#include "image/CommandTexts.h"
 
 namespace {
-
-constexpr BiText OutsideBandQuestion{
-    "Outside the band edges %2-%3 MHz (Field in the Type Setting bar): channels %1. "
-    "The radio may not use them.\nWrite to the radio anyway?",
-    "超出频段 %2-%3 "
-    "MHz（整机设置中的“频段”）的频道：%1。对讲机可能无法使用它们。\n仍然写入对讲机吗？"};
 
 // The first channel file among dropped or opened URLs, empty when there is none.
 QString FirstChannelFile(const QMimeData* data) {
@@ -275,7 +270,7 @@ bool MainWindow::MayWrite(const MemoryImage& image) {
             }
             numbers << QString::number(n + 1);
         }
-        if (!CurrentPrompter().AskYesNo(this, Tr(OutsideBandQuestion)
+        if (!CurrentPrompter().AskYesNo(this, Tr(CommandTexts::OutsideBandQuestion)
                                                   .arg(numbers.join(QStringLiteral(", ")),
                                                        QString::number(band.lower),
                                                        QString::number(band.upper)))) {

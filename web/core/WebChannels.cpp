@@ -15,23 +15,14 @@
 #include "formats/ChirpImport.h"
 #include "image/BandLimits.h"
 #include "image/ChannelOperations.h"
+#include "image/CommandTexts.h"
 #include "web/core/WebOut.h"
 
 using namespace WebOut;
 
 namespace {
 
-// The window's messages of its channel commands.
-constexpr BiText PastePastEnd{
-    "%1 channels pasted from channel %2 on would run past channel 128. Nothing was pasted.",
-    "从第%2频道起粘贴%1个频道会超出第128频道。未粘贴任何内容。"};
-constexpr BiText NothingToPaste{"The clipboard holds no channels.", "剪贴板中没有频道。"};
-constexpr BiText MoreProblems{"... and %1 more: see the details.", "……另有%1处：见详细信息。"};
-constexpr BiText Refused{"%1 cannot be imported: %2", "%1 无法导入：%2"};
-constexpr BiText LeftOut{"Some channels were left out of %1 or written differently.",
-                         "有些频道没有写入 %1，或写法不同。"};
-// A message lists this many bad cells; the details list them all.
-constexpr std::size_t ProblemsShown = 10;
+using namespace CommandTexts;
 
 std::string Arg(std::string text, int n, const std::string& value) {
     const std::string mark = "%" + std::to_string(n);
@@ -178,7 +169,7 @@ EMSCRIPTEN_KEEPALIVE const char* orin_import_read(const std::uint8_t* bytes, con
         widest = ChannelCsv::PreviewRows(csv, widened, ignored);
     }
     if (!error.english.empty()) {
-        return Out("{\"error\":" + Quoted(Arg(Arg(Refused.In(l), 1, name), 2, error.In(l))) + "}");
+        return Out("{\"error\":" + Quoted(Arg(Arg(ImportRefused.In(l), 1, name), 2, error.In(l))) + "}");
     }
     const int admitted = ChannelImport::AdmittedByWidestBand(
         g_Import.chirp ? g_Import.read.rows : g_Import.rows, widest);
@@ -233,7 +224,7 @@ EMSCRIPTEN_KEEPALIVE const char* orin_export(const std::uint8_t* bytes, int chir
         details += (details.empty() ? "" : "\n") + ChannelImport::NotesText(note, l);
     }
     return Out("{\"csv\":" + Quoted(exported.csv) + ",\"message\":" +
-               Quoted(exported.notes.empty() ? "" : Arg(LeftOut.In(l), 1, name)) +
+               Quoted(exported.notes.empty() ? "" : Arg(ExportLeftOut.In(l), 1, name)) +
                ",\"details\":" + Quoted(details) + "}");
 }
 

@@ -8,6 +8,7 @@
 
 #include "image/BandLimits.h"
 #include "image/ChannelOperations.h"
+#include "image/CommandTexts.h"
 #include "plans/ChannelPlans.h"
 #include "plans/LicenceCheck.h"
 #include "plans/PlanInsert.h"
@@ -17,15 +18,7 @@ using namespace WebOut;
 
 namespace {
 
-// The window's texts of these commands.
-constexpr BiText OutsideBandQuestion{
-    "Outside the band edges %2-%3 MHz (Field in the Type Setting bar): channels %1. "
-    "The radio may not use them.\nWrite to the radio anyway?",
-    "超出频段 %2-%3 "
-    "MHz（整机设置中的“频段”）的频道：%1。对讲机可能无法使用它们。\n仍然写入对讲机吗？"};
-constexpr BiText WriteAnyway{"Write anyway", "仍然写入"};
-constexpr BiText TitleSeparator{": ", "："};
-constexpr BiText InsertFitting{"Insert these %1?", "插入这 %1 个吗？"};
+using namespace CommandTexts;
 
 std::string Replace(std::string text, const std::vector<std::string>& args) {
     std::string out;
