@@ -8,8 +8,8 @@ EM_ASYNC_JS(char*, page_serial_open, (), {
     return error ? allocateUTF8(error) : 0;
 });
 EM_JS(void, page_serial_purge, (), { Module.serial.purge(); });
-EM_ASYNC_JS(int, page_serial_write, (const std::uint8_t* data, int n), {
-    return (await Module.serial.write(HEAPU8.slice(data, data + n))) ? 1 : 0;
+EM_JS(int, page_serial_write, (const std::uint8_t* data, int n), {
+    return Module.serial.write(HEAPU8.slice(data, data + n)) ? 1 : 0;
 });
 EM_ASYNC_JS(int, page_serial_read, (std::uint8_t* buffer, int n, int intervalMs, int totalMs), {
     const bytes = await Module.serial.read(n, intervalMs, totalMs);

@@ -4,6 +4,7 @@
 import { T, IsChinese } from './texts.js';
 
 const Columns = 14;
+const ColumnSlackPx = 12; // room for a text a little longer than any shown
 
 export class ChannelGrid {
     // core: the module's wrapped calls; onType(row, column, text, enter)
@@ -81,6 +82,21 @@ export class ChannelGrid {
             const texts = rows[r - 1].split('\x1f');
             for (let c = 1; c < Columns; ++c) this.Show(r, c, texts[c - 1]);
         }
+        this.FitColumns();
+    }
+
+    // Columns that size themselves to their texts make the browser lay out
+    // all 1,792 cells again after any one changed (at every commit, and once
+    // more where a focus needs the layout). So the columns take the widths
+    // their texts give them when all texts are new, and keep them (a fixed
+    // table layout) until the next time.
+    FitColumns() {
+        const heads = [...this.table.querySelectorAll('#grid-head th')];
+        this.table.classList.remove('fitted');
+        for (const th of heads) th.style.width = '';
+        const widths = heads.map((th) => th.getBoundingClientRect().width);
+        heads.forEach((th, c) => { th.style.width = `${Math.ceil(widths[c]) + ColumnSlackPx}px`; });
+        this.table.classList.add('fitted');
     }
 
     RefreshRow(row) {
@@ -108,7 +124,11 @@ export class ChannelGrid {
         this.current = { row, col };
         const td = this.Cell(row, col);
         td.tabIndex = 0;
-        if (focus) td.focus();
+        if (!focus) return;
+        // Scrolled to in the next frame, when the layout is made anyway:
+        // a scroll now would lay out the grid twice.
+        td.focus({ preventScroll: true });
+        requestAnimationFrame(() => td.scrollIntoView({ block: 'nearest', inline: 'nearest' }));
     }
 
     Focus() {
@@ -227,11 +247,11 @@ export class ChannelGrid {
 
     Close() {
         if (!this.editor) return;
-        const { cell, row } = this.editor;
+        const { cell, row, col } = this.editor;
         cell.classList.remove('editing');
         this.editor = null;
         cell.textContent = '';
-        this.RefreshRow(row);
+        this.Show(row, col, this.core.cellText(row, col, IsChinese() ? 1 : 0));
     }
 
     // What is still typed into an editor, put into the document first.

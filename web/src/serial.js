@@ -1,11 +1,13 @@
 // The serial line of the page: a Web Serial port as the core's transfer
 // session needs it (Module.serial), and the waits of the protocol.
 
-// Waits at least ms milliseconds. Browser timers are clamped to 4 ms once
-// they nest five deep, as the protocol's waits do (each resumes in the
-// timer of the one before), and most of its waits are 1-2 ms: a short wait
-// first leaves the chain of timers by a message-channel turn, so that its
-// timer is not clamped.
+// Waits at least ms milliseconds, and not much longer: the protocol makes
+// about a thousand short waits a transfer, so a millisecond late each is a
+// second in all. Browser timers fire up to a millisecond late, and 4 ms at
+// the least once they nest five deep (each wait resumes in the timer of the
+// one before). So a wait starts with a message-channel turn, which leaves
+// the chain of timers, lets a timer run until shortly before the end, and
+// takes message-channel turns (a few microseconds each) up to the end.
 const channel = new MessageChannel();
 const turns = [];
 channel.port1.onmessage = () => turns.shift()?.();
@@ -15,12 +17,13 @@ function Turn() {
         channel.port2.postMessage(0);
     });
 }
+const TimerLateMs = 1.5;
 export async function Sleep(ms) {
     const end = performance.now() + ms;
-    do {
-        if (end - performance.now() < 5) await Turn();
-        await new Promise((resolve) => setTimeout(resolve, Math.max(0, end - performance.now())));
-    } while (performance.now() < end);
+    await Turn();
+    const early = end - TimerLateMs - performance.now();
+    if (early >= 1) await new Promise((resolve) => setTimeout(resolve, early));
+    while (performance.now() < end) await Turn();
 }
 
 // One open Web Serial port: a reader that collects the bytes as they come, and
@@ -32,6 +35,7 @@ export class SerialLine {
         this.received = [];
         this.waiter = null;
         this.reader = null;
+        this.writer = null;
         this.failed = false;
     }
 
@@ -44,6 +48,7 @@ export class SerialLine {
         }
         this.failed = false;
         this.received = [];
+        this.writer = this.port.writable.getWriter();
         this.pump = this.readLoop();
         return '';
     }
@@ -74,18 +79,17 @@ export class SerialLine {
         return this.received.length;
     }
 
-    async write(bytes) {
-        if (this.failed || !this.port.writable) return false;
-        const writer = this.port.writable.getWriter();
-        try {
-            await writer.write(bytes);
-            return true;
-        } catch {
+    // Hands the bytes to the port and returns at once, false when the port
+    // has failed: the port sends them in order, and a purge drops only bytes
+    // received, so nothing waits for them to leave. A write the port refuses
+    // fails the reads and writes after it.
+    write(bytes) {
+        if (this.failed || !this.writer) return false;
+        this.writer.write(bytes).catch(() => {
             this.failed = true;
-            return false;
-        } finally {
-            writer.releaseLock();
-        }
+            this.waiter?.();
+        });
+        return true;
     }
 
     // Resolves with the bytes read (fewer on a timeout), or null on a port error.
@@ -119,6 +123,8 @@ export class SerialLine {
 
     async close() {
         try {
+            this.writer?.releaseLock();
+            this.writer = null;
             await this.reader?.cancel();
             await this.pump;
             await this.port.close();

@@ -34,8 +34,8 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
     const errors = [];
     page.on('pageerror', (e) => errors.push(e.message));
     page.on('console', (m) => { if (m.type() === 'error') errors.push(m.text()); });
-    const closeBridge = await BridgeSerial(page, radio.device);
-    t.after(closeBridge);
+    const bridge = await BridgeSerial(page, server, radio.device);
+    t.after(bridge.close);
     // No file pickers in a headless browser: the chooser and the download.
     await page.addInitScript(() => {
         window.showSaveFilePicker = undefined;
