@@ -17,6 +17,7 @@
 #include "image/ChannelRules.h"
 #include "image/ChannelTexts.h"
 #include "image/ImageMap.h"
+#include "link/ConnectionCheck.h"
 #include "link/InMemoryLink.h"
 #include "link/SimulatedRadio.h"
 #include "link/TransferSession.h"
@@ -53,6 +54,8 @@ SimulatedRadio& PageRadio() {
     static SimulatedRadio radio;
     return radio;
 }
+
+ConnectionReport g_Check; // the last connection check
 
 } // namespace
 
@@ -233,6 +236,56 @@ EMSCRIPTEN_KEEPALIVE int orin_transfer(int direction, int simulated) {
                               "Web Serial", image);
     }
     return static_cast<int>(outcome);
+}
+
+// The connection check over the page's serial port, or its simulated radio.
+// vendorId and productId: the port's USB device as the browser reports it (0
+// when it does not). Returns 0 when the radio answered, 1 when a step
+// failed, 2 when the check was stopped; the steps in orin_check_report.
+EMSCRIPTEN_KEEPALIVE int orin_check_connection(int simulated, const char* portName, int vendorId,
+                                               int productId) {
+    PageHost host;
+    PortFacts facts;
+    if (vendorId > 0) {
+        facts.usb = UsbIdentity{static_cast<std::uint16_t>(vendorId),
+                                static_cast<std::uint16_t>(productId), {}};
+    }
+    const auto sleep = [&host](int ms) { host.Sleep(ms); };
+    const auto now = [] { return emscripten_get_now(); };
+    const auto cancel = [&host] { return host.CancelRequested(); };
+    if (simulated) {
+        InMemoryLink link(InMemoryLink::Over(PageRadio()), [&host](double ms) {
+            host.Sleep(static_cast<int>(ms + 0.5));
+        });
+        g_Check = ConnectionCheck(link, sleep, now, cancel).Run(portName, facts);
+    } else {
+        PageSerialLink link;
+        g_Check = ConnectionCheck(link, sleep, now, cancel).Run(portName, facts);
+    }
+    return g_Check.bCancelled ? 2 : g_Check.RadioAnswered() ? 0 : 1;
+}
+
+// The four steps of the last check, joined by \x1e; each: 1 passed, 0
+// failed or - not checked, the step's name, its line and its reason, joined
+// by \x1f.
+EMSCRIPTEN_KEEPALIVE const char* orin_check_report(int lang) {
+    std::string all;
+    for (int i = 0; i <= static_cast<int>(CheckStep::Kind::Line); ++i) {
+        const auto kind = static_cast<CheckStep::Kind>(i);
+        if (i > 0) {
+            all += '\x1e';
+        }
+        const bool checked = i < static_cast<int>(g_Check.steps.size());
+        const CheckStep* step = checked ? &g_Check.steps[static_cast<std::size_t>(i)] : nullptr;
+        all += step ? (step->ok ? "1" : "0") : "-";
+        all += '\x1f';
+        all += CheckStep::Name(kind, LangOf(lang));
+        all += '\x1f';
+        all += step ? step->Line(LangOf(lang)) : std::string();
+        all += '\x1f';
+        all += step ? step->Reason(LangOf(lang)) : std::string();
+    }
+    return Out(std::move(all));
 }
 
 EMSCRIPTEN_KEEPALIVE const char* orin_outcome_name(int outcome) {

@@ -41,6 +41,10 @@ async function LoadCore() {
         compare: (transferred) => m.UTF8ToString(m._orin_compare(transferred, lang())),
         transfer: (direction, simulated) =>
             m.ccall('orin_transfer', 'number', ['number', 'number'], [direction, simulated], { async: true }),
+        checkConnection: (simulated, name, vendorId, productId) =>
+            m.ccall('orin_check_connection', 'number', ['number', 'string', 'number', 'number'],
+                [simulated, name, vendorId, productId], { async: true }),
+        checkReport: (language = lang()) => m.UTF8ToString(m._orin_check_report(language)),
     };
 }
 
@@ -118,7 +122,7 @@ function UpdateCommands() {
     $('cmd-redo').disabled = !redo;
     $('cmd-undo').textContent = undo ? T('Undo %1', StepName(undo)) : T('Undo');
     $('cmd-redo').textContent = redo ? T('Redo %1', StepName(redo)) : T('Redo');
-    for (const id of ['cmd-read', 'cmd-write']) $(id).disabled = busy;
+    for (const id of ['cmd-read', 'cmd-write', 'cmd-check']) $(id).disabled = busy;
     features?.Enable(!busy);
 }
 
@@ -398,6 +402,93 @@ async function Transfer(direction) {
     }
 }
 
+// ---------------------------------------------------------------- the connection check
+
+// The core's check of the chosen port, step by step, in a dialog as the
+// window's: the steps are the core's, so are their texts.
+const check = { running: false, outcome: null, port: '', names: [] };
+
+function ShowCheck() {
+    const { running, outcome, port } = check;
+    $('check-heading').textContent =
+        running ? T('Checking the connection to the radio on %1...', port)
+        : outcome === 2 ? T('The check on %1 was stopped.', port)
+        : outcome === 0 ? T('The radio on %1 answers.', port)
+        : T('The radio on %1 does not answer: the step marked ✗ tells why.', port);
+    // The module is not called while the check waits in it.
+    const steps = running || outcome === null ? [] : core.checkReport().split('\x1e').map((s) => s.split('\x1f'));
+    const names = check.names[IsChinese() ? 1 : 0];
+    const list = $('check-steps');
+    if (list.children.length !== names.length) {
+        list.replaceChildren(...names.map(() => Object.assign(document.createElement('p'), { tabIndex: 0 })));
+    }
+    const comma = IsChinese() ? '：' : ': ';
+    names.forEach((name, i) => {
+        const [state, , line, reason] = steps[i] ?? ['-'];
+        const said = state === '1' ? T('passed') : state === '0' ? T('failed') : running ? T('checking') : T('not checked');
+        const p = list.children[i];
+        p.textContent = state === '-' ? `– ${name}${comma}${said}` : line;
+        p.classList.toggle('failed', state === '0');
+        p.setAttribute('aria-label', T('Step %1 of %2, %3: %4', i + 1, names.length, name,
+            state === '-' ? said : `${said}${IsChinese() ? '。' : '. '}${reason}`));
+    });
+    $('check-copy').disabled = running;
+    $('check-again').disabled = running;
+}
+
+function CheckText() {
+    return [$('check-heading').textContent, ...[...$('check-steps').children].map((p) => p.textContent)].join('\n');
+}
+
+async function RunCheck() {
+    if (check.running) return;
+    const simulated = $('port').value === 'sim';
+    const index = Number($('port').value);
+    const info = simulated ? {} : ports[index].getInfo();
+    check.port = simulated ? T('Simulated radio') : `Web Serial ${index + 1}`;
+    check.names = [0, 1].map((lang) => core.checkReport(lang).split('\x1e').map((s) => s.split('\x1f')[1]));
+    check.running = true;
+    transfer.cancel = false;
+    if (!simulated) core.m.serial = new SerialLine(ports[index]);
+    core.m.host = host;
+    ShowCheck();
+    try {
+        check.outcome = await core.checkConnection(simulated ? 1 : 0, check.port,
+            info.usbVendorId ?? 0, info.usbProductId ?? 0);
+    } finally {
+        check.running = false;
+    }
+    ShowCheck();
+    // The first step that failed takes the focus: a screen reader reads it.
+    const failed = $('check-steps').querySelector('.failed');
+    if ($('check').open) (failed ?? $('check-close')).focus();
+}
+
+async function CheckConnection() {
+    if (busy || !grid.Flush()) return;
+    if ($('port').value === 'choose') await ChoosePort();
+    if ($('port').value === 'choose') return;
+    busy = true;
+    UpdateCommands();
+    check.outcome = null;
+    $('check').showModal();
+    try {
+        await RunCheck();
+        await new Promise((resolve) => $('check').addEventListener('close', resolve, { once: true }));
+    } finally {
+        busy = false;
+        UpdateCommands();
+        grid.Focus();
+    }
+}
+
+// Closing the dialog while the check runs stops it first.
+function CloseCheck() {
+    transfer.cancel = true;
+    if (!check.running) $('check').close();
+    else setTimeout(CloseCheck, 10);
+}
+
 // ---------------------------------------------------------------- language and start
 
 function Status(text) {
@@ -413,6 +504,7 @@ function Relabel() {
         $('notice').textContent = T('This browser has no Web Serial: files and editing work, reading and writing a radio needs Chrome, Edge or Opera (or the Simulated radio).');
     }
     grid.Relabel();
+    if ($('check').open) ShowCheck();
     features.Relabel();
     FillPorts($('port').value || undefined);
     UpdateCommands();
@@ -437,6 +529,11 @@ function WireCommands() {
     $('cmd-read').addEventListener('click', () => Transfer(0));
     $('cmd-write').addEventListener('click', () => Transfer(1));
     $('progress-cancel').addEventListener('click', () => { transfer.cancel = true; });
+    $('cmd-check').addEventListener('click', CheckConnection);
+    $('check-again').addEventListener('click', RunCheck);
+    $('check-copy').addEventListener('click', () => navigator.clipboard?.writeText(CheckText()).catch(() => {}));
+    $('check-close').addEventListener('click', CloseCheck);
+    $('check').addEventListener('cancel', (e) => { e.preventDefault(); CloseCheck(); });
     $('progress').addEventListener('cancel', (e) => { e.preventDefault(); transfer.cancel = true; });
     $('port').addEventListener('change', () => { if ($('port').value === 'choose') ChoosePort(); });
     $('cmd-language').addEventListener('click', () => {
