@@ -2,6 +2,10 @@
 
 #include <emscripten.h>
 
+#include <cstring>
+
+#include "link/TransferTexts.h"
+
 // clang-format off
 EM_ASYNC_JS(char*, page_serial_open, (), {
     const error = await Module.serial.open();
@@ -26,11 +30,11 @@ EM_JS(int, page_cancel_requested, (), { return Module.host.cancelRequested() ? 1
 EM_ASYNC_JS(void, page_sleep, (int ms), { await Module.host.sleep(ms); });
 EM_ASYNC_JS(void, page_message, (const char* english, const char* chinese,
                                  const char* noteEnglish, const char* noteChinese,
-                                 const char* details), {
+                                 const char* details, int offerCheck), {
     await Module.host.message({
         english: UTF8ToString(english), chinese: UTF8ToString(chinese),
         noteEnglish: UTF8ToString(noteEnglish), noteChinese: UTF8ToString(noteChinese),
-        details: UTF8ToString(details)});
+        details: UTF8ToString(details), offerCheck: offerCheck !== 0});
 });
 EM_ASYNC_JS(int, page_ask_retry, (const char* english, const char* chinese), {
     return (await Module.host.askRetry({english: UTF8ToString(english),
@@ -98,8 +102,11 @@ void PageHost::Sleep(int ms) {
 void PageHost::ShowMessage(const HostMessage& message) {
     const BiText none{"", ""};
     const BiText note = message.note.value_or(none);
+    // No radio answered the wake-up: the connection check tells why.
+    const bool offerCheck =
+        std::strcmp(message.text.english, TransferTexts::SyncFailed.english) == 0;
     page_message(message.text.english, message.text.chinese, note.english, note.chinese,
-                 message.details.c_str());
+                 message.details.c_str(), offerCheck ? 1 : 0);
 }
 
 bool PageHost::AskRetryCancel(const BiText& text) {

@@ -287,7 +287,7 @@ async function ChoosePort() {
     }
 }
 
-const transfer = { cancel: false, started: 0, position: 0 };
+const transfer = { cancel: false, started: 0, position: 0, checkAsked: false };
 
 function ProgressLine(position) {
     const percent = Math.round((position * 100) / BlockCount);
@@ -309,7 +309,12 @@ const host = {
     },
     cancelRequested: () => transfer.cancel,
     sleep: Sleep,
-    message: (m) => Message(Pick(m), IsChinese() ? m.noteChinese : m.noteEnglish, m.details),
+    message: async (m) => {
+        const note = IsChinese() ? m.noteChinese : m.noteEnglish;
+        if (!m.offerCheck) return Message(Pick(m), note, m.details);
+        // No radio answered the wake-up: the connection check tells why.
+        transfer.checkAsked = (await Ask(Pick(m), [T('Check Connection...'), T('OK')], note, m.details)) === 0;
+    },
     askRetry: async (text) => (await Ask(Pick(text), [T('Retry'), T('Cancel')])) === 0,
 };
 
@@ -365,6 +370,7 @@ async function Transfer(direction) {
     // The window's questions before a write: band edges, then the licence.
     if (direction === 1 && !(await features.MayWrite())) return;
     busy = true;
+    transfer.checkAsked = false;
     UpdateCommands();
     try {
         if (direction === 0) {
@@ -400,6 +406,7 @@ async function Transfer(direction) {
         UpdateCommands();
         grid.Focus();
     }
+    if (transfer.checkAsked) await CheckConnection();
 }
 
 // ---------------------------------------------------------------- the connection check

@@ -99,3 +99,28 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
 
     assert.deepEqual(errors, [], 'no error in the console');
 });
+
+test('no radio answers the wake-up: the message offers the check, which says why', async (t) => {
+    const server = await Serve(dist, 0);
+    const radio = await StartSimulatedRadio(orinctl, ['--fault', 'never-answer']);
+    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: ['--no-sandbox'] });
+    const page = await browser.newPage();
+    const bridge = await BridgeSerial(page, server, radio.device);
+    t.after(async () => {
+        await browser.close();
+        bridge.close();
+        radio.stop();
+        server.close();
+    });
+    await page.goto(`http://127.0.0.1:${server.address().port}/`);
+    await page.waitForFunction(() => window.orinReady === true);
+    await page.selectOption('#port', '0');
+    await page.click('#cmd-write');
+    await page.waitForSelector('#message[open]', { timeout: 60000 });
+    assert.equal(await page.locator('#message-text').textContent(), 'Synchronization Error');
+    await page.getByRole('button', { name: 'Check Connection...' }).last().click();
+    await page.waitForFunction(() => /does not answer/.test(document.getElementById('check-heading').textContent), null, { timeout: 60000 });
+    assert.match(await page.locator('#check-steps p').nth(2).textContent(), /^✗ Radio: no answer to the wake-up/);
+    assert.equal(await page.locator('#check-steps p.failed').evaluate((p) => p === document.activeElement), true,
+        'the step that failed has the focus');
+});
