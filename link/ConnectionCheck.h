@@ -50,7 +50,7 @@ public:
     // A good line answers the wake-up within this; a transfer waits 590 ms.
     static constexpr double SlowWakeUpMs = 100;
     // Gaps between a reply's bytes longer than this on average are slow: a
-    // read ends at a gap of 30 ms.
+    // good line carries a byte in about 1 ms, and a transfer takes longer.
     static constexpr double SlowByteGapMs = 8;
 
     ConnectionCheck(RadioLink& link, Sleeper sleep, Clock now, CancelFlag cancel = {});
