@@ -110,13 +110,16 @@ TEST_F(FleetDialogTest, TwoCablesAtOnceThenRadioAfterRadioWithEnter) {
 }
 
 TEST_F(FleetDialogTest, ALoneRadioThatFailedIsToldInOneSentence) {
+    // The system's reason runs over two lines and ends in a full stop.
     m_OpenFailure = "A: busy\nAnother program holds the port; close it and try again.";
     m_Dialog->findChild<QListWidget*>()->item(1)->setCheckState(Qt::Unchecked);
     ASSERT_TRUE(RunFinished([&] { m_Dialog->StartButton()->click(); }));
+    const QString reason = "Could not Open the Port,Please check whether the Port are occupied or "
+                           "the device are ok (A: busy. Another program holds the port; close it "
+                           "and try again)";
     EXPECT_EQ(m_Dialog->StatusText(),
-              "Radio 1 failed: Could not Open the Port,Please check whether the Port are "
-              "occupied or the device are ok (A: busy. Another program holds the port; close it "
-              "and try again). Press Start to write it again with ID 1001.");
+              "Radio 1 failed: " + reason + ". Press Start to write it again with ID 1001.");
+    EXPECT_EQ(Cell(0, 3), "failed: " + reason); // as the record and orinctl say it
 }
 
 TEST_F(FleetDialogTest, AnIdTheBoxCannotHoldIsRefusedBeforeAnyRadio) {

@@ -72,25 +72,6 @@ TEST_F(FleetWriterTest, AFaultyRadioFailsAloneWithItsReasonAndTheOthersAreVerifi
     EXPECT_EQ(IdField::DecodeId(m_Image, SettingsMap::OwnId), "");
 }
 
-TEST_F(FleetWriterTest, AFailureIsOneLineThatSaysFailedOnce) {
-    // The system's reason runs over two lines and ends in a full stop.
-    AddRadio("A");
-    FleetWriter writer(m_Image, {}, [](const std::string&) {
-        auto link = std::make_unique<InMemoryLink>(
-            [](const InMemoryLink::Bytes&) { return InMemoryLink::Bytes{}; }, [](double) {});
-        link->SetOpenFailure("A: Device or resource busy\nAnother program holds the port; close "
-                             "it and try again.");
-        return link;
-    });
-    const FleetResult result = writer.WriteOne({"A", ""}, 0, {});
-    const std::string reason = "Could not Open the Port,Please check whether the Port are occupied "
-                               "or the device are ok (A: Device or resource busy. Another program "
-                               "holds the port; close it and try again)";
-    EXPECT_EQ(result.reason.english, reason);
-    EXPECT_EQ(result.result.english, "failed: " + reason);
-    EXPECT_EQ(result.result.chinese.rfind("失败：无法打开串口", 0), 0u) << result.result.chinese;
-}
-
 TEST_F(FleetWriterTest, CancelStopsTheRadioMidWriteAndRecordsItIncomplete) {
     AddRadio("A");
     FleetWriter writer = MakeWriter(FleetNumbering::Field::CallId, false);

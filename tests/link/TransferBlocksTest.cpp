@@ -283,45 +283,25 @@ TEST(ReadBlocks, RefusedAcknowledgementCountsAsLost) {
 
 TEST(BlockFailures, NoAnswerAndARefusalAreToldApartInBothLanguages) {
     // The radio's own words first, then what happened at which block.
-    struct Case {
-        TransferDirection direction;
-        bool bRefuse;
-        BiText text;
-        BiText said;
-    };
-    const Case cases[] = {
-        {Read,
-         false,
-         TransferTexts::AcknowledgeLost,
-         {" (no answer from the radio to the block at address 0038)", "没有应答"}},
-        {Read,
-         true,
-         TransferTexts::AcknowledgeLost,
-         {" (the radio answered 0x15 instead of 0x06 to the block at address 0038: it "
-          "refused the block)",
-          "拒收"}},
-        {Write,
-         false,
-         TransferTexts::BlockRefused,
-         {" (no answer from the radio to the block at address 0038)", "没有应答"}},
-        {Write,
-         true,
-         TransferTexts::BlockRefused,
-         {" (the radio answered 0x15 instead of 0x06 to the block at address 0038: it "
-          "refused the block)",
-          "拒收"}},
-    };
-    for (const Case& c : cases) {
-        TransferRig rig(c.bRefuse ? SimulatedRadioOptions{.refuseBlock = 7}
-                                  : SimulatedRadioOptions{.noAckBlock = 7});
-        MemoryImage image;
-        rig.Run(c.direction, image);
-        ASSERT_EQ(rig.host.messages.size(), 1u);
-        EXPECT_EQ(rig.host.shownEnglish[0], std::string(c.text.english) + c.said.english);
-        const std::string& chinese = rig.host.shownChinese[0];
-        EXPECT_EQ(chinese.rfind(c.text.chinese, 0), 0u) << chinese;
-        EXPECT_NE(chinese.find("0038"), std::string::npos) << chinese;
-        EXPECT_NE(chinese.find(c.said.chinese), std::string::npos) << chinese;
+    const std::string at = " to the block at address 0038";
+    for (const auto direction : {Read, Write}) {
+        const BiText& text =
+            direction == Read ? TransferTexts::AcknowledgeLost : TransferTexts::BlockRefused;
+        for (const bool bRefuse : {false, true}) {
+            TransferRig rig(bRefuse ? SimulatedRadioOptions{.refuseBlock = 7}
+                                    : SimulatedRadioOptions{.noAckBlock = 7});
+            MemoryImage image;
+            rig.Run(direction, image);
+            ASSERT_EQ(rig.host.messages.size(), 1u);
+            EXPECT_EQ(rig.host.shownEnglish[0],
+                      text.english + (bRefuse ? " (the radio answered 0x15 instead of 0x06" + at +
+                                                    ": it refused the block)"
+                                              : " (no answer from the radio" + at + ")"));
+            const std::string& chinese = rig.host.shownChinese[0];
+            EXPECT_EQ(chinese.rfind(text.chinese, 0), 0u) << chinese;
+            EXPECT_NE(chinese.find("0038"), std::string::npos) << chinese;
+            EXPECT_NE(chinese.find(bRefuse ? "拒收" : "没有应答"), std::string::npos) << chinese;
+        }
     }
 }
 
