@@ -25,8 +25,8 @@
 
 namespace {
 
-constexpr BiText ImportStep{"Import Channels", "导入频道"};
-constexpr BiText CannotRead{"Cannot read the file %1.", "无法读取文件 %1。"};
+using CommandTexts::CannotRead;
+constexpr BiText ImportStep = CommandTexts::Steps::ImportChannels;
 constexpr BiText CannotWrite{"Cannot write the file %1.", "无法写入文件 %1。"};
 
 QString ChirpFilter() {

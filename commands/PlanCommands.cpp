@@ -19,9 +19,9 @@
 
 namespace {
 
-constexpr BiText InsertStep{"Insert Channel Plan", "插入频道方案"};
-constexpr BiText ReceiveOnlyStep{"Make Receive Only", "设为只收"};
-constexpr BiText NarrowStep{"Set to Narrow", "设为窄带"};
+constexpr BiText InsertStep = CommandTexts::Steps::InsertChannelPlan;
+constexpr BiText ReceiveOnlyStep = CommandTexts::Steps::MakeReceiveOnly;
+constexpr BiText NarrowStep = CommandTexts::Steps::SetToNarrow;
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);

@@ -4,13 +4,14 @@
 
 #include "base/ModalRunner.h"
 #include "document/ChannelDocument.h"
+#include "image/CommandTexts.h"
 #include "settings/OptionalFeaturesDialog.h"
 #include "settings/SideKeyDialog.h"
 
 namespace {
 
-constexpr BiText OptionalFeaturesStep{"Optional Features", "可选功能"};
-constexpr BiText SideKeyStep{"Side Key", "侧键"};
+constexpr BiText OptionalFeaturesStep = CommandTexts::Steps::OptionalFeatures;
+constexpr BiText SideKeyStep = CommandTexts::Steps::SideKey;
 
 // Runs a dialog of type Dialog over a copy of the image; OK (and only OK)
 // makes what it changed one step named step. The dialog runs before the

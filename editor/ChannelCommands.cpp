@@ -21,9 +21,9 @@
 namespace {
 
 namespace Step {
-constexpr BiText Cut{"Cut Channels", "剪切频道"};
+constexpr BiText Cut = CommandTexts::Steps::CutChannels;
 constexpr BiText Copy{"Copy Channels", "复制频道"};
-constexpr BiText Paste{"Paste Channels", "粘贴频道"};
+constexpr BiText Paste = CommandTexts::Steps::PasteChannels;
 constexpr BiText Clear{"Clear Channels", "清除频道"};
 constexpr BiText Insert{"Insert Empty Channel", "插入空频道"};
 constexpr BiText Delete{"Delete Channels", "删除频道"};

@@ -17,12 +17,13 @@
 #include "editor/TypeSettingBar.h"
 #include "image/BandLimits.h"
 #include "image/ChannelTexts.h"
+#include "image/CommandTexts.h"
 #include "image/ImageMap.h"
 
 namespace {
 
-constexpr BiText EditBandStep{"Edit Band Edges", "编辑频段"};
-constexpr BiText EditTypeSettingStep{"Edit Type Setting", "编辑整机设置"};
+using CommandTexts::Steps::EditBandEdges;
+using CommandTexts::Steps::EditTypeSetting;
 
 // The widest texts a column shows in either language, titles aside.
 const char* const WidestValues[ChannelColumnCount] = {
@@ -78,14 +79,14 @@ ChannelEditor::ChannelEditor(ChannelDocument& doc, QWidget* parent)
     });
     connect(m_Table, &ChannelTable::LeaveForward, this, [this] { MoveFocusOn(m_Table); });
     connect(m_Bar->TypeList(), &QComboBox::activated, this, [this](int entry) {
-        m_Doc.apply(EditTypeSettingStep, [entry](MemoryImage& image) {
+        m_Doc.apply(EditTypeSetting, [entry](MemoryImage& image) {
             image[ImageMap::RadioTypeCode] =
                 static_cast<std::uint8_t>(entry + ImageMap::RadioTypeBase);
             return true;
         });
     });
     connect(m_Bar->ManualList(), &QComboBox::activated, this, [this](int entry) {
-        m_Doc.apply(EditTypeSettingStep, [entry](MemoryImage& image) {
+        m_Doc.apply(EditTypeSetting, [entry](MemoryImage& image) {
             std::uint8_t& manual = image[ImageMap::ManualSettingByte];
             manual = static_cast<std::uint8_t>(entry == 0 ? manual | ImageMap::ManualSettingFlag
                                                           : manual & ~ImageMap::ManualSettingFlag);
@@ -173,7 +174,7 @@ void ChannelEditor::CommitBandBoxes() {
         return;
     }
     const BandEdges band = *typed;
-    m_Doc.commitEdit(StepName::Of(EditBandStep), [band](MemoryImage& image) {
+    m_Doc.commitEdit(StepName::Of(EditBandEdges), [band](MemoryImage& image) {
         EncodeBandLimits(band.lower, band.upper, image);
         return true;
     });

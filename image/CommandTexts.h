@@ -36,4 +36,21 @@ inline constexpr BiText OutsideBandQuestion{
     "MHz（整机设置中的“频段”）的频道：%1。对讲机可能无法使用它们。\n仍然写入对讲机吗？"};
 inline constexpr BiText WriteAnyway{"Write anyway", "仍然写入"};
 
+// Reading a channel list.
+inline constexpr BiText CannotRead{"Cannot read the file %1.", "无法读取文件 %1。"};
+
+// The names of the undo steps these commands make.
+namespace Steps {
+inline constexpr BiText EditBandEdges{"Edit Band Edges", "编辑频段"};
+inline constexpr BiText EditTypeSetting{"Edit Type Setting", "编辑整机设置"};
+inline constexpr BiText OptionalFeatures{"Optional Features", "可选功能"};
+inline constexpr BiText SideKey{"Side Key", "侧键"};
+inline constexpr BiText CutChannels{"Cut Channels", "剪切频道"};
+inline constexpr BiText PasteChannels{"Paste Channels", "粘贴频道"};
+inline constexpr BiText ImportChannels{"Import Channels", "导入频道"};
+inline constexpr BiText InsertChannelPlan{"Insert Channel Plan", "插入频道方案"};
+inline constexpr BiText MakeReceiveOnly{"Make Receive Only", "设为只收"};
+inline constexpr BiText SetToNarrow{"Set to Narrow", "设为窄带"};
+} // namespace Steps
+
 } // namespace CommandTexts

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "image/BandLimits.h"
+#include "image/CommandTexts.h"
 #include "image/ImageMap.h"
 #include "settings/OptionalFeaturesCodec.h"
 #include "settings/SettingsMap.h"
@@ -119,6 +120,31 @@ std::string CodecText(const std::string& utf8) {
 } // namespace
 
 extern "C" {
+
+// The commands' texts the page shows beside the window's menus and labels:
+// "name": [English, Chinese], looked up by these names.
+EMSCRIPTEN_KEEPALIVE const char* orin_command_texts() {
+    using namespace CommandTexts;
+    const std::pair<const char*, BiText> texts[] = {
+        {"Steps.EditBandEdges", Steps::EditBandEdges},
+        {"Steps.EditTypeSetting", Steps::EditTypeSetting},
+        {"Steps.OptionalFeatures", Steps::OptionalFeatures},
+        {"Steps.SideKey", Steps::SideKey},
+        {"Steps.CutChannels", Steps::CutChannels},
+        {"Steps.PasteChannels", Steps::PasteChannels},
+        {"Steps.ImportChannels", Steps::ImportChannels},
+        {"Steps.InsertChannelPlan", Steps::InsertChannelPlan},
+        {"Steps.MakeReceiveOnly", Steps::MakeReceiveOnly},
+        {"Steps.SetToNarrow", Steps::SetToNarrow},
+        {"CannotRead", CannotRead},
+    };
+    std::string json = "{";
+    for (const auto& [key, text] : texts) {
+        json += std::string(json.size() > 1 ? "," : "") + Quoted(key) + ":[" + Quoted(text.english) +
+                "," + Quoted(text.chinese) + "]";
+    }
+    return Out(json + "}");
+}
 
 // The type bar: "known type, manual open, lower edge, upper edge" as JSON.
 EMSCRIPTEN_KEEPALIVE const char* orin_typebar(const std::uint8_t* bytes) {

@@ -2,12 +2,7 @@
 // rows (a row header, Shift+Space, Shift+arrows), Ctrl+C/X/V or the Cut, Copy
 // and Paste buttons. Copy puts the window's clipboard text there and the
 // channels' bytes under the window's private type, which a paste prefers.
-import { PageTexts, T } from './texts.js';
-
-Object.assign(PageTexts, {
-    'Cut Channels': ['Cut Channels', '剪切频道'],
-    'Paste Channels': ['Paste Channels', '粘贴频道'],
-});
+import { T } from './texts.js';
 
 const PrivateType = 'application/x-orin-channels';
 
@@ -102,7 +97,7 @@ export class ChannelClipboard {
     Cut() {
         const m = this.page.core.m;
         const channels = this.Channels();
-        this.page.doc.Apply(() => T('Cut Channels'),
+        this.page.doc.Apply(() => T('Steps.CutChannels'),
             () => m.ccall('orin_clip_clear', 'number', ['number', 'string'], [m._orin_image(), channels.join(',')]));
         this.Select(channels[0] + 1, channels.at(-1) + 1);
     }
@@ -112,7 +107,7 @@ export class ChannelClipboard {
         const m = core.m;
         const first = (this.range ? this.range.first : this.page.grid.current.row) - 1;
         let result = null;
-        this.page.doc.Apply(() => T('Paste Channels'), () => {
+        this.page.doc.Apply(() => T('Steps.PasteChannels'), () => {
             result = JSON.parse(m.ccall('orin_clip_paste', 'string', ['number', 'number', 'string', 'string', 'number'],
                 [m._orin_image(), first, text ?? '', payload ?? '', core.lang()]));
         });

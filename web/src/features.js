@@ -3,7 +3,7 @@
 // comparison and channel plans. app.js hands over what they work on.
 import { TypeBar } from './typebar.js';
 import { OptionalFeatures, SideKey } from './settings.js';
-import { T } from './texts.js';
+import { PageTexts, T } from './texts.js';
 import { ChannelClipboard } from './clipboard.js';
 import { ExportChannels, ImportChannels } from './lists.js';
 import { CheckLicence, InsertPlan, MayWrite } from './licence.js';
@@ -11,6 +11,7 @@ import { CompareWithFile, CompareWithRadio } from './compare.js';
 
 // page: { core, doc, grid, Message, Ask, Status, ReadRadio, Busy }
 export function InstallFeatures(page) {
+    Object.assign(PageTexts, JSON.parse(page.core.m.UTF8ToString(page.core.m._orin_command_texts())));
     const bar = new TypeBar(document.getElementById('typebar'), page);
     const toolbar = document.createElement('div');
     toolbar.setAttribute('role', 'toolbar');

@@ -2,13 +2,7 @@
 // window's dialog: the licence kept, the channels outside it, the two
 // repairs), Insert Channel Plan..., and the questions before a write.
 import { Labelled, RunDialog } from './dialog.js';
-import { PageTexts, T } from './texts.js';
-
-Object.assign(PageTexts, {
-    'Make Receive Only': ['Make Receive Only', '设为只收'],
-    'Set to Narrow': ['Set to Narrow', '设为窄带'],
-    'Insert Channel Plan (step)': ['Insert Channel Plan', '插入频道方案'],
-});
+import { T } from './texts.js';
 
 const LicenceKey = 'orin-licence';
 
@@ -96,7 +90,7 @@ export async function CheckLicence(page) {
     list.addEventListener('change', Buttons);
     const Repair = (kind) => {
         const channels = selected(kind);
-        doc.Apply(() => T(kind === 2 ? 'Set to Narrow' : 'Make Receive Only'), () => m.ccall('orin_licence_repair', 'number',
+        doc.Apply(() => T(kind === 2 ? 'Steps.SetToNarrow' : 'Steps.MakeReceiveOnly'), () => m.ccall('orin_licence_repair', 'number',
             ['number', 'number', 'string'], [m._orin_image(), kind, channels.join(',')]));
         Refresh();
     };
@@ -142,6 +136,6 @@ export async function InsertPlan(page) {
         return;
     }
     if (place.question && await page.Ask(place.question, [T('Yes'), T('No')]) !== 0) return;
-    doc.Apply(() => T('Insert Channel Plan (step)'),
+    doc.Apply(() => T('Steps.InsertChannelPlan'),
         () => m.ccall('orin_plan_insert', 'number', ['number', 'string', 'number'], [m._orin_image(), key, from]));
 }

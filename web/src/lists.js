@@ -5,7 +5,6 @@ import { Check, Labelled, RunDialog } from './dialog.js';
 import { PageTexts, T } from './texts.js';
 
 Object.assign(PageTexts, {
-    'Cannot read the file %1.': ['Cannot read the file %1.', '无法读取文件 %1。'],
     'Export Channels': ['Export Channels', '导出频道'],
 });
 
@@ -41,7 +40,7 @@ export async function ImportChannels(page, file = null) {
         if (file.size > MaxFileBytes) throw new Error('too large');
         csv = await file.text();
     } catch {
-        await page.Message(T('Cannot read the file %1.', file.name));
+        await page.Message(T('CannotRead', file.name));
         return;
     }
     const text = m.allocateUTF8(csv);
@@ -119,7 +118,7 @@ export async function ImportChannels(page, file = null) {
     const shown = RunDialog(T('Import Channels'), body, [T('Import'), T('Cancel')], scroller, 'import-dialog');
     Place();
     if (await shown !== 0 || placed === 0) return;
-    doc.Apply(() => T('Import Channels'), () => m._orin_import_apply(m._orin_image(), emptyOthers.box.checked ? 1 : 0));
+    doc.Apply(() => T('Steps.ImportChannels'), () => m._orin_import_apply(m._orin_image(), emptyOthers.box.checked ? 1 : 0));
 }
 
 function Radio(group, text, name, checked) {

@@ -2,9 +2,7 @@
 // the core; OK writes only the fields whose control the user changed, and OK
 // without a change changes nothing (no undo step).
 import { Check, Group, Labelled, OkCancel, RunDialog, Select } from './dialog.js';
-import { PageTexts, T } from './texts.js';
-
-Object.assign(PageTexts, { 'Side Key (step)': ['Side Key', '侧键'] });
+import { T } from './texts.js';
 
 // The Optional Features dialog's controls, as the window lays them out.
 const FunctionSet = [
@@ -88,7 +86,7 @@ export async function OptionalFeatures(page) {
     body.append(Group(T('Function Set'), ...make(FunctionSet)), ids, audio);
     if (await RunDialog(T('Optional Features'), body, OkCancel(), null, 'features-dialog') !== 0) return;
     const shown = controls.map(([key, read]) => `${key}\x1e${read()}`).join('\x1f');
-    doc.Apply(() => T('Optional Features'),
+    doc.Apply(() => T('Steps.OptionalFeatures'),
         () => m.ccall('orin_features_accept', 'number', ['number', 'string'], [m._orin_image(), shown]));
 }
 
@@ -109,6 +107,6 @@ export async function SideKey(page) {
     }
     if (await RunDialog(T('Side Key'), body, OkCancel(), null, 'sidekey-dialog') !== 0) return;
     const shown = selects.map((s) => (s.selectedIndex >= 0 ? s.options[s.selectedIndex].text : '')).join('\x1f');
-    doc.Apply(() => T('Side Key (step)'),
+    doc.Apply(() => T('Steps.SideKey'),
         () => m.ccall('orin_sidekey_accept', 'number', ['number', 'string'], [m._orin_image(), shown]));
 }

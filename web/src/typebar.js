@@ -1,11 +1,6 @@
 // The type bar above the grid: radio type, band edges and "Manul Setting",
 // each written into the image as one undo step, as the window's bar does.
-import { PageTexts, T } from './texts.js';
-
-Object.assign(PageTexts, {
-    'Edit Type Setting': ['Edit Type Setting', '编辑整机设置'],
-    'Edit Band Edges': ['Edit Band Edges', '编辑频段'],
-});
+import { T } from './texts.js';
 
 export class TypeBar {
     // page: { core, doc, Message }
@@ -37,9 +32,9 @@ export class TypeBar {
         root.append(title, this.labels.type, this.labels.field, dashes, this.upper, this.labels.manual);
 
         this.type.addEventListener('change', () => this.Write(
-            'Edit Type Setting', (image) => m._orin_set_radio_type(image, this.type.selectedIndex)));
+            'Steps.EditTypeSetting', (image) => m._orin_set_radio_type(image, this.type.selectedIndex)));
         this.manual.addEventListener('change', () => this.Write(
-            'Edit Type Setting', (image) => m._orin_set_manual(image, this.manual.selectedIndex)));
+            'Steps.EditTypeSetting', (image) => m._orin_set_manual(image, this.manual.selectedIndex)));
         for (const box of [this.lower, this.upper]) {
             box.addEventListener('change', () => this.CommitBand());
         }
@@ -55,7 +50,7 @@ export class TypeBar {
     // window's message and the stored edges back.
     CommitBand() {
         let refused = false;
-        this.Write('Edit Band Edges', (image) => {
+        this.Write('Steps.EditBandEdges', (image) => {
             refused = this.call.setBand(image, this.lower.value.trim(), this.upper.value.trim()) === 2;
         });
         if (refused) this.page.Message(this.call.bandMessage(this.page.core.lang()));
