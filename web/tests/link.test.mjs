@@ -14,9 +14,11 @@ import { BridgeSerial, StartSimulatedRadio } from './bridge.mjs';
 const dist = path.resolve(process.env.ORIN_WEB_DIST ?? 'build-web/dist');
 const orinctl = process.env.ORINCTL ?? path.resolve('build/bin/orinctl');
 
-test('a held port, a pulled cable and Cancel change nothing; the check tells the steps', async (t) => {
+// The page with its port on `orinctl simulate ARGS`, ended with test t; errors
+// collects what the console reports.
+async function OpenPage(t, args = []) {
     const server = await Serve(dist, 0);
-    const radio = await StartSimulatedRadio(orinctl);
+    const radio = await StartSimulatedRadio(orinctl, args);
     const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: ['--no-sandbox'] });
     const page = await browser.newPage();
     const bridge = await BridgeSerial(page, server, radio.device);
@@ -32,6 +34,11 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await page.waitForFunction(() => window.orinReady === true);
     await page.selectOption('#port', '0');
+    return { page, bridge, errors };
+}
+
+test('a held port, a pulled cable and Cancel change nothing; the check tells the steps', async (t) => {
+    const { page, bridge, errors } = await OpenPage(t);
     const firstCell = () => page.locator('#grid-body tr:nth-child(1) td').first().textContent();
     const messages = async () => {
         const seen = [];
@@ -101,20 +108,7 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
 });
 
 test('no radio answers the wake-up: the message offers the check, which says why', async (t) => {
-    const server = await Serve(dist, 0);
-    const radio = await StartSimulatedRadio(orinctl, ['--fault', 'never-answer']);
-    const browser = await chromium.launch({ executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium', args: ['--no-sandbox'] });
-    const page = await browser.newPage();
-    const bridge = await BridgeSerial(page, server, radio.device);
-    t.after(async () => {
-        await browser.close();
-        bridge.close();
-        radio.stop();
-        server.close();
-    });
-    await page.goto(`http://127.0.0.1:${server.address().port}/`);
-    await page.waitForFunction(() => window.orinReady === true);
-    await page.selectOption('#port', '0');
+    const { page, errors } = await OpenPage(t, ['--fault', 'never-answer']);
     await page.click('#cmd-write');
     await page.waitForSelector('#message[open]', { timeout: 60000 });
     assert.equal(await page.locator('#message-text').textContent(), 'Synchronization Error');
@@ -123,4 +117,5 @@ test('no radio answers the wake-up: the message offers the check, which says why
     assert.match(await page.locator('#check-steps p').nth(2).textContent(), /^✗ Radio: no answer to the wake-up/);
     assert.equal(await page.locator('#check-steps p.failed').evaluate((p) => p === document.activeElement), true,
         'the step that failed has the focus');
+    assert.deepEqual(errors, [], 'no error in the console');
 });
