@@ -28,8 +28,12 @@ void InMemoryLink::Purge(bool bAbort) {
     if (bAbort) {
         ++m_AbortPurges;
     }
-    m_Incoming.clear();
-    m_Arrivals.clear();
+    // Only what has arrived: a byte still on its way comes after the purge,
+    // as on a port.
+    while (!m_Arrivals.empty() && m_Arrivals.front() <= m_NowMs) {
+        m_Incoming.pop_front();
+        m_Arrivals.pop_front();
+    }
 }
 
 bool InMemoryLink::Write(const std::uint8_t* data, std::size_t n) {

@@ -154,7 +154,7 @@ TEST(Identity, AWrongModelIsNamedOnlyWhenTheModelBytesDiffer) {
          TransferOutcome::ModelMismatch},
         {"no identity reply", {}, 0, TransferOutcome::CommunicationFailed},
         {"model bytes only", {}, 4, TransferOutcome::CommunicationFailed},
-        {"slower than the timeout", {.byteGapMs = 700}, 8, TransferOutcome::SyncFailed},
+        {"far slower than the timeouts", {.byteGapMs = 5000}, 8, TransferOutcome::SyncFailed},
     };
     for (const Case& c : cases) {
         for (const auto direction : {Read, Write}) {
