@@ -101,6 +101,10 @@ constexpr BiText IdentityCut{
     "the radio's identity broke off after %1 of 8 bytes: the radio answers too slowly, or the "
     "line loses bytes",
     "对讲机的机型应答在 8 个字节中只收到 %1 个就中断了：对讲机应答太慢，或线路丢失字节"};
+constexpr BiText IdentityOutOfStep{
+    "the radio's identity came out of step (\"%1\"): the radio answers more slowly than a "
+    "transfer waits, or the line loses bytes",
+    "对讲机的机型应答错位（“%1”）：对讲机应答比传输等待的时间更慢，或线路丢失字节"};
 constexpr BiText OtherModel{
     "another model answers: it calls itself \"%1\", version %2; this program programs the "
     "Orin-6140D (T426) only",
@@ -311,6 +315,9 @@ Said RadioFailed(TransferOutcome outcome, const TransferSession& session,
     }
     if (line.identityBytes < 8 || !identity) {
         return Say(Texts::IdentityCut, {std::to_string(line.identityBytes)});
+    }
+    if (identity->model != TransferSession::RadioModelId) {
+        return Say(Texts::IdentityOutOfStep, {identity->model});
     }
     if (outcome == TransferOutcome::CommunicationFailed) {
         return Say(Texts::NoAcknowledgement, {Hex(identity->version)});

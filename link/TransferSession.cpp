@@ -225,6 +225,13 @@ TransferSession::Step TransferSession::Identify() {
         return Step::Confirm;
     }
     if (std::memcmp(m_Buffer.data(), RadioModelId, std::strlen(RadioModelId)) != 0) {
+        // Bytes that name no model (a radio slower than the timeouts puts its
+        // late acknowledgement in front) are a failing line, not another model.
+        const bool bName = std::all_of(m_Buffer.begin(), m_Buffer.begin() + VersionIndex,
+                                       [](std::uint8_t c) { return c >= 0x20 && c < 0x7F; });
+        if (!bName) {
+            return Step::CommunicationPrompt;
+        }
         m_Outcome = TransferOutcome::ModelMismatch;
         return Step::Finished;
     }

@@ -141,6 +141,18 @@ TEST(ConnectionCheck, EachFailingStepSaysWhyAndTheCheckStopsThere) {
          Kind::Radio,
          "another model answers: it calls itself \"T429\", version 0x37",
          "“T429”"},
+        {"a late acknowledgement in front of the identity",
+         {},
+         [](CheckRig& r, PortFacts&) {
+             r.filter = OnReplyTo(0x02, [](Bytes reply) {
+                 reply.insert(reply.begin(), SimulatedRadio::Ack);
+                 reply.pop_back();
+                 return reply;
+             });
+         },
+         Kind::Radio,
+         "the radio's identity came out of step",
+         "机型应答错位"},
         {"no identity",
          {},
          [](CheckRig& r, PortFacts&) {

@@ -154,6 +154,10 @@ TEST(Identity, AWrongModelIsNamedOnlyWhenTheModelBytesDiffer) {
          TransferOutcome::ModelMismatch},
         {"no identity reply", {}, 0, TransferOutcome::CommunicationFailed},
         {"model bytes only", {}, 4, TransferOutcome::CommunicationFailed},
+        {"slower than the timeouts: a late acknowledgement in front of the model",
+         {.byteGapMs = 700},
+         8,
+         TransferOutcome::CommunicationFailed},
         {"far slower than the timeouts", {.byteGapMs = 5000}, 8, TransferOutcome::SyncFailed},
     };
     for (const Case& c : cases) {
