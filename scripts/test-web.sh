@@ -11,4 +11,4 @@ dist="$(scripts/build-web.sh | tail -n 1)"
 (cd web && npm ci --no-audit --no-fund --loglevel=error >/dev/null)
 export ORIN_WEB_DIST="$dist"
 export ORINCTL="$(pwd)/${BUILD_DIR:-build}/bin/orinctl"
-node --test web/tests/core.test.mjs web/tests/page.test.mjs web/tests/features.test.mjs web/tests/link.test.mjs
+node --test web/tests/core.test.mjs web/tests/page.test.mjs web/tests/features.test.mjs web/tests/link.test.mjs web/tests/features.core.test.mjs
