@@ -3,11 +3,13 @@
 
 // Waits at least ms milliseconds, and not much longer: the protocol makes
 // about a thousand short waits a transfer, so a millisecond late each is a
-// second in all. Browser timers fire up to a millisecond late, and 4 ms at
-// the least once they nest five deep (each wait resumes in the timer of the
-// one before). So a wait starts with a message-channel turn, which leaves
-// the chain of timers, lets a timer run until shortly before the end, and
-// takes message-channel turns (a few microseconds each) up to the end.
+// second in all. The page's own timers fire up to a millisecond late, 4 ms
+// at the least once they nest five deep (each wait resumes in the timer of
+// the one before), and once a second at most while the page's tab is in the
+// background, where a read would take many minutes and the radio would give
+// up. So the timer runs in a worker (timer.js), whose timers keep their
+// time, until shortly before the end, and message-channel turns (a few
+// microseconds each) take the wait up to the end.
 const channel = new MessageChannel();
 const turns = [];
 channel.port1.onmessage = () => turns.shift()?.();
@@ -17,12 +19,24 @@ function Turn() {
         channel.port2.postMessage(0);
     });
 }
+const timer = new Worker(new URL('timer.js', import.meta.url));
+const timers = new Map();
+let lastTimer = 0;
+timer.onmessage = (e) => {
+    timers.get(e.data)?.();
+    timers.delete(e.data);
+};
+function After(ms) {
+    return new Promise((resolve) => {
+        timers.set(++lastTimer, resolve);
+        timer.postMessage({ id: lastTimer, ms });
+    });
+}
 const TimerLateMs = 1.5;
 export async function Sleep(ms) {
     const end = performance.now() + ms;
-    await Turn();
     const early = end - TimerLateMs - performance.now();
-    if (early >= 1) await new Promise((resolve) => setTimeout(resolve, early));
+    if (early >= 1) await After(early);
     while (performance.now() < end) await Turn();
 }
 
