@@ -20,8 +20,8 @@ export function IsChinese() {
 export function T(source, ...args) {
     const pair = windowTexts[source] || PageTexts[source];
     let text = pair ? pair[chinese ? 1 : 0] : source;
-    args.forEach((arg, i) => { text = text.replaceAll(`%${i + 1}`, String(arg)); });
-    return text;
+    // In one pass, as Qt's arg() does: a file name holding "%2" stays as it is.
+    return text.replace(/%(\d+)/g, (marker, n) => (n >= 1 && n <= args.length ? String(args[n - 1]) : marker));
 }
 
 // Texts of the page that the window does not have.

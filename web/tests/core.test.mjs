@@ -77,3 +77,9 @@ test('the transfer session reads and writes the simulated radio through the page
     assert.ok(seen.positions.has(397));
     assert.deepEqual(seen.messages, []);
 });
+
+test('a text takes its arguments in one pass: an argument holding %2 or %1 stays as it is', async () => {
+    const { T } = await import(pathToFileURL(path.resolve('web/src/texts.js')));
+    assert.equal(T('Cannot read %1: %2', 'a%2b%1.csv', 'no such file'), 'Cannot read a%2b%1.csv: no such file');
+    assert.equal(T('Block %1 of %2, %3%', 5, 397, 1), 'Block 5 of 397, 1%');
+});
