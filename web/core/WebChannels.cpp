@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "formats/ChannelClipboard.h"
@@ -24,13 +26,20 @@ namespace {
 
 using namespace CommandTexts;
 
-std::string Arg(std::string text, int n, const std::string& value) {
-    const std::string mark = "%" + std::to_string(n);
-    for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at)) {
-        text.replace(at, mark.size(), value);
-        at += value.size();
+// The text with %1, %2, ... filled in one pass, as Qt's arg() does: a value
+// that holds "%2" (a file name) stays as it is.
+std::string Args(std::string_view text, std::initializer_list<std::string> values) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '0') : 0;
+        if (text[i] == '%' && n >= 1 && n <= values.size() && n <= 9) {
+            out += values.begin()[n - 1];
+            ++i;
+        } else {
+            out += text[i];
+        }
     }
-    return text;
+    return out;
 }
 
 std::string Hex(const std::string& bytes) {
@@ -121,7 +130,7 @@ EMSCRIPTEN_KEEPALIVE const char* orin_clip_paste(std::uint8_t* bytes, int first,
             return Out(PasteResult(
                 0,
                 ChannelClipboard::ProblemsText(shown, l) + "\n" +
-                    Arg(MoreProblems.In(l), 1, std::to_string(problems.size() - ProblemsShown)),
+                    Args(MoreProblems.In(l), {std::to_string(problems.size() - ProblemsShown)}),
                 ChannelClipboard::ProblemsText(problems, l)));
         }
         if (!problems.empty()) {
@@ -137,8 +146,7 @@ EMSCRIPTEN_KEEPALIVE const char* orin_clip_paste(std::uint8_t* bytes, int first,
         raw ? ChannelOps::Paste(image, first, *raw) : ChannelOps::Paste(image, first, records);
     if (!fits) {
         return Out(PasteResult(0,
-                               Arg(Arg(PastePastEnd.In(l), 1, std::to_string(count)), 2,
-                                   std::to_string(first + 1)),
+                               Args(PastePastEnd.In(l), {std::to_string(count), std::to_string(first + 1)}),
                                ""));
     }
     Store(image, bytes);
@@ -169,7 +177,7 @@ EMSCRIPTEN_KEEPALIVE const char* orin_import_read(const std::uint8_t* bytes, con
         widest = ChannelCsv::PreviewRows(csv, widened, ignored);
     }
     if (!error.english.empty()) {
-        return Out("{\"error\":" + Quoted(Arg(Arg(ImportRefused.In(l), 1, name), 2, error.In(l))) + "}");
+        return Out("{\"error\":" + Quoted(Args(ImportRefused.In(l), {name, std::string(error.In(l))})) + "}");
     }
     const int admitted = ChannelImport::AdmittedByWidestBand(
         g_Import.chirp ? g_Import.read.rows : g_Import.rows, widest);
@@ -224,7 +232,7 @@ EMSCRIPTEN_KEEPALIVE const char* orin_export(const std::uint8_t* bytes, int chir
         details += (details.empty() ? "" : "\n") + ChannelImport::NotesText(note, l);
     }
     return Out("{\"csv\":" + Quoted(exported.csv) + ",\"message\":" +
-               Quoted(exported.notes.empty() ? "" : Arg(ExportLeftOut.In(l), 1, name)) +
+               Quoted(exported.notes.empty() ? "" : Args(ExportLeftOut.In(l), {name})) +
                ",\"details\":" + Quoted(details) + "}");
 }
 

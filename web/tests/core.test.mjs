@@ -83,3 +83,9 @@ test('a text takes its arguments in one pass: an argument holding %2 or %1 stays
     assert.equal(T('Cannot read %1: %2', 'a%2b%1.csv', 'no such file'), 'Cannot read a%2b%1.csv: no such file');
     assert.equal(T('Block %1 of %2, %3%', 5, 397, 1), 'Block 5 of 397, 1%');
 });
+
+test('a refused import names the file as it is, a %2 in its name included', () => {
+    const said = JSON.parse(m.ccall('orin_import_read', 'string', ['number', 'string', 'string', 'number'],
+        [m._orin_image(), '', 'a%2b%1.csv', 0]));
+    assert.match(said.error, /^a%2b%1\.csv cannot be imported: /);
+});
