@@ -160,30 +160,39 @@ TEST(Identity, AWrongModelIsNamedOnlyWhenTheModelBytesDiffer) {
          TransferOutcome::CommunicationFailed},
         {"far slower than the timeouts", {.byteGapMs = 5000}, 8, TransferOutcome::SyncFailed},
     };
+    // The radio's block replies in each header layout a radio may use.
+    const ReplyHeader layouts[] = {ReplyHeader::CommandAddressLength,
+                                   ReplyHeader::CommandZeroAddress,
+                                   ReplyHeader::CommandLengthAddress};
     for (const Case& c : cases) {
-        for (const auto direction : {Read, Write}) {
-            TransferRig rig(c.options, Pattern());
-            rig.filter = [&](const Bytes& written, Bytes reply) {
-                if (written == Bytes{0x02} && reply.size() == 8) {
-                    reply.resize(c.identityLength);
+        for (const ReplyHeader layout : layouts) {
+            for (const auto direction : {Read, Write}) {
+                SimulatedRadioOptions options = c.options;
+                options.replyHeader = layout;
+                TransferRig rig(options, Pattern());
+                rig.filter = [&](const Bytes& written, Bytes reply) {
+                    if (written == Bytes{0x02} && reply.size() == 8) {
+                        reply.resize(c.identityLength);
+                    }
+                    return reply;
+                };
+                MemoryImage image = SimulatedRadio::DemoMemory();
+                const MemoryImage sent = image;
+                EXPECT_EQ(rig.Run(direction, image), c.outcome) << c.what;
+                const std::vector<std::string> named = rig.host.MessageTexts();
+                const bool bNamed =
+                    !named.empty() && named[0] == TransferTexts::ModelMismatch.english;
+                EXPECT_EQ(bNamed, c.outcome == TransferOutcome::ModelMismatch) << c.what;
+                if (c.outcome == TransferOutcome::Completed) {
+                    // What the radio now holds, or what the read brought.
+                    const MemoryImage& got = direction == Read ? image : rig.radio.Memory();
+                    const MemoryImage& want = direction == Read ? Pattern() : sent;
+                    EXPECT_TRUE(
+                        std::equal(got.data(), got.data() + ImageMap::TransferEnd + 1, want.data()))
+                        << c.what;
                 }
-                return reply;
-            };
-            MemoryImage image = SimulatedRadio::DemoMemory();
-            const MemoryImage sent = image;
-            EXPECT_EQ(rig.Run(direction, image), c.outcome) << c.what;
-            const std::vector<std::string> named = rig.host.MessageTexts();
-            const bool bNamed = !named.empty() && named[0] == TransferTexts::ModelMismatch.english;
-            EXPECT_EQ(bNamed, c.outcome == TransferOutcome::ModelMismatch) << c.what;
-            if (c.outcome == TransferOutcome::Completed) {
-                // What the radio now holds, or what the read brought.
-                const MemoryImage& got = direction == Read ? image : rig.radio.Memory();
-                const MemoryImage& want = direction == Read ? Pattern() : sent;
-                EXPECT_TRUE(
-                    std::equal(got.data(), got.data() + ImageMap::TransferEnd + 1, want.data()))
-                    << c.what;
+                EXPECT_EQ(rig.link.Closes(), 1);
             }
-            EXPECT_EQ(rig.link.Closes(), 1);
         }
     }
 }
