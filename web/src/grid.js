@@ -207,8 +207,13 @@ export class ChannelGrid {
         });
     }
 
+    // The keys the editor takes go no further: the grid's own handler would
+    // take them again, for the cell the editor has just moved to.
     OnEditorKey(e) {
         const { row, col } = this.editor;
+        const handled = ['Escape', 'Enter', 'Tab'].includes(e.key)
+            || ((e.key === 'ArrowUp' || e.key === 'ArrowDown') && this.editor.input.tagName === 'INPUT');
+        if (handled) e.stopPropagation();
         if (e.key === 'Escape') {
             e.preventDefault();
             this.Close();

@@ -101,6 +101,15 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
         assert.equal(await cell(20, 1).textContent(), '');
         await page.keyboard.press('Control+y');
         assert.equal(await cell(20, 1).textContent(), '446.10000');
+
+        // A key that closes the editor moves once and opens no other editor.
+        for (const [key, row, col] of [['Enter', 21, 1], ['ArrowDown', 21, 1], ['ArrowUp', 19, 1], ['Tab', 20, 2], ['Escape', 20, 1]]) {
+            await cell(20, 1).click();
+            await page.keyboard.press('F2');
+            await page.keyboard.press(key);
+            assert.deepEqual(await page.evaluate(() => [document.querySelector('#grid td.editing') !== null,
+                Number(document.activeElement.dataset.row), Number(document.activeElement.dataset.col)]), [false, row, col], key);
+        }
     });
 
     await test('Save downloads the 4096 bytes; a file of another size is refused', async () => {
