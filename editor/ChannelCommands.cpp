@@ -24,19 +24,17 @@ namespace Step {
 constexpr BiText Cut = CommandTexts::Steps::CutChannels;
 constexpr BiText Copy{"Copy Channels", "复制频道"};
 constexpr BiText Paste = CommandTexts::Steps::PasteChannels;
-constexpr BiText Clear{"Clear Channels", "清除频道"};
-constexpr BiText Insert{"Insert Empty Channel", "插入空频道"};
-constexpr BiText Delete{"Delete Channels", "删除频道"};
-constexpr BiText MoveUp{"Move Channels Up", "上移频道"};
-constexpr BiText MoveDown{"Move Channels Down", "下移频道"};
-constexpr BiText Sort{"Sort by Rx Frequency", "按接收频率排序"};
+constexpr BiText Clear = CommandTexts::Steps::ClearChannels;
+constexpr BiText Insert = CommandTexts::Steps::InsertEmptyChannel;
+constexpr BiText Delete = CommandTexts::Steps::DeleteChannels;
+constexpr BiText MoveUp = CommandTexts::Steps::MoveChannelsUp;
+constexpr BiText MoveDown = CommandTexts::Steps::MoveChannelsDown;
+constexpr BiText Sort = CommandTexts::Steps::SortByRx;
 constexpr BiText Set{"Set for Selected Channels", "为所选频道设置"};
 } // namespace Step
 
 namespace Msg {
-constexpr BiText InsertRefused{
-    "No channel below is empty, so one would be lost: delete or clear a channel first.",
-    "下方没有空频道，插入会丢失一个频道：请先删除或清除一个频道。"};
+constexpr BiText InsertRefused = CommandTexts::InsertRefused;
 constexpr BiText TxRxRefused{
     "Nothing was changed. The Rx frequency of these channels does not pass the check:",
     "未做任何更改。以下频道的接收频率未通过检查："};

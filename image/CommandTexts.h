@@ -39,6 +39,11 @@ inline constexpr BiText WriteAnyway{"Write anyway", "仍然写入"};
 // Reading a channel list.
 inline constexpr BiText CannotRead{"Cannot read the file %1.", "无法读取文件 %1。"};
 
+// Insert Empty Channel when the last channel holds one.
+inline constexpr BiText InsertRefused{
+    "No channel below is empty, so one would be lost: delete or clear a channel first.",
+    "下方没有空频道，插入会丢失一个频道：请先删除或清除一个频道。"};
+
 // The names of the undo steps these commands make.
 namespace Steps {
 inline constexpr BiText EditBandEdges{"Edit Band Edges", "编辑频段"};
@@ -51,6 +56,12 @@ inline constexpr BiText ImportChannels{"Import Channels", "导入频道"};
 inline constexpr BiText InsertChannelPlan{"Insert Channel Plan", "插入频道方案"};
 inline constexpr BiText MakeReceiveOnly{"Make Receive Only", "设为只收"};
 inline constexpr BiText SetToNarrow{"Set to Narrow", "设为窄带"};
+inline constexpr BiText ClearChannels{"Clear Channels", "清除频道"};
+inline constexpr BiText InsertEmptyChannel{"Insert Empty Channel", "插入空频道"};
+inline constexpr BiText DeleteChannels{"Delete Channels", "删除频道"};
+inline constexpr BiText MoveChannelsUp{"Move Channels Up", "上移频道"};
+inline constexpr BiText MoveChannelsDown{"Move Channels Down", "下移频道"};
+inline constexpr BiText SortByRx{"Sort by Rx Frequency", "按接收频率排序"};
 } // namespace Steps
 
 } // namespace CommandTexts

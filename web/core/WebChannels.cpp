@@ -108,6 +108,45 @@ EMSCRIPTEN_KEEPALIVE int orin_clip_clear(std::uint8_t* bytes, const char* channe
     return Store(image, bytes);
 }
 
+// Insert Empty Channel (0), Delete Channel (1), Move Up (2), Move Down (3)
+// and Sort By Rx Frequency (4) over the channels (0-127, "3,4,5"), as the
+// window's Edit menu does them. JSON: whether a byte changed, the channels
+// to select after it, and for an insert that would lose a channel, refused.
+EMSCRIPTEN_KEEPALIVE const char* orin_channel_op(std::uint8_t* bytes, int op, const char* list) {
+    MemoryImage image = Copy(bytes);
+    ChannelOps::Channels channels = Numbers(list);
+    bool refused = false;
+    if (channels.empty()) {
+        return Out("{\"changed\":false,\"refused\":false,\"select\":[]}");
+    }
+    switch (op) {
+    case 0:
+        refused = !ChannelOps::InsertEmpty(image, channels.front());
+        channels = {channels.front()};
+        break;
+    case 1:
+        ChannelOps::Delete(image, channels);
+        channels = {channels.front()};
+        break;
+    case 2:
+    case 3:
+        if (const auto moved = ChannelOps::Move(image, channels, op == 2 ? -1 : 1)) {
+            channels = *moved;
+        }
+        break;
+    default:
+        ChannelOps::SortByRxFrequency(image, channels);
+        break;
+    }
+    const bool changed = !refused && Store(image, bytes);
+    std::string select;
+    for (const int n : channels) {
+        select += (select.empty() ? "" : ",") + std::to_string(n);
+    }
+    return Out(std::string("{\"changed\":") + (changed ? "true" : "false") +
+               ",\"refused\":" + (refused ? "true" : "false") + ",\"select\":[" + select + "]}");
+}
+
 // Paste from channel first (0-127): the page's own bytes when payload holds
 // them, else the text as a spreadsheet or the window puts it. JSON: the
 // channels pasted, or 0 with the window's message (and details).

@@ -136,6 +136,13 @@ EMSCRIPTEN_KEEPALIVE const char* orin_command_texts() {
         {"Steps.InsertChannelPlan", Steps::InsertChannelPlan},
         {"Steps.MakeReceiveOnly", Steps::MakeReceiveOnly},
         {"Steps.SetToNarrow", Steps::SetToNarrow},
+        {"Steps.ClearChannels", Steps::ClearChannels},
+        {"Steps.InsertEmptyChannel", Steps::InsertEmptyChannel},
+        {"Steps.DeleteChannels", Steps::DeleteChannels},
+        {"Steps.MoveChannelsUp", Steps::MoveChannelsUp},
+        {"Steps.MoveChannelsDown", Steps::MoveChannelsDown},
+        {"Steps.SortByRx", Steps::SortByRx},
+        {"InsertRefused", InsertRefused},
         {"CannotRead", CannotRead},
     };
     std::string json = "{";

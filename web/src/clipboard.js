@@ -26,7 +26,11 @@ export class ChannelClipboard {
         table.addEventListener('keydown', (e) => {
             if (page.grid.editor) return;
             this.from = page.grid.current.row;
-            if (e.key === ' ' && e.shiftKey) {
+            if (e.ctrlKey && e.shiftKey && (e.key === 'ArrowUp' || e.key === 'ArrowDown')) {
+                e.preventDefault();
+                e.stopImmediatePropagation();
+                if (!this.page.Busy()) this.Operation(e.key === 'ArrowUp' ? 2 : 3);
+            } else if (e.key === ' ' && e.shiftKey) {
                 e.preventDefault();
                 e.stopImmediatePropagation();
                 this.Select(this.from, this.from);
@@ -81,7 +85,7 @@ export class ChannelClipboard {
         const { text, payload } = this.Texts();
         e.clipboardData.setData('text/plain', text);
         e.clipboardData.setData(PrivateType, payload);
-        if (kind === 'cut') this.Cut();
+        if (kind === 'cut') this.Clear('Steps.CutChannels');
     }
 
     Texts() {
@@ -94,12 +98,33 @@ export class ChannelClipboard {
         };
     }
 
-    Cut() {
+    // Empties the selected channels: Cut's second half, and Clear.
+    Clear(step) {
         const m = this.page.core.m;
         const channels = this.Channels();
-        this.page.doc.Apply(() => T('Steps.CutChannels'),
+        this.page.doc.Apply(() => T(step),
             () => m.ccall('orin_clip_clear', 'number', ['number', 'string'], [m._orin_image(), channels.join(',')]));
         this.Select(channels[0] + 1, channels.at(-1) + 1);
+    }
+
+    // Insert Empty Channel, Delete Channel, Move Up, Move Down, Sort By Rx
+    // Frequency: the window's Edit menu over the selected channels.
+    Operation(op) {
+        const m = this.page.core.m;
+        const names = ['Steps.InsertEmptyChannel', 'Steps.DeleteChannels', 'Steps.MoveChannelsUp',
+            'Steps.MoveChannelsDown', 'Steps.SortByRx'];
+        const channels = this.Channels();
+        let result = null;
+        this.page.doc.Apply(() => T(names[op]), () => {
+            result = JSON.parse(m.ccall('orin_channel_op', 'string', ['number', 'number', 'string'],
+                [m._orin_image(), op, channels.join(',')]));
+        });
+        if (result.refused) {
+            this.page.Message(T('InsertRefused'));
+        } else if (result.select.length > 0) {
+            this.Select(result.select[0] + 1, result.select.at(-1) + 1);
+            this.page.grid.MoveTo(result.select[0] + 1, this.page.grid.current.col);
+        }
     }
 
     Paste(text, payload) {

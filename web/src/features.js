@@ -42,6 +42,13 @@ export function InstallFeatures(page) {
     add('cmd-cut', 'Cut', () => clipboard.Command('cut'));
     add('cmd-copy', 'Copy', () => clipboard.Command('copy'));
     add('cmd-paste', 'Paste', () => clipboard.Command('paste'));
+    add('cmd-clear', 'Clear', () => clipboard.Clear('Steps.ClearChannels'));
+    separator();
+    add('cmd-insert-channel', 'Insert Empty Channel', () => clipboard.Operation(0));
+    add('cmd-delete-channel', 'Delete Channel', () => clipboard.Operation(1));
+    add('cmd-move-up', 'Move Up', () => clipboard.Operation(2));
+    add('cmd-move-down', 'Move Down', () => clipboard.Operation(3));
+    add('cmd-sort', 'Sort By Rx Frequency', () => clipboard.Operation(4));
     separator();
     add('cmd-import', 'Import Channels...', () => ImportChannels(page));
     add('cmd-export', 'Export Channels...', () => ExportChannels(page));

@@ -151,6 +151,49 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         }
     });
 
+    await test('Insert, Delete, Clear, Move and Sort work on the selected channels as the Edit menu does, each one undo step', async () => {
+        const rx = async (rows) => Promise.all(rows.map((r) => cell(r, 1).textContent()));
+        const head = (row) => page.locator(`#grid-body tr:nth-child(${row}) th`);
+        await typeCell(20, 1, '446.3');
+        await typeCell(21, 1, '446.2');
+        await typeCell(22, 1, '446.1');
+        const steps = [
+            ['Move Up', 'Move Channels Up', [19, 20, 21, 22], ['', '446.20000', '446.30000', '446.10000']],
+            ['Move Down', 'Move Channels Down', [19, 20, 21, 22], ['', '446.30000', '446.10000', '446.20000']],
+            ['Insert Empty Channel', 'Insert Empty Channel', [20, 21, 22, 23], ['446.30000', '', '446.20000', '446.10000']],
+            ['Delete Channel', 'Delete Channels', [20, 21, 22, 23], ['446.30000', '446.10000', '', '']],
+            ['Clear', 'Clear Channels', [20, 21, 22, 23], ['446.30000', '', '446.10000', '']],
+        ];
+        for (const [button, step, rows, after] of steps) {
+            await head(21).click();
+            await page.getByRole('button', { name: button, exact: true }).click();
+            assert.deepEqual(await rx(rows), after, button);
+            assert.equal(await undoName(), `Undo ${step}`);
+            await page.keyboard.press('Control+z');
+        }
+        // Ctrl+Shift+Down moves the selected rows; Sort takes the selection.
+        await head(20).click();
+        await page.keyboard.press('Shift+ArrowDown');
+        await page.keyboard.press('Shift+ArrowDown');
+        await page.waitForFunction(() => document.querySelectorAll('#grid-body tr[aria-selected=true]').length === 3);
+        await page.getByRole('button', { name: 'Sort By Rx Frequency', exact: true }).click();
+        assert.deepEqual(await rx([20, 21, 22]), ['446.10000', '446.20000', '446.30000']);
+        await page.keyboard.press('Control+Shift+ArrowDown');
+        assert.deepEqual(await rx([20, 21, 22, 23]), ['', '446.10000', '446.20000', '446.30000']);
+        for (let i = 0; i < 2; ++i) await page.keyboard.press('Control+z');
+        // An insert that would push a channel out of 128 is refused with the window's message.
+        await typeCell(127, 1, '446.4');
+        await typeCell(128, 1, '446.5');
+        await head(127).click();
+        const undo = await undoName();
+        await page.getByRole('button', { name: 'Insert Empty Channel', exact: true }).click();
+        assert.match(await message(), /No channel below is empty/);
+        assert.equal(await undoName(), undo);
+        // The five typed channels go again: the tests after this one start from an empty 20-22.
+        for (let i = 0; i < 5; ++i) await page.keyboard.press('Control+z');
+        assert.deepEqual(await rx([20, 21, 22, 127, 128]), ['', '', '', '', '']);
+    });
+
     await test('Export Channels... writes our CSV; Import Channels... previews a CHIRP file and takes its good rows', async () => {
         await page.getByRole('button', { name: 'Export Channels...' }).click();
         await page.getByRole('radio', { name: 'Orin CSV (*.csv)' }).check();
