@@ -198,18 +198,33 @@ EMSCRIPTEN_KEEPALIVE int orin_load_other(const char* path) {
 
 // The document against the other image, one difference a line after the
 // summary line. transferred: only the bytes a transfer carries.
-EMSCRIPTEN_KEEPALIVE const char* orin_compare(int transferred, int lang) {
-    const MemoryImage before = transferred ? AsCommitted(g_Image) : g_Image;
-    const ImageComparison comparison =
-        CompareImages(before, g_Other,
-                      transferred ? CompareScope::Transferred : CompareScope::WholeImage,
-                      LangOf(lang));
+static std::string ComparisonText(const MemoryImage& before, const MemoryImage& after,
+                                  CompareScope scope, int lang) {
+    const ImageComparison comparison = CompareImages(before, after, scope, LangOf(lang));
     std::string text = ComparisonSummary(comparison, LangOf(lang));
     for (const Difference& difference : comparison.differences) {
         text += '\n';
         text += DifferenceLine(difference, LangOf(lang));
     }
-    return Out(std::move(text));
+    return text;
+}
+
+EMSCRIPTEN_KEEPALIVE const char* orin_compare(int transferred, int lang) {
+    if (transferred) {
+        return Out(ComparisonText(AsCommitted(g_Image), g_Other, CompareScope::Transferred, lang));
+    }
+    return Out(ComparisonText(g_Image, g_Other, CompareScope::WholeImage, lang));
+}
+
+// Two channel files against each other; the document stays as it is. An
+// empty text when either file is refused (its message is kept).
+EMSCRIPTEN_KEEPALIVE const char* orin_compare_files(const char* first, const char* second, int lang) {
+    MemoryImage before;
+    MemoryImage after;
+    if (!LoadInto(first, before) || !LoadInto(second, after)) {
+        return Out(std::string());
+    }
+    return Out(ComparisonText(before, after, CompareScope::WholeImage, lang));
 }
 
 // One transfer. direction 0 reads into the other image, 1 writes the

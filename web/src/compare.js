@@ -4,35 +4,48 @@
 import { RunDialog } from './dialog.js';
 import { T } from './texts.js';
 
-function ChooseFile() {
+function ChooseFiles() {
     return new Promise((resolve) => {
         const input = document.createElement('input');
         input.type = 'file';
         input.accept = '.sin';
+        input.multiple = true;
         input.hidden = true;
-        input.addEventListener('change', () => { input.remove(); resolve(input.files[0] ?? null); });
-        input.addEventListener('cancel', () => { input.remove(); resolve(null); });
+        input.addEventListener('change', () => { input.remove(); resolve([...input.files]); });
+        input.addEventListener('cancel', () => { input.remove(); resolve([]); });
         document.body.append(input);
         input.click();
     });
 }
 
+// The chosen files in the module's file system while work(paths) runs.
+async function WithFiles(m, files, work) {
+    const paths = files.map((file, i) => `/compare-${i}-${file.name.replace(/\//g, '_')}`);
+    for (const [i, file] of files.entries()) m.FS.writeFile(paths[i], new Uint8Array(await file.arrayBuffer()));
+    try {
+        return work(paths);
+    } finally {
+        for (const path of paths) m.FS.unlink(path);
+    }
+}
+
+// One file: the channel data as it stands against it. Two files chosen
+// together: the first against the second, the channel data left alone.
 export async function CompareWithFile(page) {
-    const file = await ChooseFile();
-    if (!file) return;
+    const files = (await ChooseFiles()).slice(0, 2);
+    if (files.length === 0) return;
     const { core } = page;
     const m = core.m;
-    const path = `/compare-${file.name.replace(/\//g, '_')}`;
-    m.FS.writeFile(path, new Uint8Array(await file.arrayBuffer()));
-    const name = m.allocateUTF8(path);
-    const loaded = m._orin_load_other(name);
-    m._free(name);
-    m.FS.unlink(path);
-    if (!loaded) {
+    const text = await WithFiles(m, files, (paths) => (files.length === 2
+        ? m.ccall('orin_compare_files', 'string', ['string', 'string', 'number'], [...paths, core.lang()])
+        : (m.ccall('orin_load_other', 'number', ['string'], [paths[0]]) ? core.compare(0) : '')));
+    if (!text) {
         await page.Message(core.message());
-        return;
+    } else if (files.length === 2) {
+        ShowComparison(T('Compare With File'), T('%1, against %2.', files[0].name, files[1].name), text);
+    } else {
+        ShowComparison(T('Compare With File'), T('The channel data as it stands, against %1.', files[0].name), text);
     }
-    ShowComparison(T('Compare With File'), T('The channel data as it stands, against %1.', file.name), core.compare(0));
 }
 
 // Compare With Radio...: the radio read (the document stays as it is) and

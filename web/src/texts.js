@@ -49,5 +49,6 @@ export const PageTexts = {
     'The radio does not hold what was written:':
         ['The radio does not hold what was written:', '对讲机中的数据与写入的不一致：'],
     'Saved %1': ['Saved %1', '已保存 %1'],
+    '%1, against %2.': ['%1, against %2.', '%1，与 %2 比较。'],
     'Opened %1': ['Opened %1', '已打开 %1'],
 };

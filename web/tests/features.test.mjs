@@ -281,10 +281,20 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         await typeCell(90, 1, '446.5');
         const broken = path.join(work, 'broken.sin');
         fs.writeFileSync(broken, Buffer.alloc(100));
-        for (const [file, said] of [[saved, /1 channel differs.*channel 90: 446\.50000.*-> empty/s], [broken, /holds 100 bytes/]]) {
+        const copy = path.join(work, 'copy.sin');
+        fs.copyFileSync(saved, copy);
+        // Two files chosen together are compared with each other.
+        for (const [files, said] of [
+            [saved, /1 channel differs.*channel 90: 446\.50000.*-> empty/s],
+            [broken, /holds 100 bytes/],
+            [[saved, copy], /saved\.sin, against copy\.sin\.\s+No differences/],
+            [[saved, broken], /holds 100 bytes/],
+        ]) {
+            const undo = await undoName();
             const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Compare With File...' }).click()]);
-            await chooser.setFiles(file);
-            if (file === broken) {
+            await chooser.setFiles(files);
+            assert.equal(await undoName(), undo, 'the channel data stays');
+            if (String(files).includes('broken')) {
                 assert.match(await message(), said);
             } else {
                 await page.waitForSelector('#compare-dialog[open]');
