@@ -14,6 +14,11 @@ enum class ReplyHeader {
     CommandLengthAddress, // 57 08 AH AL
 };
 
+// Every layout above, for tests that must not depend on one.
+inline constexpr ReplyHeader AllReplyHeaders[] = {ReplyHeader::CommandAddressLength,
+                                                  ReplyHeader::CommandZeroAddress,
+                                                  ReplyHeader::CommandLengthAddress};
+
 // How the simulated radio answers and misbehaves, for tests and for trying the program's
 // error handling. Block numbers count from 0; -1 means never.
 struct SimulatedRadioOptions {

@@ -40,12 +40,6 @@ struct CheckRig {
     }
 };
 
-// The three ways radios lay out the header of a block reply: the check must
-// not depend on one.
-constexpr ReplyHeader Layouts[] = {ReplyHeader::CommandAddressLength,
-                                   ReplyHeader::CommandZeroAddress,
-                                   ReplyHeader::CommandLengthAddress};
-
 // A filter that changes only the replies to one kind of request.
 std::function<Bytes(const Bytes&, Bytes)> OnReplyTo(std::uint8_t request,
                                                     std::function<Bytes(Bytes)> change) {
@@ -195,7 +189,7 @@ TEST(ConnectionCheck, EachFailingStepSaysWhyAndTheCheckStopsThere) {
          "did not arrive whole: a read would fail",
          "读取会失败"},
     };
-    for (const ReplyHeader layout : Layouts) {
+    for (const ReplyHeader layout : AllReplyHeaders) {
         for (Case c : cases) {
             SCOPED_TRACE(c.what);
             SCOPED_TRACE(static_cast<int>(layout));
@@ -246,7 +240,7 @@ TEST(ConnectionCheck, RadioThatAnswersIsLeftAsAfterAReadHoweverSlowly) {
          6000},
     };
     const UsbIdentity cable{0x1A86, 0x7523, ""};
-    for (const ReplyHeader layout : Layouts) {
+    for (const ReplyHeader layout : AllReplyHeaders) {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.what);
             SCOPED_TRACE(static_cast<int>(layout));

@@ -160,12 +160,8 @@ TEST(Identity, AWrongModelIsNamedOnlyWhenTheModelBytesDiffer) {
          TransferOutcome::CommunicationFailed},
         {"far slower than the timeouts", {.byteGapMs = 5000}, 8, TransferOutcome::SyncFailed},
     };
-    // The radio's block replies in each header layout a radio may use.
-    const ReplyHeader layouts[] = {ReplyHeader::CommandAddressLength,
-                                   ReplyHeader::CommandZeroAddress,
-                                   ReplyHeader::CommandLengthAddress};
     for (const Case& c : cases) {
-        for (const ReplyHeader layout : layouts) {
+        for (const ReplyHeader layout : AllReplyHeaders) {
             for (const auto direction : {Read, Write}) {
                 SimulatedRadioOptions options = c.options;
                 options.replyHeader = layout;

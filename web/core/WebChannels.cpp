@@ -110,14 +110,14 @@ EMSCRIPTEN_KEEPALIVE int orin_clip_clear(std::uint8_t* bytes, const char* channe
 
 // Insert Empty Channel (0), Delete Channel (1), Move Up (2), Move Down (3)
 // and Sort By Rx Frequency (4) over the channels (0-127, "3,4,5"), as the
-// window's Edit menu does them. JSON: whether a byte changed, the channels
-// to select after it, and for an insert that would lose a channel, refused.
+// window's Edit menu does them. JSON: the channels to select after it, and
+// for an insert that would lose a channel, refused (nothing changes).
 EMSCRIPTEN_KEEPALIVE const char* orin_channel_op(std::uint8_t* bytes, int op, const char* list) {
     MemoryImage image = Copy(bytes);
     ChannelOps::Channels channels = Numbers(list);
     bool refused = false;
     if (channels.empty()) {
-        return Out("{\"changed\":false,\"refused\":false,\"select\":[]}");
+        return Out("{\"refused\":false,\"select\":[]}");
     }
     switch (op) {
     case 0:
@@ -138,13 +138,15 @@ EMSCRIPTEN_KEEPALIVE const char* orin_channel_op(std::uint8_t* bytes, int op, co
         ChannelOps::SortByRxFrequency(image, channels);
         break;
     }
-    const bool changed = !refused && Store(image, bytes);
+    if (!refused) {
+        Store(image, bytes);
+    }
     std::string select;
     for (const int n : channels) {
         select += (select.empty() ? "" : ",") + std::to_string(n);
     }
-    return Out(std::string("{\"changed\":") + (changed ? "true" : "false") +
-               ",\"refused\":" + (refused ? "true" : "false") + ",\"select\":[" + select + "]}");
+    return Out(std::string("{\"refused\":") + (refused ? "true" : "false") + ",\"select\":[" +
+               select + "]}");
 }
 
 // Paste from channel first (0-127): the page's own bytes when payload holds

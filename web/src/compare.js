@@ -36,9 +36,10 @@ export async function CompareWithFile(page) {
     if (files.length === 0) return;
     const { core } = page;
     const m = core.m;
-    const text = await WithFiles(m, files, (paths) => (files.length === 2
-        ? m.ccall('orin_compare_files', 'string', ['string', 'string', 'number'], [...paths, core.lang()])
-        : (m.ccall('orin_load_other', 'number', ['string'], [paths[0]]) ? core.compare(0) : '')));
+    const text = await WithFiles(m, files, ([first, second]) => {
+        if (second) return m.ccall('orin_compare_files', 'string', ['string', 'string', 'number'], [first, second, core.lang()]);
+        return m.ccall('orin_load_other', 'number', ['string'], [first]) ? core.compare(0) : '';
+    });
     if (!text) {
         await page.Message(core.message());
     } else if (files.length === 2) {
