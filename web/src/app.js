@@ -287,7 +287,7 @@ async function ChoosePort() {
     }
 }
 
-const transfer = { cancel: false, started: 0, position: 0, checkAsked: false };
+const transfer = { cancel: false, started: 0, position: 0, checkAsked: false, shownAt: 0, later: 0 };
 
 function ProgressLine(position) {
     const percent = Math.round((position * 100) / BlockCount);
@@ -299,13 +299,29 @@ function ProgressLine(position) {
     return line;
 }
 
+function ShowProgress() {
+    clearTimeout(transfer.later);
+    transfer.later = 0;
+    transfer.shownAt = performance.now();
+    $('progress-bar').value = transfer.position;
+    $('progress-line').textContent = ProgressLine(transfer.position);
+}
+
+// The bar and its line change at most ten times a second: every change is a
+// layout and a paint of the page, and while the page paints, the radio's
+// reply waits.
+const ProgressEveryMs = 100;
+
 const host = {
-    status: (text) => { $('progress-status').textContent = T(text); },
+    // The session tells the block number here too; the progress line says it
+    // in words, as the window's dialog does.
+    status: (text) => { if (!/^\d+$/.test(text)) $('progress-status').textContent = T(text); },
     progress: (position) => {
         if (position === transfer.position) return;
         transfer.position = position;
-        $('progress-bar').value = position;
-        $('progress-line').textContent = ProgressLine(position);
+        const wait = transfer.shownAt + ProgressEveryMs - performance.now();
+        if (position <= 0 || position >= BlockCount || wait <= 0) ShowProgress();
+        else if (!transfer.later) transfer.later = setTimeout(ShowProgress, wait);
     },
     cancelRequested: () => transfer.cancel,
     sleep: Sleep,

@@ -65,10 +65,27 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
 
     await test('Read From Radio brings the radio\'s channels into the grid', async () => {
         await page.selectOption('#port', '0');
+        // Every text the progress dialog shows, as it shows it.
+        await page.evaluate(() => {
+            window.shown = [];
+            const watch = (id) => new MutationObserver(() => window.shown.push([id, document.getElementById(id).textContent]))
+                .observe(document.getElementById(id), { childList: true, characterData: true, subtree: true });
+            watch('progress-status');
+            watch('progress-line');
+        });
         await page.getByRole('button', { name: 'Read From Radio' }).click();
         await page.waitForFunction(() => /Read 397 blocks/.test(document.getElementById('status').textContent),
             null, { timeout: 180000 });
         assert.notEqual(await cell(1, 1).textContent(), '');
+        const shown = await page.evaluate(() => window.shown);
+        const blocks = shown.filter(([id]) => id === 'progress-line').map(([, text]) => {
+            assert.match(text, /^Block \d+ of 397, \d+%(, about \d+ s left)?$/);
+            return Number(text.split(' ')[1]);
+        });
+        assert.deepEqual(blocks, [...blocks].sort((a, b) => a - b), 'the blocks go forward');
+        assert.equal(blocks.at(-1), 397);
+        assert.deepEqual(shown.filter(([id, text]) => id === 'progress-status' && /^\d+$/.test(text)), [],
+            'the block number is told in words, not as a bare number above the bar');
         console.log(await page.locator('#status').textContent());
     });
 
