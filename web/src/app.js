@@ -5,6 +5,7 @@ import { SerialLine, Sleep } from './serial.js';
 import { Forget, Keep, LoadKept } from './store.js';
 import { IsChinese, LoadTexts, SetChinese, T } from './texts.js';
 import { InstallFeatures } from './features.js';
+import { Checked, MenuBar } from './menus.js';
 
 const $ = (id) => document.getElementById(id);
 const BlockCount = 397;
@@ -402,7 +403,7 @@ async function Transfer(direction) {
             }
         } else {
             const { outcome, seconds } = await RunTransfer(1, 'Writing Data Progress');
-            if (outcome === Outcome.Completed && $('verify').checked) {
+            if (outcome === Outcome.Completed && Checked($('verify'))) {
                 const back = await RunTransfer(0, 'Verify After Write');
                 if (back.outcome === Outcome.Completed) {
                     const differences = core.compare(1);
@@ -610,6 +611,7 @@ async function Start() {
         busy: () => dialogOpen > 0,
     });
     doc.saved = doc.Snapshot();
+    new MenuBar($('menubar'));
     features = InstallFeatures({ core, doc, grid, Message, Ask, Status, ReadRadio, Busy: () => busy || dialogOpen > 0 });
     WireCommands();
     Relabel();

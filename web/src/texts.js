@@ -27,6 +27,7 @@ export function T(source, ...args) {
 // Texts of the page that the window does not have.
 export const PageTexts = {
     'Retry': ['Retry', '重试'],
+    'Menu': ['Menu', '菜单'],
     'Yes': ['Yes', '是'],
     'No': ['No', '否'],
     'Edit Channel %1': ['Edit Channel %1', '编辑频道%1'],

@@ -48,6 +48,11 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         await page.keyboard.press('Enter');
     };
     const undoName = () => page.locator('#cmd-undo').textContent();
+    // A command of the menu bar, as a user chooses it: the menu, then the item.
+    const choose = async (menu, item) => {
+        await page.getByRole('menuitem', { name: menu, exact: true }).click();
+        await page.getByRole('menuitem', { name: item, exact: true }).click();
+    };
 
     await test('the band edges: typed edges mark the channels outside them, refused ones come back', async () => {
         await typeCell(1, 1, '435');
@@ -87,29 +92,30 @@ test('the type bar, the settings dialogs and the channel commands work as in the
     });
 
     await test('Optional Features and Side Key: OK without a change changes nothing, a change is one step', async () => {
+        const menu = 'Program';
         for (const [button, list, pick] of [
             ['Optional Features', 'Squelch Level', '3'],
             ['Side Key', 'Side Key1, Short Press', null],
         ]) {
             const before = await undoName();
-            await page.getByRole('button', { name: button, exact: true }).click();
+            await choose(menu, button);
             await page.getByRole('button', { name: 'OK' }).click();
             assert.equal(await undoName(), before, `${button}: OK without a change`);
-            await page.getByRole('button', { name: button, exact: true }).click();
+            await choose(menu, button);
             const control = page.getByRole('combobox', { name: list });
             const value = pick ?? await control.locator('option').nth(2).textContent();
             await control.selectOption(value);
             await page.keyboard.press('Escape');
             assert.equal(await undoName(), before, `${button}: Escape keeps the image`);
-            await page.getByRole('button', { name: button, exact: true }).click();
+            await choose(menu, button);
             await control.selectOption(value);
             await page.keyboard.press('Enter');
             assert.equal(await undoName(), `Undo ${button}`);
-            await page.getByRole('button', { name: button, exact: true }).click();
+            await choose(menu, button);
             assert.equal(await control.inputValue(), value, `${button} shows what OK wrote`);
             await page.keyboard.press('Escape');
         }
-        await page.getByRole('button', { name: 'Optional Features' }).click();
+        await choose('Program', 'Optional Features');
         const id = page.getByRole('textbox', { name: 'ID', exact: true });
         await id.fill('');
         await id.pressSequentially('ab-1*c');
@@ -145,7 +151,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
             await page.evaluate((t) => navigator.clipboard.writeText(t), text);
             await head(row).click();
             const undo = await undoName();
-            await page.getByRole('button', { name: 'Paste', exact: true }).click();
+            await choose('Edit', 'Paste');
             assert.match(await message(), said);
             assert.equal(await undoName(), undo, 'nothing changed');
         }
@@ -166,7 +172,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         ];
         for (const [button, step, rows, after] of steps) {
             await head(21).click();
-            await page.getByRole('button', { name: button, exact: true }).click();
+            await choose('Edit', button);
             assert.deepEqual(await rx(rows), after, button);
             assert.equal(await undoName(), `Undo ${step}`);
             await page.keyboard.press('Control+z');
@@ -176,7 +182,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         await page.keyboard.press('Shift+ArrowDown');
         await page.keyboard.press('Shift+ArrowDown');
         await page.waitForFunction(() => document.querySelectorAll('#grid-body tr[aria-selected=true]').length === 3);
-        await page.getByRole('button', { name: 'Sort By Rx Frequency', exact: true }).click();
+        await choose('Edit', 'Sort By Rx Frequency');
         assert.deepEqual(await rx([20, 21, 22]), ['446.10000', '446.20000', '446.30000']);
         await page.keyboard.press('Control+Shift+ArrowDown');
         assert.deepEqual(await rx([20, 21, 22, 23]), ['', '446.10000', '446.20000', '446.30000']);
@@ -186,7 +192,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         await typeCell(128, 1, '446.5');
         await head(127).click();
         const undo = await undoName();
-        await page.getByRole('button', { name: 'Insert Empty Channel', exact: true }).click();
+        await choose('Edit', 'Insert Empty Channel');
         assert.match(await message(), /No channel below is empty/);
         assert.equal(await undoName(), undo);
         // The five typed channels go again: the tests after this one start from an empty 20-22.
@@ -195,7 +201,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
     });
 
     await test('Export Channels... writes our CSV; Import Channels... previews a CHIRP file and takes its good rows', async () => {
-        await page.getByRole('button', { name: 'Export Channels...' }).click();
+        await choose('File', 'Export Channels...');
         await page.getByRole('radio', { name: 'Orin CSV (*.csv)' }).check();
         const [download] = await Promise.all([page.waitForEvent('download'), page.getByRole('button', { name: 'OK' }).click()]);
         const exported = path.join(work, 'exported.csv');
@@ -209,7 +215,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
             '2,AIR,446.100000,,0.000000,,88.5,88.5,023,NN,AM,12.5,,',
             '3,PMR3,446.031250,,0.000000,,88.5,88.5,023,NN,NFM,12.5,,',
         ].join('\r\n'));
-        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Import Channels...' }).click()]);
+        const [chooser] = await Promise.all([page.waitForEvent('filechooser'), choose('File', 'Import Channels...')]);
         await chooser.setFiles(chirp);
         await page.waitForSelector('#import-dialog[open]');
         assert.match(await page.locator('#import-dialog').textContent(), /Rows into channels: 2; rows not imported: 1\./);
@@ -221,20 +227,20 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         assert.equal(await undoName(), 'Undo Import Channels');
 
         fs.writeFileSync(chirp, 'Location,Name,Frequency,Location\r\n1,A,446.00625,1\r\n');
-        const [again] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Import Channels...' }).click()]);
+        const [again] = await Promise.all([page.waitForEvent('filechooser'), choose('File', 'Import Channels...')]);
         await again.setFiles(chirp);
         assert.match(await message(), /chirp\.csv cannot be imported: /);
     });
 
     await test('Insert Channel Plan... fills the empty channels from the current one, and asks when not all fit', async () => {
         await cell(60, 1).click();
-        await page.getByRole('button', { name: 'Insert Channel Plan...' }).click();
+        await choose('Edit', 'Insert Channel Plan...');
         await page.keyboard.press('Enter');
         assert.equal(await cell(60, 1).textContent(), '446.00625');
         assert.equal(await cell(75, 1).textContent(), '446.19375');
         assert.equal(await undoName(), 'Undo Insert Channel Plan');
         await cell(120, 1).click();
-        await page.getByRole('button', { name: 'Insert Channel Plan...' }).click();
+        await choose('Edit', 'Insert Channel Plan...');
         await page.keyboard.press('Enter');
         await page.waitForSelector('#message[open]');
         assert.match(await page.locator('#message-text').textContent(), /Only 9 of the 16 channels of PMR446 fit.*Insert these 9\?/s);
@@ -243,7 +249,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
     });
 
     await test('the licence: the check lists and repairs the channels outside it, and a write asks first', async () => {
-        await page.getByRole('button', { name: 'Check Channels Against Licence...' }).click();
+        await choose('Program', 'Check Channels Against Licence...');
         await page.getByRole('combobox', { name: 'Licence' }).selectOption('pmr446');
         const outside = page.getByRole('listbox', { name: 'Channels outside the licence' });
         assert.match(await outside.textContent(), /CH 5: Tx 446\.10000 MHz is not a channel of PMR446/);
@@ -291,7 +297,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
             [[saved, broken], /holds 100 bytes/],
         ]) {
             const undo = await undoName();
-            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), page.getByRole('button', { name: 'Compare With File...' }).click()]);
+            const [chooser] = await Promise.all([page.waitForEvent('filechooser'), choose('File', 'Compare With File...')]);
             await chooser.setFiles(files);
             assert.equal(await undoName(), undo, 'the channel data stays');
             if (String(files).includes('broken')) {
@@ -306,7 +312,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
 
     await test('Compare With Radio... reads the radio and lists what differs; the channel data stays', async () => {
         const undo = await undoName();
-        await page.getByRole('button', { name: 'Compare With Radio...' }).click();
+        await choose('Program', 'Compare With Radio...');
         await page.waitForSelector('#compare-dialog[open]', { timeout: 120000 });
         assert.match(await page.locator('#compare-dialog').innerText(), /against what the radio holds\.\s+\d+ channels\b.*differ\s+channel 1: Rx Frequency: 435\.00000 -> /);
         await page.keyboard.press('Escape');
@@ -316,13 +322,13 @@ test('the type bar, the settings dialogs and the channel commands work as in the
 
     await test('in Chinese the commands, dialogs and messages are the window\'s Chinese', async () => {
         await page.getByRole('button', { name: 'Switch to Chinese' }).click();
-        for (const [button, dialog, said] of [
-            ['可选功能', '#features-dialog', /功能设置[\s\S]*静噪等级/],
-            ['侧键设置', '#sidekey-dialog', /侧键1[\s\S]*短按/],
-            ['按执照检查频道...', '#licence-dialog', /执照：[\s\S]*频道 6：发射频率 446\.20000 MHz/],
-            ['插入频道方案...', '#plan-dialog', /PMR446（欧洲）：16 个频道/],
+        for (const [menu, item, dialog, said] of [
+            ['编程', '可选功能', '#features-dialog', /功能设置[\s\S]*静噪等级/],
+            ['编程', '侧键设置', '#sidekey-dialog', /侧键1[\s\S]*短按/],
+            ['编程', '按执照检查频道...', '#licence-dialog', /执照：[\s\S]*频道 6：发射频率 446\.20000 MHz/],
+            ['编辑', '插入频道方案...', '#plan-dialog', /PMR446（欧洲）：16 个频道/],
         ]) {
-            await page.getByRole('button', { name: button }).click();
+            await choose(menu, item);
             await page.waitForSelector(`${dialog}[open]`);
             assert.match(await page.locator(dialog).innerText(), said);
             await page.keyboard.press('Escape');
@@ -333,7 +339,7 @@ test('the type bar, the settings dialogs and the channel commands work as in the
         assert.match(await message(), /频段边界须为67至521之间的整数MHz/);
         await page.locator('#grid-body tr:nth-child(5) th').click();
         await page.evaluate(() => navigator.clipboard.writeText('x'));
-        await page.getByRole('button', { name: '粘贴', exact: true }).click();
+        await choose('编辑', '粘贴');
         assert.match(await message(), /未粘贴任何内容/);
     });
 

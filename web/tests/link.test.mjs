@@ -51,13 +51,17 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
         }
     };
     const before = await firstCell();
+    const checkConnection = async () => {
+        await page.getByRole('menuitem', { name: 'Program', exact: true }).click();
+        await page.getByRole('menuitem', { name: 'Check Connection...' }).click();
+    };
 
     await test('a port another program holds: the window\'s message, nothing read', async () => {
         bridge.held(true);
         await page.click('#cmd-read');
         assert.deepEqual(await messages(), ['Could not Open the Port,Please check whether the Port are occupied or the device are ok']);
         assert.equal(await firstCell(), before);
-        await page.click('#cmd-check');
+        await checkConnection();
         await page.waitForFunction(() => /does not answer/.test(document.getElementById('check-heading').textContent));
         assert.match(await page.locator('#check-steps p').first().textContent(), /^✗ Port: Web Serial 1 does not open: Failed to open serial port\./);
         assert.equal(await page.locator('#check-steps p').nth(1).getAttribute('aria-label'), 'Step 2 of 4, Cable: not checked');
@@ -66,7 +70,7 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
     });
 
     await test('the check on a radio that answers: four steps passed, in Chinese too', async () => {
-        await page.click('#cmd-check');
+        await checkConnection();
         await page.waitForFunction(() => /answers\./.test(document.getElementById('check-heading').textContent));
         const steps = await page.locator('#check-steps p').allTextContents();
         assert.equal(steps.length, 4);

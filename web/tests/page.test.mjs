@@ -63,6 +63,52 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
         assert.equal(await page.getByRole('button', { name: 'Read From Radio' }).count(), 1);
     });
 
+    await test('the menu bar from the keyboard: F10 or Alt+letter, arrows, Enter, Escape back to the grid', async () => {
+        await cell(3, 1).click();
+        const where = () => page.evaluate(() => {
+            const open = document.querySelector('#menubar [aria-expanded=true]');
+            const at = document.activeElement;
+            const focus = at.closest('#menubar') ? at.firstChild.textContent : at.dataset.row ?? at.id;
+            return `${open ? open.textContent : '-'} / ${focus}`;
+        });
+        for (const [key, after] of [
+            ['F10', '- / File'],
+            ['ArrowRight', '- / Edit'],
+            ['ArrowDown', 'Edit / Cut'], // nothing to undo or redo yet
+            ['ArrowUp', 'Edit / Insert Channel Plan...'],
+            ['ArrowRight', 'Program / Read From Radio'],
+            ['End', 'Program / Check Connection...'],
+            ['Escape', '- / Program'],
+            ['Escape', '- / 3'],
+            ['Alt+E', 'Edit / Cut'],
+            ['ArrowLeft', 'File / New'],
+            ['Tab', '- / cmd-new'], // out of the bar, to the toolbar
+        ]) {
+            await page.keyboard.press(key);
+            assert.equal(await where(), after, key);
+        }
+        // An item runs its command and gives the focus back to the grid.
+        await cell(3, 1).click();
+        await page.keyboard.type('446.1');
+        await page.keyboard.press('Enter');
+        await cell(3, 1).click();
+        await page.keyboard.press('Alt+E');
+        for (let i = 0; i < 5; ++i) await page.keyboard.press('ArrowDown'); // from Undo
+        assert.equal(await where(), 'Edit / Insert Empty Channel');
+        await page.keyboard.press('Enter');
+        assert.equal(await where(), '- / 3');
+        assert.equal(await page.locator('#cmd-undo').textContent(), 'Undo Insert Empty Channel');
+        assert.equal(await cell(4, 1).textContent(), '446.10000');
+        await page.keyboard.press('Control+z');
+        await page.keyboard.press('Control+z');
+        // A screen reader hears the window's text; the key is told apart.
+        await page.keyboard.press('Alt+E');
+        const paste = page.getByRole('menuitem', { name: 'Paste', exact: true });
+        assert.equal(await paste.getAttribute('aria-keyshortcuts'), 'Control+V');
+        await page.keyboard.press('Escape');
+        await page.keyboard.press('Escape');
+    });
+
     await test('Read From Radio brings the radio\'s channels into the grid', async () => {
         await page.selectOption('#port', '0');
         // Every text the progress dialog shows, as it shows it.
@@ -145,7 +191,9 @@ test('the page reads, edits, refuses, saves, writes and verifies, speaks Chinese
     });
 
     await test('Write To Radio with Verify After Write: the radio holds the edit', async () => {
-        await page.check('#verify');
+        await page.getByRole('menuitem', { name: 'Program', exact: true }).click();
+        await page.getByRole('menuitemcheckbox', { name: 'Verify After Write' }).click();
+        assert.equal(await page.locator('#verify').getAttribute('aria-checked'), 'true');
         await page.getByRole('button', { name: 'Write To Radio' }).click();
         await page.waitForSelector('#message[open]', { timeout: 180000 });
         assert.match(await dialogText(), /no differences/);
