@@ -138,8 +138,9 @@ export class ChannelGrid {
     OnClick(e) {
         const td = e.target.closest('td');
         if (!td || td === this.editor?.cell) return;
-        if (this.editor && !this.Commit(false)) return;
-        this.MoveTo(Number(td.dataset.row), Number(td.dataset.col));
+        const target = [Number(td.dataset.row), Number(td.dataset.col)];
+        if (this.editor) this.Commit(false, target);
+        else this.MoveTo(...target);
     }
 
     OnKey(e) {
@@ -220,27 +221,33 @@ export class ChannelGrid {
             this.MoveTo(row, col);
         } else if (e.key === 'Enter') {
             e.preventDefault();
-            if (this.Commit(true)) this.MoveTo(row + 1, col);
+            this.Commit(true, [row + 1, col]);
         } else if (e.key === 'Tab') {
             e.preventDefault();
-            if (this.Commit(false)) this.MoveTo(row, col + (e.shiftKey ? -1 : 1));
+            this.Commit(false, [row, col + (e.shiftKey ? -1 : 1)]);
         } else if ((e.key === 'ArrowUp' || e.key === 'ArrowDown') && this.editor.input.tagName === 'INPUT') {
             e.preventDefault();
-            if (this.Commit(false)) this.MoveTo(row + (e.key === 'ArrowUp' ? -1 : 1), col);
+            this.Commit(false, [row + (e.key === 'ArrowUp' ? -1 : 1), col]);
         }
     }
 
-    // Hands the editor's text to the rules. A refused text keeps the editor
-    // open with that text (the message is shown); returns whether it closed.
-    Commit(enter) {
+    // Hands the editor's text to the rules and goes on to the cell next
+    // ([row, col]) when they take it. A refused text keeps the editor open
+    // with that text (the message is shown); returns whether it closed.
+    Commit(enter, next = null) {
         const { input, row, col, old } = this.editor;
         const text = input.value;
+        // The focus goes on first, while the grid is as the browser last laid
+        // it out: a focus after the grid changed would make it lay out all
+        // 1,792 cells at once, and again for the next frame.
+        if (next) this.MoveTo(...next);
         if (text === old && !enter) {
             this.Close();
             return true;
         }
         const refusal = this.hooks.type(row, col, text, enter);
         if (refusal) {
+            if (next) this.MoveTo(row, col, false);
             this.hooks.refused(refusal).then(() => {
                 if (this.editor?.input === input) input.focus();
             });
