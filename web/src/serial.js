@@ -120,15 +120,19 @@ export class SerialLine {
             }
             const left = lastByteAt ? lastByteAt + intervalMs - now : start + totalMs - now;
             if (left <= 0 || now - start >= totalMs) break;
+            // Woken by the next bytes or by the worker's timer, which keeps its
+            // time in a background tab (the page's own waits a second there at
+            // the least, so a radio that stopped answering would be told late).
             await new Promise((resolve) => {
-                const timer = setTimeout(done, Math.max(1, Math.min(left, start + totalMs - now)));
-                const self = this;
-                function done() {
-                    clearTimeout(timer);
-                    self.waiter = null;
+                let woken = false;
+                const done = () => {
+                    if (woken) return;
+                    woken = true;
+                    if (this.waiter === done) this.waiter = null;
                     resolve();
-                }
+                };
                 this.waiter = done;
+                After(Math.max(1, Math.min(left, start + totalMs - now))).then(done);
             });
         }
         if (this.failed && this.received.length < n) return null;
