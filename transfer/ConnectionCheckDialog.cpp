@@ -129,11 +129,11 @@ void ConnectionCheckDialog::Retranslate() {
                              ? QCoreApplication::translate("PortChoice", "Simulated radio")
                              : m_Port;
     m_Heading->setText(
-        IsRunning()           ? tr("Checking the connection to the radio on %1...").arg(port)
-        : m_Report.bCancelled ? tr("The check on %1 was stopped.").arg(port)
+        IsRunning()           ? tr("%1: checking the connection to the radio...").arg(port)
+        : m_Report.bCancelled ? tr("%1: the check was stopped.").arg(port)
         : m_Report.RadioAnswered()
-            ? tr("The radio on %1 answers.").arg(port)
-            : tr("The radio on %1 does not answer: the step marked ✗ tells why.").arg(port));
+            ? tr("%1: the radio answers.").arg(port)
+            : tr("%1: the radio does not answer; the step marked ✗ tells why.").arg(port));
     m_Heading->setAccessibleName(m_Heading->text());
     const int count = static_cast<int>(std::size(m_Steps));
     for (int i = 0; i < count; ++i) {

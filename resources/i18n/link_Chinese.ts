@@ -181,20 +181,20 @@
         <translation>检查连接</translation>
     </message>
     <message>
-        <source>Checking the connection to the radio on %1...</source>
-        <translation>正在检查与 %1 上对讲机的连接...</translation>
+        <source>%1: checking the connection to the radio...</source>
+        <translation>%1：正在检查与对讲机的连接...</translation>
     </message>
     <message>
-        <source>The check on %1 was stopped.</source>
-        <translation>%1 上的检查已停止。</translation>
+        <source>%1: the check was stopped.</source>
+        <translation>%1：检查已停止。</translation>
     </message>
     <message>
-        <source>The radio on %1 answers.</source>
-        <translation>%1 上的对讲机已应答。</translation>
+        <source>%1: the radio answers.</source>
+        <translation>%1：对讲机已应答。</translation>
     </message>
     <message>
-        <source>The radio on %1 does not answer: the step marked ✗ tells why.</source>
-        <translation>%1 上的对讲机没有应答：标有 ✗ 的步骤说明了原因。</translation>
+        <source>%1: the radio does not answer; the step marked ✗ tells why.</source>
+        <translation>%1：对讲机没有应答，标有 ✗ 的步骤说明了原因。</translation>
     </message>
     <message>
         <source>passed</source>

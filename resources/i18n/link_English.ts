@@ -181,20 +181,20 @@
         <translation>Check Connection</translation>
     </message>
     <message>
-        <source>Checking the connection to the radio on %1...</source>
-        <translation>Checking the connection to the radio on %1...</translation>
+        <source>%1: checking the connection to the radio...</source>
+        <translation>%1: checking the connection to the radio...</translation>
     </message>
     <message>
-        <source>The check on %1 was stopped.</source>
-        <translation>The check on %1 was stopped.</translation>
+        <source>%1: the check was stopped.</source>
+        <translation>%1: the check was stopped.</translation>
     </message>
     <message>
-        <source>The radio on %1 answers.</source>
-        <translation>The radio on %1 answers.</translation>
+        <source>%1: the radio answers.</source>
+        <translation>%1: the radio answers.</translation>
     </message>
     <message>
-        <source>The radio on %1 does not answer: the step marked ✗ tells why.</source>
-        <translation>The radio on %1 does not answer: the step marked ✗ tells why.</translation>
+        <source>%1: the radio does not answer; the step marked ✗ tells why.</source>
+        <translation>%1: the radio does not answer; the step marked ✗ tells why.</translation>
     </message>
     <message>
         <source>passed</source>

@@ -242,7 +242,7 @@ TEST_F(TransferCommandsTest, CheckConnectionShowsEachStepToTheEyeAndToAScreenRea
     EXPECT_TRUE(seen.names[2].startsWith(
         "Step 3 of 4, Radio: passed. Orin-6140D answers: T426, version 0x37"))
         << seen.names[2].toStdString();
-    EXPECT_TRUE(seen.copied.startsWith("The radio on Simulated radio answers.\n✓ Port: "))
+    EXPECT_TRUE(seen.copied.startsWith("Simulated radio: the radio answers.\n✓ Port: "))
         << seen.copied.toStdString();
     EXPECT_EQ(seen.copied.count("✓"), 4);
 
@@ -255,7 +255,7 @@ TEST_F(TransferCommandsTest, CheckConnectionShowsEachStepToTheEyeAndToAScreenRea
     bChinese = 0;
     QCoreApplication::removeTranslator(&chinese);
     ModalRunner::Set({});
-    EXPECT_TRUE(seen.copied.startsWith("模拟对讲机 上的对讲机没有应答")) << seen.copied.toStdString();
+    EXPECT_TRUE(seen.copied.startsWith("模拟对讲机：对讲机没有应答")) << seen.copied.toStdString();
     EXPECT_EQ(seen.texts[2], "✗ 对讲机：唤醒没有应答：请打开对讲机，调大音量旋钮，把插头插到底，检查端口");
     EXPECT_EQ(seen.names[2], "第 3 步（共 4 步），对讲机：未通过。唤醒没有应答：请打开对讲机，调大音量旋钮，"
                              "把插头插到底，检查端口");

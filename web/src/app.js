@@ -435,10 +435,10 @@ const check = { running: false, outcome: null, port: '', names: [] };
 function ShowCheck() {
     const { running, outcome, port } = check;
     $('check-heading').textContent =
-        running ? T('Checking the connection to the radio on %1...', port)
-        : outcome === 2 ? T('The check on %1 was stopped.', port)
-        : outcome === 0 ? T('The radio on %1 answers.', port)
-        : T('The radio on %1 does not answer: the step marked ✗ tells why.', port);
+        running ? T('%1: checking the connection to the radio...', port)
+        : outcome === 2 ? T('%1: the check was stopped.', port)
+        : outcome === 0 ? T('%1: the radio answers.', port)
+        : T('%1: the radio does not answer; the step marked ✗ tells why.', port);
     // The module is not called while the check waits in it.
     const steps = running || outcome === null ? [] : core.checkReport().split('\x1e').map((s) => s.split('\x1f'));
     const names = check.names[IsChinese() ? 1 : 0];

@@ -77,7 +77,7 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
         assert.ok(steps.every((s) => s.startsWith('✓')), steps.join('\n'));
         assert.match(steps[0], /USB serial \(1A86:7523\), CH340/);
         await page.evaluate(() => document.getElementById('cmd-language').click());
-        assert.equal(await page.locator('#check-heading').textContent(), 'Web Serial 1 上的对讲机已应答。');
+        assert.equal(await page.locator('#check-heading').textContent(), 'Web Serial 1：对讲机已应答。');
         assert.match(await page.locator('#check-steps p').nth(2).textContent(), /^✓ 对讲机：Orin-6140D 已应答/);
         await page.evaluate(() => document.getElementById('cmd-language').click());
         await page.keyboard.press('Escape');
