@@ -26,6 +26,9 @@ export async function StartSimulatedRadio(orinctl, args = []) {
 }
 
 const Path = '/serial-bridge';
+// Sends every message straight back: the stand-in's own round trip, with no
+// radio behind it (timing.mjs).
+export const EchoPath = '/serial-bridge-echo';
 
 // Gives page a navigator.serial with one port wired to device, through
 // server (the http server the page comes from). Returns the line's controls:
@@ -41,7 +44,12 @@ export async function BridgeSerial(page, server, device) {
     input.on('data', (data) => { if (socket?.readyState === 1) socket.send(data); });
     const sockets = new WebSocketServer({ noServer: true });
     const upgrade = (request, stream, head) => {
-        if (new URL(request.url, 'http://x').pathname !== Path) {
+        const path = new URL(request.url, 'http://x').pathname;
+        if (path === EchoPath) {
+            sockets.handleUpgrade(request, stream, head, (ws) => ws.on('message', (data) => ws.send(data)));
+            return;
+        }
+        if (path !== Path) {
             stream.destroy();
             return;
         }

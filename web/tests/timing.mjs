@@ -10,7 +10,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { chromium } from 'playwright-core';
 import { Serve } from '../tools/serve.mjs';
-import { BridgeSerial, StartSimulatedRadio } from './bridge.mjs';
+import { BridgeSerial, EchoPath, StartSimulatedRadio } from './bridge.mjs';
 
 const dist = path.resolve(process.env.ORIN_WEB_DIST ?? 'build-web/dist');
 const orinctl = process.env.ORINCTL ?? path.resolve('build/bin/orinctl');
@@ -45,6 +45,26 @@ async function PageTimes(page, port) {
     return { read, write: await run('#cmd-write', 'Wrote 397') };
 }
 
+// The median round trip of one byte through the stand-in and back, 5 ms apart
+// as a transfer's replies come: what the page pays for the stand-in.
+async function EchoMs(page) {
+    return page.evaluate(async (path) => {
+        const socket = new WebSocket(`ws://${location.host}${path}`);
+        await new Promise((resolve) => { socket.onopen = resolve; });
+        const times = [];
+        for (let i = 0; i < 400; ++i) {
+            await new Promise((resolve) => setTimeout(resolve, 5));
+            const start = performance.now();
+            socket.send(new Uint8Array([6]));
+            await new Promise((resolve) => { socket.onmessage = resolve; });
+            times.push(performance.now() - start);
+        }
+        socket.close();
+        return times.sort((a, b) => a - b)[200];
+    }, EchoPath);
+}
+
+let echoed = 0;
 console.log('| radio | transfer | orinctl | page over the bridge | ratio | page, Simulated radio |');
 console.log('|---|---|---|---|---|---|');
 for (const [name, args] of [['answers at once', []], ['9600-baud line', ['--line-timing']]]) {
@@ -57,6 +77,7 @@ for (const [name, args] of [['answers at once', []], ['9600-baud line', ['--line
     const bridge = await BridgeSerial(page, server, radio.device);
     await page.goto(`http://127.0.0.1:${server.address().port}/`);
     await page.waitForFunction(() => window.orinReady === true);
+    if (!echoed) echoed = await EchoMs(page);
     const line = await Median(() => PageTimes(page, '0'));
     const simulated = await Median(() => PageTimes(page, 'sim'));
     for (const transfer of ['read', 'write']) {
@@ -67,5 +88,6 @@ for (const [name, args] of [['answers at once', []], ['9600-baud line', ['--line
     bridge.close();
     radio.stop();
 }
+console.log(`\nThe stand-in's own round trip (a byte to the bridge and back, no radio): median ${echoed.toFixed(2)} ms.`);
 await browser.close();
 server.close();
