@@ -3,6 +3,7 @@
 // id; an item that repeats a toolbar button presses that button and shows its
 // text and state. The keyboard is a desktop program's: F10 or Alt+F/E/P/V
 // reach the bar, the arrows move, Enter or Space runs, Escape goes back.
+
 // An item of the toolbar's button id, with the keys that run it.
 const Same = (button, keys = '') => ({ button, keys });
 
@@ -41,7 +42,8 @@ export class MenuBar {
     constructor(bar) {
         this.bar = bar;
         this.titles = [];
-        this.open = null;
+        this.open = null; // the title of the open menu
+        this.returnFocus = null; // where the focus was before the bar
         bar.setAttribute('role', 'menubar');
         bar.dataset.label = 'Menu';
         for (const [title, key, items] of Menus) this.Build(title, key, items);
