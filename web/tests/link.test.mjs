@@ -123,3 +123,34 @@ test('no radio answers the wake-up: the message offers the check, which says why
         'the step that failed has the focus');
     assert.deepEqual(errors, [], 'no error in the console');
 });
+
+test('a radio that answers wrongly: the window\'s messages, the channels and the history as they were', async (t) => {
+    // [simulate's arguments, the command, the messages in order]
+    for (const [args, command, said] of [
+        [['--fault', 'wrong-model'], '#cmd-read', [/^Radio model does not match$/]],
+        [['--fault', 'wrong-block=30', '--reply-header', '57-00-AH-AL'], '#cmd-read',
+            [/^The radio's reply was out of step .*before the read\.$/s]],
+        [['--fault', 'short-reply=5:7', '--reply-header', '57-08-AH-AL'], '#cmd-read',
+            [/^not received enough 12 byte \(7 arrived for address 0028\)\n/]],
+        [['--fault', 'refuse=12'], '#cmd-write', [/Program Interrupt，Please reset the radio and try again.*0x15/s]],
+    ]) {
+        await test(args.join(' '), async (t) => {
+            const { page, errors } = await OpenPage(t, args);
+            const cells = () => page.locator('#grid-body tr:nth-child(-n+3)').allTextContents();
+            const before = await cells();
+            await page.click(command);
+            const seen = [];
+            for (;;) {
+                await page.waitForSelector('#message[open], #progress:not([open])', { state: 'attached', timeout: 60000 });
+                if (!(await page.locator('#message[open]').count())) break;
+                seen.push(await page.locator('#message-text').textContent());
+                await page.locator('#message-buttons button').last().click(); // OK, or Cancel of Retry/Cancel
+            }
+            assert.equal(seen.length, said.length, seen.join('\n'));
+            said.forEach((pattern, i) => assert.match(seen[i], pattern));
+            assert.deepEqual(await cells(), before);
+            assert.equal(await page.locator('#cmd-undo').isDisabled(), true, 'no step was added');
+            assert.deepEqual(errors, [], 'no error in the console');
+        });
+    }
+});
