@@ -261,6 +261,7 @@ EMSCRIPTEN_KEEPALIVE int orin_check_connection(int simulated, const char* portNa
                                                int productId) {
     PageHost host;
     PortFacts facts;
+    facts.bSimulated = simulated != 0;
     if (vendorId > 0) {
         facts.usb = UsbIdentity{static_cast<std::uint16_t>(vendorId),
                                 static_cast<std::uint16_t>(productId), {}};

@@ -82,6 +82,16 @@ test('a held port, a pulled cable and Cancel change nothing; the check tells the
         await page.evaluate(() => document.getElementById('cmd-language').click());
         await page.keyboard.press('Escape');
         await page.waitForSelector('#check:not([open])', { state: 'attached' });
+        // The Simulated radio has no port to open, and says so.
+        await page.selectOption('#port', 'sim');
+        await checkConnection();
+        await page.waitForFunction(() => /answers\./.test(document.getElementById('check-heading').textContent));
+        assert.equal(await page.locator('#check-heading').textContent(), 'Simulated radio: the radio answers.');
+        assert.equal(await page.locator('#check-steps p').first().textContent(),
+            '✓ Port: the simulated radio inside this program: no cable or port to open');
+        await page.keyboard.press('Escape');
+        await page.waitForSelector('#check:not([open])', { state: 'attached' });
+        await page.selectOption('#port', '0');
     });
 
     await test('a cable pulled out in the middle of a read: messages, nothing changed', async () => {
