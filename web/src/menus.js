@@ -176,10 +176,7 @@ export class MenuBar {
             ' ': () => this.Open(head, true),
             Escape: () => { if (this.open) this.Close(true); else this.Leave(); },
         };
-        if (!keys[e.key]) return;
-        e.preventDefault();
-        e.stopPropagation();
-        keys[e.key]();
+        Take(e, keys);
     }
 
     OnItemKey(e, head) {
@@ -198,10 +195,7 @@ export class MenuBar {
                 head.focus();
             },
         };
-        if (!keys[e.key]) return;
-        e.preventDefault();
-        e.stopPropagation();
-        keys[e.key]();
+        Take(e, keys);
     }
 
     // F10, or Alt with a menu's letter, from anywhere but a dialog.
@@ -228,6 +222,14 @@ export class MenuBar {
         if (before?.isConnected && !this.bar.contains(before)) before.focus();
         else document.getElementById('main').querySelector('[tabindex="0"]')?.focus();
     }
+}
+
+// Runs the action keys holds for e's key, and the key goes no further.
+function Take(e, keys) {
+    if (!keys[e.key]) return;
+    e.preventDefault();
+    e.stopPropagation();
+    keys[e.key]();
 }
 
 const Items = (list) => [...list.querySelectorAll('button')].filter((b) => !b.disabled);

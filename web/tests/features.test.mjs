@@ -92,26 +92,25 @@ test('the type bar, the settings dialogs and the channel commands work as in the
     });
 
     await test('Optional Features and Side Key: OK without a change changes nothing, a change is one step', async () => {
-        const menu = 'Program';
         for (const [button, list, pick] of [
             ['Optional Features', 'Squelch Level', '3'],
             ['Side Key', 'Side Key1, Short Press', null],
         ]) {
             const before = await undoName();
-            await choose(menu, button);
+            await choose('Program', button);
             await page.getByRole('button', { name: 'OK' }).click();
             assert.equal(await undoName(), before, `${button}: OK without a change`);
-            await choose(menu, button);
+            await choose('Program', button);
             const control = page.getByRole('combobox', { name: list });
             const value = pick ?? await control.locator('option').nth(2).textContent();
             await control.selectOption(value);
             await page.keyboard.press('Escape');
             assert.equal(await undoName(), before, `${button}: Escape keeps the image`);
-            await choose(menu, button);
+            await choose('Program', button);
             await control.selectOption(value);
             await page.keyboard.press('Enter');
             assert.equal(await undoName(), `Undo ${button}`);
-            await choose(menu, button);
+            await choose('Program', button);
             assert.equal(await control.inputValue(), value, `${button} shows what OK wrote`);
             await page.keyboard.press('Escape');
         }
